@@ -1,0 +1,59 @@
+#include "core/path_parts.h"
+
+namespace zentavo {
+
+CPathParts::CPathParts(std::string_view p, PathSyntax syntax, const CodePage& page) {
+    Parse(p, syntax, page);
+}
+
+void CPathParts::Parse(std::string_view p, PathSyntax syntax, const CodePage& page) {
+    const char separator = Separator(syntax);
+    path.assign(p);
+
+    const size_t last_separator = page.FindLast(p, separator);
+    if (last_separator == std::string_view::npos) {
+        name.assign(p);
+        directory.assign(".");
+    } else {
+        name.assign(p.substr(last_separator + 1));
+        directory.assign(p.substr(0, last_separator));
+    }
+
+    const size_t last_dot = page.FindLast(name, '.');
+    if (last_dot == std::string::npos) {
+        extension.clear();
+        title.assign(name);
+    } else {
+        extension.assign(name, last_dot + 1);
+        title.assign(name, 0, last_dot);
+    }
+
+    CutFolders(syntax, page);
+}
+
+void CPathParts::CutFolders(PathSyntax syntax, const CodePage& page) {
+    const char separator = Separator(syntax);
+    std::string_view rest = directory;
+    if (syntax == PathSyntax::Windows && rest.size() >= 2 && rest[1] == ':') rest.remove_prefix(2);
+    if (!rest.empty() && rest.front() == separator) rest.remove_prefix(1);
+
+    // Assign into the existing strings rather than clearing the vector, so
+    // their buffers are kept for the next path.
+    size_t count = 0;
+    auto append = [&](std::string_view folder) {
+        if (count == folders.size()) folders.emplace_back();
+        folders[count++].assign(folder);
+    };
+    while (!rest.empty()) {
+        const size_t next = page.Find(rest, separator);
+        if (next == std::string_view::npos) {
+            append(rest);
+            break;
+        }
+        append(rest.substr(0, next));
+        rest.remove_prefix(next + 1);
+    }
+    folders.resize(count);
+}
+
+}  // namespace zentavo

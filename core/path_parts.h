@@ -1,0 +1,35 @@
+// A file's full path cut into the pieces that rename patterns use.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/code_page.h"
+#include "core/path_syntax.h"
+
+namespace zentavo {
+
+class CPathParts {
+public:
+    std::string path;
+    std::string extension;  // after the last "." of name; empty without one
+    std::string title;      // before the last "." of name; all of name without one
+    std::string name;       // after the last separator; all of path without one
+    std::string directory;  // before the last separator; "." without one
+    std::vector<std::string> folders;  // folder names of directory, outermost first
+
+    CPathParts() = default;
+    explicit CPathParts(std::string_view p, PathSyntax syntax = kNativeSyntax,
+                        const CodePage& page = ActiveCodePage());
+
+    // Replaces every field. Reuses the buffers of the earlier content, so one
+    // object parses a whole list without allocating per row.
+    void Parse(std::string_view p, PathSyntax syntax = kNativeSyntax,
+               const CodePage& page = ActiveCodePage());
+
+private:
+    void CutFolders(PathSyntax syntax, const CodePage& page);
+};
+
+}  // namespace zentavo

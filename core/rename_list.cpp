@@ -1,0 +1,106 @@
+#include "core/rename_list.h"
+
+#include <algorithm>
+#include <iterator>
+#include <numeric>
+
+#include "core/text.h"
+
+namespace zentavo {
+
+namespace {
+
+int ComparePaths(std::string_view a, std::string_view b) {
+    const int folded = CompareIgnoreAsciiCase(a, b);
+    if (folded != 0) return folded;
+    return a.compare(b);
+}
+
+}  // namespace
+
+bool RenameList::PathLess(std::string_view a, std::string_view b) {
+    return ComparePaths(a, b) < 0;
+}
+
+bool RenameList::SameFile(std::string_view a, std::string_view b) const {
+    return IgnoresCase(syntax_) ? EqualsIgnoreAsciiCase(a, b) : a == b;
+}
+
+std::optional<size_t> RenameList::Find(std::string_view path) const {
+    // Rows that fold equal to path are adjacent and start at the first row
+    // not folding below it; exact matching needs the full order instead.
+    auto it = IgnoresCase(syntax_)
+                  ? std::lower_bound(rows_.begin(), rows_.end(), path,
+                                     [](const RenameRow& row, std::string_view p) {
+                                         return CompareIgnoreAsciiCase(row.path, p) < 0;
+                                     })
+                  : std::lower_bound(rows_.begin(), rows_.end(), path,
+                                     [](const RenameRow& row, std::string_view p) {
+                                         return PathLess(row.path, p);
+                                     });
+    if (it == rows_.end() || !SameFile(it->path, path)) return std::nullopt;
+    return size_t(it - rows_.begin());
+}
+
+size_t RenameList::Insert(std::string path) {
+    auto it = std::upper_bound(
+        rows_.begin(), rows_.end(), path,
+        [](const std::string& p, const RenameRow& row) { return PathLess(p, row.path); });
+    it = rows_.insert(it, RenameRow{std::move(path), {}, RowMark::Pending, 0});
+    return size_t(it - rows_.begin());
+}
+
+size_t RenameList::InsertNew(std::vector<std::string> paths) {
+    // Within each group of paths that name one file, the first in the given
+    // order is the one that row-by-row insertion keeps: a stable sort by the
+    // sameness key puts it first in its group.
+    std::vector<size_t> order(paths.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    if (IgnoresCase(syntax_)) {
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return CompareIgnoreAsciiCase(paths[a], paths[b]) < 0;
+        });
+    } else {
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return PathLess(paths[a], paths[b]); });
+    }
+
+    std::vector<RenameRow> added;
+    for (size_t k = 0; k < order.size(); ++k) {
+        std::string& path = paths[order[k]];
+        if (!added.empty() && SameFile(added.back().path, path)) continue;
+        if (Find(path)) continue;
+        added.push_back(RenameRow{std::move(path), {}, RowMark::Pending, 0});
+    }
+    if (added.empty()) return 0;
+
+    // Group representatives differ in their folded text (Windows) or bytes
+    // (POSIX), so sorting by the sameness key already sorted them by PathLess.
+    std::vector<RenameRow> merged;
+    merged.reserve(rows_.size() + added.size());
+    std::merge(std::make_move_iterator(rows_.begin()), std::make_move_iterator(rows_.end()),
+               std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
+               std::back_inserter(merged), [](const RenameRow& a, const RenameRow& b) {
+                   return PathLess(a.path, b.path);
+               });
+    rows_ = std::move(merged);
+    return added.size();
+}
+
+void RenameList::Remove(size_t i) { rows_.erase(rows_.begin() + std::ptrdiff_t(i)); }
+
+void RenameList::Remove(std::span<const size_t> indexes) {
+    std::vector<bool> doomed(rows_.size(), false);
+    for (size_t i : indexes) {
+        if (i < rows_.size()) doomed[i] = true;
+    }
+    size_t kept = 0;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (doomed[i]) continue;
+        if (kept != i) rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.resize(kept);
+}
+
+}  // namespace zentavo

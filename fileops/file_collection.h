@@ -1,0 +1,36 @@
+// Turning dropped paths into rows of the rename list.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/rename_list.h"
+#include "fileops/file_system.h"
+#include "fileops/progress.h"
+
+namespace zentavo {
+
+// A dropped path that does not exist, or a folder that could not be read.
+struct ReadProblem {
+    std::string path;
+    int error = 0;  // errno value
+};
+
+struct Gathered {
+    std::vector<std::string> files;  // full paths, in the order found
+    std::vector<ReadProblem> problems;
+};
+
+// Searches path and appends the full path of every file it finds. depth is 0
+// for a dropped path and grows by one per folder level entered: a dropped
+// folder is always entered, its subfolders only when recurse is set. Below a
+// dropped path, links to folders are not entered, so no link can loop.
+void GatherFiles(FileSystem& fs, std::string_view path, int depth, bool recurse, Gathered& out,
+                 const Progress& progress = {});
+
+// Adds a Pending row for every file found under path that the list does not
+// hold yet. Returns the number of rows added.
+size_t AddFiles(FileSystem& fs, RenameList& list, std::string_view path, int depth, bool recurse);
+
+}  // namespace zentavo

@@ -1,0 +1,39 @@
+#include "fileops/lexical_path.h"
+
+#include <vector>
+
+namespace zentavo {
+
+std::string LexicallyAbsolute(std::string_view base, std::string_view path) {
+    std::string joined;
+    if (path.empty() || path.front() != '/') {
+        joined.assign(base);
+        joined += '/';
+    }
+    joined += path;
+
+    std::vector<std::string_view> parts;
+    std::string_view rest = joined;
+    while (!rest.empty()) {
+        const size_t slash = rest.find('/');
+        const std::string_view part = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        if (part.empty() || part == ".") continue;
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+            continue;
+        }
+        parts.push_back(part);
+    }
+
+    std::string out;
+    out.reserve(joined.size());
+    for (std::string_view part : parts) {
+        out += '/';
+        out += part;
+    }
+    if (out.empty()) out = "/";
+    return out;
+}
+
+}  // namespace zentavo

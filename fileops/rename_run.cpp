@@ -1,0 +1,178 @@
+#include "fileops/rename_run.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+
+#include "fileops/lexical_path.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr size_t kProgressEvery = 4096;
+
+std::string FormatCount(const char* format, size_t count) {
+    // The texts carry one "%d".
+    std::string text = format;
+    const size_t at = text.find("%d");
+    text.replace(at, 2, std::to_string(count));
+    return text;
+}
+
+}  // namespace
+
+std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
+                         const CodePage& page) {
+    const char separator = Separator(syntax);
+    const size_t last = page.FindLast(path, separator);
+    std::string target;
+    if (last == std::string_view::npos) {
+        target = ".";
+    } else {
+        target.assign(path.substr(0, last));
+    }
+    if (target.empty() || page.FindLast(target, separator) != target.size() - 1) {
+        target += separator;
+    }
+    target += new_name;
+    return target;
+}
+
+RenameOutcome SummariseRename(size_t renamed, size_t failed) {
+    RenameOutcome outcome;
+    outcome.renamed = renamed;
+    outcome.failed = failed;
+    if (failed > 0) {
+        outcome.text = FormatCount("Renaming failed for %d file(s).", failed);
+        outcome.caption = "Rename Failed";
+    } else {
+        outcome.text = FormatCount("%d file(s) were renamed successfully.", renamed);
+        outcome.caption = "Finished";
+    }
+    return outcome;
+}
+
+RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress)
+    : fs_(fs),
+      list_(list),
+      progress_(std::move(progress)),
+      last_error_(list.count(), 0),
+      gives_up_(list.count(), false),
+      armed_now_(list.count(), false),
+      armed_next_(list.count(), false) {}
+
+std::string RenameRun::Key(std::string_view path) const {
+    // Waiting rows are found by the spelling of a path; the lexical form makes
+    // "dir/./a" and "dir//a" meet "dir/a". Spellings that still differ are
+    // caught by the full pass that closes every run.
+    if (list_.syntax() == PathSyntax::Posix && !path.empty() && path.front() == '/')
+        return LexicallyAbsolute("/", path);
+    return std::string(path);
+}
+
+void RenameRun::Wait(const std::string& key, size_t row) { waiting_[key].push_back(row); }
+
+void RenameRun::Wake(const std::string& key) {
+    if (waiting_.empty()) return;
+    const auto it = waiting_.find(key);
+    if (it == waiting_.end()) return;
+    for (size_t row : it->second) {
+        if (list_.mark(row) != RowMark::Pending || gives_up_[row]) continue;
+        if (row > cursor_) {
+            // Still ahead in this pass: a full pass reaches it anyway.
+            if (in_full_pass_ || armed_now_[row]) continue;
+            armed_now_[row] = true;
+            woken_now_.push_back(row);
+            std::push_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
+        } else if (!armed_next_[row]) {
+            armed_next_[row] = true;
+            woken_next_.push_back(row);
+        }
+    }
+    waiting_.erase(it);
+}
+
+void RenameRun::Try(size_t row) {
+    cursor_ = row;
+    if (progress_ && ++tries_ % kProgressEvery == 0) progress_(renamed_, list_.count());
+
+    const std::string& path = list_.path(row);
+    const std::string& new_name = list_.new_name(row);
+    if (new_name.empty()) {
+        // Without a name the target would be the folder itself.
+        last_error_[row] = EINVAL;
+        gives_up_[row] = true;
+        return;
+    }
+    const std::string target = RenameTarget(path, new_name, list_.syntax());
+    const int error = fs_.MoveNoReplace(path, target);
+    last_error_[row] = error;
+    if (error == 0) {
+        list_.SetMark(row, RowMark::Renamed);
+        ++renamed_in_pass_;
+        ++renamed_;
+        if (!waiting_.empty()) {
+            Wake(Key(path));
+            Wake(Key(target));
+        }
+        return;
+    }
+    if (error == EEXIST) {
+        Wait(Key(target), row);
+    } else if (error == ENOENT) {
+        // The file may yet arrive at its path, moved there by another row.
+        Wait(Key(path), row);
+    } else {
+        gives_up_[row] = true;
+    }
+}
+
+size_t RenameRun::RenamePass() {
+    renamed_in_pass_ = 0;
+    if (next_pass_ == Pass::Full) {
+        in_full_pass_ = true;
+        for (size_t row = 0; row < list_.count(); ++row) {
+            if (list_.mark(row) == RowMark::Pending && !gives_up_[row]) Try(row);
+        }
+        in_full_pass_ = false;
+    } else {
+        woken_now_.swap(woken_next_);
+        woken_next_.clear();
+        std::make_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
+        for (size_t row : woken_now_) {
+            armed_next_[row] = false;
+            armed_now_[row] = true;
+        }
+        while (!woken_now_.empty()) {
+            std::pop_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
+            const size_t row = woken_now_.back();
+            woken_now_.pop_back();
+            armed_now_[row] = false;
+            if (list_.mark(row) == RowMark::Pending && !gives_up_[row]) Try(row);
+        }
+    }
+    // Nothing woken for the next pass does not prove it would rename nothing:
+    // a target may have been vacated under another spelling. A full pass
+    // settles it, and only a full pass may end the run.
+    next_pass_ = woken_next_.empty() ? Pass::Full : Pass::Woken;
+    return renamed_in_pass_;
+}
+
+RenameOutcome RenameRun::Run() {
+    while (true) {
+        const Pass pass = next_pass_;
+        const size_t renamed = RenamePass();
+        if (renamed == 0 && pass == Pass::Full) break;
+    }
+    size_t failed = 0;
+    for (size_t row = 0; row < list_.count(); ++row) {
+        if (list_.mark(row) != RowMark::Pending) continue;
+        list_.SetMark(row, RowMark::Failed, last_error_[row]);
+        ++failed;
+    }
+    if (progress_) progress_(renamed_, list_.count());
+    return SummariseRename(renamed_, failed);
+}
+
+}  // namespace zentavo

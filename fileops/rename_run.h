@@ -1,0 +1,80 @@
+// Renaming the listed files on disk, in passes, until a pass moves nothing.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/code_page.h"
+#include "core/rename_list.h"
+#include "fileops/file_system.h"
+#include "fileops/progress.h"
+
+namespace zentavo {
+
+struct RenameOutcome {
+    size_t renamed = 0;
+    size_t failed = 0;
+    std::string text;     // the summary for the user
+    std::string caption;  // its title
+};
+
+// The target of a row: the folder of its path, a separator unless the folder
+// already ends in one, then the new name.
+std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
+                         const CodePage& page = ActiveCodePage());
+
+RenameOutcome SummariseRename(size_t renamed, size_t failed);
+
+// Moves every Pending row's file to its new name in its own folder, never
+// replacing a file. Each pass tries the Pending rows in list order; a move
+// that failed because its target existed is tried again in a later pass, and
+// the run ends with a pass that renames nothing. The rows still Pending then
+// are marked Failed.
+//
+// The outcome (which rows move, which row wins a contested name, the marks)
+// is exactly that of trying every Pending row in every pass, but a pass only
+// tries the rows that something has happened to since their last try: a
+// move away from their target, or onto their missing source. A chain of n
+// renames that needs n passes therefore costs about 2n moves, not n * n.
+class RenameRun {
+public:
+    RenameRun(FileSystem& fs, RenameList& list, Progress progress = {});
+
+    // One pass; returns the number of rows renamed in it.
+    size_t RenamePass();
+
+    // Passes until one renames nothing, then marks the rows left Failed.
+    RenameOutcome Run();
+
+private:
+    enum class Pass { Full, Woken };
+
+    void Try(size_t row);
+    void Wait(const std::string& key, size_t row);
+    void Wake(const std::string& key);
+    std::string Key(std::string_view path) const;
+
+    FileSystem& fs_;
+    RenameList& list_;
+    Progress progress_;
+
+    Pass next_pass_ = Pass::Full;
+    size_t cursor_ = 0;              // the row being tried
+    bool in_full_pass_ = false;
+    size_t renamed_in_pass_ = 0;
+    size_t renamed_ = 0;
+    size_t tries_ = 0;
+
+    std::vector<int> last_error_;    // per row: 0 untried, else errno of its last try
+    std::vector<bool> gives_up_;     // per row: failed in a way no later pass can mend
+    std::vector<size_t> woken_now_;  // min-heap of rows after the cursor to try this pass
+    std::vector<bool> armed_now_;
+    std::vector<size_t> woken_next_;
+    std::vector<bool> armed_next_;
+    std::unordered_map<std::string, std::vector<size_t>> waiting_;  // path key -> rows
+};
+
+}  // namespace zentavo

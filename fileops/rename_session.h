@@ -1,0 +1,48 @@
+// The rename list together with the rule that ties drops to rename runs: once
+// a run has ended, the next drop starts a fresh list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/rename_list.h"
+#include "fileops/file_collection.h"
+#include "fileops/file_system.h"
+#include "fileops/progress.h"
+#include "fileops/rename_run.h"
+
+namespace zentavo {
+
+struct DropOutcome {
+    size_t added = 0;
+    bool list_has_rows = false;  // "Set Filenames" can be used
+    bool rows_added = false;     // the new rows have no names: "Rename" must wait
+    std::vector<ReadProblem> problems;
+};
+
+class RenameSession {
+public:
+    explicit RenameSession(FileSystem& fs, PathSyntax syntax = kNativeSyntax)
+        : fs_(fs), list_(syntax) {}
+
+    RenameList& list() { return list_; }
+    const RenameList& list() const { return list_; }
+    bool stale() const { return stale_; }
+
+    // Adds the files of the dropped paths, in the order given; each folder's
+    // own files always, those of its subfolders when recurse is set. After a
+    // rename run the list is emptied first.
+    DropOutcome Drop(const std::vector<std::string>& paths, bool recurse,
+                     const Progress& progress = {});
+
+    // Renames the Pending rows and ends the list's run: the next drop starts
+    // afresh.
+    RenameOutcome Rename(const Progress& progress = {});
+
+private:
+    FileSystem& fs_;
+    RenameList list_;
+    bool stale_ = false;
+};
+
+}  // namespace zentavo
