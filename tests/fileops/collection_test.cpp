@@ -1,0 +1,151 @@
+#include "fileops/file_collection.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "fileops/rename_session.h"
+#include "tests/fileops/fake_file_system.h"
+
+namespace zentavo {
+namespace {
+
+using testing::FakeFileSystem;
+
+// /work/photos: a.jpg, .hidden, *.*, sub/b.jpg, sub/deeper/c.jpg, empty/,
+// loop -> /work/photos; /work/only-folders/x/y.txt; link-to-photos ->
+// /work/photos/sub
+FakeFileSystem SampleTree() {
+    FakeFileSystem fs("/work");
+    fs.AddFile("/work/photos/a.jpg");
+    fs.AddFile("/work/photos/.hidden");
+    fs.AddFile("/work/photos/*.*");
+    fs.AddFile("/work/photos/sub/b.jpg");
+    fs.AddFile("/work/photos/sub/deeper/c.jpg");
+    fs.AddFolder("/work/photos/empty");
+    fs.AddFolderLink("/work/photos/loop", "/work/photos");
+    fs.AddFile("/work/only-folders/x/y.txt");
+    fs.AddFolderLink("/work/link-to-photos", "/work/photos/sub");
+    return fs;
+}
+
+std::vector<std::string> Paths(const RenameList& list) {
+    std::vector<std::string> paths;
+    for (size_t i = 0; i < list.count(); ++i) paths.push_back(list.path(i));
+    return paths;
+}
+
+struct DropCase {
+    const char* label;
+    std::vector<std::string> dropped;
+    bool recurse;
+    std::vector<std::string> rows;
+    size_t problems;
+};
+
+TEST(CollectionTest, DropsFillTheListInOrder) {
+    const DropCase cases[] = {
+        {"one file", {"/work/photos/a.jpg"}, false, {"/work/photos/a.jpg"}, 0},
+        {"relative path", {"photos/a.jpg"}, false, {"/work/photos/a.jpg"}, 0},
+        {"folder without recursion: own files only, hidden and odd names too",
+         {"/work/photos"},
+         false,
+         {"/work/photos/*.*", "/work/photos/.hidden", "/work/photos/a.jpg"},
+         0},
+        {"folder with recursion: every depth, links below not entered",
+         {"/work/photos/"},
+         true,
+         {"/work/photos/*.*", "/work/photos/.hidden", "/work/photos/a.jpg",
+          "/work/photos/sub/b.jpg", "/work/photos/sub/deeper/c.jpg"},
+         0},
+        {"folder holding only folders, no recursion", {"/work/only-folders"}, false, {}, 0},
+        {"a dropped link to a folder is entered",
+         {"/work/link-to-photos"},
+         false,
+         {"/work/link-to-photos/b.jpg"},
+         0},
+        {"missing path adds nothing and the drop goes on",
+         {"/work/nope", "/work/photos/a.jpg"},
+         false,
+         {"/work/photos/a.jpg"},
+         1},
+        {"the same file twice, by two spellings",
+         {"/work/photos/a.jpg", "/work/./photos//a.jpg", "photos/../photos/a.jpg"},
+         false,
+         {"/work/photos/a.jpg"},
+         0},
+    };
+    for (const DropCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeFileSystem fs = SampleTree();
+        RenameSession session(fs);
+        const DropOutcome outcome = session.Drop(c.dropped, c.recurse);
+        EXPECT_EQ(Paths(session.list()), c.rows);
+        EXPECT_EQ(outcome.added, c.rows.size());
+        EXPECT_EQ(outcome.rows_added, !c.rows.empty());
+        EXPECT_EQ(outcome.list_has_rows, !c.rows.empty());
+        EXPECT_EQ(outcome.problems.size(), c.problems);
+    }
+}
+
+TEST(CollectionTest, UnreadableFolderIsReportedAndSkipped) {
+    FakeFileSystem fs = SampleTree();
+    fs.FailListing("/work/photos/sub", EACCES);
+    RenameSession session(fs);
+    const DropOutcome outcome = session.Drop({"/work/photos"}, true);
+    EXPECT_EQ(outcome.added, 3u);
+    ASSERT_EQ(outcome.problems.size(), 1u);
+    EXPECT_EQ(outcome.problems[0].path, "/work/photos/sub");
+    EXPECT_EQ(outcome.problems[0].error, EACCES);
+}
+
+TEST(CollectionTest, DroppingAgainAddsNothingAndCaseVariantsAreOtherFiles) {
+    FakeFileSystem fs;
+    fs.AddFile("/work/IMG.jpg");
+    fs.AddFile("/work/img.jpg");
+    RenameSession session(fs);
+    EXPECT_EQ(session.Drop({"/work/IMG.jpg"}, false).added, 1u);
+    const DropOutcome again = session.Drop({"/work/IMG.jpg"}, false);
+    EXPECT_EQ(again.added, 0u);
+    EXPECT_FALSE(again.rows_added);
+    EXPECT_TRUE(again.list_has_rows);
+    // On POSIX both spellings are files of their own, and both are listed.
+    EXPECT_EQ(session.Drop({"/work/img.jpg"}, false).added, 1u);
+    EXPECT_EQ(session.list().count(), 2u);
+}
+
+TEST(CollectionTest, DropAfterARunStartsAFreshList) {
+    FakeFileSystem fs;
+    fs.AddFile("/work/a");
+    fs.AddFile("/work/b");
+    RenameSession session(fs);
+    session.Drop({"/work/a"}, false);
+    session.list().SetNewName(0, "a2");
+    session.Rename();
+    EXPECT_TRUE(session.stale());
+    EXPECT_EQ(session.list().mark(0), RowMark::Renamed);
+
+    const DropOutcome outcome = session.Drop({"/work/b"}, false);
+    EXPECT_FALSE(session.stale());
+    EXPECT_EQ(Paths(session.list()), std::vector<std::string>{"/work/b"});
+    EXPECT_EQ(outcome.added, 1u);
+
+    // A drop after a run that finds nothing still empties the list.
+    session.Rename();
+    const DropOutcome nothing = session.Drop({"/work/nope"}, false);
+    EXPECT_TRUE(session.list().empty());
+    EXPECT_FALSE(nothing.list_has_rows);
+    EXPECT_FALSE(nothing.rows_added);
+}
+
+TEST(CollectionTest, AddFilesSkipsFoldersBelowTheDropWithoutRecursion) {
+    FakeFileSystem fs = SampleTree();
+    RenameList list;
+    // A folder met at depth 1 is entered only with recursion.
+    EXPECT_EQ(AddFiles(fs, list, "/work/photos/sub", 1, false), 0u);
+    EXPECT_EQ(AddFiles(fs, list, "/work/photos/sub", 1, true), 2u);
+    EXPECT_EQ(AddFiles(fs, list, "/work/photos/sub", 0, false), 0u);  // b.jpg is listed
+}
+
+}  // namespace
+}  // namespace zentavo

@@ -1,0 +1,97 @@
+#include "tests/fileops/fake_file_system.h"
+
+#include <cerrno>
+
+#include "fileops/lexical_path.h"
+
+namespace zentavo::testing {
+
+namespace {
+
+const std::string kFolder = "<folder>";
+const std::string kLink = "<link>";
+
+std::string Parent(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+FakeFileSystem::FakeFileSystem(std::string current_folder)
+    : current_folder_(std::move(current_folder)) {
+    nodes_["/"] = kFolder;
+    AddFolder(current_folder_);
+}
+
+void FakeFileSystem::AddFolder(const std::string& path) {
+    if (path == "/" || Exists(path)) return;
+    AddFolder(Parent(path));
+    nodes_[path] = kFolder;
+}
+
+void FakeFileSystem::AddFile(const std::string& path, std::string content) {
+    AddFolder(Parent(path));
+    nodes_[path] = std::move(content);
+}
+
+void FakeFileSystem::AddFolderLink(const std::string& path, const std::string& target) {
+    AddFolder(Parent(path));
+    nodes_[path] = kLink;
+    link_targets_[path] = target;
+}
+
+int FakeFileSystem::Search(const std::string& path, EntryKind& kind) {
+    const auto it = nodes_.find(path);
+    if (it == nodes_.end()) return ENOENT;
+    kind = it->second == kFolder ? EntryKind::Folder
+           : it->second == kLink ? EntryKind::FolderLink
+                                 : EntryKind::File;
+    return 0;
+}
+
+int FakeFileSystem::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+    if (const auto error = listing_errors_.find(folder); error != listing_errors_.end())
+        return error->second;
+    if (folder.empty() || !nodes_.count(folder)) return ENOENT;
+    if (const auto link = link_targets_.find(folder); link != link_targets_.end())
+        return ListFolder(link->second, entries);
+    if (nodes_.at(folder) != kFolder) return ENOTDIR;
+    entries.push_back({".", EntryKind::Folder});
+    entries.push_back({"..", EntryKind::Folder});
+    const std::string prefix = folder == "/" ? "/" : folder + "/";
+    for (auto it = nodes_.lower_bound(prefix); it != nodes_.end(); ++it) {
+        const std::string& path = it->first;
+        if (path.compare(0, prefix.size(), prefix) != 0) break;
+        const std::string name = path.substr(prefix.size());
+        if (name.empty() || name.find('/') != std::string::npos) continue;
+        EntryKind kind = EntryKind::File;
+        Search(path, kind);
+        entries.push_back({name, kind});
+    }
+    return 0;
+}
+
+std::string FakeFileSystem::AbsolutePath(std::string_view path) {
+    return LexicallyAbsolute(current_folder_, path);
+}
+
+int FakeFileSystem::MoveNoReplace(const std::string& from, const std::string& raw_to) {
+    ++moves_;
+    if (const auto error = move_errors_.find(from); error != move_errors_.end())
+        return error->second;
+    const std::string to = LexicallyAbsolute("/", raw_to);
+    const auto source = nodes_.find(from);
+    if (source == nodes_.end()) return ENOENT;
+    if (from == to) return 0;
+    const auto parent = nodes_.find(Parent(to));
+    if (parent == nodes_.end()) return ENOENT;
+    if (parent->second != kFolder) return ENOTDIR;
+    if (nodes_.count(to)) return EEXIST;
+    std::string content = std::move(source->second);
+    nodes_.erase(source);
+    nodes_[to] = std::move(content);
+    return 0;
+}
+
+}  // namespace zentavo::testing

@@ -1,0 +1,50 @@
+// An in-memory file system for tests: folders, files and links to folders at
+// absolute POSIX paths, with errno values injected per path, and a count of
+// every move it is asked for.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "fileops/file_system.h"
+
+namespace zentavo::testing {
+
+class FakeFileSystem : public FileSystem {
+public:
+    explicit FakeFileSystem(std::string current_folder = "/work");
+
+    // Creates the node and any missing folders above it.
+    void AddFolder(const std::string& path);
+    void AddFile(const std::string& path, std::string content = {});
+    // A symbolic link at path that leads to the folder target.
+    void AddFolderLink(const std::string& path, const std::string& target);
+    void Remove(const std::string& path) { nodes_.erase(path); }
+
+    // Every listing of folder fails with error.
+    void FailListing(const std::string& folder, int error) { listing_errors_[folder] = error; }
+    // Every move of the file at path (as source) fails with error.
+    void FailMoveFrom(const std::string& path, int error) { move_errors_[path] = error; }
+
+    bool Exists(const std::string& path) const { return nodes_.count(path) != 0; }
+    // Path -> content of every file, folders and links shown as "<folder>" and
+    // "<link>"; the whole observable state.
+    const std::map<std::string, std::string>& nodes() const { return nodes_; }
+    size_t moves() const { return moves_; }
+
+    int Search(const std::string& path, EntryKind& kind) override;
+    int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
+    std::string AbsolutePath(std::string_view path) override;
+    int MoveNoReplace(const std::string& from, const std::string& to) override;
+
+private:
+    std::string current_folder_;
+    std::map<std::string, std::string> nodes_;
+    std::map<std::string, std::string> link_targets_;
+    std::map<std::string, int> listing_errors_;
+    std::map<std::string, int> move_errors_;
+    size_t moves_ = 0;
+};
+
+}  // namespace zentavo::testing

@@ -1,0 +1,37 @@
+// The rename run as its rules state it, kept as the reference that the
+// optimised RenameRun must agree with: every pass tries every Pending row.
+#pragma once
+
+#include "core/rename_list.h"
+#include "fileops/file_system.h"
+#include "fileops/rename_run.h"
+
+namespace zentavo::testing {
+
+inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
+    size_t renamed = 0;
+    for (size_t i = 0; i < list.count(); ++i) {
+        if (list.mark(i) != RowMark::Pending) continue;
+        if (list.new_name(i).empty()) continue;
+        if (fs.MoveNoReplace(list.path(i), RenameTarget(list.path(i), list.new_name(i),
+                                                        list.syntax())) == 0) {
+            list.SetMark(i, RowMark::Renamed);
+            ++renamed;
+        }
+    }
+    return renamed;
+}
+
+inline RenameOutcome LiteralRename(FileSystem& fs, RenameList& list) {
+    size_t renamed = 0;
+    while (const size_t pass = LiteralRenamePass(fs, list)) renamed += pass;
+    size_t failed = 0;
+    for (size_t i = 0; i < list.count(); ++i) {
+        if (list.mark(i) != RowMark::Pending) continue;
+        list.SetMark(i, RowMark::Failed);
+        ++failed;
+    }
+    return SummariseRename(renamed, failed);
+}
+
+}  // namespace zentavo::testing

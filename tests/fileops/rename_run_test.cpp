@@ -1,0 +1,246 @@
+#include "fileops/rename_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+#include "tests/fileops/fake_file_system.h"
+#include "tests/fileops/literal_rename.h"
+
+namespace zentavo {
+namespace {
+
+using testing::FakeFileSystem;
+
+struct Rename {
+    std::string from;
+    std::string to;  // new name
+};
+
+// Lists the renames (files created with their own path as content) and runs
+// them; returns the marks in list order as a string: P, R or F per row.
+std::string RunRenames(FakeFileSystem& fs, RenameList& list, const std::vector<Rename>& renames,
+                       RenameOutcome* outcome = nullptr) {
+    for (const Rename& r : renames) {
+        if (!fs.Exists(r.from)) fs.AddFile(r.from, r.from);
+        const size_t row = list.Insert(r.from);
+        list.SetNewName(row, r.to);
+    }
+    const RenameOutcome result = RenameRun(fs, list).Run();
+    if (outcome) *outcome = result;
+    std::string marks;
+    for (size_t i = 0; i < list.count(); ++i) {
+        marks += list.mark(i) == RowMark::Renamed ? 'R' : list.mark(i) == RowMark::Failed ? 'F' : 'P';
+    }
+    return marks;
+}
+
+struct RunCase {
+    const char* label;
+    std::vector<Rename> renames;
+    std::vector<std::string> unlisted;  // files present but not in the list
+    std::string marks;                  // expected, in sorted list order
+    std::map<std::string, std::string> after;  // some paths -> content afterwards
+};
+
+TEST(RenameRunTest, PassRules) {
+    const RunCase cases[] = {
+        {"plain rename", {{"/d/a", "b"}}, {}, "R", {{"/d/b", "/d/a"}}},
+        {"target exists and is not listed", {{"/d/a", "b"}}, {"/d/b"}, "F",
+         {{"/d/a", "/d/a"}, {"/d/b", ""}}},
+        {"chain resolves over passes", {{"/d/a", "b"}, {"/d/b", "c"}}, {}, "RR",
+         {{"/d/b", "/d/a"}, {"/d/c", "/d/b"}}},
+        {"chain in the same pass when the mover comes first", {{"/d/a", "z"}, {"/d/b", "a"}}, {},
+         "RR", {{"/d/a", "/d/b"}, {"/d/z", "/d/a"}}},
+        {"cycle never moves", {{"/d/a", "b"}, {"/d/b", "a"}}, {}, "FF",
+         {{"/d/a", "/d/a"}, {"/d/b", "/d/b"}}},
+        {"two rows, one name: first in list order wins", {{"/d/b", "x"}, {"/d/a", "x"}}, {},
+         "RF", {{"/d/x", "/d/a"}, {"/d/b", "/d/b"}}},
+        {"rename onto its own name", {{"/d/a", "a"}}, {}, "R", {{"/d/a", "/d/a"}}},
+        {"name into a subfolder that exists", {{"/d/a", "sub/a"}}, {"/d/sub/keep"}, "R",
+         {{"/d/sub/a", "/d/a"}}},
+        {"name into a subfolder that does not", {{"/d/a", "nosuch/a"}}, {}, "F",
+         {{"/d/a", "/d/a"}}},
+        {"empty name never touches the disk", {{"/d/a", ""}}, {}, "F", {{"/d/a", "/d/a"}}},
+        {"file at the root", {{"/x.txt", "y.txt"}}, {}, "R", {{"/y.txt", "/x.txt"}}},
+        {"long chain backwards",
+         {{"/d/f1", "f2"}, {"/d/f2", "f3"}, {"/d/f3", "f4"}, {"/d/f4", "f5"}},
+         {},
+         "RRRR",
+         {{"/d/f2", "/d/f1"}, {"/d/f5", "/d/f4"}}},
+        {"a dotted spelling of a vacated target is found",
+         {{"/d/a", "./b"}, {"/d/b", "c"}}, {}, "RR", {{"/d/b", "/d/a"}}},
+    };
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeFileSystem fs;
+        for (const std::string& path : c.unlisted) fs.AddFile(path);
+        RenameList list;
+        EXPECT_EQ(RunRenames(fs, list, c.renames), c.marks);
+        for (const auto& [path, content] : c.after) {
+            SCOPED_TRACE(path);
+            ASSERT_TRUE(fs.Exists(path));
+            EXPECT_EQ(fs.nodes().at(path), content);
+        }
+    }
+}
+
+TEST(RenameRunTest, RowsKeepTheirPathsAndNamesAndOnlyPendingRowsRun) {
+    FakeFileSystem fs;
+    RenameList list;
+    EXPECT_EQ(RunRenames(fs, list, {{"/d/a", "b"}, {"/d/c", "d"}}), "RR");
+    EXPECT_EQ(list.path(0), "/d/a");
+    EXPECT_EQ(list.new_name(0), "b");
+
+    // A second run over the same rows finds nothing Pending.
+    const size_t moves = fs.moves();
+    const RenameOutcome again = RenameRun(fs, list).Run();
+    EXPECT_EQ(again.renamed, 0u);
+    EXPECT_EQ(again.failed, 0u);
+    EXPECT_EQ(again.text, "0 file(s) were renamed successfully.");
+    EXPECT_EQ(fs.moves(), moves);
+}
+
+TEST(RenameRunTest, FailedRowsCarryTheirReason) {
+    FakeFileSystem fs;
+    fs.AddFile("/d/taken");
+    fs.AddFile("/d/locked");
+    fs.FailMoveFrom("/d/locked", EACCES);
+    RenameList list;
+    RenameOutcome outcome;
+    EXPECT_EQ(RunRenames(fs, list, {{"/d/a", "taken"}, {"/d/locked", "free"}, {"/d/ok", "fine"}},
+                         &outcome),
+              "FFR");
+    EXPECT_EQ(list.failure(0), EEXIST);
+    EXPECT_EQ(list.failure(1), EACCES);
+    EXPECT_EQ(list.failure(2), 0);
+    EXPECT_EQ(outcome.renamed, 1u);
+    EXPECT_EQ(outcome.failed, 2u);
+    EXPECT_EQ(outcome.text, "Renaming failed for 2 file(s).");
+    EXPECT_EQ(outcome.caption, "Rename Failed");
+}
+
+TEST(RenameRunTest, EmptyListSucceedsWithZero) {
+    FakeFileSystem fs;
+    RenameList list;
+    const RenameOutcome outcome = RenameRun(fs, list).Run();
+    EXPECT_EQ(outcome.text, "0 file(s) were renamed successfully.");
+    EXPECT_EQ(outcome.caption, "Finished");
+}
+
+TEST(RenameRunTest, RenumberingChainCostsAboutTwoMovesPerFile) {
+    // f0000 -> f0001 ... f1999 -> f2000 in ascending order: the rules need one
+    // pass per row, and trying every row in every pass would take two million
+    // moves.
+    constexpr int kFiles = 2000;
+    FakeFileSystem fs;
+    RenameList list;
+    std::vector<std::string> paths;
+    char name[16];
+    for (int i = 0; i < kFiles; ++i) {
+        std::snprintf(name, sizeof name, "/d/f%04d", i);
+        fs.AddFile(name, name);
+        paths.push_back(name);
+    }
+    list.InsertNew(paths);
+    for (int i = 0; i < kFiles; ++i) {
+        std::snprintf(name, sizeof name, "f%04d", i + 1);
+        list.SetNewName(size_t(i), name);
+    }
+    const RenameOutcome outcome = RenameRun(fs, list).Run();
+    EXPECT_EQ(outcome.renamed, size_t(kFiles));
+    EXPECT_EQ(fs.nodes().at("/d/f2000"), "/d/f1999");
+    EXPECT_EQ(fs.nodes().at("/d/f0001"), "/d/f0000");
+    EXPECT_LE(fs.moves(), size_t(2 * kFiles + 1));
+}
+
+// Random lists over a few folders with chains, cycles, shared targets,
+// unlisted files in the way, names into subfolders and permanent errors: the
+// optimised run must leave the same marks and the same files as trying every
+// row in every pass.
+TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
+    std::mt19937 random(20261207);
+    const std::vector<std::string> folders = {"/a", "/a/s", "/b"};
+    auto pick = [&](size_t n) { return size_t(random() % n); };
+    for (int round = 0; round < 3000; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const size_t names = 2 + pick(8);
+        const size_t rows = 1 + pick(12);
+        auto random_name = [&] { return "n" + std::to_string(pick(names)); };
+
+        FakeFileSystem base;
+        for (const std::string& folder : folders) base.AddFolder(folder);
+        std::vector<std::string> listed;
+        for (size_t i = 0; i < rows; ++i) {
+            const std::string path = folders[pick(folders.size())] + "/" + random_name();
+            if (!base.Exists(path)) base.AddFile(path, path);
+            listed.push_back(path);
+        }
+        for (size_t i = pick(4); i > 0; --i) {
+            const std::string path = folders[pick(folders.size())] + "/" + random_name();
+            if (!base.Exists(path)) base.AddFile(path, "unlisted " + path);
+        }
+        if (pick(4) == 0) base.FailMoveFrom(listed[pick(listed.size())], EACCES);
+        // A file deleted after the drop may be replaced by another row's move.
+        if (pick(4) == 0) base.Remove(listed[pick(listed.size())]);
+
+        RenameList list;
+        list.InsertNew(listed);
+        for (size_t i = 0; i < list.count(); ++i) {
+            const size_t kind = pick(10);
+            list.SetNewName(i, kind == 0   ? "s/" + random_name()
+                               : kind == 1 ? "../" + random_name()
+                               : kind == 2 ? std::string()
+                                           : random_name());
+        }
+        // A row marked already from an earlier run takes no part.
+        if (list.count() > 1 && pick(5) == 0) list.SetMark(pick(list.count()), RowMark::Renamed);
+
+        FakeFileSystem literal_fs = base;
+        RenameList literal_list = list;
+        const RenameOutcome expected = testing::LiteralRename(literal_fs, literal_list);
+
+        FakeFileSystem fs = base;
+        const RenameOutcome actual = RenameRun(fs, list).Run();
+
+        EXPECT_EQ(actual.text, expected.text);
+        for (size_t i = 0; i < list.count(); ++i) {
+            EXPECT_EQ(list.mark(i), literal_list.mark(i)) << list.path(i) << " -> "
+                                                          << list.new_name(i);
+        }
+        EXPECT_EQ(fs.nodes(), literal_fs.nodes());
+    }
+}
+
+TEST(RenameTargetTest, JoinsFolderAndNewName) {
+    const CodePage single;
+    const CodePage shift_jis(CodePage::Kind::ShiftJis);
+    struct Case {
+        const char* label;
+        std::string path;
+        std::string new_name;
+        PathSyntax syntax;
+        const CodePage& page;
+        std::string target;
+    } cases[] = {
+        {"posix", "/home/u/a.txt", "b.txt", PathSyntax::Posix, single, "/home/u/b.txt"},
+        {"posix root", "/a.txt", "b.txt", PathSyntax::Posix, single, "/b.txt"},
+        {"windows drive root", "C:\\x.txt", "y.txt", PathSyntax::Windows, single, "C:\\y.txt"},
+        {"windows folder", "C:\\d\\x.txt", "y", PathSyntax::Windows, single, "C:\\d\\y"},
+        {"no folder", "x.txt", "y", PathSyntax::Windows, single, ".\\y"},
+        // The folder name ends in a double-byte character whose trail byte is
+        // a backslash: that is no separator, so one is still added.
+        {"shift_jis trail byte", "C:\\\x95\\\\f", "g", PathSyntax::Windows, shift_jis,
+         "C:\\\x95\\\\g"},
+        {"name with a subfolder", "/d/a", "sub/b", PathSyntax::Posix, single, "/d/sub/b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(RenameTarget(c.path, c.new_name, c.syntax, c.page), c.target);
+    }
+}
+
+}  // namespace
+}  // namespace zentavo
