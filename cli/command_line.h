@@ -1,0 +1,31 @@
+// The arguments of zentavo-cli, read by hand: GNU-style short and long options
+// that may stand anywhere before "--", everything else a PATH.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zentavo {
+
+struct CliOptions {
+    std::optional<std::string> pattern;  // an empty pattern is a given pattern
+    bool recurse = false;
+    bool execute = false;
+    bool tsv = false;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> paths;  // in the order given
+};
+
+struct ParsedCommandLine {
+    CliOptions options;
+    std::string error;  // why the command line cannot be run; empty when it can
+};
+
+// args are the arguments after the program name. With --help or --version the
+// pattern and the paths may be missing.
+ParsedCommandLine ParseCommandLine(std::span<const std::string> args);
+
+}  // namespace zentavo

@@ -1,0 +1,13 @@
+// What zentavo-cli's exit status tells a script.
+#pragma once
+
+namespace zentavo {
+
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    kExitRenameFailed = 1,  // some row ended Failed
+    kExitUsage = 2,         // the command line could not be run
+    kExitEmptyName = 3,     // some row's new name came out empty
+};
+
+}  // namespace zentavo

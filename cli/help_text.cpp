@@ -1,0 +1,51 @@
+#include "cli/help_text.h"
+
+namespace zentavo {
+
+std::string UsageText() {
+    return R"(Usage: zentavo-cli [OPTIONS] PATH...
+Lists the files of the PATHs, gives each a new name by PATTERN and, with -x,
+renames them, each in its own folder. A folder given adds its own files.
+
+  -p, --pattern PATTERN   the rename pattern (required)
+  -r, --recurse           also search the subfolders of the folders given
+  -x, --execute           rename the files on disk; without it nothing on disk changes
+      --tsv               machine-readable rows: MARK, tab, PATH, tab, NEW NAME
+  -h, --help              this help, with a short reference of the pattern codes
+      --version           the program's version
+  --                      ends the options: every later argument is a PATH
+)";
+}
+
+std::string HelpText() {
+    return UsageText() + R"(
+Pattern codes (N is a number; "<" lower-cases a piece, ">" upper-cases it):
+  %%          one "%"
+  %[<|>][N]c  counter of the file within its run of files from one folder,
+              counting from 1, zero-padded to N digits (N = 1 if omitted)
+  %[<|>][N]g  position of the file in the whole list, counting from 1, padded
+  %[<|>]e     extension of the old name, without the dot
+  %[<|>]t     title: the old name without its last "." and extension
+  %[<|>]n     the whole old name
+  %[<|>][N]d  the N-th folder counting outwards from the file's own (N = 1 if omitted)
+  Any other letter after "%" gives nothing; white space around the pattern and
+  around every new name is removed.
+  Examples: "%3c.%<e" gives 001.jpg, 002.jpg, ...; "%<1d-%3c.%<e" gives rome-001.jpg.
+
+Output: one row per file, sorted by path: its mark (pending, renamed or
+failed), its path and its new name; with -x a summary follows. The table shows
+a backslash as \\, a tab, line feed or carriage return as \t, \n, \r, and other
+control bytes and bytes that are no character as \xHH. With --tsv only
+backslash, tab, line feed and carriage return are written so, every other byte
+as it is, and the summary goes to standard error.
+
+Exit status: 0 success; 1 some file could not be renamed; 2 usage error;
+3 some new name came out empty (with -x nothing is renamed then).
+)";
+}
+
+std::string VersionText() {
+    return "Zentavo " ZENTAVO_VERSION_SHORT "\nVersion " ZENTAVO_VERSION "\n";
+}
+
+}  // namespace zentavo

@@ -1,0 +1,86 @@
+#include "cli/rename_command.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/exit_status.h"
+#include "cli/progress_line.h"
+#include "cli/row_output.h"
+#include "core/code_page.h"
+#include "core/rename_pattern.h"
+#include "fileops/rename_session.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr std::string_view kProgramPrefix = "zentavo-cli: ";
+
+void ReportUnreadable(std::ostream& err, std::string_view path, int error) {
+    err << kProgramPrefix << "cannot read " << path << ": " << std::strerror(error) << '\n';
+}
+
+void ReportUnnamed(const RenameList& list, std::ostream& err) {
+    for (size_t i = 0; i < list.count(); ++i) {
+        if (list.new_name(i).empty())
+            err << kProgramPrefix << "no new name for " << list.path(i) << '\n';
+    }
+}
+
+void WriteRows(const CliOptions& options, const RenameList& list, std::ostream& out) {
+    if (options.tsv) {
+        WriteTsvRows(list, out);
+    } else {
+        WriteTable(list, ActiveCodePage(), out);
+    }
+}
+
+}  // namespace
+
+int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CliStreams& io) {
+    ProgressLine progress(io.err, io.err_is_terminal);
+    RenameSession session(fs);
+
+    std::vector<std::string> paths;
+    paths.reserve(options.paths.size());
+    for (const std::string& path : options.paths) {
+        // Made absolute, an empty argument (an unset shell variable, say)
+        // would name the current folder and rename all of it.
+        if (path.empty()) {
+            ReportUnreadable(io.err, path, ENOENT);
+        } else {
+            paths.push_back(path);
+        }
+    }
+    const DropOutcome drop = session.Drop(paths, options.recurse, [&](size_t found, size_t) {
+        progress.Show("Searching: " + std::to_string(found) + " files found");
+    });
+    progress.Clear();
+    for (const ReadProblem& problem : drop.problems) {
+        ReportUnreadable(io.err, problem.path, problem.error);
+    }
+
+    RenameList& list = session.list();
+    const bool all_named = SetFilenames(list, *options.pattern);
+    if (!all_named || !options.execute) {
+        WriteRows(options, list, io.out);
+        if (all_named) return kExitSuccess;
+        ReportUnnamed(list, io.err);
+        if (options.execute) io.err << kProgramPrefix << "nothing was renamed\n";
+        return kExitEmptyName;
+    }
+
+    const RenameOutcome outcome = session.Rename([&](size_t renamed, size_t total) {
+        progress.Show("Renaming: " + std::to_string(renamed) + " of " + std::to_string(total) +
+                      " files renamed");
+    });
+    progress.Clear();
+    WriteRows(options, list, io.out);
+    (options.tsv ? io.err : io.out) << outcome.caption << ": " << outcome.text << '\n';
+    return outcome.failed > 0 ? kExitRenameFailed : kExitSuccess;
+}
+
+}  // namespace zentavo
