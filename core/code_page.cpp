@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <langinfo.h>
+#include <optional>
 
 #include "core/text.h"
 
@@ -14,6 +15,34 @@ namespace {
 
 bool InRange(unsigned char b, unsigned lo, unsigned hi) { return b >= lo && b <= hi; }
 
+// Overlong forms, surrogates and values beyond U+10FFFF are no characters:
+// taking one whole would hide bytes that a byte-wise reader sees on their own.
+size_t Utf8SequenceLength(std::string_view text, size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    size_t length = 0;
+    unsigned second_low = 0x80;
+    unsigned second_high = 0xBF;
+    if (InRange(lead, 0xC2, 0xDF)) {
+        length = 2;
+    } else if (InRange(lead, 0xE0, 0xEF)) {
+        length = 3;
+        if (lead == 0xE0) second_low = 0xA0;
+        if (lead == 0xED) second_high = 0x9F;
+    } else if (InRange(lead, 0xF0, 0xF4)) {
+        length = 4;
+        if (lead == 0xF0) second_low = 0x90;
+        if (lead == 0xF4) second_high = 0x8F;
+    } else {
+        return 1;
+    }
+    if (text.size() - pos < length) return 1;
+    if (!InRange(static_cast<unsigned char>(text[pos + 1]), second_low, second_high)) return 1;
+    for (size_t i = 2; i < length; ++i) {
+        if (!InRange(static_cast<unsigned char>(text[pos + i]), 0x80, 0xBF)) return 1;
+    }
+    return length;
+}
+
 std::string NormalisedCodeset(std::string_view codeset) {
     std::string out;
     for (char c : codeset) {
@@ -21,6 +50,21 @@ std::string NormalisedCodeset(std::string_view codeset) {
         out += AsciiUpper(c);
     }
     return out;
+}
+
+// Converts the multibyte character out[i, i + length) by the current
+// locale's wide-character mapping.
+void MapLocaleCase(std::string& out, size_t i, size_t length, bool upper) {
+    std::mbstate_t in_state{};
+    wchar_t wide = 0;
+    if (std::mbrtowc(&wide, &out[i], length, &in_state) != length) return;
+    const auto mapped = static_cast<wchar_t>(upper ? std::towupper(wide) : std::towlower(wide));
+    if (mapped == wide) return;
+    char bytes[MB_LEN_MAX];
+    std::mbstate_t out_state{};
+    // The mapping must keep the character's width, or the texts around it
+    // would shift.
+    if (std::wcrtomb(bytes, mapped, &out_state) == length) out.replace(i, length, bytes, length);
 }
 
 }  // namespace
@@ -78,14 +122,7 @@ bool CodePage::IsTrailByte(unsigned char b) const {
 size_t CodePage::CharLength(std::string_view text, size_t pos) const {
     const auto lead = static_cast<unsigned char>(text[pos]);
     if (kind_ == Kind::SingleByte || lead < 0x80) return 1;
-    if (kind_ == Kind::Utf8) {
-        size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (length == 1 || lead > 0xF4 || pos + length > text.size()) return 1;
-        for (size_t i = 1; i < length; ++i) {
-            if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
-        }
-        return length;
-    }
+    if (kind_ == Kind::Utf8) return Utf8SequenceLength(text, pos);
     if (IsLeadByte(lead) && pos + 1 < text.size() &&
         IsTrailByte(static_cast<unsigned char>(text[pos + 1])))
         return 2;
@@ -114,26 +151,21 @@ size_t CodePage::FindLast(std::string_view text, char c) const {
 std::string CodePage::ToLower(std::string_view text) const { return ConvertCase(text, false); }
 std::string CodePage::ToUpper(std::string_view text) const { return ConvertCase(text, true); }
 
+bool CodePage::IsLocaleCodeset() const {
+    return FromCodeset(nl_langinfo(CODESET)).kind() == kind_;
+}
+
 std::string CodePage::ConvertCase(std::string_view text, bool upper) const {
     std::string out(text);
+    // Asked only when a double-byte character turns up: most pieces are ASCII.
+    std::optional<bool> locale_is_page;
     for (size_t i = 0; i < out.size();) {
         const size_t length = CharLength(out, i);
         if (length == 1) {
             out[i] = upper ? AsciiUpper(out[i]) : AsciiLower(out[i]);
         } else if (IsDoubleByte()) {
-            std::mbstate_t in_state{};
-            wchar_t wide = 0;
-            if (std::mbrtowc(&wide, &out[i], length, &in_state) == length) {
-                const auto mapped = static_cast<wchar_t>(upper ? std::towupper(wide)
-                                                               : std::towlower(wide));
-                char bytes[MB_LEN_MAX];
-                std::mbstate_t out_state{};
-                // The mapping must keep the character's width, or the texts
-                // around it would shift.
-                if (mapped != wide && std::wcrtomb(bytes, mapped, &out_state) == length) {
-                    out.replace(i, length, bytes, length);
-                }
-            }
+            if (!locale_is_page) locale_is_page = IsLocaleCodeset();
+            if (*locale_is_page) MapLocaleCase(out, i, length, upper);
         }
         i += length;
     }

@@ -45,13 +45,16 @@ public:
     size_t FindLast(std::string_view text, char c) const;
 
     // ASCII letters always change; a double-byte character goes through the
-    // C library's wide-character mapping of the current locale. UTF-8 and
-    // other single-byte text changes only in its ASCII letters.
+    // C library's wide-character mapping when the current locale's codeset is
+    // this page, and stays as it is under any other codeset, which would read
+    // its bytes as other characters. UTF-8 and other single-byte text changes
+    // only in its ASCII letters.
     std::string ToLower(std::string_view text) const;
     std::string ToUpper(std::string_view text) const;
 
 private:
     std::string ConvertCase(std::string_view text, bool upper) const;
+    bool IsLocaleCodeset() const;
 
     Kind kind_ = Kind::SingleByte;
 };
