@@ -61,7 +61,9 @@ std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
         uint32_t number = 1;
         if (IsAsciiDigit(pattern[i])) {
             number = 0;
-            while (i < end && IsAsciiDigit(pattern[i])) number = number * 10u + uint32_t(pattern[i++] - '0');
+            while (i < end && IsAsciiDigit(pattern[i])) {
+                number = number * 10u + uint32_t(pattern[i++] - '0');
+            }
             if (i == end) break;
         }
         const auto n = static_cast<int32_t>(number);
@@ -105,14 +107,16 @@ bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& pa
     const PathSyntax syntax = list.syntax();
     bool all_named = true;
     CPathParts parts;
-    // No directory equals "*", so the first row always starts a run.
-    std::string previous_directory = "*";
+    // The first row starts a run whatever its directory: no sentinel text
+    // would do, since a POSIX directory can be any text.
+    std::string previous_directory;
     int64_t counter = 0;
     for (size_t i = 0; i < list.count(); ++i) {
         parts.Parse(list.path(i), syntax, page);
-        const bool same_directory = IgnoresCase(syntax)
-                                        ? EqualsIgnoreAsciiCase(parts.directory, previous_directory)
-                                        : parts.directory == previous_directory;
+        const bool same_directory =
+            i > 0 &&
+            (IgnoresCase(syntax) ? EqualsIgnoreAsciiCase(parts.directory, previous_directory)
+                                 : parts.directory == previous_directory);
         if (!same_directory) {
             counter = 1;
             previous_directory = parts.directory;
