@@ -13,7 +13,9 @@ void CPathParts::Parse(std::string_view p, PathSyntax syntax, const CodePage& pa
     const size_t last_separator = page.FindLast(p, separator);
     if (last_separator == std::string_view::npos) {
         name.assign(p);
-        directory.assign(".");
+        // Not assign("."): g++ 12 at -O3 takes that for an overlapping copy
+        // (a false -Wrestrict) and the Release build stops.
+        directory.assign(1, '.');
     } else {
         name.assign(p.substr(last_separator + 1));
         directory.assign(p.substr(0, last_separator));
