@@ -1,12 +1,17 @@
 // The real file system of a POSIX machine.
 #pragma once
 
+#include <vector>
+
 #include "fileops/file_system.h"
+#include "fileops/no_replace_rename.h"
 
 namespace zentavo {
 
 class Os;
 
+// Keeps what it learns about file systems and a listing buffer: one object
+// serves one thread at a time.
 class PosixFileSystem : public FileSystem {
 public:
     PosixFileSystem();              // the real system calls
@@ -18,7 +23,12 @@ public:
     int MoveNoReplace(const std::string& from, const std::string& to) override;
 
 private:
+    EntryKind KindOfListed(int folder, const char* name, unsigned char type);
+    int MoveThroughTemporaryName(const std::string& from, const std::string& to);
+
     Os& os_;
+    NoReplaceRename rename_;
+    std::vector<char> listing_buffer_;
 };
 
 }  // namespace zentavo

@@ -1,0 +1,250 @@
+#include "fileops/cross_device_move.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "fileops/os_support.h"
+#include "fileops/scoped_fd.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr size_t kCopyRangeChunk = size_t{1} << 30;
+constexpr size_t kCopyBufferSize = size_t{256} << 10;
+
+bool CopyRangeUnsupported(int error) {
+    return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// Kernels or file systems without O_TMPFILE.
+bool UnnamedFilesUnsupported(int error) {
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+int WriteAll(Os& os, int fd, const char* data, size_t size) {
+    while (size > 0) {
+        size_t written = 0;
+        if (const int error = RetryOnEintr([&] { return os.Write(fd, data, size, written); });
+            error != 0)
+            return error;
+        if (written == 0) return EIO;
+        data += written;
+        size -= written;
+    }
+    return 0;
+}
+
+int CopyByReadAndWrite(Os& os, int from, int to) {
+    std::vector<char> buffer(kCopyBufferSize);
+    while (true) {
+        size_t got = 0;
+        if (const int error =
+                RetryOnEintr([&] { return os.Read(from, buffer.data(), buffer.size(), got); });
+            error != 0)
+            return error;
+        if (got == 0) return 0;
+        if (const int error = WriteAll(os, to, buffer.data(), got); error != 0) return error;
+    }
+}
+
+// Both descriptors' offsets advance with every chunk, so the read-and-write
+// loop can take over at any point.
+int CopyBytes(Os& os, int from, int to) {
+    while (true) {
+        size_t copied = 0;
+        const int error =
+            RetryOnEintr([&] { return os.CopyFileRange(from, to, kCopyRangeChunk, copied); });
+        if (CopyRangeUnsupported(error)) return CopyByReadAndWrite(os, from, to);
+        if (error != 0) return error;
+        if (copied == 0) return 0;
+    }
+}
+
+// A copy loop that stopped early (a file system whose copy_file_range
+// reports the end too soon, a source cut short meanwhile) must not cost the
+// source.
+int CheckComplete(Os& os, int from, int to) {
+    struct stat source {};
+    struct stat copy {};
+    if (const int error = os.Fstat(from, source); error != 0) return error;
+    if (const int error = os.Fstat(to, copy); error != 0) return error;
+    return source.st_size == copy.st_size ? 0 : EIO;
+}
+
+// The list is read twice (size, then names); a name added in between makes
+// the second read fail with ERANGE and start over.
+int ListAttributes(Os& os, int fd, std::vector<char>& names) {
+    while (true) {
+        names.clear();
+        size_t length = 0;
+        int error = os.Flistxattr(fd, nullptr, 0, length);
+        if (error == EOPNOTSUPP) return 0;  // no attributes here at all
+        if (error != 0) return error;
+        if (length == 0) return 0;
+        names.resize(length);
+        error = os.Flistxattr(fd, names.data(), names.size(), length);
+        if (error == ERANGE) continue;
+        if (error != 0) return error;
+        names.resize(length);
+        return 0;
+    }
+}
+
+int CopyUserAttributes(Os& os, int from, int to) {
+    std::vector<char> names;
+    if (const int error = ListAttributes(os, from, names); error != 0) return error;
+    std::vector<char> value;
+    for (size_t at = 0; at < names.size();) {
+        const char* name = names.data() + at;
+        at += std::strlen(name) + 1;
+        if (!std::string_view(name).starts_with("user.")) continue;
+        size_t length = 0;
+        int error = 0;
+        do {
+            error = os.Fgetxattr(from, name, nullptr, 0, length);
+            if (error != 0) break;
+            value.resize(length);
+            error = os.Fgetxattr(from, name, value.data(), value.size(), length);
+        } while (error == ERANGE);
+        if (error == ENODATA) continue;  // removed since the list was read
+        if (error != 0) return error;
+        if (const int set_error = os.Fsetxattr(to, name, value.data(), length, 0); set_error != 0)
+            return set_error;
+    }
+    return 0;
+}
+
+// Attributes go on before the mode, which may forbid writing them, and the
+// times go on last, after the final write.
+int FillCopy(Os& os, int from, int to, const struct stat& source) {
+    if (const int error = CopyBytes(os, from, to); error != 0) return error;
+    if (const int error = CheckComplete(os, from, to); error != 0) return error;
+    if (const int error = CopyUserAttributes(os, from, to); error != 0) return error;
+    // Only privileged processes may give files away; the copy then belongs
+    // to whoever moves it, as with cp.
+    os.Fchown(to, source.st_uid, source.st_gid);
+    if (const int error = os.Fchmod(to, source.st_mode & 07777); error != 0) return error;
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    if (const int error = os.Futimens(to, times); error != 0) return error;
+    return RetryOnEintr([&] { return os.Fsync(to); });
+}
+
+// The copy is complete and durable. If from no longer names the file that
+// was copied, someone else has moved or replaced it meanwhile: what stands
+// there now is not ours to remove, and the copy stays.
+int RemoveSource(Os& os, const std::string& from, const struct stat& copied) {
+    struct stat now {};
+    const int error = os.Lstat(from.c_str(), now);
+    if (error == ENOENT) return 0;
+    if (error != 0) return error;
+    if (!SameInode(now, copied)) return 0;
+    return os.Unlink(from.c_str());
+}
+
+bool ProcFdAvailable(Os& os) {
+    struct stat st {};
+    return os.Stat("/proc/self/fd", st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int MoveRegularFile(Os& os, const std::string& from, const std::string& to) {
+    ScopedFd source(os);
+    // Reading without touching the access time leaves a source that stays
+    // behind exactly as it was; only the owner may ask for that.
+    constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int open_error = source.Open(from.c_str(), kReadFlags | O_NOATIME, 0);
+    if (open_error == EPERM) open_error = source.Open(from.c_str(), kReadFlags, 0);
+    if (open_error != 0) return open_error;
+    struct stat source_stat {};
+    if (const int error = os.Fstat(source.fd(), source_stat); error != 0) return error;
+    if (!S_ISREG(source_stat.st_mode)) return EXDEV;
+
+    const std::string folder = FolderOf(to);
+    ScopedFd target(os);
+    // An unnamed file in the target folder gets its name only when complete,
+    // so no half copy is ever visible under it.
+    bool unnamed = false;
+    if (ProcFdAvailable(os)) {
+        struct stat existing {};
+        const int lookup = os.Lstat(to.c_str(), existing);
+        if (lookup == 0) return EEXIST;
+        if (lookup != ENOENT) return lookup;
+        const int error = target.Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (error == 0) {
+            unnamed = true;
+        } else if (!UnnamedFilesUnsupported(error)) {
+            return error;
+        }
+    }
+    if (!unnamed) {
+        if (const int error =
+                target.Open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            error != 0)
+            return error;
+    }
+    struct stat created {};
+    // Without the identity of the new file, nothing may be removed.
+    if (const int error = os.Fstat(target.fd(), created); error != 0) return error;
+
+    int error = FillCopy(os, source.fd(), target.fd(), source_stat);
+    if (error == 0 && unnamed) {
+        const std::string handle = "/proc/self/fd/" + std::to_string(target.fd());
+        error = os.Link(handle.c_str(), to.c_str(), AT_SYMLINK_FOLLOW);
+        // An unnamed file vanishes with its descriptor: nothing to clean up.
+        if (error != 0) return error;
+    }
+    if (error == 0) error = SyncFolder(os, folder);
+    if (error == 0) error = RemoveSource(os, from, source_stat);
+    if (error != 0) RemoveIfStill(os, to, created);
+    return error;
+}
+
+int ReadLinkText(Os& os, const std::string& path, off_t size_hint, std::string& text) {
+    // Some file systems report a size of 0 for links.
+    size_t size = size_hint > 0 ? static_cast<size_t>(size_hint) + 1 : 256;
+    while (true) {
+        text.resize(size);
+        size_t length = 0;
+        if (const int error = os.Readlink(path.c_str(), text.data(), text.size(), length);
+            error != 0)
+            return error;
+        if (length < size) {
+            text.resize(length);
+            return 0;
+        }
+        size *= 2;  // possibly cut short: the link grew
+    }
+}
+
+int MoveSymlink(Os& os, const std::string& from, const std::string& to, const struct stat& source) {
+    std::string text;
+    if (const int error = ReadLinkText(os, from, source.st_size, text); error != 0) return error;
+    if (const int error = os.Symlink(text.c_str(), to.c_str()); error != 0) return error;
+    struct stat created {};
+    if (const int error = os.Lstat(to.c_str(), created); error != 0) return error;
+
+    os.Lchown(to.c_str(), source.st_uid, source.st_gid);  // as for files: where allowed
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    int error = os.Utimensat(to.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    if (error == 0) error = SyncFolder(os, FolderOf(to));
+    if (error == 0) error = RemoveSource(os, from, source);
+    if (error != 0) RemoveIfStill(os, to, created);
+    return error;
+}
+
+}  // namespace
+
+int MoveAcrossFileSystems(Os& os, const std::string& from, const std::string& to) {
+    struct stat source {};
+    if (const int error = os.Lstat(from.c_str(), source); error != 0) return error;
+    if (S_ISREG(source.st_mode)) return MoveRegularFile(os, from, to);
+    if (S_ISLNK(source.st_mode)) return MoveSymlink(os, from, to, source);
+    return EXDEV;
+}
+
+}  // namespace zentavo

@@ -1,0 +1,39 @@
+// A rename that never replaces its target, on every file system that can
+// rename at all.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <unordered_map>
+
+#include "fileops/os.h"
+
+namespace zentavo {
+
+// renameat2 with RENAME_NOREPLACE where the file system takes the flag. Some
+// (FUSE, NFS, sshfs) reject it with EINVAL; there the move is a hard link and
+// an unlink, and where links are refused too, an exclusively created
+// placeholder that the file is renamed over once it is checked to be still
+// ours. What a file system needs is learnt once and kept per device, so
+// that the common case stays a single system call.
+class NoReplaceRename {
+public:
+    explicit NoReplaceRename(Os& os) : os_(os) {}
+
+    // Returns 0, EEXIST when to exists, EXDEV when to lies on another file
+    // system, or another errno value. Not for folders where the flag is
+    // rejected: those fail with EINVAL.
+    int Move(const std::string& from, const std::string& to);
+
+private:
+    enum class Method { Flag, LinkThenUnlink, Placeholder };
+
+    int LinkThenUnlink(const std::string& from, const std::string& to);
+    int OverPlaceholder(const std::string& from, const std::string& to);
+
+    Os& os_;
+    std::unordered_map<dev_t, Method> fallbacks_;  // only devices that reject the flag
+};
+
+}  // namespace zentavo

@@ -1,0 +1,96 @@
+// The one door through which fileops reaches the operating system, so that
+// tests can make any single system call fail.
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+#include <ctime>
+
+namespace zentavo {
+
+// Every call returns 0 or the errno value it failed with, and hands results
+// back through its reference parameters. EINTR comes back like any other
+// error: whether a retry is right depends on the caller.
+class Os {
+public:
+    virtual ~Os() = default;
+
+    // renameat2(AT_FDCWD, from, AT_FDCWD, to, flags)
+    virtual int Rename(const char* from, const char* to, unsigned flags) = 0;
+    // linkat(AT_FDCWD, from, AT_FDCWD, to, flags)
+    virtual int Link(const char* from, const char* to, int flags) = 0;
+    virtual int Unlink(const char* path) = 0;
+    virtual int Symlink(const char* target, const char* path) = 0;
+    // length is the number of bytes placed in buffer; no terminator is added.
+    virtual int Readlink(const char* path, char* buffer, size_t size, size_t& length) = 0;
+
+    virtual int Lstat(const char* path, struct stat& st) = 0;
+    virtual int Stat(const char* path, struct stat& st) = 0;
+    // fstatat: name relative to the open folder.
+    virtual int StatAt(int folder, const char* name, struct stat& st, int flags) = 0;
+    virtual int Fstat(int fd, struct stat& st) = 0;
+
+    virtual int Open(const char* path, int flags, mode_t mode, int& fd) = 0;
+    virtual int Close(int fd) = 0;
+    virtual int Read(int fd, void* buffer, size_t size, size_t& done) = 0;
+    virtual int Write(int fd, const void* buffer, size_t size, size_t& done) = 0;
+    // copy_file_range at both files' current offsets.
+    virtual int CopyFileRange(int from, int to, size_t size, size_t& done) = 0;
+    virtual int Fsync(int fd) = 0;
+    // getdents64: packed struct dirent64 records.
+    virtual int ReadFolder(int fd, void* buffer, size_t size, size_t& done) = 0;
+
+    virtual int Fchmod(int fd, mode_t mode) = 0;
+    virtual int Fchown(int fd, uid_t owner, gid_t group) = 0;
+    virtual int Lchown(const char* path, uid_t owner, gid_t group) = 0;
+    virtual int Futimens(int fd, const timespec times[2]) = 0;
+    // utimensat(AT_FDCWD, path, times, flags)
+    virtual int Utimensat(const char* path, const timespec times[2], int flags) = 0;
+
+    virtual int Flistxattr(int fd, char* names, size_t size, size_t& length) = 0;
+    virtual int Fgetxattr(int fd, const char* name, void* value, size_t size, size_t& length) = 0;
+    virtual int Fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) = 0;
+
+    virtual int Getcwd(char* buffer, size_t size) = 0;
+};
+
+class PosixOs final : public Os {
+public:
+    int Rename(const char* from, const char* to, unsigned flags) override;
+    int Link(const char* from, const char* to, int flags) override;
+    int Unlink(const char* path) override;
+    int Symlink(const char* target, const char* path) override;
+    int Readlink(const char* path, char* buffer, size_t size, size_t& length) override;
+
+    int Lstat(const char* path, struct stat& st) override;
+    int Stat(const char* path, struct stat& st) override;
+    int StatAt(int folder, const char* name, struct stat& st, int flags) override;
+    int Fstat(int fd, struct stat& st) override;
+
+    int Open(const char* path, int flags, mode_t mode, int& fd) override;
+    int Close(int fd) override;
+    int Read(int fd, void* buffer, size_t size, size_t& done) override;
+    int Write(int fd, const void* buffer, size_t size, size_t& done) override;
+    int CopyFileRange(int from, int to, size_t size, size_t& done) override;
+    int Fsync(int fd) override;
+    int ReadFolder(int fd, void* buffer, size_t size, size_t& done) override;
+
+    int Fchmod(int fd, mode_t mode) override;
+    int Fchown(int fd, uid_t owner, gid_t group) override;
+    int Lchown(const char* path, uid_t owner, gid_t group) override;
+    int Futimens(int fd, const timespec times[2]) override;
+    int Utimensat(const char* path, const timespec times[2], int flags) override;
+
+    int Flistxattr(int fd, char* names, size_t size, size_t& length) override;
+    int Fgetxattr(int fd, const char* name, void* value, size_t size, size_t& length) override;
+    int Fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) override;
+
+    int Getcwd(char* buffer, size_t size) override;
+};
+
+// The process's PosixOs.
+Os& SystemOs();
+
+}  // namespace zentavo

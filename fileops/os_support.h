@@ -1,0 +1,47 @@
+// Small tools for the code that reaches the system through Os.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+#include <string_view>
+
+#include "fileops/os.h"
+
+namespace zentavo {
+
+// Repeats a call that a signal cut short. Only for calls where a retry is
+// harmless: never close(), whose descriptor is gone even when it fails.
+template <typename Call>
+int RetryOnEintr(Call call) {
+    int error = 0;
+    do {
+        error = call();
+    } while (error == EINTR);
+    return error;
+}
+
+inline bool SameInode(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The folder that holds path, lexically: "." for a bare name, "/" for a name
+// in the root.
+std::string FolderOf(std::string_view path);
+
+// name inside folder, with one slash between them.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// Whether path names, right now, the very file that st describes.
+bool StillNames(Os& os, const std::string& path, const struct stat& st);
+
+// Removes path only while it still names the file st describes: a file that
+// someone else put there in the meantime is not ours to remove.
+void RemoveIfStill(Os& os, const std::string& path, const struct stat& st);
+
+// Makes the folder's entries durable. A file system that cannot sync folders
+// (EINVAL) counts as synced.
+int SyncFolder(Os& os, const std::string& folder);
+
+}  // namespace zentavo

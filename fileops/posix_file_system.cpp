@@ -1,0 +1,118 @@
+#include "fileops/posix_file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "fileops/lexical_path.h"
+#include "fileops/os.h"
+#include "fileops/os_support.h"
+#include "fileops/scoped_fd.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr size_t kListingBufferSize = size_t{64} << 10;
+constexpr size_t kFirstCwdBufferSize = 4096;
+
+EntryKind KindOfTarget(Os& os, int folder, const char* name) {
+    struct stat target {};
+    if (os.StatAt(folder, name, target, 0) == 0 && S_ISDIR(target.st_mode))
+        return EntryKind::FolderLink;
+    return EntryKind::File;  // a link to a file, or one that leads nowhere
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem() : PosixFileSystem(SystemOs()) {}
+
+PosixFileSystem::PosixFileSystem(Os& os) : os_(os), rename_(os) {}
+
+int PosixFileSystem::Search(const std::string& path, EntryKind& kind) {
+    struct stat st {};
+    if (const int error = os_.Lstat(path.c_str(), st); error != 0) return error;
+    if (S_ISDIR(st.st_mode)) {
+        kind = EntryKind::Folder;
+    } else if (S_ISLNK(st.st_mode)) {
+        kind = KindOfTarget(os_, AT_FDCWD, path.c_str());
+    } else {
+        kind = EntryKind::File;
+    }
+    return 0;
+}
+
+// The listing's own entry type answers for nearly every entry; only links,
+// and entries of file systems that leave the type out, cost a stat.
+EntryKind PosixFileSystem::KindOfListed(int folder, const char* name, unsigned char type) {
+    switch (type) {
+        case DT_DIR:
+            return EntryKind::Folder;
+        case DT_LNK:
+            return KindOfTarget(os_, folder, name);
+        case DT_UNKNOWN: {
+            struct stat st {};
+            // One that vanished since the listing is still listed: a later
+            // move reports it missing.
+            if (os_.StatAt(folder, name, st, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::File;
+            if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
+            if (S_ISLNK(st.st_mode)) return KindOfTarget(os_, folder, name);
+            return EntryKind::File;
+        }
+        default:
+            return EntryKind::File;
+    }
+}
+
+int PosixFileSystem::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    ScopedFd handle(os_);
+    if (const int error = handle.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+        error != 0)
+        return error;
+    listing_buffer_.resize(kListingBufferSize);
+    char* const buffer = listing_buffer_.data();
+    while (true) {
+        size_t filled = 0;
+        if (const int error = RetryOnEintr([&] {
+                return os_.ReadFolder(handle.fd(), buffer, listing_buffer_.size(), filled);
+            });
+            error != 0)
+            return error;
+        if (filled == 0) return 0;
+        // Records are read field by field: the buffer holds bytes, not
+        // dirent64 objects.
+        for (size_t at = 0; at < filled;) {
+            const char* record = buffer + at;
+            unsigned short length = 0;
+            unsigned char type = DT_UNKNOWN;
+            std::memcpy(&length, record + offsetof(dirent64, d_reclen), sizeof length);
+            std::memcpy(&type, record + offsetof(dirent64, d_type), sizeof type);
+            const char* name = record + offsetof(dirent64, d_name);
+            entries.push_back({name, KindOfListed(handle.fd(), name, type)});
+            at += length;
+        }
+    }
+}
+
+std::string PosixFileSystem::AbsolutePath(std::string_view path) {
+    // An empty path names nothing, not the current folder.
+    if (path.empty()) return {};
+    if (path.front() == '/') return LexicallyAbsolute("/", path);
+    std::string cwd(kFirstCwdBufferSize, '\0');
+    while (true) {
+        const int error = os_.Getcwd(cwd.data(), cwd.size());
+        if (error == 0) break;
+        // Without a current folder a relative path names nothing: the
+        // search of the empty path reports it.
+        if (error != ERANGE) return {};
+        cwd.resize(cwd.size() * 2);
+    }
+    cwd.resize(std::strlen(cwd.c_str()));
+    return LexicallyAbsolute(cwd, path);
+}
+
+}  // namespace zentavo
