@@ -1,0 +1,122 @@
+// An Os that passes every call to the real one, except those a test has
+// chosen to fail, cut short or aim elsewhere.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fileops/os.h"
+
+namespace zentavo {
+
+enum class OsCall {
+    Rename,
+    Link,
+    Unlink,
+    Symlink,
+    Readlink,
+    Lstat,
+    Stat,
+    StatAt,
+    Fstat,
+    Open,
+    Close,
+    Read,
+    Write,
+    CopyFileRange,
+    Fsync,
+    ReadFolder,
+    Fchmod,
+    Fchown,
+    Lchown,
+    Futimens,
+    Utimensat,
+    Flistxattr,
+    Fgetxattr,
+    Fsetxattr,
+    Getcwd,
+    kCount,
+};
+
+struct Fault {
+    OsCall call = OsCall::Rename;
+    // Only calls naming this path (either path of a rename or link; for a
+    // descriptor, the path it was opened with). Empty: any path.
+    std::string path = {};
+    int nth = 0;                // only the nth matching call, counting from 1; 0: every one
+    int error = 0;              // fail with this errno without making the call
+    size_t limit = 0;           // Read, Write, CopyFileRange, ReadFolder: at most this many bytes
+    std::string redirect = {};  // make the call on this path instead of path
+    std::function<void()> before = {};  // runs just before the call is made
+};
+
+class FaultyOs : public Os {
+public:
+    explicit FaultyOs(Os& real = SystemOs()) : real_(real) {}
+
+    void Add(Fault fault) { faults_.push_back({std::move(fault), 0}); }
+    // How many calls of this kind were asked for, failed ones included.
+    size_t count(OsCall call) const { return counts_[static_cast<size_t>(call)]; }
+    // Makes listings report DT_UNKNOWN for every entry, as some file
+    // systems do.
+    void HideEntryTypes() { hide_entry_types_ = true; }
+
+    int Rename(const char* from, const char* to, unsigned flags) override;
+    int Link(const char* from, const char* to, int flags) override;
+    int Unlink(const char* path) override;
+    int Symlink(const char* target, const char* path) override;
+    int Readlink(const char* path, char* buffer, size_t size, size_t& length) override;
+
+    int Lstat(const char* path, struct stat& st) override;
+    int Stat(const char* path, struct stat& st) override;
+    int StatAt(int folder, const char* name, struct stat& st, int flags) override;
+    int Fstat(int fd, struct stat& st) override;
+
+    int Open(const char* path, int flags, mode_t mode, int& fd) override;
+    int Close(int fd) override;
+    int Read(int fd, void* buffer, size_t size, size_t& done) override;
+    int Write(int fd, const void* buffer, size_t size, size_t& done) override;
+    int CopyFileRange(int from, int to, size_t size, size_t& done) override;
+    int Fsync(int fd) override;
+    int ReadFolder(int fd, void* buffer, size_t size, size_t& done) override;
+
+    int Fchmod(int fd, mode_t mode) override;
+    int Fchown(int fd, uid_t owner, gid_t group) override;
+    int Lchown(const char* path, uid_t owner, gid_t group) override;
+    int Futimens(int fd, const timespec times[2]) override;
+    int Utimensat(const char* path, const timespec times[2], int flags) override;
+
+    int Flistxattr(int fd, char* names, size_t size, size_t& length) override;
+    int Fgetxattr(int fd, const char* name, void* value, size_t size, size_t& length) override;
+    int Fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) override;
+
+    int Getcwd(char* buffer, size_t size) override;
+
+private:
+    struct Armed {
+        Fault fault;
+        int seen = 0;
+    };
+    // What a call is to do: fail, or go ahead on paths and sizes that a
+    // matching fault may have changed.
+    struct Verdict {
+        int error = 0;
+        size_t limit = 0;
+    };
+
+    Verdict Judge(OsCall call, std::vector<const char**> paths);
+    Verdict JudgeFd(OsCall call, int fd);
+    std::string PathOf(int fd) const;
+
+    Os& real_;
+    std::vector<Armed> faults_;
+    std::array<size_t, static_cast<size_t>(OsCall::kCount)> counts_{};
+    std::map<int, std::string> open_paths_;
+    bool hide_entry_types_ = false;
+};
+
+}  // namespace zentavo

@@ -1,0 +1,74 @@
+// Moves that the file system sees as onto the file itself: a change of letter
+// case where case is ignored, and two hard links of one file. Case folding is
+// acted out: the rename reports EEXIST, and the lookup of the new spelling
+// finds the old file, as on such a file system.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "fileops/posix_file_system.h"
+#include "tests/fileops/faulty_os.h"
+#include "tests/fileops/posix_test_support.h"
+
+namespace zentavo {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class PosixCaseMove : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteFile(dir_ / "photo", "content");
+        os_.Add({.call = OsCall::Rename, .path = dir_ / "PHOTO", .nth = 1, .error = EEXIST});
+        os_.Add(
+            {.call = OsCall::Lstat, .path = dir_ / "PHOTO", .nth = 1, .redirect = dir_ / "photo"});
+    }
+
+    TestFolder dir_;
+    FaultyOs os_;
+};
+
+TEST_F(PosixCaseMove, GoesThroughATemporaryName) {
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "photo", dir_ / "PHOTO"), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{"PHOTO"});
+    EXPECT_EQ(ReadFile(dir_ / "PHOTO"), "content");
+    EXPECT_EQ(os_.count(OsCall::Rename), 3u);
+}
+
+TEST_F(PosixCaseMove, SkipsATakenTemporaryName) {
+    os_.Add({.call = OsCall::Rename, .nth = 2, .error = EEXIST});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "photo", dir_ / "PHOTO"), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{"PHOTO"});
+}
+
+TEST_F(PosixCaseMove, FailedSecondStepIsRolledBack) {
+    os_.Add({.call = OsCall::Rename, .nth = 3, .error = EIO});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "photo", dir_ / "PHOTO"), EIO);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{"photo"});
+    EXPECT_EQ(ReadFile(dir_ / "photo"), "content");
+}
+
+TEST(PosixHardLinkMove, OntoAnotherLinkOfTheFileFailsAndChangesNothing) {
+    TestFolder dir;
+    WriteFile(dir / "a", "content");
+    ASSERT_EQ(::link((dir / "a").c_str(), (dir / "b").c_str()), 0);
+    const ino_t inode = LstatOf(dir / "a").st_ino;
+    PosixFileSystem fs;
+
+    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "b"), EEXIST);
+    EXPECT_EQ(NamesIn(dir.path()), (Names{"a", "b"}));
+    EXPECT_EQ(LstatOf(dir / "a").st_ino, inode);
+    EXPECT_EQ(LstatOf(dir / "b").st_ino, inode);
+}
+
+}  // namespace
+}  // namespace zentavo

@@ -1,0 +1,125 @@
+// Moves on file systems that reject RENAME_NOREPLACE (FUSE, NFS, sshfs),
+// acted out by failing the flagged rename with EINVAL: a hard link and an
+// unlink, and where links are refused, a placeholder renamed over.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "fileops/posix_file_system.h"
+#include "tests/fileops/faulty_os.h"
+#include "tests/fileops/posix_test_support.h"
+
+namespace zentavo {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class PosixFallbackMove : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteFile(dir_ / "a", "content");
+        // Only the first rename carries the flag: the file system is
+        // remembered after it.
+        os_.Add({.call = OsCall::Rename, .nth = 1, .error = EINVAL});
+    }
+    void RefuseLinks() { os_.Add({.call = OsCall::Link, .error = EPERM}); }
+
+    TestFolder dir_;
+    FaultyOs os_;
+};
+
+TEST_F(PosixFallbackMove, LinksAndUnlinksAndRemembersTheFileSystem) {
+    WriteFile(dir_ / "c", "second");
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "c", dir_ / "d"), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), (Names{"b", "d"}));
+    EXPECT_EQ(ReadFile(dir_ / "b"), "content");
+    EXPECT_EQ(ReadFile(dir_ / "d"), "second");
+    EXPECT_EQ(os_.count(OsCall::Rename), 1u);
+    EXPECT_EQ(os_.count(OsCall::Link), 2u);
+}
+
+TEST_F(PosixFallbackMove, TakenTargetFailsWithEexist) {
+    WriteFile(dir_ / "b", "theirs");
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(ReadFile(dir_ / "a"), "content");
+    EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
+}
+
+TEST_F(PosixFallbackMove, FailedUnlinkUndoesTheLink) {
+    os_.Add({.call = OsCall::Unlink, .path = dir_ / "a", .error = EACCES});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EACCES);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
+    EXPECT_EQ(LstatOf(dir_ / "a").st_nlink, 1u);
+}
+
+TEST_F(PosixFallbackMove, FolderIsNotMovedByAFallback) {
+    ::mkdir((dir_ / "folder").c_str(), 0755);
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "folder", dir_ / "b"), EINVAL);
+    EXPECT_EQ(os_.count(OsCall::Link), 0u);
+    EXPECT_EQ(NamesIn(dir_.path()), (Names{"a", "folder"}));
+}
+
+TEST_F(PosixFallbackMove, RefusedLinksMoveOverAPlaceholder) {
+    RefuseLinks();
+    WriteFile(dir_ / "c", "second");
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "c", dir_ / "d"), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), (Names{"b", "d"}));
+    EXPECT_EQ(ReadFile(dir_ / "b"), "content");
+    EXPECT_EQ(ReadFile(dir_ / "d"), "second");
+    EXPECT_EQ(os_.count(OsCall::Link), 1u);
+}
+
+TEST_F(PosixFallbackMove, PlaceholderMeetsATakenTarget) {
+    RefuseLinks();
+    WriteFile(dir_ / "b", "theirs");
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(ReadFile(dir_ / "a"), "content");
+    EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
+}
+
+TEST_F(PosixFallbackMove, PlaceholderSwappedMeanwhileIsLeftAlone) {
+    RefuseLinks();
+    // Someone moves the placeholder away and puts a file in its place just
+    // before it is checked.
+    os_.Add({.call = OsCall::Lstat, .path = dir_ / "b", .nth = 1, .before = [this] {
+                 ::rename((dir_ / "b").c_str(), (dir_ / "moved").c_str());
+                 WriteFile(dir_ / "b", "theirs");
+             }});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(ReadFile(dir_ / "a"), "content");
+    EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
+    EXPECT_EQ(NamesIn(dir_.path()), (Names{"a", "b", "moved"}));
+}
+
+TEST_F(PosixFallbackMove, FailedRenameOverThePlaceholderRemovesIt) {
+    RefuseLinks();
+    os_.Add({.call = OsCall::Rename, .nth = 2, .error = EIO});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EIO);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
+    EXPECT_EQ(ReadFile(dir_ / "a"), "content");
+}
+
+}  // namespace
+}  // namespace zentavo

@@ -1,0 +1,60 @@
+// Real files in throwaway folders for the tests of PosixFileSystem. These
+// helpers call the system directly, never through the code under test.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentavo {
+
+// A fresh folder under the system's temporary folder, removed with
+// everything in it when the object goes.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+
+private:
+    std::string path_;
+};
+
+// A small tmpfs mounted on a folder, for moves to another file system; it
+// needs root, so it may not be available.
+class ScratchMount {
+public:
+    ScratchMount(const std::string& folder, const std::string& options);
+    ~ScratchMount();
+    ScratchMount(const ScratchMount&) = delete;
+    ScratchMount& operator=(const ScratchMount&) = delete;
+
+    bool mounted() const { return why_not_.empty(); }
+    const std::string& why_not() const { return why_not_; }
+
+private:
+    std::string folder_;
+    std::string why_not_;
+};
+
+void WriteFile(const std::string& path, std::string_view content);
+std::optional<std::string> ReadFile(const std::string& path);
+bool Exists(const std::string& path);  // without following a final link
+struct stat LstatOf(const std::string& path);
+// The entries of a folder without "." and "..", sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
+std::string LinkText(const std::string& path);
+// Deterministic bytes, every one of them significant.
+std::string PatternBytes(size_t size);
+
+// Sets or clears the immutable flag (chattr +i / -i). Returns 0 or errno.
+int SetImmutable(const std::string& path, bool immutable);
+
+}  // namespace zentavo
