@@ -1,0 +1,16 @@
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_main.h"
+#include "core/code_page.h"
+#include "fileops/posix_file_system.h"
+
+int main(int argc, char** argv) {
+    zentavo::ActiveCodePage();
+    zentavo::PosixFileSystem fs;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return zentavo::CliMain(args, fs, {std::cout, std::cerr, isatty(STDERR_FILENO) == 1});
+}
