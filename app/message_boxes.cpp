@@ -1,0 +1,34 @@
+#include "app/message_boxes.h"
+
+#include <QMessageBox>
+
+namespace zentavo {
+
+namespace {
+
+class ModalMessageBoxes : public MessageBoxes {
+  public:
+    void Show(QWidget* owner, MessageIcon icon, const QString& caption,
+              const QString& text) override {
+        QMessageBox box(
+            icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, caption,
+            text, QMessageBox::Ok, owner);
+        box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+        box.exec();
+    }
+};
+
+MessageBoxes* installed = nullptr;
+
+}  // namespace
+
+MessageBoxes& CurrentMessageBoxes() {
+    static ModalMessageBoxes modal;
+    return installed ? *installed : modal;
+}
+
+void InstallMessageBoxes(MessageBoxes* boxes) {
+    installed = boxes;
+}
+
+}  // namespace zentavo

@@ -1,0 +1,27 @@
+// Message boxes go through one replaceable service, so that tests can watch
+// them without a modal loop.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zentavo {
+
+enum class MessageIcon { Information, Warning };
+
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+    // Shows a box with an OK button, modal to owner, and returns when it is
+    // closed.
+    virtual void Show(QWidget* owner, MessageIcon icon, const QString& caption,
+                      const QString& text) = 0;
+};
+
+// The boxes in use: real modal boxes unless a replacement is installed.
+MessageBoxes& CurrentMessageBoxes();
+// Installs a replacement; nullptr goes back to real boxes.
+void InstallMessageBoxes(MessageBoxes* boxes);
+
+}  // namespace zentavo

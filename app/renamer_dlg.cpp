@@ -1,0 +1,170 @@
+#include "app/renamer_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStyle>
+#include <QSysInfo>
+#include <QTreeView>
+
+#include "app/locale_text.h"
+#include "app/message_boxes.h"
+#include "app/rename_list_model.h"
+#include "app/row_images.h"
+#include "app/uri_list.h"
+#include "app/wait_cursor.h"
+#include "core/rename_pattern.h"
+#include "fileops/posix_file_system.h"
+
+namespace zentavo {
+
+namespace {
+
+const QString kUriListFormat = QStringLiteral("text/uri-list");
+
+bool AcceptFileDrag(QEvent* event) {
+    auto* drag = static_cast<QDragMoveEvent*>(event);
+    if (drag->mimeData()->hasFormat(kUriListFormat))
+        drag->acceptProposedAction();
+    else
+        drag->ignore();
+    return true;
+}
+
+}  // namespace
+
+CRenamerDlg::CRenamerDlg(QWidget* owner)
+    : CRenamerDlg(std::make_unique<PosixFileSystem>(), nullptr, owner) {}
+
+CRenamerDlg::CRenamerDlg(FileSystem& fs, QWidget* owner) : CRenamerDlg(nullptr, &fs, owner) {}
+
+CRenamerDlg::CRenamerDlg(std::unique_ptr<FileSystem> own_fs, FileSystem* fs, QWidget* owner)
+    : TemplateDialog(res::kMainTemplate, owner),
+      own_fs_(std::move(own_fs)),
+      session_(fs ? *fs : *own_fs_),
+      model_(new RenameListModel(session_.list(), this)),
+      pattern_box_(Control<QComboBox>(res::kPatternBox)),
+      recurse_check_(Control<QCheckBox>(res::kRecurseCheck)),
+      set_filenames_button_(Control<QPushButton>(res::kSetFilenamesButton)),
+      rename_button_(Control<QPushButton>(res::kRenameButton)),
+      rename_list_(Control<QTreeView>(res::kRenameList)) {
+    if (!created()) return;
+    rename_list_->setModel(model_);
+    BindMessageMap();
+}
+
+CRenamerDlg::~CRenamerDlg() {
+    // The session dies before the widgets do: no view may read it after this.
+    if (rename_list_) rename_list_->setModel(nullptr);
+    delete model_;
+}
+
+// The message table: every command and event the window handles, and its
+// handler.
+void CRenamerDlg::BindMessageMap() {
+    BindCommand(res::kSetFilenamesButton, [this] { OnSetFilenames(); });
+    BindCommand(res::kRenameButton, [this] { OnRename(); });
+    BindCommand(res::kExitButton, [this] { OnExit(); });
+    BindControlEvent(res::kRenameList, QEvent::KeyPress, [this](QEvent* event) {
+        OnKeydownList(*static_cast<QKeyEvent*>(event));
+        return false;
+    });
+    BindEvent(QEvent::DragEnter, AcceptFileDrag);
+    BindEvent(QEvent::DragMove, AcceptFileDrag);
+    BindEvent(QEvent::Drop, [this](QEvent* event) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const std::vector<std::string> paths = DroppedPaths(*drop->mimeData());
+        drop->acceptProposedAction();
+        OnDropFiles(paths);
+        return true;
+    });
+    BindEvent(QEvent::Close, [this](QEvent* event) {
+        OnExit();
+        event->accept();
+        return true;
+    });
+}
+
+bool CRenamerDlg::OnInitDialog() {
+    // Files are dropped on the window as a whole: no control takes them.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
+
+    model_->SetRowImages(RowImageList::Load());
+    SetColumnWidths();
+
+    rename_button_->setEnabled(false);
+    set_filenames_button_->setEnabled(false);
+    return true;
+}
+
+void CRenamerDlg::SetColumnWidths() {
+    const int client_width = rename_list_->width() - 2 * rename_list_->frameWidth();
+    const int width = client_width - rename_list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent,
+                                                                        nullptr, rename_list_);
+    rename_list_->header()->resizeSection(RenameListModel::kPathColumn, width * 7 / 10);
+    rename_list_->header()->resizeSection(RenameListModel::kNewNameColumn, width * 3 / 10);
+}
+
+std::vector<std::string> CRenamerDlg::DroppedPaths(const QMimeData& data) const {
+    const QByteArray uri_list = data.data(kUriListFormat);
+    return LocalPathsFromUriList(std::string_view(uri_list.constData(), size_t(uri_list.size())),
+                                 QSysInfo::machineHostName().toStdString());
+}
+
+void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
+    WaitCursor wait;
+    const bool recurse = recurse_check_->isChecked();
+    DropOutcome outcome;
+    const auto drop = [&] { outcome = session_.Drop(paths, recurse); };
+    if (session_.stale())
+        model_->ReplaceRows(drop);
+    else
+        model_->AddRows(drop);
+
+    if (outcome.rows_added) rename_button_->setEnabled(false);
+    set_filenames_button_->setEnabled(outcome.list_has_rows);
+}
+
+void CRenamerDlg::OnSetFilenames() {
+    WaitCursor wait;
+    const std::string pattern = CurrentLocaleCodec().Encode(pattern_box_->lineEdit()->text());
+    const bool all_named = SetFilenames(session_.list(), pattern);
+    model_->RowsRewritten();
+    rename_button_->setEnabled(all_named);
+}
+
+void CRenamerDlg::OnRename() {
+    RenameOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = session_.Rename();
+        model_->RowsRewritten();
+    }
+    CurrentMessageBoxes().Show(
+        this, outcome.failed > 0 ? MessageIcon::Warning : MessageIcon::Information,
+        QString::fromStdString(outcome.caption), QString::fromStdString(outcome.text));
+}
+
+void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Delete) return;
+    std::vector<size_t> rows;
+    for (const QModelIndex& index : rename_list_->selectionModel()->selectedIndexes())
+        if (index.column() == RenameListModel::kPathColumn) rows.push_back(size_t(index.row()));
+    model_->RemoveRows(std::move(rows));
+}
+
+void CRenamerDlg::OnExit() {
+    EndDialog(res::kOkButton);
+}
+
+// Enter and Escape leave the window as it is.
+void CRenamerDlg::OnOK() {}
+void CRenamerDlg::OnCancel() {}
+
+}  // namespace zentavo

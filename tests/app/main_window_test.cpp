@@ -1,0 +1,512 @@
+// The main window driven as a user drives it: drops from a file manager,
+// clicks, keys, over real files in a temporary folder.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeView>
+#include <QtTest>
+
+#include "app/fit_validator.h"
+#include "app/locale_text.h"
+#include "app/renamer_dlg.h"
+#include "app_test_support.h"
+#include "res/resource.h"
+
+using namespace zentavo;
+using namespace zentavo::testing;
+
+namespace {
+
+// The window with handles on its controls and a folder of files to drop.
+class Driver {
+  public:
+    Driver() {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QComboBox* pattern() const { return window.findChild<QComboBox*>("1004"); }
+    QCheckBox* recurse() const { return window.findChild<QCheckBox*>("1000"); }
+    QPushButton* set_filenames() const { return window.findChild<QPushButton*>("1005"); }
+    QPushButton* rename() const { return window.findChild<QPushButton*>("1006"); }
+    QPushButton* exit() const { return window.findChild<QPushButton*>("1007"); }
+    QTreeView* list() const { return window.findChild<QTreeView*>("1003"); }
+    const RenameList& rows() const { return window.session().list(); }
+
+    void Drop(const std::vector<std::string>& relative) {
+        std::vector<std::string> paths;
+        for (const std::string& name : relative) paths.push_back(folder.path() + "/" + name);
+        QVERIFY(DropPaths(&window, paths));
+    }
+    void SetFilenames(const QString& text) {
+        pattern()->lineEdit()->setText(text);
+        QTest::mouseClick(set_filenames(), Qt::LeftButton);
+    }
+    void ClickRename() { QTest::mouseClick(rename(), Qt::LeftButton); }
+    void SelectRows(std::initializer_list<int> rows) {
+        list()->setFocus();
+        for (int row : rows) {
+            const QRect rect = list()->visualRect(list()->model()->index(row, 0));
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              rect.center());
+        }
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (size_t i = 0; i < rows().count(); ++i)
+            names.push_back(rows().path(i).substr(folder.path().size() + 1));
+        return names;
+    }
+
+    TempFolder folder;
+    BoxRecorder boxes;
+    CRenamerDlg window;
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensEmptyWithBothButtonsDisabled();
+    void isAFixedApplicationWindowCentredOnTheScreen();
+    void listColumnsShareTheClientWidth();
+    void enabledStates_data();
+    void enabledStates();
+    void dropTakesNonUtf8NamesExactly();
+    void dropOfFolder_data();
+    void dropOfFolder();
+    void dropIgnoresUrlsThatAreNotLocalFiles();
+    void dropIgnoresAllButFileLists();
+    void deleteRemovesEverySelectedRow_data();
+    void deleteRemovesEverySelectedRow();
+    void selectionIsByClickAndOnlyInTheFirstColumn();
+    void enterAndEscapeLeaveTheWindowOpen();
+    void enterPressesTheFocusedButton();
+    void exitAndCloseEndWithResultOne_data();
+    void exitAndCloseEndWithResultOne();
+    void renameReportsSuccess();
+    void renameReportsFailuresAndMarksRows();
+    void marksSurviveANewSetFilenames();
+    void patternFieldStopsWhenFull();
+};
+
+void MainWindowTest::opensEmptyWithBothButtonsDisabled() {
+    Driver d;
+    QVERIFY(!d.set_filenames()->isEnabled());
+    QVERIFY(!d.rename()->isEnabled());
+    QCOMPARE(d.pattern()->lineEdit()->text(), QString());
+    QCOMPARE(d.pattern()->count(), 2);
+    QStringList items{d.pattern()->itemText(0), d.pattern()->itemText(1)};
+    QVERIFY(items.contains("%3c.%<e"));
+    QVERIFY(items.contains("%<1d-%3c.%<e"));
+    QVERIFY(QString::compare(items[0], items[1], Qt::CaseInsensitive) < 0);
+    QVERIFY(!d.recurse()->isChecked());
+    QCOMPARE(d.list()->model()->rowCount(), 0);
+    QCOMPARE(QApplication::focusWidget(), d.pattern());
+
+    for (int id : {res::kRecurseCheck, res::kRenameList, res::kPatternBox, res::kSetFilenamesButton,
+                   res::kRenameButton, res::kExitButton, res::kHelpCommand}) {
+        QVERIFY2(d.window.Control(id), qPrintable(QString::number(id)));
+    }
+    for (QPushButton* button : d.window.findChildren<QPushButton*>()) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+    QCOMPARE(d.set_filenames()->text(), QString("&Set Filenames"));
+    QCOMPARE(d.rename()->text(), QString("Re&name!"));
+    QCOMPARE(d.exit()->text(), QString("E&xit"));
+    QCOMPARE(d.recurse()->text(), QString("&Recurse into Subdirectories"));
+}
+
+void MainWindowTest::isAFixedApplicationWindowCentredOnTheScreen() {
+    Driver d;
+    QCOMPARE(d.window.windowTitle(), QString("Zentavo 1.0"));
+    QCOMPARE(d.window.parentWidget(), nullptr);
+    QCOMPARE(d.window.windowType(), Qt::Window);
+    const Qt::WindowFlags flags = d.window.windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(d.window.minimumSize(), d.window.maximumSize());
+    QCOMPARE(d.window.size(), d.window.units().ToPixels(QSize(340, 226)));
+
+    const QRect available = d.window.screen()->availableGeometry();
+    const QPoint offset = d.window.frameGeometry().center() - available.center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+}
+
+void MainWindowTest::listColumnsShareTheClientWidth() {
+    Driver d;
+    QTreeView* list = d.list();
+    const int width = list->width() - 2 * list->frameWidth() -
+                      list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    QCOMPARE(list->header()->sectionSize(0), width * 7 / 10);
+    QCOMPARE(list->header()->sectionSize(1), width * 3 / 10);
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QString("Path"));
+    QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QString("New Filename"));
+    QVERIFY(!list->header()->sectionsClickable());
+    QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+// Each row is a sequence of user actions and the state of the two working
+// buttons after it. Actions: "drop NAME[,NAME...]", "set PATTERN", "rename",
+// "delete all".
+void MainWindowTest::enabledStates_data() {
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<bool>("set_enabled");
+    QTest::addColumn<bool>("rename_enabled");
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("a drop that adds rows") << QStringList{"drop a.txt"} << true << false << 1;
+    QTest::newRow("a drop of a folder holding only folders")
+        << QStringList{"drop only-folders"} << false << false << 0;
+    QTest::newRow("names for every row")
+        << QStringList{"drop a.txt,b.txt", "set %3c.%<e"} << true << true << 2;
+    QTest::newRow("an empty pattern") << QStringList{"drop a.txt", "set   "} << true << false << 1;
+    QTest::newRow("a pattern that names only some rows")
+        << QStringList{"drop a.txt,only-folders/sub/z", "set %e"} << true << false << 2;
+    QTest::newRow("a drop that adds nothing keeps Rename")
+        << QStringList{"drop a.txt", "set %n", "drop a.txt"} << true << true << 1;
+    QTest::newRow("a drop that adds a row disables Rename")
+        << QStringList{"drop a.txt", "set %n", "drop b.txt"} << true << false << 2;
+    QTest::newRow("a rename run changes neither")
+        << QStringList{"drop a.txt", "set %n-x", "rename"} << true << true << 1;
+    QTest::newRow("Delete changes neither")
+        << QStringList{"drop a.txt,b.txt", "set %n", "delete all"} << true << true << 0;
+    QTest::newRow("Set Filenames on an emptied list enables Rename")
+        << QStringList{"drop a.txt", "delete all", "set %n"} << true << true << 0;
+    QTest::newRow("a drop after a run that adds nothing")
+        << QStringList{"drop a.txt", "set %n-x", "rename", "drop only-folders"} << false << true
+        << 0;
+    QTest::newRow("a drop after a run starts a fresh list")
+        << QStringList{"drop a.txt", "set %n-x", "rename", "drop b.txt"} << true << false << 1;
+}
+
+void MainWindowTest::enabledStates() {
+    QFETCH(QStringList, actions);
+    QFETCH(bool, set_enabled);
+    QFETCH(bool, rename_enabled);
+    QFETCH(int, rows);
+
+    Driver d;
+    d.folder.AddFile("a.txt");
+    d.folder.AddFile("b.txt");
+    d.folder.AddFile("only-folders/sub/z");
+    for (const QString& action : actions) {
+        if (action.startsWith("drop ")) {
+            std::vector<std::string> names;
+            for (const QString& name : action.mid(5).split(','))
+                names.push_back(name.toStdString());
+            d.Drop(names);
+        } else if (action.startsWith("set ")) {
+            d.SetFilenames(action.mid(4));
+        } else if (action == "rename") {
+            d.ClickRename();
+        } else if (action == "delete all") {
+            d.list()->setFocus();
+            d.list()->selectAll();
+            QTest::keyClick(d.list(), Qt::Key_Delete);
+        } else {
+            QFAIL(qPrintable("unknown action " + action));
+        }
+    }
+    QCOMPARE(d.set_filenames()->isEnabled(), set_enabled);
+    QCOMPARE(d.rename()->isEnabled(), rename_enabled);
+    QCOMPARE(d.list()->model()->rowCount(), rows);
+    QCOMPARE(int(d.rows().count()), rows);
+}
+
+void MainWindowTest::dropTakesNonUtf8NamesExactly() {
+    Driver d;
+    const std::string latin1_name = "caf\xE9 cr\xE8me.txt";  // not valid UTF-8
+    const std::string path = d.folder.AddFile(latin1_name);
+    QVERIFY(DropUriList(&d.window, FileUrl(path) + "\r\n"));
+
+    QCOMPARE(d.rows().count(), size_t(1));
+    QCOMPARE(d.rows().path(0), path);
+    const QString shown = d.list()->model()->index(0, 0).data().toString();
+    QVERIFY(shown.endsWith(QString::fromUtf8("caf\xEF\xBF\xBD cr\xEF\xBF\xBDme.txt")));
+
+    d.SetFilenames("%t-1.%e");
+    d.ClickRename();
+    QVERIFY(d.folder.Exists("caf\xE9 cr\xE8me-1.txt"));
+    QVERIFY(!d.folder.Exists(latin1_name));
+    QCOMPARE(d.rows().mark(0), RowMark::Renamed);
+}
+
+void MainWindowTest::dropOfFolder_data() {
+    QTest::addColumn<bool>("recurse");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("without recursion") << false << QStringList{"top/a.txt", "top/b.txt"};
+    QTest::newRow("with recursion")
+        << true << QStringList{"top/a.txt", "top/b.txt", "top/sub/c.txt", "top/sub/deeper/d.txt"};
+}
+
+void MainWindowTest::dropOfFolder() {
+    QFETCH(bool, recurse);
+    QFETCH(QStringList, names);
+    Driver d;
+    for (const char* name : {"top/a.txt", "top/b.txt", "top/sub/c.txt", "top/sub/deeper/d.txt"})
+        d.folder.AddFile(name);
+    if (recurse) QTest::mouseClick(d.recurse(), Qt::LeftButton);
+    QCOMPARE(d.recurse()->isChecked(), recurse);
+
+    d.Drop({"top"});
+    std::vector<std::string> expected;
+    for (const QString& name : names) expected.push_back(name.toStdString());
+    QCOMPARE(d.Names(), expected);
+    QVERIFY(d.set_filenames()->isEnabled());
+}
+
+void MainWindowTest::dropIgnoresUrlsThatAreNotLocalFiles() {
+    Driver d;
+    const std::string local = d.folder.AddFile("kept.txt");
+    const std::string elsewhere = d.folder.AddFile("elsewhere.txt");
+    const QByteArray uri_list =
+        "# a comment line\r\n"
+        "http://example.org" +
+        QByteArray::fromStdString(elsewhere) +
+        "\r\n"
+        "file://another-host" +
+        QByteArray::fromStdString(elsewhere) + "\r\n" + FileUrl(local) + "\r\n";
+    QVERIFY(DropUriList(&d.window, uri_list));
+    QCOMPARE(d.Names(), std::vector<std::string>{"kept.txt"});
+}
+
+void MainWindowTest::dropIgnoresAllButFileLists() {
+    Driver d;
+    QMimeData text;
+    text.setText("/etc/passwd");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&d.window, &enter);
+    QVERIFY(!enter.isAccepted());
+    // No control takes the drop for itself: it always reaches the window.
+    QVERIFY(!d.pattern()->lineEdit()->acceptDrops());
+    QVERIFY(d.window.acceptDrops());
+}
+
+void MainWindowTest::deleteRemovesEverySelectedRow_data() {
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Delete") << Qt::KeyboardModifiers(Qt::NoModifier);
+    QTest::newRow("Shift+Delete") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Delete") << Qt::KeyboardModifiers(Qt::ControlModifier);
+}
+
+void MainWindowTest::deleteRemovesEverySelectedRow() {
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Driver d;
+    for (const char* name : {"0", "1", "2", "3", "4", "5"}) d.folder.AddFile(name);
+    d.Drop({"0", "1", "2", "3", "4", "5"});
+    d.SetFilenames("%n");
+    QVERIFY(d.rename()->isEnabled());
+
+    d.SelectRows({0, 2, 5});
+    QCOMPARE(d.list()->selectionModel()->selectedIndexes().size(), 3);
+    QTest::keyClick(d.list(), Qt::Key_Delete, modifiers);
+
+    QCOMPARE(d.Names(), (std::vector<std::string>{"1", "3", "4"}));
+    QCOMPARE(d.list()->model()->rowCount(), 3);
+    QVERIFY(d.set_filenames()->isEnabled());
+    QVERIFY(d.rename()->isEnabled());
+    QVERIFY(!d.window.session().stale());
+
+    // Other keys leave the rows alone.
+    d.list()->selectAll();
+    QTest::keyClick(d.list(), Qt::Key_Backspace);
+    QTest::keyClick(d.list(), Qt::Key_Insert);
+    QCOMPARE(d.rows().count(), size_t(3));
+}
+
+void MainWindowTest::selectionIsByClickAndOnlyInTheFirstColumn() {
+    Driver d;
+    for (const char* name : {"0", "1", "2", "3", "4"}) d.folder.AddFile(name);
+    d.Drop({"0", "1", "2", "3", "4"});
+    QTreeView* list = d.list();
+    QAbstractItemModel* model = list->model();
+    const auto click = [&](int row, int column, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualRect(model->index(row, column)).center());
+    };
+    const auto selected_rows = [&] {
+        QList<int> rows;
+        for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+            rows << (index.column() == 0 ? index.row() : -1);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    list->setFocus();
+    click(1, 0, Qt::NoModifier);
+    QCOMPARE(selected_rows(), QList<int>{1});
+    click(3, 0, Qt::ShiftModifier);
+    QCOMPARE(selected_rows(), (QList<int>{1, 2, 3}));
+    click(0, 0, Qt::ControlModifier);
+    QCOMPARE(selected_rows(), (QList<int>{0, 1, 2, 3}));
+    click(2, 0, Qt::ControlModifier);
+    QCOMPARE(selected_rows(), (QList<int>{0, 1, 3}));
+    click(4, 1, Qt::ControlModifier);
+    QVERIFY(!list->selectionModel()->isSelected(model->index(4, 1)));
+    QVERIFY(!(model->flags(model->index(4, 1)) & Qt::ItemIsSelectable));
+}
+
+void MainWindowTest::enterAndEscapeLeaveTheWindowOpen() {
+    Driver d;
+    QSignalSpy finished(&d.window, &QDialog::finished);
+    QLineEdit* edit = d.pattern()->lineEdit();
+    edit->setFocus();
+    QTest::keyClicks(edit, "%n");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QTest::keyClick(d.list(), Qt::Key_Return);
+    QTest::keyClick(d.list(), Qt::Key_Escape);
+    QTest::keyClick(&d.window, Qt::Key_Escape);
+    QTest::keyClick(&d.window, Qt::Key_Return);
+
+    QVERIFY(d.window.isVisible());
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(edit->text(), QString("%n"));
+    QCOMPARE(d.pattern()->count(), 2);  // the typed pattern was not added
+}
+
+void MainWindowTest::enterPressesTheFocusedButton() {
+    Driver d;
+    d.folder.AddFile("a.txt");
+    d.Drop({"a.txt"});
+    d.pattern()->lineEdit()->setText("%n");
+    d.set_filenames()->setFocus();
+    QTest::keyClick(d.set_filenames(), Qt::Key_Return);
+    QCOMPARE(d.rows().new_name(0), std::string("a.txt"));
+    QVERIFY(d.rename()->isEnabled());
+
+    d.exit()->setFocus();
+    QSignalSpy finished(&d.window, &QDialog::finished);
+    QTest::keyClick(d.exit(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+}
+
+void MainWindowTest::exitAndCloseEndWithResultOne_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "exit";
+    QTest::newRow("close request") << "close";
+}
+
+void MainWindowTest::exitAndCloseEndWithResultOne() {
+    QFETCH(QString, how);
+    BoxRecorder boxes;
+    TempFolder folder;
+    CRenamerDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Pending rows do not hold the window open, and nothing is asked.
+    QVERIFY(DropPaths(&window, {folder.AddFile("pending.txt")}));
+    QTimer::singleShot(0, &window, [&] {
+        if (how == "exit")
+            window.findChild<QPushButton*>("1007")->click();
+        else
+            window.close();
+    });
+    QCOMPARE(window.DoModal(), 1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(boxes.boxes.empty());
+}
+
+void MainWindowTest::renameReportsSuccess() {
+    Driver d;
+    d.folder.AddFile("a.txt");
+    d.folder.AddFile("b.txt");
+    d.Drop({"a.txt", "b.txt"});
+    d.SetFilenames("%3c.%<e");
+    d.ClickRename();
+
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    const ShownBox& box = d.boxes.boxes[0];
+    QCOMPARE(box.owner, &d.window);
+    QCOMPARE(box.icon, MessageIcon::Information);
+    QCOMPARE(box.caption, QString("Finished"));
+    QCOMPARE(box.text, QString("2 file(s) were renamed successfully."));
+    QVERIFY(d.folder.Exists("001.txt") && d.folder.Exists("002.txt"));
+    // The rows keep their old paths beside their new names.
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    QCOMPARE(d.list()->model()->index(1, 1).data().toString(), QString("002.txt"));
+    QVERIFY(d.window.session().stale());
+
+    d.ClickRename();
+    QCOMPARE(d.boxes.boxes.back().text, QString("0 file(s) were renamed successfully."));
+}
+
+void MainWindowTest::renameReportsFailuresAndMarksRows() {
+    Driver d;
+    d.folder.AddFile("a.txt", "a");
+    d.folder.AddFile("b.txt", "b");
+    d.folder.AddFile("taken.txt", "keep me");
+    d.Drop({"a.txt", "b.txt"});
+    d.SetFilenames("taken.txt");
+    d.ClickRename();
+
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    QCOMPARE(d.boxes.boxes[0].icon, MessageIcon::Warning);
+    QCOMPARE(d.boxes.boxes[0].caption, QString("Rename Failed"));
+    QCOMPARE(d.boxes.boxes[0].text, QString("Renaming failed for 2 file(s)."));
+    QCOMPARE(d.rows().mark(0), RowMark::Failed);
+    QCOMPARE(d.rows().mark(1), RowMark::Failed);
+    QVERIFY(d.folder.Exists("a.txt") && d.folder.Exists("b.txt"));
+    // The red ball of a failed row is what the list shows.
+    const QVariant image = d.list()->model()->index(0, 0).data(Qt::DecorationRole);
+    QVERIFY(image.canConvert<QPixmap>());
+}
+
+void MainWindowTest::marksSurviveANewSetFilenames() {
+    Driver d;
+    d.folder.AddFile("a.txt");
+    d.folder.AddFile("b.txt");
+    d.folder.AddFile("in-the-way.txt");
+    d.Drop({"a.txt", "b.txt"});
+    d.SetFilenames("%t-new.%e");
+    d.list()->setFocus();
+    d.SelectRows({1});
+    d.ClickRename();
+    QCOMPARE(d.rows().mark(0), RowMark::Renamed);
+
+    d.SetFilenames("in-the-way.txt");
+    QCOMPARE(d.rows().mark(0), RowMark::Renamed);
+    QCOMPARE(d.rows().mark(1), RowMark::Renamed);
+    QCOMPARE(d.rows().new_name(0), std::string("in-the-way.txt"));
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    // New names leave the selection as it was.
+    QVERIFY(d.list()->selectionModel()->isSelected(d.list()->model()->index(1, 0)));
+
+    // Marked rows are not renamed again.
+    d.ClickRename();
+    QCOMPARE(d.boxes.boxes.back().text, QString("0 file(s) were renamed successfully."));
+    QVERIFY(d.folder.Exists("a-new.txt") && d.folder.Exists("in-the-way.txt"));
+}
+
+void MainWindowTest::patternFieldStopsWhenFull() {
+    Driver d;
+    QLineEdit* edit = d.pattern()->lineEdit();
+    edit->setFocus();
+    const QString typed(300, QLatin1Char('W'));
+    QTest::keyClicks(edit, typed);
+    const QString kept = edit->text();
+    QVERIFY(kept.size() > 5);
+    QVERIFY(kept.size() < typed.size());
+    auto* validator = qobject_cast<const FitValidator*>(edit->validator());
+    QVERIFY(validator);
+    QVERIFY(validator->Fits(kept));
+    QVERIFY(!validator->Fits(kept + "W"));
+    // A further key is refused.
+    QTest::keyClicks(edit, "W");
+    QCOMPARE(edit->text(), kept);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,71 @@
+// Renders the main window in its typical states to PNG files, for the
+// documentation and for looking at what a user sees:
+//   zentavo_screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+#include <cstdio>
+#include <string>
+
+#include "app/renamer_dlg.h"
+#include "app_test_support.h"
+#include "core/code_page.h"
+
+using namespace zentavo;
+using namespace zentavo::testing;
+
+namespace {
+
+bool Save(QWidget& window, const QString& folder, const char* name) {
+    QApplication::processEvents();
+    const QString file = folder + "/" + name;
+    const bool saved = window.grab().save(file);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ActiveCodePage();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    BoxRecorder boxes;
+
+    TempFolder photos;
+    for (const char* name : {"IMG_0412.JPG", "IMG_0413.JPG", "IMG_0415.JPG", "IMG_0420.JPG",
+                             "IMG_0421.JPG", "IMG_0433.JPG"})
+        photos.AddFile(std::string("Rome/") + name);
+    for (const char* name : {"DSC01877.jpg", "DSC01878.jpg", "DSC01880.jpg", "notes.txt"})
+        photos.AddFile(std::string("Florence/") + name);
+    // Not listed, and in the way of the first Florence photo's new name.
+    photos.AddFile("Florence/florence-001.jpg");
+
+    CRenamerDlg window;
+    window.show();
+    bool ok = Save(window, folder, "main-window-empty.png");
+
+    window.findChild<QCheckBox*>("1000")->setChecked(true);
+    DropPaths(&window,
+              {photos.path() + "/Rome", photos.path() + "/Florence/DSC01877.jpg",
+               photos.path() + "/Florence/DSC01878.jpg", photos.path() + "/Florence/DSC01880.jpg"});
+    window.findChild<QComboBox*>("1004")->lineEdit()->setText("%<1d-%3c.%<e");
+    window.findChild<QPushButton*>("1005")->click();
+    auto* list = window.findChild<QTreeView*>("1003");
+    list->setFocus();
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
+    ok = Save(window, folder, "main-window-named.png") && ok;
+
+    window.findChild<QPushButton*>("1006")->click();
+    list->clearSelection();
+    ok = Save(window, folder, "main-window-renamed.png") && ok;
+    return ok ? 0 : 1;
+}
