@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeView>
 
 #include <algorithm>
 
 #include "app/fit_validator.h"
 #include "app/report_list.h"
+#include "app/resources.h"
 
 namespace zentavo {
 
@@ -19,6 +21,14 @@ namespace {
 QWidget* CreateLabel(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(control.text, parent);
     label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* CreateIcon(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    const int size = label->style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, label);
+    label->setPixmap(LoadIcon(control.image).pixmap(size, size));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -73,6 +83,8 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
     QWidget* widget = nullptr;
     if (control.kind == QLatin1String("label")) {
         widget = CreateLabel(control, parent);
+    } else if (control.kind == QLatin1String("icon")) {
+        widget = CreateIcon(control, parent);
     } else if (control.kind == QLatin1String("combo")) {
         widget = CreateCombo(control, units, parent);
     } else if (control.kind == QLatin1String("check")) {

@@ -1,12 +1,5 @@
-#include <QApplication>
-
-#include "app/renamer_dlg.h"
-#include "core/code_page.h"
+#include "app/renamer_app.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    zentavo::ActiveCodePage();
-    zentavo::CRenamerDlg dialog;
-    dialog.DoModal();
-    return 0;
+    return zentavo::theApp.Run(argc, argv);
 }

@@ -1,23 +1,33 @@
 #include "app/renamer_dlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QSysInfo>
 #include <QTreeView>
 
+#include "app/about_dlg.h"
+#include "app/framework_app.h"
+#include "app/iconic_paint.h"
 #include "app/locale_text.h"
 #include "app/message_boxes.h"
 #include "app/rename_list_model.h"
+#include "app/resources.h"
 #include "app/row_images.h"
 #include "app/uri_list.h"
 #include "app/wait_cursor.h"
+#include "app/window_strings.h"
 #include "core/rename_pattern.h"
 #include "fileops/posix_file_system.h"
 
@@ -26,6 +36,11 @@ namespace zentavo {
 namespace {
 
 const QString kUriListFormat = QStringLiteral("text/uri-list");
+constexpr int kSmallIconSize = 16;
+
+int LargeIconSize() {
+    return QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize);
+}
 
 bool AcceptFileDrag(QEvent* event) {
     auto* drag = static_cast<QDragMoveEvent*>(event);
@@ -52,7 +67,9 @@ CRenamerDlg::CRenamerDlg(std::unique_ptr<FileSystem> own_fs, FileSystem* fs, QWi
       recurse_check_(Control<QCheckBox>(res::kRecurseCheck)),
       set_filenames_button_(Control<QPushButton>(res::kSetFilenamesButton)),
       rename_button_(Control<QPushButton>(res::kRenameButton)),
-      rename_list_(Control<QTreeView>(res::kRenameList)) {
+      rename_list_(Control<QTreeView>(res::kRenameList)),
+      large_icon_(LoadIcon(res::kAppIcon).pixmap(LargeIconSize())),
+      small_icon_(LoadIcon(res::kAppIcon).pixmap(kSmallIconSize)) {
     if (!created()) return;
     rename_list_->setModel(model_);
     BindMessageMap();
@@ -88,9 +105,30 @@ void CRenamerDlg::BindMessageMap() {
         event->accept();
         return true;
     });
+    BindEvent(QEvent::ContextMenu, [this](QEvent* event) {
+        // The window menu of the title bar belongs to the window manager; the
+        // same entries open on the window's free area and on Shift+F10.
+        auto* request = static_cast<QContextMenuEvent*>(event);
+        if (request->reason() != QContextMenuEvent::Mouse) {
+            ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
+            return true;
+        }
+        QWidget* under = childAt(request->pos());
+        if (under && !qobject_cast<QLabel*>(under)) return false;
+        ShowSystemMenu(request->globalPos());
+        return true;
+    });
+    BindEvent(QEvent::Paint, [this](QEvent*) { return OnPaint(); });
 }
 
 bool CRenamerDlg::OnInitDialog() {
+    ExtendSystemMenu();
+
+    QIcon icon;
+    icon.addPixmap(large_icon_);
+    icon.addPixmap(small_icon_);
+    setWindowIcon(icon);
+
     // Files are dropped on the window as a whole: no control takes them.
     setAcceptDrops(true);
     for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
@@ -100,6 +138,63 @@ bool CRenamerDlg::OnInitDialog() {
 
     rename_button_->setEnabled(false);
     set_filenames_button_->setEnabled(false);
+    return true;
+}
+
+void CRenamerDlg::ExtendSystemMenu() {
+    system_menu_ = {{QString::fromUtf8(text::kMinimizeMenuEntry), res::kMinimizeCommand},
+                    {QString::fromUtf8(text::kCloseMenuEntry), res::kCloseCommand},
+                    {QString(), 0}};
+    const QString about = LoadString(res::kAboutMenuString);
+    if (!about.isEmpty()) system_menu_.push_back({about, res::kAboutCommand});
+    system_menu_.push_back({QString::fromUtf8(text::kHelpMenuEntry), res::kHelpCommand});
+}
+
+void CRenamerDlg::ShowSystemMenu(const QPoint& where) {
+    QMenu menu(this);
+    for (const MenuEntry& entry : system_menu_) {
+        if (entry.text.isEmpty())
+            menu.addSeparator();
+        else
+            menu.addAction(entry.text)->setData(entry.command);
+    }
+    if (const QAction* chosen = menu.exec(where)) OnSysCommand(chosen->data().toUInt());
+}
+
+void CRenamerDlg::OnSysCommand(unsigned id) {
+    if ((id & 0xFFF0) == res::kAboutCommand) {
+        CAboutDlg about(this);
+        about.DoModal();
+        return;
+    }
+    if (id == res::kHelpCommand) {
+        FrameworkApp* application = FrameworkApp::Current();
+        if (application && application->main_window())
+            application->main_window()->SendCommand(res::kHelpCommand);
+        return;
+    }
+    DefaultSysCommand(id);
+}
+
+void CRenamerDlg::DefaultSysCommand(unsigned id) {
+    switch (id & 0xFFF0) {
+        case res::kCloseCommand:
+            close();
+            break;
+        case res::kMinimizeCommand:
+            showMinimized();
+            break;
+        default:
+            break;
+    }
+}
+
+bool CRenamerDlg::OnPaint() {
+    if (!isMinimized()) return false;
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QSize icon_size(LargeIconSize(), LargeIconSize());
+    painter.drawPixmap(QRect(IconicIconOrigin(rect().size(), icon_size), icon_size), large_icon_);
     return true;
 }
 

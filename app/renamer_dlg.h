@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <QPixmap>
+#include <QString>
+
 #include "app/template_dialog.h"
 #include "fileops/file_system.h"
 #include "fileops/rename_session.h"
@@ -31,6 +34,18 @@ class CRenamerDlg : public TemplateDialog {
 
     const RenameSession& session() const { return session_; }
 
+    // The window menu: the entries the window manager would show, then a
+    // separator (an entry without text), the About box and help.
+    struct MenuEntry {
+        QString text;
+        unsigned command = 0;
+    };
+    const std::vector<MenuEntry>& system_menu() const { return system_menu_; }
+
+    // A command of the window menu: 16 to 31 open the About box, 57670 asks
+    // for help, anything else is the window's own (minimise, close).
+    void OnSysCommand(unsigned id);
+
   protected:
     bool OnInitDialog() override;
     void OnOK() override;
@@ -47,6 +62,11 @@ class CRenamerDlg : public TemplateDialog {
     void OnRename();
     void OnKeydownList(const QKeyEvent& key);
     void OnExit();
+    bool OnPaint();
+
+    void ExtendSystemMenu();
+    void ShowSystemMenu(const QPoint& where);
+    void DefaultSysCommand(unsigned id);
 
     void SetColumnWidths();
     std::vector<std::string> DroppedPaths(const QMimeData& data) const;
@@ -60,6 +80,10 @@ class CRenamerDlg : public TemplateDialog {
     QPushButton* set_filenames_button_;
     QPushButton* rename_button_;
     QTreeView* rename_list_;
+
+    QPixmap large_icon_;
+    QPixmap small_icon_;
+    std::vector<MenuEntry> system_menu_;
 };
 
 }  // namespace zentavo

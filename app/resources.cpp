@@ -1,5 +1,8 @@
 #include "app/resources.h"
 
+#include "app/window_strings.h"
+#include "res/resource.h"
+
 // Outside any namespace: the resource initialiser is a global function.
 static void InitZentavoResources() {
     Q_INIT_RESOURCE(zentavo);
@@ -15,6 +18,16 @@ void LoadResources() {
 QImage LoadBitmap(int id) {
     LoadResources();
     return QImage(QStringLiteral(":/images/%1.bmp").arg(id));
+}
+
+QIcon LoadIcon(int id) {
+    LoadResources();
+    return QIcon(QStringLiteral(":/images/%1.ico").arg(id));
+}
+
+QString LoadString(int id) {
+    if (id == res::kAboutMenuString) return QString::fromUtf8(text::kAboutMenuEntry);
+    return {};
 }
 
 }  // namespace zentavo

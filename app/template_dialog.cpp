@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/control_factory.h"
+#include "app/framework_app.h"
 
 namespace zentavo {
 
@@ -75,6 +77,15 @@ void TemplateDialog::Build(const DialogTemplate& dialog) {
             }
         }
     }
+    // F1 asks for help wherever it is pressed; with Shift, Ctrl or Alt it
+    // asks for nothing.
+    auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help_key->setContext(Qt::WindowShortcut);
+    connect(help_key, &QShortcut::activated, this, [] {
+        FrameworkApp* application = FrameworkApp::Current();
+        if (application && application->main_window())
+            application->main_window()->SendCommand(res::kHelpCommand);
+    });
     created_ = true;
 }
 
@@ -144,8 +155,8 @@ void TemplateDialog::SendCommand(int id) {
 }
 
 bool TemplateDialog::event(QEvent* event) {
-    if (const auto it = events_.find(int(event->type())); it != events_.end())
-        return it->second(event);
+    if (const auto it = events_.find(int(event->type())); it != events_.end() && it->second(event))
+        return true;
     return QDialog::event(event);
 }
 

@@ -60,7 +60,8 @@ class TemplateDialog : public QDialog, public CommandTarget {
     virtual void OnCancel() { EndDialog(res::kCancelButton); }
 
     using CommandHandler = std::function<void()>;
-    // Returns whether the event was consumed.
+    // Returns whether the event was consumed; one that was not gets the
+    // default handling.
     using EventHandler = std::function<bool(QEvent*)>;
 
     void BindCommand(int id, CommandHandler handler);

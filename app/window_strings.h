@@ -6,4 +6,16 @@ namespace zentavo::text {
 inline constexpr char kPathHeading[] = "Path";
 inline constexpr char kNewNameHeading[] = "New Filename";
 
+// String 101, the About entry of the window menu.
+inline constexpr char kAboutMenuEntry[] = "&About Zentavo...";
+inline constexpr char kHelpMenuEntry[] = "&Help...";
+inline constexpr char kMinimizeMenuEntry[] = "Mi&nimize";
+inline constexpr char kCloseMenuEntry[] = "&Close";
+
+inline constexpr char kHelpLaunchFailed[] = "Failed to launch help.";
+
+inline constexpr char kHelpWindowTitle[] = "Zentavo Help";
+inline constexpr char kHelpFileMissing[] = "The help file %1 could not be read.";
+inline constexpr char kHelpTopicMissing[] = "The help file %1 has no topic for context %2.";
+
 }  // namespace zentavo::text

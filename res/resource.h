@@ -36,8 +36,5 @@ inline constexpr int kCloseCommand = 0xF060;
 
 // Help contexts: a dialog answers with this base plus its template id.
 inline constexpr int kDialogHelpBase = 0x20000;
-// The context of the box that reports a failed help request; a help request
-// made while it is shown is dropped.
-inline constexpr int kHelpFailureBoxContext = 0x3F107;
 
 }  // namespace zentavo::res

@@ -1,16 +1,20 @@
-// Renders the main window in its typical states to PNG files, for the
-// documentation and for looking at what a user sees:
-//   zentavo_screenshots OUTPUT_FOLDER
+// Renders the main window in its typical states, the About box and, given a
+// help file, the help window to PNG files, for the documentation and for
+// looking at what a user sees:
+//   zentavo_screenshots OUTPUT_FOLDER [HELP_FILE]
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTreeView>
 
 #include <cstdio>
 #include <string>
 
+#include "app/about_dlg.h"
+#include "app/help_viewer.h"
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
 #include "core/code_page.h"
@@ -33,8 +37,8 @@ bool Save(QWidget& window, const QString& folder, const char* name) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ActiveCodePage();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [HELP_FILE]\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -67,5 +71,15 @@ int main(int argc, char** argv) {
     window.findChild<QPushButton*>("1006")->click();
     list->clearSelection();
     ok = Save(window, folder, "main-window-renamed.png") && ok;
+
+    CAboutDlg about(&window);
+    about.show();
+    ok = Save(about, folder, "about-box.png") && ok;
+
+    if (argc == 3) {
+        BrowserHelpViewer help;
+        ok = help.ShowContext(&window, argv[2], 131174) &&
+             Save(*help.window(), folder, "help-window.png") && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,11 @@
+# Removes every file listed in the install manifest of the last install.
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} does not exist")
+endif()
+file(STRINGS "${MANIFEST}" installed_files)
+foreach(installed ${installed_files})
+  if(EXISTS "${installed}" OR IS_SYMLINK "${installed}")
+    message(STATUS "Removing ${installed}")
+    file(REMOVE "${installed}")
+  endif()
+endforeach()
