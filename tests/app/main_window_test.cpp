@@ -87,6 +87,7 @@ class MainWindowTest : public QObject {
     void deleteRemovesEverySelectedRow_data();
     void deleteRemovesEverySelectedRow();
     void selectionIsByClickAndOnlyInTheFirstColumn();
+    void selectionShowsOnlyWhileTheListHasTheFocus();
     void enterAndEscapeLeaveTheWindowOpen();
     void enterPressesTheFocusedButton();
     void exitAndCloseEndWithResultOne_data();
@@ -354,6 +355,27 @@ void MainWindowTest::selectionIsByClickAndOnlyInTheFirstColumn() {
     click(4, 1, Qt::ControlModifier);
     QVERIFY(!list->selectionModel()->isSelected(model->index(4, 1)));
     QVERIFY(!(model->flags(model->index(4, 1)) & Qt::ItemIsSelectable));
+}
+
+void MainWindowTest::selectionShowsOnlyWhileTheListHasTheFocus() {
+    Driver d;
+    d.folder.AddFile("a-long-enough-name.txt");
+    d.Drop({"a-long-enough-name.txt"});
+    QTreeView* list = d.list();
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    const auto shown = [&] { return list->viewport()->grab(row).toImage(); };
+
+    const QImage unselected = shown();
+    list->setFocus();
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    const QImage focused = shown();
+    d.pattern()->setFocus();
+    QVERIFY(!list->hasFocus());
+    const QImage unfocused = shown();
+
+    QVERIFY(focused != unselected);
+    QCOMPARE(unfocused, unselected);
+    QVERIFY(list->selectionModel()->isSelected(list->model()->index(0, 0)));
 }
 
 void MainWindowTest::enterAndEscapeLeaveTheWindowOpen() {
