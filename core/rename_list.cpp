@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <numeric>
 
 #include "core/text.h"
 
@@ -52,25 +51,41 @@ size_t RenameList::Insert(std::string path) {
 
 size_t RenameList::InsertNew(std::vector<std::string> paths) {
     // Within each group of paths that name one file, the first in the given
-    // order is the one that row-by-row insertion keeps: a stable sort by the
-    // sameness key puts it first in its group.
-    std::vector<size_t> order(paths.size());
-    std::iota(order.begin(), order.end(), size_t{0});
+    // order is the one that row-by-row insertion keeps: ordering by the
+    // sameness key, then by position, puts it first in its group. The views
+    // spare the comparisons a hop through the string objects.
+    struct Entry {
+        std::string_view path;
+        size_t position;
+    };
+    std::vector<Entry> order;
+    order.reserve(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) order.push_back({paths[i], i});
     if (IgnoresCase(syntax_)) {
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            return CompareIgnoreAsciiCase(paths[a], paths[b]) < 0;
+        std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
+            const int folded = CompareIgnoreAsciiCase(a.path, b.path);
+            return folded != 0 ? folded < 0 : a.position < b.position;
         });
     } else {
-        std::stable_sort(order.begin(), order.end(),
-                         [&](size_t a, size_t b) { return PathLess(paths[a], paths[b]); });
+        std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
+            const int compared = ComparePaths(a.path, b.path);
+            return compared != 0 ? compared < 0 : a.position < b.position;
+        });
     }
 
+    // Into an empty list the new rows go straight, already in order.
+    const bool fresh = rows_.empty();
     std::vector<RenameRow> added;
-    for (size_t k = 0; k < order.size(); ++k) {
-        std::string& path = paths[order[k]];
-        if (!added.empty() && SameFile(added.back().path, path)) continue;
-        if (Find(path)) continue;
-        added.push_back(RenameRow{std::move(path), {}, RowMark::Pending, 0});
+    std::vector<RenameRow>& out = fresh ? rows_ : added;
+    out.reserve(order.size());
+    for (const Entry& entry : order) {
+        if (!out.empty() && SameFile(out.back().path, entry.path)) continue;
+        if (!fresh && Find(entry.path)) continue;
+        out.push_back(RenameRow{std::move(paths[entry.position]), {}, RowMark::Pending, 0});
+    }
+    if (fresh) {
+        if (rows_.capacity() - rows_.size() > rows_.size() / 8) rows_.shrink_to_fit();
+        return rows_.size();
     }
     if (added.empty()) return 0;
 

@@ -102,6 +102,30 @@ TEST(CompareIgnoreAsciiCase, LetterCaseNeverChangesTheOrderAgainstOtherBytes) {
     }
 }
 
+// Long texts are compared several bytes at a time: every pair of bytes must
+// still order as its folded values do, wherever in a word it stands, and
+// letter case elsewhere must not matter.
+TEST(CompareIgnoreAsciiCase, EveryBytePairOrdersAsItsFoldedValuesAtAnyPosition) {
+    auto folded = [](int byte) { return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte; };
+    const std::string lower = "abcdefghijklmnopq";
+    const std::string upper = "ABCDEFGHIJKLMNOPQ";
+    for (size_t position : {0, 3, 7, 8, 12, 15, 16}) {
+        for (int x = 0; x < 256; ++x) {
+            for (int y = 0; y < 256; ++y) {
+                std::string a = lower;
+                std::string b = upper;
+                a[position] = char(x);
+                b[position] = char(y);
+                const int expected = Sign(folded(x) - folded(y));
+                if (Sign(CompareIgnoreAsciiCase(a, b)) != expected) {
+                    ADD_FAILURE() << "position " << position << " bytes " << x << ", " << y;
+                    return;
+                }
+            }
+        }
+    }
+}
+
 TEST(CharacterClasses, FollowTheCLocaleWhateverTheByte) {
     int spaces = 0;
     int digits = 0;
