@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -289,45 +292,73 @@ TEST(CodePage, DoubleByteCharactersIgnoreTheMappingOfAnotherCodeset) {
 }
 
 struct LocaleMappingCase {
-    const char* label;
-    std::initializer_list<const char*> locales;
+    const char* locale;   // as made below, in the temporary folder
+    const char* source;   // localedef's locale definition
+    const char* charmap;  // and character map
     Kind kind;
     std::string_view lower;
     std::string_view upper;
 };
 
-// Needs a locale of the code page's own codeset (for example one made with
-// localedef -c -f SHIFT_JIS -i ja_JP ja_JP.SJIS); machines without one skip.
-TEST(CodePage, DoubleByteCharactersFollowTheLocaleMapping) {
-    const LocaleMappingCase cases[] = {
-        {"sjis full-width a",
-         {"ja_JP.SJIS", "ja_JP.sjis", "ja_JP.SHIFT_JIS"},
-         Kind::ShiftJis,
-         "x\x82\x81.jpg",
-         "X\x82\x60.JPG"},
-        {"gbk full-width a", {"zh_CN.GBK", "zh_CN.gbk"}, Kind::Gbk, "x\xA3\xE1", "X\xA3\xC1"},
-        {"uhc full-width a",
-         {"ko_KR.CP949", "ko_KR.cp949", "ko_KR.UHC"},
-         Kind::Uhc,
-         "x\xA3\xE1",
-         "X\xA3\xC1"},
-        {"big5 full-width a",
-         {"zh_TW.BIG5", "zh_TW.big5", "zh_TW.Big5"},
-         Kind::Big5,
-         "x\xA2\xE9",
-         "X\xA2\xCF"},
-    };
+const LocaleMappingCase kLocaleCases[] = {
+    {"ja_JP.SJIS", "ja_JP", "SHIFT_JIS", Kind::ShiftJis, "x\x82\x81.jpg", "X\x82\x60.JPG"},
+    {"zh_CN.GBK", "zh_CN", "GBK", Kind::Gbk, "x\xA3\xE1", "X\xA3\xC1"},
+    {"ko_KR.CP949", "ko_KR", "CP949", Kind::Uhc, "x\xA3\xE1", "X\xA3\xC1"},
+    {"zh_TW.BIG5", "zh_TW", "BIG5", Kind::Big5, "x\xA2\xE9", "X\xA2\xCF"},
+};
+
+// Few machines have locales of the double-byte codesets installed: the suite
+// makes them with localedef in a temporary folder and points LOCPATH, which
+// glibc reads at every setlocale, there.
+class DoubleByteLocales : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zentavo-locales-XXXXXX");
+        if (!mkdtemp(pattern.data())) return;
+        folder_ = pattern;
+        for (const LocaleMappingCase& c : kLocaleCases) {
+            const std::string command = std::string("localedef -c -i ") + c.source + " -f " +
+                                        c.charmap + " '" + (folder_ / c.locale).string() +
+                                        "' >/dev/null 2>&1";
+            // localedef fails on the warning that these codesets are not
+            // ASCII-compatible, yet writes the locale; setlocale tells.
+            (void)std::system(command.c_str());
+        }
+        if (const char* previous = std::getenv("LOCPATH")) previous_locpath_ = previous;
+        setenv("LOCPATH", folder_.c_str(), 1);
+    }
+
+    static void TearDownTestSuite() {
+        if (previous_locpath_) {
+            setenv("LOCPATH", previous_locpath_->c_str(), 1);
+        } else {
+            unsetenv("LOCPATH");
+        }
+        if (!folder_.empty()) std::filesystem::remove_all(folder_);
+    }
+
+    static inline std::filesystem::path folder_;
+    static inline std::optional<std::string> previous_locpath_;
+};
+
+TEST_F(DoubleByteLocales, DoubleByteCharactersFollowTheLocaleMapping) {
     int tested = 0;
-    for (const LocaleMappingCase& c : cases) {
-        SCOPED_TRACE(c.label);
-        const ScopedCtypeLocale locale(c.locales);
+    for (const LocaleMappingCase& c : kLocaleCases) {
+        SCOPED_TRACE(c.locale);
+        const ScopedCtypeLocale locale({c.locale});
         if (!locale.active()) continue;
         ++tested;
         const CodePage page(c.kind);
         EXPECT_EQ(page.ToUpper(c.lower), c.upper);
         EXPECT_EQ(page.ToLower(c.upper), c.lower);
+        // Under one double-byte locale the other pages keep their characters.
+        for (const LocaleMappingCase& other : kLocaleCases) {
+            if (other.kind == c.kind) continue;
+            EXPECT_EQ(CodePage(other.kind).ToUpper(other.lower).substr(1, 2),
+                      other.lower.substr(1, 2));
+        }
     }
-    if (tested == 0) GTEST_SKIP() << "no double-byte locale on this machine";
+    if (tested == 0) GTEST_SKIP() << "localedef could not make a double-byte locale";
 }
 
 }  // namespace
