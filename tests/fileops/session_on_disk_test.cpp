@@ -1,0 +1,139 @@
+// A whole drop and rename run on real folders: the paths the window and the
+// command line take.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/rename_pattern.h"
+#include "fileops/posix_file_system.h"
+#include "fileops/rename_session.h"
+#include "tests/fileops/posix_test_support.h"
+
+namespace zentavo {
+namespace {
+
+using Names = std::vector<std::string>;
+
+Names Paths(const RenameList& list) {
+    Names paths;
+    for (size_t i = 0; i < list.count(); ++i) paths.push_back(list.path(i));
+    return paths;
+}
+
+std::string Marks(const RenameList& list) {
+    std::string marks;
+    for (size_t i = 0; i < list.count(); ++i)
+        marks += list.mark(i) == RowMark::Renamed ? 'R' : list.mark(i) == RowMark::Failed ? 'F' : 'P';
+    return marks;
+}
+
+TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
+    TestFolder dir;
+    ASSERT_EQ(mkdir((dir / "top").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((dir / "top/sub").c_str(), 0755), 0);
+    WriteFile(dir / "top/a", "a");
+    WriteFile(dir / "top/sub/b", "b");
+    ASSERT_EQ(symlink("..", (dir / "top/sub/up").c_str()), 0);
+    ASSERT_EQ(symlink("top", (dir / "link").c_str()), 0);
+    ASSERT_EQ(symlink("nowhere", (dir / "top/dangling").c_str()), 0);
+    PosixFileSystem fs;
+
+    RenameSession session(fs);
+    session.Drop({dir / "top"}, true);
+    EXPECT_EQ(Paths(session.list()), (Names{dir / "top/a", dir / "top/dangling", dir / "top/sub/b"}));
+
+    // A dropped link to a folder is entered, under the link's own path.
+    RenameSession through_link(fs);
+    through_link.Drop({dir / "link"}, false);
+    EXPECT_EQ(Paths(through_link.list()), (Names{dir / "link/a", dir / "link/dangling"}));
+}
+
+TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {
+    TestFolder dir;
+    for (const char* name : {"a", "b", "c", "d", "x", "y"}) WriteFile(dir / name, name);
+    WriteFile(dir / "taken", "taken");
+    PosixFileSystem fs;
+    RenameSession session(fs);
+    session.Drop({dir / "a", dir / "b", dir / "c", dir / "d", dir / "x", dir / "y"}, false);
+    // a -> b -> z is a chain; c <-> d a cycle; x and y want one name; the
+    // unlisted "taken" stays.
+    const char* names[] = {"b", "z", "d", "c", "same", "same"};
+    for (size_t i = 0; i < 6; ++i) session.list().SetNewName(i, names[i]);
+
+    const RenameOutcome outcome = session.Rename();
+    EXPECT_EQ(Marks(session.list()), "RRFFRF");
+    EXPECT_EQ(outcome.text, "Renaming failed for 3 file(s).");
+    EXPECT_EQ(ReadFile(dir / "b"), "a");
+    EXPECT_EQ(ReadFile(dir / "z"), "b");
+    EXPECT_EQ(ReadFile(dir / "c"), "c");
+    EXPECT_EQ(ReadFile(dir / "d"), "d");
+    EXPECT_EQ(ReadFile(dir / "same"), "x");
+    EXPECT_EQ(ReadFile(dir / "y"), "y");
+    EXPECT_EQ(ReadFile(dir / "taken"), "taken");
+    EXPECT_EQ(session.list().failure(2), EEXIST);
+}
+
+TEST(SessionOnDisk, FileDeletedAfterTheDropFailsAlone) {
+    TestFolder dir;
+    WriteFile(dir / "gone", "1");
+    WriteFile(dir / "kept", "2");
+    PosixFileSystem fs;
+    RenameSession session(fs);
+    session.Drop({dir.path()}, false);
+    ASSERT_TRUE(SetFilenames(session.list(), "new-%n"));
+    ASSERT_EQ(unlink((dir / "gone").c_str()), 0);
+
+    const RenameOutcome outcome = session.Rename();
+    EXPECT_EQ(Marks(session.list()), "FR");
+    EXPECT_EQ(session.list().failure(0), ENOENT);
+    EXPECT_EQ(outcome.failed, 1u);
+    EXPECT_EQ(NamesIn(dir.path()), Names{"new-kept"});
+}
+
+TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
+    TestFolder dir;
+    ASSERT_EQ(mkdir((dir / "locked").c_str(), 0755), 0);
+    WriteFile(dir / "locked/f", "f");
+    WriteFile(dir / "free", "g");
+    PosixFileSystem fs;
+    RenameSession session(fs);
+    session.Drop({dir.path()}, true);
+    ASSERT_TRUE(SetFilenames(session.list(), "%t.renamed"));
+    // Root ignores permission bits; the immutable flag binds root too.
+    if (const int error = SetImmutable(dir / "locked", true); error != 0)
+        GTEST_SKIP() << "cannot make a folder immutable here: " << std::strerror(error);
+
+    const RenameOutcome outcome = session.Rename();
+    SetImmutable(dir / "locked", false);
+    EXPECT_EQ(Paths(session.list()), (Names{dir / "free", dir / "locked/f"}));
+    EXPECT_EQ(Marks(session.list()), "RF");
+    EXPECT_EQ(session.list().failure(1), EPERM);
+    EXPECT_EQ(outcome.text, "Renaming failed for 1 file(s).");
+    EXPECT_EQ(NamesIn(dir / "locked"), Names{"f"});
+}
+
+TEST(SessionOnDisk, NamesAreBytes) {
+    TestFolder dir;
+    const std::string odd[] = {"caf\xe9.txt", "tab\there", "new\nline", "-dash", "back\\slash",
+                               "*.*"};
+    for (const std::string& name : odd) WriteFile(dir / name, name);
+    PosixFileSystem fs;
+    RenameSession session(fs);
+    session.Drop({dir.path()}, false);
+    ASSERT_EQ(session.list().count(), std::size(odd));
+    ASSERT_TRUE(SetFilenames(session.list(), "%n.\xff"));
+
+    EXPECT_EQ(session.Rename().failed, 0u);
+    for (const std::string& name : odd) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ReadFile(dir / (name + ".\xff")), name);
+    }
+}
+
+}  // namespace
+}  // namespace zentavo
