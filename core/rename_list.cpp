@@ -58,9 +58,18 @@ size_t RenameList::InsertNew(std::vector<std::string> paths) {
         std::string_view path;
         size_t position;
     };
+    // A drop's paths usually share a long prefix (the dropped folder); the
+    // comparisons start after it, since equal bytes fold equal too.
+    size_t shared = paths.empty() ? 0 : paths.front().size();
+    for (const std::string& path : paths) {
+        shared = std::min(shared, path.size());
+        shared = size_t(std::mismatch(path.data(), path.data() + shared, paths.front().data()).first -
+                        path.data());
+    }
     std::vector<Entry> order;
     order.reserve(paths.size());
-    for (size_t i = 0; i < paths.size(); ++i) order.push_back({paths[i], i});
+    for (size_t i = 0; i < paths.size(); ++i)
+        order.push_back({std::string_view(paths[i]).substr(shared), i});
     if (IgnoresCase(syntax_)) {
         std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
             const int folded = CompareIgnoreAsciiCase(a.path, b.path);
@@ -79,8 +88,9 @@ size_t RenameList::InsertNew(std::vector<std::string> paths) {
     std::vector<RenameRow>& out = fresh ? rows_ : added;
     out.reserve(order.size());
     for (const Entry& entry : order) {
-        if (!out.empty() && SameFile(out.back().path, entry.path)) continue;
-        if (!fresh && Find(entry.path)) continue;
+        const std::string& path = paths[entry.position];
+        if (!out.empty() && SameFile(out.back().path, path)) continue;
+        if (!fresh && Find(path)) continue;
         out.push_back(RenameRow{std::move(paths[entry.position]), {}, RowMark::Pending, 0});
     }
     if (fresh) {
