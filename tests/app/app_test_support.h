@@ -9,30 +9,11 @@
 #include <QUrl>
 
 #include "app/message_boxes.h"
+#include "tests/support/temp_folder.h"
 
 class QWidget;
 
 namespace zentavo::testing {
-
-// A fresh folder under the system's temporary folder, removed with its
-// contents at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    // Creates the file (and its folders) at this path relative to the folder;
-    // returns its full path.
-    std::string AddFile(const std::string& relative, const std::string& content = "x") const;
-    std::string AddFolder(const std::string& relative) const;
-    bool Exists(const std::string& relative) const;
-
-  private:
-    std::string path_;
-};
 
 // The file URL of a byte path, each byte that is not unreserved
 // percent-encoded, as file managers send it.

@@ -7,28 +7,22 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace zentavo::testing {
 
-class TempTree {
+class TempTree : private TempFolder {
   public:
-    TempTree();
-    ~TempTree();
-    TempTree(const TempTree&) = delete;
-    TempTree& operator=(const TempTree&) = delete;
-
-    const std::string& root() const { return root_; }
-    std::string Path(std::string_view relative) const {
-        return root_ + "/" + std::string(relative);
-    }
+    const std::string& root() const { return path(); }
+    std::string Path(std::string_view relative) const { return *this / relative; }
 
     // Creates the file and the folders above it; returns its full path.
-    std::string AddFile(std::string_view relative);
+    std::string AddFile(std::string_view relative) const {
+        return TempFolder::AddFile(relative, relative);
+    }
     // "relative: content" for every file below the root, sorted; the whole
     // state of the tree as a test sees it.
     std::vector<std::string> Files() const;
-
-  private:
-    std::string root_;
 };
 
 // Expected output written with placeholders: "@" for the root's path, and "^"

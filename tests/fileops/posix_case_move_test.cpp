@@ -27,7 +27,7 @@ protected:
             {.call = OsCall::Lstat, .path = dir_ / "PHOTO", .nth = 1, .redirect = dir_ / "photo"});
     }
 
-    TestFolder dir_;
+    TempFolder dir_;
     FaultyOs os_;
 };
 
@@ -58,7 +58,7 @@ TEST_F(PosixCaseMove, FailedSecondStepIsRolledBack) {
 }
 
 TEST(PosixHardLinkMove, OntoAnotherLinkOfTheFileFailsAndChangesNothing) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "content");
     ASSERT_EQ(::link((dir / "a").c_str(), (dir / "b").c_str()), 0);
     const ino_t inode = LstatOf(dir / "a").st_ino;

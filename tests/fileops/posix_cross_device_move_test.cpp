@@ -64,7 +64,7 @@ void ExpectRichFile(const std::string& path) {
     EXPECT_EQ(ReadFile(path), PatternBytes(kRichSize));
 }
 
-using Setup = std::function<void(FaultyOs&, const TestFolder&)>;
+using Setup = std::function<void(FaultyOs&, const TempFolder&)>;
 
 struct Route {
     const char* name;
@@ -75,28 +75,28 @@ void PrintTo(const Route& route, std::ostream* out) {
     *out << route.name;
 }
 
-const Route kUnnamedFile{"UnnamedFile", [](FaultyOs&, const TestFolder&) {}};
+const Route kUnnamedFile{"UnnamedFile", [](FaultyOs&, const TempFolder&) {}};
 // The unnamed file is refused: the copy is created under its name.
 const Route kExclusiveCreate{
-    "ExclusiveCreate", [](FaultyOs& os, const TestFolder& dir) {
+    "ExclusiveCreate", [](FaultyOs& os, const TempFolder& dir) {
         os.Add({.call = OsCall::Open, .path = dir.path(), .nth = 1, .error = EOPNOTSUPP});
     }};
 const Route kRoutes[] = {
     kUnnamedFile,
     kExclusiveCreate,
     {"ReadAndWrite",
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::CopyFileRange, .error = EXDEV});
      }},
     {"ShortAndInterruptedWrites",
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::CopyFileRange, .error = EOPNOTSUPP});
          os.Add({.call = OsCall::Write, .limit = 4097});
          os.Add({.call = OsCall::Write, .nth = 3, .error = EINTR});
          os.Add({.call = OsCall::Read, .nth = 1, .error = EINTR});
      }},
     {"CopyRangeInInterruptedChunks",
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::CopyFileRange, .limit = 100000});
          os.Add({.call = OsCall::CopyFileRange, .nth = 2, .error = EINTR});
      }},
@@ -110,7 +110,7 @@ protected:
         GetParam().setup(os_, dir_);
     }
 
-    TestFolder dir_;
+    TempFolder dir_;
     FaultyOs os_;
 };
 
@@ -146,33 +146,33 @@ void PrintTo(const Failure& failure, std::ostream* out) {
 
 const Failure kFailures[] = {
     {"FullDiskOnCopyRange", ENOSPC,
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::CopyFileRange, .nth = 2, .error = ENOSPC});
          os.Add({.call = OsCall::CopyFileRange, .limit = 100000});
      }},
     {"FullDiskOnWrite", ENOSPC,
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::CopyFileRange, .error = EXDEV});
          os.Add({.call = OsCall::Write, .nth = 2, .error = ENOSPC});
      }},
     {"FullDiskOnAttributes", ENOSPC,
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::Fsetxattr, .nth = 2, .error = ENOSPC});
      }},
     {"ModeRefused", EPERM,
-     [](FaultyOs& os, const TestFolder&) { os.Add({.call = OsCall::Fchmod, .error = EPERM}); }},
+     [](FaultyOs& os, const TempFolder&) { os.Add({.call = OsCall::Fchmod, .error = EPERM}); }},
     {"TimesRefused", EPERM,
-     [](FaultyOs& os, const TestFolder&) { os.Add({.call = OsCall::Futimens, .error = EPERM}); }},
+     [](FaultyOs& os, const TempFolder&) { os.Add({.call = OsCall::Futimens, .error = EPERM}); }},
     {"FileSyncFails", EIO,
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::Fsync, .nth = 1, .error = EIO});
      }},
     {"FolderSyncFails", EIO,
-     [](FaultyOs& os, const TestFolder&) {
+     [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::Fsync, .nth = 2, .error = EIO});
      }},
     {"SourceCannotBeRemoved", EACCES,
-     [](FaultyOs& os, const TestFolder& dir) {
+     [](FaultyOs& os, const TempFolder& dir) {
          os.Add({.call = OsCall::Unlink, .path = dir / "a", .error = EACCES});
      }},
 };
@@ -181,7 +181,7 @@ class PosixCrossDeviceFailure : public testing::TestWithParam<std::tuple<Route, 
 
 TEST_P(PosixCrossDeviceFailure, KeepsTheSourceAndLeavesNoCopy) {
     const auto& [route, failure] = GetParam();
-    TestFolder dir;
+    TempFolder dir;
     MakeRichFile(dir / "a");
     FaultyOs os;
     os.Add({.call = OsCall::Rename, .nth = 1, .error = EXDEV});
@@ -206,7 +206,7 @@ class PosixCrossDevice : public testing::Test {
 protected:
     void SetUp() override { os_.Add({.call = OsCall::Rename, .nth = 1, .error = EXDEV}); }
 
-    TestFolder dir_;
+    TempFolder dir_;
     FaultyOs os_;
 };
 
@@ -309,7 +309,7 @@ protected:
     }
     void TearDown() override { mount_.reset(); }
 
-    TestFolder dir_;
+    TempFolder dir_;
     std::optional<ScratchMount> mount_;
 };
 

@@ -28,7 +28,7 @@ protected:
     }
     void RefuseLinks() { os_.Add({.call = OsCall::Link, .error = EPERM}); }
 
-    TestFolder dir_;
+    TempFolder dir_;
     FaultyOs os_;
 };
 

@@ -28,7 +28,7 @@ const Kinds kEveryKind = {
     {".hidden", EntryKind::File},       {"*.*", EntryKind::File},
 };
 
-void MakeEveryKind(const TestFolder& dir) {
+void MakeEveryKind(const TempFolder& dir) {
     WriteFile(dir / "file", "");
     WriteFile(dir / ".hidden", "");
     WriteFile(dir / "*.*", "");
@@ -46,7 +46,7 @@ Kinds AsMap(const std::vector<FolderEntry>& entries) {
 }
 
 TEST(PosixSearch, TellsEveryKind) {
-    TestFolder dir;
+    TempFolder dir;
     MakeEveryKind(dir);
     PosixFileSystem fs;
 
@@ -62,7 +62,7 @@ TEST(PosixSearch, TellsEveryKind) {
 }
 
 TEST(PosixListFolder, StatsOnlyTheLinks) {
-    TestFolder dir;
+    TempFolder dir;
     MakeEveryKind(dir);
     FaultyOs os;
     PosixFileSystem fs(os);
@@ -75,7 +75,7 @@ TEST(PosixListFolder, StatsOnlyTheLinks) {
 }
 
 TEST(PosixListFolder, WorksOutKindsTheListingLeavesOut) {
-    TestFolder dir;
+    TempFolder dir;
     MakeEveryKind(dir);
     FaultyOs os;
     os.HideEntryTypes();
@@ -87,7 +87,7 @@ TEST(PosixListFolder, WorksOutKindsTheListingLeavesOut) {
 }
 
 TEST(PosixListFolder, ReadsAFolderInManyPieces) {
-    TestFolder dir;
+    TempFolder dir;
     for (int i = 0; i < 300; ++i) WriteFile(dir / ("file-" + std::to_string(i)), "");
     FaultyOs os;
     os.Add({.call = OsCall::ReadFolder, .limit = 256});
@@ -101,7 +101,7 @@ TEST(PosixListFolder, ReadsAFolderInManyPieces) {
 }
 
 TEST(PosixListFolder, ReportsWhyAFolderCannotBeRead) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "file", "");
     ::mkdir((dir / "folder").c_str(), 0755);
     FaultyOs os;
@@ -119,7 +119,7 @@ TEST(PosixListFolder, ReportsWhyAFolderCannotBeRead) {
 // Root reads any folder, so the listing runs in a child that gives up root.
 TEST(PosixListFolder, UnreadableFolderFailsWithEacces) {
     constexpr int kCannotGiveUpRoot = 255;
-    TestFolder dir;
+    TempFolder dir;
     ::mkdir((dir / "closed").c_str(), 0);
     ::chmod(dir.path().c_str(), 0755);
     const pid_t child = ::fork();
@@ -147,7 +147,7 @@ std::string CurrentFolder() {
 TEST(PosixAbsolutePath, IsMadeLexically) {
     const std::string cwd = CurrentFolder();
     const std::string base = cwd == "/" ? "" : cwd;
-    TestFolder dir;
+    TempFolder dir;
     ::symlink("/", (dir / "link").c_str());
     const struct {
         std::string path;

@@ -20,7 +20,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 TEST(PosixMove, RenamesWithASingleSystemCall) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "content");
     FaultyOs os;
     PosixFileSystem fs(os);
@@ -34,13 +34,13 @@ TEST(PosixMove, RenamesWithASingleSystemCall) {
 
 struct TakenTarget {
     const char* what;
-    std::function<void(const TestFolder&)> make;  // puts something at dir/b
+    std::function<void(const TempFolder&)> make;  // puts something at dir/b
 };
 
 class PosixMoveTargetTaken : public testing::TestWithParam<TakenTarget> {};
 
 TEST_P(PosixMoveTargetTaken, FailsWithEexistAndTouchesNeither) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "mine");
     GetParam().make(dir);
     const struct stat before = LstatOf(dir / "b");
@@ -58,17 +58,17 @@ TEST_P(PosixMoveTargetTaken, FailsWithEexistAndTouchesNeither) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, PosixMoveTargetTaken,
     testing::Values(
-        TakenTarget{"File", [](const TestFolder& dir) { WriteFile(dir / "b", "theirs"); }},
+        TakenTarget{"File", [](const TempFolder& dir) { WriteFile(dir / "b", "theirs"); }},
         TakenTarget{"EmptyFolder",
-                    [](const TestFolder& dir) { ::mkdir((dir / "b").c_str(), 0755); }},
+                    [](const TempFolder& dir) { ::mkdir((dir / "b").c_str(), 0755); }},
         TakenTarget{"DanglingLink",
-                    [](const TestFolder& dir) { ::symlink("nowhere", (dir / "b").c_str()); }},
+                    [](const TempFolder& dir) { ::symlink("nowhere", (dir / "b").c_str()); }},
         TakenTarget{"LinkToTheSource",
-                    [](const TestFolder& dir) { ::symlink("a", (dir / "b").c_str()); }}),
+                    [](const TempFolder& dir) { ::symlink("a", (dir / "b").c_str()); }}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(PosixMove, OntoItsOwnNameSucceedsUntouched) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "content");
     const struct stat before = LstatOf(dir / "a");
     FaultyOs os;
@@ -85,7 +85,7 @@ TEST(PosixMove, OntoItsOwnNameSucceedsUntouched) {
 }
 
 TEST(PosixMove, VanishedSourceFailsWithEnoent) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "content");
     ::unlink((dir / "a").c_str());
     PosixFileSystem fs;
@@ -97,7 +97,7 @@ TEST(PosixMove, VanishedSourceFailsWithEnoent) {
 class PosixMoveNames : public testing::TestWithParam<std::string> {};
 
 TEST_P(PosixMoveNames, MovesToAndFromTheNameByteForByte) {
-    TestFolder dir;
+    TempFolder dir;
     const std::string name = GetParam();
     WriteFile(dir / "plain", "content");
     PosixFileSystem fs;
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Unusual, PosixMoveNames,
                                          std::string(255, 'n')));
 
 TEST(PosixMove, NameOf256BytesIsTooLong) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "content");
     PosixFileSystem fs;
 
@@ -125,7 +125,7 @@ TEST(PosixMove, NameOf256BytesIsTooLong) {
 
 // Root ignores permission bits, so the folder is made immutable instead.
 TEST(PosixMove, ReadOnlyFolderKeepsTheFile) {
-    TestFolder dir;
+    TempFolder dir;
     ::mkdir((dir / "locked").c_str(), 0755);
     WriteFile(dir / "locked/a", "content");
     if (::geteuid() == 0) {
@@ -149,7 +149,7 @@ TEST(PosixMove, ReadOnlyFolderKeepsTheFile) {
 class PosixMoveSystemError : public testing::TestWithParam<int> {};
 
 TEST_P(PosixMoveSystemError, IsReportedAndNoFallbackRuns) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "a", "content");
     FaultyOs os;
     os.Add({.call = OsCall::Rename, .error = GetParam()});

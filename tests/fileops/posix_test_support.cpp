@@ -18,17 +18,6 @@
 
 namespace zentavo {
 
-TestFolder::TestFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zentavo-posix-XXXXXX");
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-TestFolder::~TestFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 ScratchMount::ScratchMount(const std::string& folder, const std::string& options)
     : folder_(folder) {
     if (::geteuid() != 0) {

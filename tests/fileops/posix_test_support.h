@@ -9,23 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace zentavo {
-
-// A fresh folder under the system's temporary folder, removed with
-// everything in it when the object goes.
-class TestFolder {
-public:
-    TestFolder();
-    ~TestFolder();
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
-
-private:
-    std::string path_;
-};
 
 // A small tmpfs mounted on a folder, for moves to another file system; it
 // needs root, so it may not be available.

@@ -33,7 +33,7 @@ std::string Marks(const RenameList& list) {
 }
 
 TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
-    TestFolder dir;
+    TempFolder dir;
     ASSERT_EQ(mkdir((dir / "top").c_str(), 0755), 0);
     ASSERT_EQ(mkdir((dir / "top/sub").c_str(), 0755), 0);
     WriteFile(dir / "top/a", "a");
@@ -54,7 +54,7 @@ TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
 }
 
 TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {
-    TestFolder dir;
+    TempFolder dir;
     for (const char* name : {"a", "b", "c", "d", "x", "y"}) WriteFile(dir / name, name);
     WriteFile(dir / "taken", "taken");
     PosixFileSystem fs;
@@ -79,7 +79,7 @@ TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {
 }
 
 TEST(SessionOnDisk, FileDeletedAfterTheDropFailsAlone) {
-    TestFolder dir;
+    TempFolder dir;
     WriteFile(dir / "gone", "1");
     WriteFile(dir / "kept", "2");
     PosixFileSystem fs;
@@ -96,7 +96,7 @@ TEST(SessionOnDisk, FileDeletedAfterTheDropFailsAlone) {
 }
 
 TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
-    TestFolder dir;
+    TempFolder dir;
     ASSERT_EQ(mkdir((dir / "locked").c_str(), 0755), 0);
     WriteFile(dir / "locked/f", "f");
     WriteFile(dir / "free", "g");
@@ -118,7 +118,7 @@ TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
 }
 
 TEST(SessionOnDisk, NamesAreBytes) {
-    TestFolder dir;
+    TempFolder dir;
     const std::string odd[] = {"caf\xe9.txt", "tab\there", "new\nline", "-dash", "back\\slash",
                                "*.*"};
     for (const std::string& name : odd) WriteFile(dir / name, name);
