@@ -7,7 +7,7 @@ namespace zentavo {
 
 class CAboutDlg : public TemplateDialog {
     Q_OBJECT
-  public:
+public:
     // Modal over its owner and centred on it.
     explicit CAboutDlg(QWidget* owner = nullptr);
 };

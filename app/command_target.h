@@ -5,12 +5,12 @@
 namespace zentavo {
 
 class CommandTarget {
-  public:
+public:
     // Handles the command if this target has a handler for it; returns
     // whether it had one.
     virtual bool OnCmdMsg(int id) = 0;
 
-  protected:
+protected:
     ~CommandTarget() = default;
 };
 

@@ -45,7 +45,7 @@ std::optional<DialogTemplate> LoadDialogTemplate(int id);
 // Dialog units of a font: a horizontal unit is a quarter of the font's
 // average character width, a vertical unit an eighth of its height.
 class DialogUnits {
-  public:
+public:
     DialogUnits(int base_x, int base_y) : base_x_(base_x), base_y_(base_y) {}
     // The average width is that of the 52 ASCII letters, rounded as
     // (width + 26) / 52.
@@ -60,7 +60,7 @@ class DialogUnits {
     QRect ToPixels(const QRect& units) const;
     QSize ToPixels(const QSize& units) const;
 
-  private:
+private:
     int base_x_;
     int base_y_;
 };

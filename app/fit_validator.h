@@ -10,7 +10,7 @@ namespace zentavo {
 
 class FitValidator : public QValidator {
     Q_OBJECT
-  public:
+public:
     explicit FitValidator(QLineEdit* edit);
 
     State validate(QString& input, int& pos) const override;
@@ -18,7 +18,7 @@ class FitValidator : public QValidator {
     // Whether text fits the field without scrolling.
     bool Fits(const QString& text) const;
 
-  private:
+private:
     QLineEdit* edit_;
 };
 

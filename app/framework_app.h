@@ -20,7 +20,7 @@ class HelpViewer;
 class TemplateDialog;
 
 class FrameworkApp : public CommandTarget {
-  public:
+public:
     FrameworkApp();
     virtual ~FrameworkApp();
     FrameworkApp(const FrameworkApp&) = delete;
@@ -57,14 +57,14 @@ class FrameworkApp : public CommandTarget {
     // window, through their parents and owners; 0 for none.
     static int ActiveHelpContext();
 
-  protected:
+protected:
     // Runs once the application exists. Returning false ends the program
     // without a message loop.
     virtual bool InitInstance() = 0;
 
     void BindCommand(int id, std::function<void()> handler);
 
-  private:
+private:
     HelpViewer& Viewer();
 
     std::string executable_title_;

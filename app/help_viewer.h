@@ -13,7 +13,7 @@ class QWidget;
 namespace zentavo {
 
 class HelpViewer {
-  public:
+public:
     virtual ~HelpViewer() = default;
     // Returns whether the request could be made.
     virtual bool ShowContext(QWidget* owner, const std::string& help_file, int context) = 0;
@@ -23,7 +23,7 @@ class HelpViewer {
 // when the request is done. A context's topic is the anchor
 // "context-<number>" of the HTML help file.
 class BrowserHelpViewer : public HelpViewer {
-  public:
+public:
     ~BrowserHelpViewer() override;
 
     bool ShowContext(QWidget* owner, const std::string& help_file, int context) override;
@@ -31,7 +31,7 @@ class BrowserHelpViewer : public HelpViewer {
     // The window, once a request has opened it.
     QTextBrowser* window() const { return window_; }
 
-  private:
+private:
     QPointer<QTextBrowser> window_;
 };
 

@@ -19,7 +19,7 @@ bool DecodesAsUtf8(std::string_view codeset) {
 }
 
 class Iconv {
-  public:
+public:
     Iconv(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
     ~Iconv() {
         if (ok()) iconv_close(handle_);
@@ -52,7 +52,7 @@ class Iconv {
         return out;
     }
 
-  private:
+private:
     iconv_t handle_;
 };
 

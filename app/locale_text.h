@@ -11,7 +11,7 @@
 namespace zentavo {
 
 class LocaleCodec {
-  public:
+public:
     // codeset as nl_langinfo(CODESET) names it; UTF-8 and plain ASCII
     // ("ANSI_X3.4-1968", the C locale, where Linux names are UTF-8 in
     // practice) decode as UTF-8, any other through iconv.
@@ -22,7 +22,7 @@ class LocaleCodec {
     // Characters the codeset lacks become "?".
     std::string Encode(const QString& text) const;
 
-  private:
+private:
     std::string codeset_;
     bool utf8_;
 };

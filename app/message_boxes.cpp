@@ -7,7 +7,7 @@ namespace zentavo {
 namespace {
 
 class ModalMessageBoxes : public MessageBoxes {
-  public:
+public:
     void Show(QWidget* owner, MessageIcon icon, const QString& caption,
               const QString& text) override {
         QMessageBox box(

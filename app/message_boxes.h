@@ -11,7 +11,7 @@ namespace zentavo {
 enum class MessageIcon { Information, Warning };
 
 class MessageBoxes {
-  public:
+public:
     virtual ~MessageBoxes() = default;
     // Shows a box with an OK button, modal to owner, and returns when it is
     // closed.

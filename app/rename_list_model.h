@@ -14,7 +14,7 @@ namespace zentavo {
 
 class RenameListModel : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     enum Column { kPathColumn = 0, kNewNameColumn = 1, kColumnCount = 2 };
 
     explicit RenameListModel(RenameList& list, QObject* parent = nullptr);
@@ -38,7 +38,7 @@ class RenameListModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-  private:
+private:
     RenameList& list_;
     RowImageList images_;
 };

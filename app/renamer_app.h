@@ -6,10 +6,10 @@
 namespace zentavo {
 
 class CRenamerApp : public FrameworkApp {
-  public:
+public:
     CRenamerApp();
 
-  protected:
+protected:
     // Runs the main window modally; returns false, so that the program ends
     // when the window does.
     bool InitInstance() override;

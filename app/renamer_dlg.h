@@ -25,7 +25,7 @@ class RenameListModel;
 
 class CRenamerDlg : public TemplateDialog {
     Q_OBJECT
-  public:
+public:
     // Works on the real file system.
     explicit CRenamerDlg(QWidget* owner = nullptr);
     // Works on fs, which must outlive the window.
@@ -46,12 +46,12 @@ class CRenamerDlg : public TemplateDialog {
     // for help, anything else is the window's own (minimise, close).
     void OnSysCommand(unsigned id);
 
-  protected:
+protected:
     bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
 
-  private:
+private:
     // Works on fs, or on own_fs when fs is null.
     CRenamerDlg(std::unique_ptr<FileSystem> own_fs, FileSystem* fs, QWidget* owner);
 

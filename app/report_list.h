@@ -11,16 +11,16 @@ namespace zentavo {
 // the "always show selection" style does.
 class FocusSelectionDelegate : public QStyledItemDelegate {
     Q_OBJECT
-  public:
+public:
     explicit FocusSelectionDelegate(QTreeView* view);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QTreeView* view_;
 };
 

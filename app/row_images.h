@@ -10,7 +10,7 @@
 namespace zentavo {
 
 class RowImageList {
-  public:
+public:
     RowImageList() = default;
     // Cuts strip into images image_width wide; pixels of mask_colour become
     // transparent.
@@ -23,7 +23,7 @@ class RowImageList {
     // A null pixmap for an index without image.
     QPixmap image(int index) const;
 
-  private:
+private:
     std::vector<QPixmap> images_;
 };
 

@@ -20,7 +20,7 @@ namespace zentavo {
 
 class TemplateDialog : public QDialog, public CommandTarget {
     Q_OBJECT
-  public:
+public:
     explicit TemplateDialog(int template_id, QWidget* owner = nullptr);
 
     int template_id() const { return template_id_; }
@@ -51,7 +51,7 @@ class TemplateDialog : public QDialog, public CommandTarget {
     void reject() override { OnCancel(); }
     void setVisible(bool visible) override;
 
-  protected:
+protected:
     // Runs once, when the controls exist and before the window is first
     // shown. Returning true gives the focus to the first tab stop.
     virtual bool OnInitDialog() { return true; }
@@ -71,7 +71,7 @@ class TemplateDialog : public QDialog, public CommandTarget {
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void Build(const DialogTemplate& dialog);
     void FocusFirstTabStop();
 

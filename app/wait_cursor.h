@@ -7,7 +7,7 @@
 namespace zentavo {
 
 class WaitCursor {
-  public:
+public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;

@@ -29,7 +29,7 @@ bool* ShortFlag(CliOptions& options, char letter) {
 }
 
 class Parser {
-  public:
+public:
     explicit Parser(std::span<const std::string> args) : args_(args) {}
 
     ParsedCommandLine Run() {
@@ -58,7 +58,7 @@ class Parser {
         return {std::move(options_), std::move(error_)};
     }
 
-  private:
+private:
     void LongOption(std::string_view text) {
         const size_t equals = text.find('=');
         const std::string_view name = text.substr(0, equals);

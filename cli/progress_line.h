@@ -11,7 +11,7 @@
 namespace zentavo {
 
 class ProgressLine {
-  public:
+public:
     using Clock = std::chrono::steady_clock;
     using Now = std::function<Clock::time_point()>;
 
@@ -27,7 +27,7 @@ class ProgressLine {
     // clean line.
     void Clear();
 
-  private:
+private:
     std::ostream& err_;
     bool to_terminal_;
     Now now_;

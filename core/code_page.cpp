@@ -1,10 +1,10 @@
 #include "core/code_page.h"
 
+#include <langinfo.h>
 #include <climits>
 #include <clocale>
 #include <cwchar>
 #include <cwctype>
-#include <langinfo.h>
 #include <optional>
 
 #include "core/text.h"
@@ -13,7 +13,9 @@ namespace zentavo {
 
 namespace {
 
-bool InRange(unsigned char b, unsigned lo, unsigned hi) { return b >= lo && b <= hi; }
+bool InRange(unsigned char b, unsigned lo, unsigned hi) {
+    return b >= lo && b <= hi;
+}
 
 // Overlong forms, surrogates and values beyond U+10FFFF are no characters:
 // taking one whole would hide bytes that a byte-wise reader sees on their own.
@@ -148,8 +150,12 @@ size_t CodePage::FindLast(std::string_view text, char c) const {
     return found;
 }
 
-std::string CodePage::ToLower(std::string_view text) const { return ConvertCase(text, false); }
-std::string CodePage::ToUpper(std::string_view text) const { return ConvertCase(text, true); }
+std::string CodePage::ToLower(std::string_view text) const {
+    return ConvertCase(text, false);
+}
+std::string CodePage::ToUpper(std::string_view text) const {
+    return ConvertCase(text, true);
+}
 
 bool CodePage::IsLocaleCodeset() const {
     return FromCodeset(nl_langinfo(CODESET)).kind() == kind_;

@@ -13,10 +13,10 @@ namespace zentavo {
 class CPathParts {
 public:
     std::string path;
-    std::string extension;  // after the last "." of name; empty without one
-    std::string title;      // before the last "." of name; all of name without one
-    std::string name;       // after the last separator; all of path without one
-    std::string directory;  // before the last separator; "." without one
+    std::string extension;             // after the last "." of name; empty without one
+    std::string title;                 // before the last "." of name; all of name without one
+    std::string name;                  // after the last separator; all of path without one
+    std::string directory;             // before the last separator; "." without one
     std::vector<std::string> folders;  // folder names of directory, outermost first
 
     CPathParts() = default;

@@ -17,6 +17,8 @@ constexpr char Separator(PathSyntax syntax) {
 
 // Whether two paths that differ only in the case of ASCII letters name the
 // same file. POSIX file systems tell "IMG.jpg" from "img.jpg".
-constexpr bool IgnoresCase(PathSyntax syntax) { return syntax == PathSyntax::Windows; }
+constexpr bool IgnoresCase(PathSyntax syntax) {
+    return syntax == PathSyntax::Windows;
+}
 
 }  // namespace zentavo

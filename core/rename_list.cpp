@@ -63,8 +63,9 @@ size_t RenameList::InsertNew(std::vector<std::string> paths) {
     size_t shared = paths.empty() ? 0 : paths.front().size();
     for (const std::string& path : paths) {
         shared = std::min(shared, path.size());
-        shared = size_t(std::mismatch(path.data(), path.data() + shared, paths.front().data()).first -
-                        path.data());
+        shared =
+            size_t(std::mismatch(path.data(), path.data() + shared, paths.front().data()).first -
+                   path.data());
     }
     std::vector<Entry> order;
     order.reserve(paths.size());
@@ -105,14 +106,15 @@ size_t RenameList::InsertNew(std::vector<std::string> paths) {
     merged.reserve(rows_.size() + added.size());
     std::merge(std::make_move_iterator(rows_.begin()), std::make_move_iterator(rows_.end()),
                std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
-               std::back_inserter(merged), [](const RenameRow& a, const RenameRow& b) {
-                   return PathLess(a.path, b.path);
-               });
+               std::back_inserter(merged),
+               [](const RenameRow& a, const RenameRow& b) { return PathLess(a.path, b.path); });
     rows_ = std::move(merged);
     return added.size();
 }
 
-void RenameList::Remove(size_t i) { rows_.erase(rows_.begin() + std::ptrdiff_t(i)); }
+void RenameList::Remove(size_t i) {
+    rows_.erase(rows_.begin() + std::ptrdiff_t(i));
+}
 
 void RenameList::Remove(std::span<const size_t> indexes) {
     std::vector<bool> doomed(rows_.size(), false);

@@ -24,7 +24,7 @@ struct RenameRow {
     std::string path;      // full path; the row's key, never rewritten
     std::string new_name;  // file name alone, possibly empty
     RowMark mark = RowMark::Pending;
-    int failure = 0;       // errno-style reason of a Failed mark, 0 if none known
+    int failure = 0;  // errno-style reason of a Failed mark, 0 if none known
 };
 
 class RenameList {

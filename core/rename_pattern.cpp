@@ -81,14 +81,21 @@ std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
                 AppendCounter(counter_text, letter == 'c' ? directory_counter : row_position, n);
                 piece = counter_text;
                 break;
-            case 'e': piece = parts.extension; break;
-            case 't': piece = parts.title; break;
-            case 'n': piece = parts.name; break;
+            case 'e':
+                piece = parts.extension;
+                break;
+            case 't':
+                piece = parts.title;
+                break;
+            case 'n':
+                piece = parts.name;
+                break;
             case 'd':
                 if (n >= 1 && size_t(n) <= parts.folders.size())
                     piece = parts.folders[parts.folders.size() - size_t(n)];
                 break;
-            default: break;
+            default:
+                break;
         }
         if (piece.empty()) continue;
         if (case_mode == '<') {

@@ -9,8 +9,8 @@
 namespace zentavo {
 
 enum class EntryKind {
-    File,        // anything that is not a folder: regular file, symlink to a
-                 // file, dangling symlink, FIFO, socket, device
+    File,  // anything that is not a folder: regular file, symlink to a
+           // file, dangling symlink, FIFO, socket, device
     Folder,
     FolderLink,  // a symbolic link that leads to a folder
 };

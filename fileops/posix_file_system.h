@@ -14,7 +14,7 @@ class Os;
 // serves one thread at a time.
 class PosixFileSystem : public FileSystem {
 public:
-    PosixFileSystem();              // the real system calls
+    PosixFileSystem();                 // the real system calls
     explicit PosixFileSystem(Os& os);  // tests inject faults through os
 
     int Search(const std::string& path, EntryKind& kind) override;

@@ -71,7 +71,9 @@ std::string RenameRun::Key(std::string_view path) const {
     return std::string(path);
 }
 
-void RenameRun::Wait(const std::string& key, size_t row) { waiting_[key].push_back(row); }
+void RenameRun::Wait(const std::string& key, size_t row) {
+    waiting_[key].push_back(row);
+}
 
 void RenameRun::Wake(const std::string& key) {
     if (waiting_.empty()) return;

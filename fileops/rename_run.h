@@ -62,7 +62,7 @@ private:
     Progress progress_;
 
     Pass next_pass_ = Pass::Full;
-    size_t cursor_ = 0;              // the row being tried
+    size_t cursor_ = 0;  // the row being tried
     bool in_full_pass_ = false;
     size_t renamed_in_pass_ = 0;
     size_t renamed_ = 0;

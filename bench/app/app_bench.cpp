@@ -35,7 +35,7 @@ constexpr int kFiles = 100000;
 constexpr char kPattern[] = "%<1d-%3c.%<e";
 
 class Folder {
-  public:
+public:
     Folder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "zentavo-bench-XXXXXX").string();
@@ -52,7 +52,7 @@ class Folder {
     ~Folder() { std::filesystem::remove_all(path_); }
     const std::string& path() const { return path_; }
 
-  private:
+private:
     std::string path_;
 };
 
@@ -148,7 +148,7 @@ BENCHMARK(BM_WindowSetFilenames)
 
 // Keeps the median real time of every benchmark beside the usual output.
 class MedianReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.aggregate_name == "median")

@@ -33,7 +33,7 @@ struct ShownBox {
 
 // Records every box instead of showing it, for as long as it lives.
 class BoxRecorder : public MessageBoxes {
-  public:
+public:
     BoxRecorder() { InstallMessageBoxes(this); }
     ~BoxRecorder() override { InstallMessageBoxes(nullptr); }
 

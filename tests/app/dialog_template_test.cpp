@@ -8,7 +8,7 @@ using namespace zentavo;
 
 class DialogTemplateTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void convertsDialogUnits_data();
     void convertsDialogUnits();
     void baseUnitsFollowTheFont();

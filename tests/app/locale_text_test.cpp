@@ -8,7 +8,7 @@ using namespace zentavo;
 
 class LocaleTextTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void decodes_data();
     void decodes();
     void encodes_data();

@@ -25,7 +25,7 @@ namespace {
 
 // The window with handles on its controls and a folder of files to drop.
 class Driver {
-  public:
+public:
     Driver() {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -73,7 +73,7 @@ class Driver {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void opensEmptyWithBothButtonsDisabled();
     void isAFixedApplicationWindowCentredOnTheScreen();
     void listColumnsShareTheClientWidth();

@@ -8,7 +8,7 @@ using namespace zentavo;
 
 class ModulePathsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void namesFromTheExecutable_data();
     void namesFromTheExecutable();
     void readsTheRunningExecutable();

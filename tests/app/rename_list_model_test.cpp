@@ -11,7 +11,7 @@ using namespace zentavo;
 
 class RenameListModelTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void staysConsistentThroughEveryChange();
     void addedRowsKeepTheSelectionOfOldRows();
     void removesRuns_data();

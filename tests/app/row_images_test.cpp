@@ -7,7 +7,7 @@ using namespace zentavo;
 
 class RowImagesTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void cutsTheStripIntoFourBalls();
     void makesTheMaskColourTransparent();
 };

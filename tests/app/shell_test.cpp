@@ -32,7 +32,7 @@ struct HelpRequest {
 };
 
 class RecordingViewer : public HelpViewer {
-  public:
+public:
     bool ShowContext(QWidget* owner, const std::string& file, int context) override {
         requests.push_back({owner, file, context});
         if (during_request) during_request();
@@ -46,7 +46,7 @@ class RecordingViewer : public HelpViewer {
 // The main window of the application object, shown, with help going to a
 // recording viewer.
 class Shell {
-  public:
+public:
     Shell() {
         theApp.SetExecutablePath("/usr/bin/zentavo");
         theApp.SetHelpViewer(&viewer);
@@ -85,7 +85,7 @@ class Shell {
 
 class ShellTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void helpFromTheMainWindow_data();
     void helpFromTheMainWindow();
     void f1WithAModifierAsksForNothing_data();

@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(std::vector<std::string>)
 
 class UriListTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void readsLocalPaths_data();
     void readsLocalPaths();
 };

@@ -8,7 +8,7 @@ namespace zentavo {
 namespace {
 
 class ProgressLineTest : public ::testing::Test {
-  protected:
+protected:
     ProgressLine::Now Clock() {
         return [this] { return ProgressLine::Clock::time_point(elapsed_); };
     }

@@ -12,7 +12,7 @@
 namespace zentavo::testing {
 
 class TempTree : private TempFolder {
-  public:
+public:
     const std::string& root() const { return path(); }
     std::string Path(std::string_view relative) const { return *this / relative; }
 

@@ -261,7 +261,7 @@ TEST(CodePage, CaseConversionChangesAsciiLettersOnly) {
 
 // Sets the character-type locale for one test and puts the old one back.
 class ScopedCtypeLocale {
-  public:
+public:
     explicit ScopedCtypeLocale(std::initializer_list<const char*> candidates)
         : previous_(std::setlocale(LC_CTYPE, nullptr)) {
         for (const char* name : candidates) {
@@ -274,7 +274,7 @@ class ScopedCtypeLocale {
     ~ScopedCtypeLocale() { std::setlocale(LC_CTYPE, previous_.c_str()); }
     bool active() const { return active_; }
 
-  private:
+private:
     std::string previous_;
     bool active_ = false;
 };
@@ -311,7 +311,7 @@ const LocaleMappingCase kLocaleCases[] = {
 // makes them with localedef in a temporary folder and points LOCPATH, which
 // glibc reads at every setlocale, there.
 class DoubleByteLocales : public testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         std::string pattern = (std::filesystem::temp_directory_path() / "zentavo-locales-XXXXXX");
         if (!mkdtemp(pattern.data())) return;

@@ -13,8 +13,8 @@ inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
     for (size_t i = 0; i < list.count(); ++i) {
         if (list.mark(i) != RowMark::Pending) continue;
         if (list.new_name(i).empty()) continue;
-        if (fs.MoveNoReplace(list.path(i), RenameTarget(list.path(i), list.new_name(i),
-                                                        list.syntax())) == 0) {
+        if (fs.MoveNoReplace(list.path(i),
+                             RenameTarget(list.path(i), list.new_name(i), list.syntax())) == 0) {
             list.SetMark(i, RowMark::Renamed);
             ++renamed;
         }

@@ -32,7 +32,9 @@ std::string RunRenames(FakeFileSystem& fs, RenameList& list, const std::vector<R
     if (outcome) *outcome = result;
     std::string marks;
     for (size_t i = 0; i < list.count(); ++i) {
-        marks += list.mark(i) == RowMark::Renamed ? 'R' : list.mark(i) == RowMark::Failed ? 'F' : 'P';
+        marks += list.mark(i) == RowMark::Renamed  ? 'R'
+                 : list.mark(i) == RowMark::Failed ? 'F'
+                                                   : 'P';
     }
     return marks;
 }
@@ -40,28 +42,49 @@ std::string RunRenames(FakeFileSystem& fs, RenameList& list, const std::vector<R
 struct RunCase {
     const char* label;
     std::vector<Rename> renames;
-    std::vector<std::string> unlisted;  // files present but not in the list
-    std::string marks;                  // expected, in sorted list order
+    std::vector<std::string> unlisted;         // files present but not in the list
+    std::string marks;                         // expected, in sorted list order
     std::map<std::string, std::string> after;  // some paths -> content afterwards
 };
 
 TEST(RenameRunTest, PassRules) {
     const RunCase cases[] = {
         {"plain rename", {{"/d/a", "b"}}, {}, "R", {{"/d/b", "/d/a"}}},
-        {"target exists and is not listed", {{"/d/a", "b"}}, {"/d/b"}, "F",
+        {"target exists and is not listed",
+         {{"/d/a", "b"}},
+         {"/d/b"},
+         "F",
          {{"/d/a", "/d/a"}, {"/d/b", ""}}},
-        {"chain resolves over passes", {{"/d/a", "b"}, {"/d/b", "c"}}, {}, "RR",
+        {"chain resolves over passes",
+         {{"/d/a", "b"}, {"/d/b", "c"}},
+         {},
+         "RR",
          {{"/d/b", "/d/a"}, {"/d/c", "/d/b"}}},
-        {"chain in the same pass when the mover comes first", {{"/d/a", "z"}, {"/d/b", "a"}}, {},
-         "RR", {{"/d/a", "/d/b"}, {"/d/z", "/d/a"}}},
-        {"cycle never moves", {{"/d/a", "b"}, {"/d/b", "a"}}, {}, "FF",
+        {"chain in the same pass when the mover comes first",
+         {{"/d/a", "z"}, {"/d/b", "a"}},
+         {},
+         "RR",
+         {{"/d/a", "/d/b"}, {"/d/z", "/d/a"}}},
+        {"cycle never moves",
+         {{"/d/a", "b"}, {"/d/b", "a"}},
+         {},
+         "FF",
          {{"/d/a", "/d/a"}, {"/d/b", "/d/b"}}},
-        {"two rows, one name: first in list order wins", {{"/d/b", "x"}, {"/d/a", "x"}}, {},
-         "RF", {{"/d/x", "/d/a"}, {"/d/b", "/d/b"}}},
+        {"two rows, one name: first in list order wins",
+         {{"/d/b", "x"}, {"/d/a", "x"}},
+         {},
+         "RF",
+         {{"/d/x", "/d/a"}, {"/d/b", "/d/b"}}},
         {"rename onto its own name", {{"/d/a", "a"}}, {}, "R", {{"/d/a", "/d/a"}}},
-        {"name into a subfolder that exists", {{"/d/a", "sub/a"}}, {"/d/sub/keep"}, "R",
+        {"name into a subfolder that exists",
+         {{"/d/a", "sub/a"}},
+         {"/d/sub/keep"},
+         "R",
          {{"/d/sub/a", "/d/a"}}},
-        {"name into a subfolder that does not", {{"/d/a", "nosuch/a"}}, {}, "F",
+        {"name into a subfolder that does not",
+         {{"/d/a", "nosuch/a"}},
+         {},
+         "F",
          {{"/d/a", "/d/a"}}},
         {"empty name never touches the disk", {{"/d/a", ""}}, {}, "F", {{"/d/a", "/d/a"}}},
         {"file at the root", {{"/x.txt", "y.txt"}}, {}, "R", {{"/y.txt", "/x.txt"}}},
@@ -71,7 +94,10 @@ TEST(RenameRunTest, PassRules) {
          "RRRR",
          {{"/d/f2", "/d/f1"}, {"/d/f5", "/d/f4"}}},
         {"a dotted spelling of a vacated target is found",
-         {{"/d/a", "./b"}, {"/d/b", "c"}}, {}, "RR", {{"/d/b", "/d/a"}}},
+         {{"/d/a", "./b"}, {"/d/b", "c"}},
+         {},
+         "RR",
+         {{"/d/b", "/d/a"}}},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -207,8 +233,8 @@ TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
 
         EXPECT_EQ(actual.text, expected.text);
         for (size_t i = 0; i < list.count(); ++i) {
-            EXPECT_EQ(list.mark(i), literal_list.mark(i)) << list.path(i) << " -> "
-                                                          << list.new_name(i);
+            EXPECT_EQ(list.mark(i), literal_list.mark(i))
+                << list.path(i) << " -> " << list.new_name(i);
         }
         EXPECT_EQ(fs.nodes(), literal_fs.nodes());
     }

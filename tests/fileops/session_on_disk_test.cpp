@@ -28,7 +28,9 @@ Names Paths(const RenameList& list) {
 std::string Marks(const RenameList& list) {
     std::string marks;
     for (size_t i = 0; i < list.count(); ++i)
-        marks += list.mark(i) == RowMark::Renamed ? 'R' : list.mark(i) == RowMark::Failed ? 'F' : 'P';
+        marks += list.mark(i) == RowMark::Renamed  ? 'R'
+                 : list.mark(i) == RowMark::Failed ? 'F'
+                                                   : 'P';
     return marks;
 }
 
@@ -45,7 +47,8 @@ TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
 
     RenameSession session(fs);
     session.Drop({dir / "top"}, true);
-    EXPECT_EQ(Paths(session.list()), (Names{dir / "top/a", dir / "top/dangling", dir / "top/sub/b"}));
+    EXPECT_EQ(Paths(session.list()),
+              (Names{dir / "top/a", dir / "top/dangling", dir / "top/sub/b"}));
 
     // A dropped link to a folder is entered, under the link's own path.
     RenameSession through_link(fs);
@@ -119,8 +122,8 @@ TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
 
 TEST(SessionOnDisk, NamesAreBytes) {
     TempFolder dir;
-    const std::string odd[] = {"caf\xe9.txt", "tab\there", "new\nline", "-dash", "back\\slash",
-                               "*.*"};
+    const std::string odd[] = {"caf\xe9.txt", "tab\there",   "new\nline",
+                               "-dash",       "back\\slash", "*.*"};
     for (const std::string& name : odd) WriteFile(dir / name, name);
     PosixFileSystem fs;
     RenameSession session(fs);
