@@ -10,16 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/list_rows.h"
+
 namespace zentavo {
 namespace {
 
 using Paths = std::vector<std::string>;
-
-Paths PathsOf(const RenameList& list) {
-    Paths paths;
-    for (size_t i = 0; i < list.count(); ++i) paths.push_back(list.path(i));
-    return paths;
-}
 
 RenameList ListOf(PathSyntax syntax, const Paths& paths) {
     RenameList list(syntax);
@@ -57,7 +53,7 @@ TEST(RenameList, ALaterInsertTakesItsSortedPlace) {
         RenameList list(c.syntax);
         EXPECT_EQ(list.Insert(c.inserted[0]), 0u);
         EXPECT_EQ(list.Insert(c.inserted[1]), 0u);
-        EXPECT_EQ(PathsOf(list), c.expected);
+        EXPECT_EQ(RowPaths(list), c.expected);
     }
 }
 
@@ -77,7 +73,7 @@ TEST(RenameList, OrderFoldsAsciiCaseAndBreaksTiesByBytesWhateverTheInsertionOrde
             Paths shuffled = paths;
             std::shuffle(shuffled.begin(), shuffled.end(), random);
             SCOPED_TRACE(testing::Message() << "round " << round);
-            EXPECT_EQ(PathsOf(ListOf(syntax, shuffled)), expected);
+            EXPECT_EQ(RowPaths(ListOf(syntax, shuffled)), expected);
             RenameList batch(syntax);
             EXPECT_EQ(batch.InsertNew(shuffled),
                       syntax == PathSyntax::Posix ? paths.size() : distinct_folded.size());
@@ -171,12 +167,12 @@ TEST(RenameList, RemovingRowsKeepsTheOthersInTheirOrder) {
         RenameList list = ListOf(PathSyntax::Posix, seven);
         for (size_t i = 0; i < list.count(); ++i) list.SetNewName(i, list.path(i) + "n");
         list.Remove(c.removed);
-        EXPECT_EQ(PathsOf(list), c.left);
+        EXPECT_EQ(RowPaths(list), c.left);
         for (size_t i = 0; i < list.count(); ++i) EXPECT_EQ(list.new_name(i), list.path(i) + "n");
     }
     RenameList list = ListOf(PathSyntax::Posix, seven);
     list.Remove(size_t{3});
-    EXPECT_EQ(PathsOf(list), (Paths{"/0", "/1", "/2", "/4", "/5", "/6"}));
+    EXPECT_EQ(RowPaths(list), (Paths{"/0", "/1", "/2", "/4", "/5", "/6"}));
     list.RemoveAll();
     EXPECT_TRUE(list.empty());
 }
@@ -220,7 +216,7 @@ TEST(RenameList, InsertNewKeepsTheFirstSpellingOfAFileAndSkipsListedOnes) {
         SCOPED_TRACE(c.label);
         RenameList list = ListOf(c.syntax, c.rows);
         EXPECT_EQ(list.InsertNew(c.batch), c.added);
-        EXPECT_EQ(PathsOf(list), c.expected);
+        EXPECT_EQ(RowPaths(list), c.expected);
     }
 }
 
@@ -280,9 +276,9 @@ TEST(RenameList, InsertNewEqualsOneByOneInsertion) {
                     ++single_added;
                 }
                 EXPECT_EQ(batch_list.InsertNew(batch), single_added);
-                ASSERT_EQ(PathsOf(batch_list), PathsOf(single_list));
+                ASSERT_EQ(RowPaths(batch_list), RowPaths(single_list));
             }
-            const Paths rows = PathsOf(batch_list);
+            const Paths rows = RowPaths(batch_list);
             EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), ReferenceLess));
         }
     }

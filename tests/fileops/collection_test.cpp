@@ -6,6 +6,7 @@
 
 #include "fileops/rename_session.h"
 #include "tests/fileops/fake_file_system.h"
+#include "tests/support/list_rows.h"
 
 namespace zentavo {
 namespace {
@@ -27,12 +28,6 @@ FakeFileSystem SampleTree() {
     fs.AddFile("/work/only-folders/x/y.txt");
     fs.AddFolderLink("/work/link-to-photos", "/work/photos/sub");
     return fs;
-}
-
-std::vector<std::string> Paths(const RenameList& list) {
-    std::vector<std::string> paths;
-    for (size_t i = 0; i < list.count(); ++i) paths.push_back(list.path(i));
-    return paths;
 }
 
 struct DropCase {
@@ -80,7 +75,7 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
         FakeFileSystem fs = SampleTree();
         RenameSession session(fs);
         const DropOutcome outcome = session.Drop(c.dropped, c.recurse);
-        EXPECT_EQ(Paths(session.list()), c.rows);
+        EXPECT_EQ(RowPaths(session.list()), c.rows);
         EXPECT_EQ(outcome.added, c.rows.size());
         EXPECT_EQ(outcome.rows_added, !c.rows.empty());
         EXPECT_EQ(outcome.list_has_rows, !c.rows.empty());
@@ -127,7 +122,7 @@ TEST(CollectionTest, DropAfterARunStartsAFreshList) {
 
     const DropOutcome outcome = session.Drop({"/work/b"}, false);
     EXPECT_FALSE(session.stale());
-    EXPECT_EQ(Paths(session.list()), std::vector<std::string>{"/work/b"});
+    EXPECT_EQ(RowPaths(session.list()), std::vector<std::string>{"/work/b"});
     EXPECT_EQ(outcome.added, 1u);
 
     // A drop after a run that finds nothing still empties the list.

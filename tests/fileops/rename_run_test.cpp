@@ -8,6 +8,7 @@
 
 #include "tests/fileops/fake_file_system.h"
 #include "tests/fileops/literal_rename.h"
+#include "tests/support/list_rows.h"
 
 namespace zentavo {
 namespace {
@@ -30,13 +31,7 @@ std::string RunRenames(FakeFileSystem& fs, RenameList& list, const std::vector<R
     }
     const RenameOutcome result = RenameRun(fs, list).Run();
     if (outcome) *outcome = result;
-    std::string marks;
-    for (size_t i = 0; i < list.count(); ++i) {
-        marks += list.mark(i) == RowMark::Renamed  ? 'R'
-                 : list.mark(i) == RowMark::Failed ? 'F'
-                                                   : 'P';
-    }
-    return marks;
+    return RowMarks(list);
 }
 
 struct RunCase {

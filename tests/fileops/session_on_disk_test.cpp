@@ -13,26 +13,12 @@
 #include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
 #include "tests/fileops/posix_test_support.h"
+#include "tests/support/list_rows.h"
 
 namespace zentavo {
 namespace {
 
 using Names = std::vector<std::string>;
-
-Names Paths(const RenameList& list) {
-    Names paths;
-    for (size_t i = 0; i < list.count(); ++i) paths.push_back(list.path(i));
-    return paths;
-}
-
-std::string Marks(const RenameList& list) {
-    std::string marks;
-    for (size_t i = 0; i < list.count(); ++i)
-        marks += list.mark(i) == RowMark::Renamed  ? 'R'
-                 : list.mark(i) == RowMark::Failed ? 'F'
-                                                   : 'P';
-    return marks;
-}
 
 TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
     TempFolder dir;
@@ -47,13 +33,13 @@ TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
 
     RenameSession session(fs);
     session.Drop({dir / "top"}, true);
-    EXPECT_EQ(Paths(session.list()),
+    EXPECT_EQ(RowPaths(session.list()),
               (Names{dir / "top/a", dir / "top/dangling", dir / "top/sub/b"}));
 
     // A dropped link to a folder is entered, under the link's own path.
     RenameSession through_link(fs);
     through_link.Drop({dir / "link"}, false);
-    EXPECT_EQ(Paths(through_link.list()), (Names{dir / "link/a", dir / "link/dangling"}));
+    EXPECT_EQ(RowPaths(through_link.list()), (Names{dir / "link/a", dir / "link/dangling"}));
 }
 
 TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {
@@ -69,7 +55,7 @@ TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {
     for (size_t i = 0; i < 6; ++i) session.list().SetNewName(i, names[i]);
 
     const RenameOutcome outcome = session.Rename();
-    EXPECT_EQ(Marks(session.list()), "RRFFRF");
+    EXPECT_EQ(RowMarks(session.list()), "RRFFRF");
     EXPECT_EQ(outcome.text, "Renaming failed for 3 file(s).");
     EXPECT_EQ(ReadFile(dir / "b"), "a");
     EXPECT_EQ(ReadFile(dir / "z"), "b");
@@ -92,7 +78,7 @@ TEST(SessionOnDisk, FileDeletedAfterTheDropFailsAlone) {
     ASSERT_EQ(unlink((dir / "gone").c_str()), 0);
 
     const RenameOutcome outcome = session.Rename();
-    EXPECT_EQ(Marks(session.list()), "FR");
+    EXPECT_EQ(RowMarks(session.list()), "FR");
     EXPECT_EQ(session.list().failure(0), ENOENT);
     EXPECT_EQ(outcome.failed, 1u);
     EXPECT_EQ(NamesIn(dir.path()), Names{"new-kept"});
@@ -113,8 +99,8 @@ TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
 
     const RenameOutcome outcome = session.Rename();
     SetImmutable(dir / "locked", false);
-    EXPECT_EQ(Paths(session.list()), (Names{dir / "free", dir / "locked/f"}));
-    EXPECT_EQ(Marks(session.list()), "RF");
+    EXPECT_EQ(RowPaths(session.list()), (Names{dir / "free", dir / "locked/f"}));
+    EXPECT_EQ(RowMarks(session.list()), "RF");
     EXPECT_EQ(session.list().failure(1), EPERM);
     EXPECT_EQ(outcome.text, "Renaming failed for 1 file(s).");
     EXPECT_EQ(NamesIn(dir / "locked"), Names{"f"});
