@@ -241,9 +241,13 @@ void CRenamerDlg::OnRename() {
         outcome = session_.Rename();
         model_->RowsRewritten();
     }
-    CurrentMessageBoxes().Show(
-        this, outcome.failed > 0 ? MessageIcon::Warning : MessageIcon::Information,
-        QString::fromStdString(outcome.caption), QString::fromStdString(outcome.text));
+    if (outcome.failed > 0) {
+        CurrentMessageBoxes().Show(this, MessageIcon::Warning, text::kRenameFailedCaption,
+                                   QString(text::kRenameFailedText).arg(outcome.failed));
+    } else {
+        CurrentMessageBoxes().Show(this, MessageIcon::Information, text::kRenameFinishedCaption,
+                                   QString(text::kRenameFinishedText).arg(outcome.renamed));
+    }
 }
 
 void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {

@@ -14,6 +14,12 @@ inline constexpr char kCloseMenuEntry[] = "&Close";
 
 inline constexpr char kHelpLaunchFailed[] = "Failed to launch help.";
 
+// The summary of a rename run: %1 is the number of files.
+inline constexpr char kRenameFailedCaption[] = "Rename Failed";
+inline constexpr char kRenameFailedText[] = "Renaming failed for %1 file(s).";
+inline constexpr char kRenameFinishedCaption[] = "Finished";
+inline constexpr char kRenameFinishedText[] = "%1 file(s) were renamed successfully.";
+
 inline constexpr char kHelpWindowTitle[] = "Zentavo Help";
 inline constexpr char kHelpFileMissing[] = "The help file %1 could not be read.";
 inline constexpr char kHelpTopicMissing[] = "The help file %1 has no topic for context %2.";

@@ -79,7 +79,8 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CliStreams
     });
     progress.Clear();
     WriteRows(options, list, io.out);
-    (options.tsv ? io.err : io.out) << outcome.caption << ": " << outcome.text << '\n';
+    (options.tsv ? io.err : io.out)
+        << outcome.renamed << " renamed, " << outcome.failed << " failed\n";
     return outcome.failed > 0 ? kExitRenameFailed : kExitSuccess;
 }
 

@@ -152,7 +152,12 @@ bool ProcFdAvailable(Os& os) {
     return os.Stat("/proc/self/fd", st) == 0 && S_ISDIR(st.st_mode);
 }
 
-int MoveRegularFile(Os& os, const std::string& from, const std::string& to) {
+FileIdentity IdentityOf(const struct stat& st) {
+    return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
+int MoveRegularFile(Os& os, const std::string& from, const std::string& to,
+                    FileIdentity& moved_to) {
     ScopedFd source(os);
     // Reading without touching the access time leaves a source that stays
     // behind exactly as it was; only the owner may ask for that.
@@ -200,8 +205,12 @@ int MoveRegularFile(Os& os, const std::string& from, const std::string& to) {
     }
     if (error == 0) error = SyncFolder(os, folder);
     if (error == 0) error = RemoveSource(os, from, source_stat);
-    if (error != 0) RemoveIfStill(os, to, created);
-    return error;
+    if (error != 0) {
+        RemoveIfStill(os, to, created);
+        return error;
+    }
+    moved_to = IdentityOf(created);
+    return 0;
 }
 
 int ReadLinkText(Os& os, const std::string& path, off_t size_hint, std::string& text) {
@@ -221,7 +230,8 @@ int ReadLinkText(Os& os, const std::string& path, off_t size_hint, std::string& 
     }
 }
 
-int MoveSymlink(Os& os, const std::string& from, const std::string& to, const struct stat& source) {
+int MoveSymlink(Os& os, const std::string& from, const std::string& to, const struct stat& source,
+                FileIdentity& moved_to) {
     std::string text;
     if (const int error = ReadLinkText(os, from, source.st_size, text); error != 0) return error;
     if (const int error = os.Symlink(text.c_str(), to.c_str()); error != 0) return error;
@@ -233,17 +243,22 @@ int MoveSymlink(Os& os, const std::string& from, const std::string& to, const st
     int error = os.Utimensat(to.c_str(), times, AT_SYMLINK_NOFOLLOW);
     if (error == 0) error = SyncFolder(os, FolderOf(to));
     if (error == 0) error = RemoveSource(os, from, source);
-    if (error != 0) RemoveIfStill(os, to, created);
-    return error;
+    if (error != 0) {
+        RemoveIfStill(os, to, created);
+        return error;
+    }
+    moved_to = IdentityOf(created);
+    return 0;
 }
 
 }  // namespace
 
-int MoveAcrossFileSystems(Os& os, const std::string& from, const std::string& to) {
+int MoveAcrossFileSystems(Os& os, const std::string& from, const std::string& to,
+                          FileIdentity& moved_to) {
     struct stat source {};
     if (const int error = os.Lstat(from.c_str(), source); error != 0) return error;
-    if (S_ISREG(source.st_mode)) return MoveRegularFile(os, from, to);
-    if (S_ISLNK(source.st_mode)) return MoveSymlink(os, from, to, source);
+    if (S_ISREG(source.st_mode)) return MoveRegularFile(os, from, to, moved_to);
+    if (S_ISLNK(source.st_mode)) return MoveSymlink(os, from, to, source, moved_to);
     return EXDEV;
 }
 

@@ -2,6 +2,7 @@
 // one is PosixFileSystem; tests put an in-memory fake in its place.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,25 @@ enum class EntryKind {
 struct FolderEntry {
     std::string name;
     EntryKind kind = EntryKind::File;
+};
+
+// Device and inode of a file: what finds it again whatever its name.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;  // 0: unknown
+};
+
+struct MoveResult {
+    int error = 0;  // 0 or an errno value
+    // Set when the file itself now lies here instead of at either name: a
+    // case-only detour that could neither finish nor go back.
+    std::string left_at;
+    // Set when another program's data that landed in a placeholder of this
+    // move was saved here; the move itself still succeeded.
+    std::string saved_other;
+    // Set when the move gave the file a new identity: a copy to another file
+    // system.
+    FileIdentity new_identity;
 };
 
 class FileSystem {
@@ -37,8 +57,13 @@ public:
 
     // Moves a file to a new path, across file systems if need be, and never
     // replaces anything: EEXIST when the target exists. A move onto the
-    // file's own path succeeds and changes nothing. Returns 0 or an errno value.
-    virtual int MoveNoReplace(const std::string& from, const std::string& to) = 0;
+    // file's own path succeeds and changes nothing. scratch_name is the bare
+    // name of any hidden intermediate the move needs: the temporary name of a
+    // case-only rename (in the source's folder) and of a copy to another file
+    // system (in the target's folder). Callers make it with ScratchName, so
+    // that it is known before the move begins.
+    virtual MoveResult MoveNoReplace(const std::string& from, const std::string& to,
+                                     const std::string& scratch_name) = 0;
 };
 
 }  // namespace zentavo

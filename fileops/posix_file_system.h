@@ -20,11 +20,13 @@ public:
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     std::string AbsolutePath(std::string_view path) override;
-    int MoveNoReplace(const std::string& from, const std::string& to) override;
+    MoveResult MoveNoReplace(const std::string& from, const std::string& to,
+                             const std::string& scratch_name) override;
 
 private:
     EntryKind KindOfListed(int folder, const char* name, unsigned char type);
-    int MoveThroughTemporaryName(const std::string& from, const std::string& to);
+    void MoveThroughScratchName(const std::string& from, const std::string& to,
+                                const std::string& scratch_name, MoveResult& result);
 
     Os& os_;
     NoReplaceRename rename_;

@@ -12,14 +12,6 @@ namespace {
 
 constexpr size_t kProgressEvery = 4096;
 
-std::string FormatCount(const char* format, size_t count) {
-    // The texts carry one "%d".
-    std::string text = format;
-    const size_t at = text.find("%d");
-    text.replace(at, 2, std::to_string(count));
-    return text;
-}
-
 }  // namespace
 
 std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
@@ -39,24 +31,11 @@ std::string RenameTarget(std::string_view path, std::string_view new_name, PathS
     return target;
 }
 
-RenameOutcome SummariseRename(size_t renamed, size_t failed) {
-    RenameOutcome outcome;
-    outcome.renamed = renamed;
-    outcome.failed = failed;
-    if (failed > 0) {
-        outcome.text = FormatCount("Renaming failed for %d file(s).", failed);
-        outcome.caption = "Rename Failed";
-    } else {
-        outcome.text = FormatCount("%d file(s) were renamed successfully.", renamed);
-        outcome.caption = "Finished";
-    }
-    return outcome;
-}
-
-RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress)
+RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress, std::string run_token)
     : fs_(fs),
       list_(list),
       progress_(std::move(progress)),
+      run_token_(std::move(run_token)),
       last_error_(list.count(), 0),
       gives_up_(list.count(), false),
       armed_now_(list.count(), false),
@@ -108,7 +87,10 @@ void RenameRun::Try(size_t row) {
         return;
     }
     const std::string target = RenameTarget(path, new_name, list_.syntax());
-    const int error = fs_.MoveNoReplace(path, target);
+    const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, row));
+    if (!moved.left_at.empty() || !moved.saved_other.empty())
+        notes_.push_back({row, moved.left_at, moved.saved_other});
+    const int error = moved.error;
     last_error_[row] = error;
     if (error == 0) {
         list_.SetMark(row, RowMark::Renamed);
@@ -174,7 +156,7 @@ RenameOutcome RenameRun::Run() {
         ++failed;
     }
     if (progress_) progress_(renamed_, list_.count());
-    return SummariseRename(renamed_, failed);
+    return {renamed_, failed, std::move(notes_)};
 }
 
 }  // namespace zentavo

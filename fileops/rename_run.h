@@ -11,22 +11,27 @@
 #include "core/rename_list.h"
 #include "fileops/file_system.h"
 #include "fileops/progress.h"
+#include "fileops/scratch_name.h"
 
 namespace zentavo {
+
+// What the user must hear of one row beyond its mark.
+struct RowNote {
+    size_t row = 0;
+    std::string left_at;      // the file now lies here, under neither of its names
+    std::string saved_other;  // another program's data that met this row's move is here
+};
 
 struct RenameOutcome {
     size_t renamed = 0;
     size_t failed = 0;
-    std::string text;     // the summary for the user
-    std::string caption;  // its title
+    std::vector<RowNote> notes;  // in the order the moves happened
 };
 
 // The target of a row: the folder of its path, a separator unless the folder
 // already ends in one, then the new name.
 std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
                          const CodePage& page = ActiveCodePage());
-
-RenameOutcome SummariseRename(size_t renamed, size_t failed);
 
 // Moves every Pending row's file to its new name in its own folder, never
 // replacing a file. Each pass tries the Pending rows in list order; a move
@@ -41,7 +46,11 @@ RenameOutcome SummariseRename(size_t renamed, size_t failed);
 // renames that needs n passes therefore costs about 2n moves, not n * n.
 class RenameRun {
 public:
-    RenameRun(FileSystem& fs, RenameList& list, Progress progress = {});
+    // run_token names the run's hidden intermediates (see ScratchName).
+    RenameRun(FileSystem& fs, RenameList& list, Progress progress = {},
+              std::string run_token = NewRunToken());
+
+    const std::string& run_token() const { return run_token_; }
 
     // One pass; returns the number of rows renamed in it.
     size_t RenamePass();
@@ -60,6 +69,8 @@ private:
     FileSystem& fs_;
     RenameList& list_;
     Progress progress_;
+    std::string run_token_;
+    std::vector<RowNote> notes_;
 
     Pass next_pass_ = Pass::Full;
     size_t cursor_ = 0;  // the row being tried

@@ -1,8 +1,6 @@
 // The move that loses no data: the file system's side of a rename run.
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <string>
 
@@ -15,13 +13,6 @@ namespace zentavo {
 
 namespace {
 
-constexpr int kTemporaryNameAttempts = 100;
-
-std::string TemporaryName() {
-    static std::atomic<unsigned> counter{0};
-    return ".zentavo-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
-}
-
 bool SameFile(Os& os, const std::string& a, const std::string& b) {
     struct stat a_stat {};
     struct stat b_stat {};
@@ -31,38 +22,37 @@ bool SameFile(Os& os, const std::string& a, const std::string& b) {
 
 }  // namespace
 
-int PosixFileSystem::MoveNoReplace(const std::string& from, const std::string& to) {
+MoveResult PosixFileSystem::MoveNoReplace(const std::string& from, const std::string& to,
+                                          const std::string& scratch_name) {
+    MoveResult result;
     if (from == to) {
         struct stat st {};
-        return os_.Lstat(from.c_str(), st);
+        result.error = os_.Lstat(from.c_str(), st);
+        return result;
     }
-    const int error = rename_.Move(from, to);
-    if (error == EEXIST) {
+    result.error = rename_.Move(from, to);
+    if (result.error == EEXIST && SameFile(os_, from, to)) {
         // A file system that ignores letter case finds the file itself under
         // a name that differs only in case.
-        return SameFile(os_, from, to) ? MoveThroughTemporaryName(from, to) : EEXIST;
+        MoveThroughScratchName(from, to, scratch_name, result);
+    } else if (result.error == EXDEV) {
+        result.error = MoveAcrossFileSystems(os_, from, to, result.new_identity);
     }
-    if (error == EXDEV) return MoveAcrossFileSystems(os_, from, to);
-    return error;
+    return result;
 }
 
 // Two hard links of one file look the same as a case change; for them the
 // second step meets the other link, fails with EEXIST and is rolled back.
-int PosixFileSystem::MoveThroughTemporaryName(const std::string& from, const std::string& to) {
-    const std::string folder = FolderOf(to);
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const std::string temporary = JoinPath(folder, TemporaryName());
-        int error = rename_.Move(from, temporary);
-        if (error == EEXIST) continue;
-        if (error != 0) return error;
-        error = rename_.Move(temporary, to);
-        if (error == 0) return 0;
-        // Should the way back fail too, the file keeps the temporary name:
-        // still there, never replacing anything.
-        rename_.Move(temporary, from);
-        return error;
-    }
-    return EEXIST;
+void PosixFileSystem::MoveThroughScratchName(const std::string& from, const std::string& to,
+                                             const std::string& scratch_name, MoveResult& result) {
+    const std::string scratch = JoinPath(FolderOf(from), scratch_name);
+    result.error = rename_.Move(from, scratch);
+    if (result.error != 0) return;
+    result.error = rename_.Move(scratch, to);
+    if (result.error == 0) return;
+    // Should the way back fail too, the file keeps the scratch name: still
+    // there, never replacing anything, and the user is told where.
+    if (rename_.Move(scratch, from) != 0) result.left_at = scratch;
 }
 
 }  // namespace zentavo

@@ -90,7 +90,7 @@ TEST(EndToEndTest, ExecutableKeepsItsInterface) {
          "renamed\t@/photos/a b.JPG\t001.jpg\n"
          "renamed\t@/photos/c\\\\d\\t.jpg\t002.jpg\n"
          "renamed\t@/photos/\xff.jpg\t003.jpg\n",
-         "Finished: 4 file(s) were renamed successfully.\n",
+         "4 renamed, 0 failed\n",
          {"-: -", "001.: -e", "photos/001.jpg: photos/a b.JPG", "photos/002.jpg: photos/c\\d\t.jpg",
           "photos/003.jpg: photos/\xff.jpg"}},
         {{"-x", "--tsv", "-p", "%e", "photos", "-", "--", "-e"},
@@ -105,7 +105,7 @@ TEST(EndToEndTest, ExecutableKeepsItsInterface) {
          1,
          "renamed\t@/photos/a b.JPG\tx\nfailed\t@/photos/c\\\\d\\t.jpg\tx\n"
          "failed\t@/photos/\xff.jpg\tx\n",
-         "Rename Failed: Renaming failed for 2 file(s).\n",
+         "1 renamed, 2 failed\n",
          {"-: -", "-e: -e", "photos/c\\d\t.jpg: photos/c\\d\t.jpg", "photos/x: photos/a b.JPG",
           "photos/\xff.jpg: photos/\xff.jpg"}},
     };

@@ -102,7 +102,7 @@ TEST(RenameCommandTest, PreviewListsTheDropAndChangesNothing) {
         {kPhotos,
          {"-x", "-p", "%n", "@/empty"},
          0,
-         "Finished: 0 file(s) were renamed successfully.\n",
+         "0 renamed, 0 failed\n",
          "zentavo-cli: cannot read @/empty: " + kNoFile + "\n",
          {}},
     };
@@ -132,7 +132,7 @@ TEST(RenameCommandTest, ExecuteRenamesExactlyAndNeverReplaces) {
          {"-x", "--tsv", "-p", "x-%n", "@"},
          0,
          "renamed\t@/a.txt\tx-a.txt\nrenamed\t@/b.txt\tx-b.txt\n",
-         "Finished: 2 file(s) were renamed successfully.\n",
+         "2 renamed, 0 failed\n",
          {"x-a.txt: a.txt", "x-b.txt: b.txt"}},
         {{"a.txt", "b.txt", "c.txt"},
          {"-x", "-p", "same", "@"},
@@ -145,7 +145,7 @@ TEST(RenameCommandTest, ExecuteRenamesExactlyAndNeverReplaces) {
              "failed   @/c.txt  same  (" +
              exists +
              ")\n"
-             "Rename Failed: Renaming failed for 2 file(s).\n",
+             "1 renamed, 2 failed\n",
          "",
          {"b.txt: b.txt", "c.txt: c.txt", "same: a.txt"}},
         // Names that are not UTF-8 or hold separators move byte for byte.
@@ -155,7 +155,7 @@ TEST(RenameCommandTest, ExecuteRenamesExactlyAndNeverReplaces) {
          "renamed\t@/bad\xff.txt\tbad\xff\xfe.txt\n"
          "renamed\t@/line\\nfeed.txt\tline\\nfeed\xfe.txt\n"
          "renamed\t@/tab\\there.txt\ttab\\there\xfe.txt\n",
-         "Finished: 3 file(s) were renamed successfully.\n",
+         "3 renamed, 0 failed\n",
          {"bad\xff\xfe.txt: bad\xff.txt", "line\nfeed\xfe.txt: line\nfeed.txt",
           "tab\there\xfe.txt: tab\there.txt"}},
     };

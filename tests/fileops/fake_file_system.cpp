@@ -76,7 +76,14 @@ std::string FakeFileSystem::AbsolutePath(std::string_view path) {
     return LexicallyAbsolute(current_folder_, path);
 }
 
-int FakeFileSystem::MoveNoReplace(const std::string& from, const std::string& raw_to) {
+MoveResult FakeFileSystem::MoveNoReplace(const std::string& from, const std::string& to,
+                                         const std::string&) {
+    MoveResult result;
+    result.error = Move(from, to);
+    return result;
+}
+
+int FakeFileSystem::Move(const std::string& from, const std::string& raw_to) {
     ++moves_;
     if (const auto error = move_errors_.find(from); error != move_errors_.end())
         return error->second;

@@ -36,9 +36,12 @@ public:
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     std::string AbsolutePath(std::string_view path) override;
-    int MoveNoReplace(const std::string& from, const std::string& to) override;
+    MoveResult MoveNoReplace(const std::string& from, const std::string& to,
+                             const std::string& scratch_name) override;
 
 private:
+    int Move(const std::string& from, const std::string& to);
+
     std::string current_folder_;
     std::map<std::string, std::string> nodes_;
     std::map<std::string, std::string> link_targets_;

@@ -13,8 +13,8 @@ inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
     for (size_t i = 0; i < list.count(); ++i) {
         if (list.mark(i) != RowMark::Pending) continue;
         if (list.new_name(i).empty()) continue;
-        if (fs.MoveNoReplace(list.path(i),
-                             RenameTarget(list.path(i), list.new_name(i), list.syntax())) == 0) {
+        const std::string target = RenameTarget(list.path(i), list.new_name(i), list.syntax());
+        if (fs.MoveNoReplace(list.path(i), target, ScratchName("literal", i)).error == 0) {
             list.SetMark(i, RowMark::Renamed);
             ++renamed;
         }
@@ -31,7 +31,7 @@ inline RenameOutcome LiteralRename(FileSystem& fs, RenameList& list) {
         list.SetMark(i, RowMark::Failed);
         ++failed;
     }
-    return SummariseRename(renamed, failed);
+    return {renamed, failed, {}};
 }
 
 }  // namespace zentavo::testing

@@ -117,7 +117,7 @@ protected:
 TEST_P(PosixCrossDeviceRoute, CarriesEverythingOverAndRemovesTheSource) {
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), 0);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"b"});
     ExpectRichFile(dir_ / "b");
 }
@@ -126,7 +126,7 @@ TEST_P(PosixCrossDeviceRoute, TakenTargetFailsWithEexist) {
     WriteFile(dir_ / "b", "theirs");
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
     ExpectRichFile(dir_ / "a");
 }
@@ -189,7 +189,7 @@ TEST_P(PosixCrossDeviceFailure, KeepsTheSourceAndLeavesNoCopy) {
     failure.setup(os, dir);
     PosixFileSystem fs(os);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "b"), failure.error);
+    EXPECT_EQ(Move(fs, dir / "a", dir / "b"), failure.error);
     EXPECT_EQ(NamesIn(dir.path()), Names{"a"});
     ExpectRichFile(dir / "a");
 }
@@ -217,7 +217,7 @@ TEST_F(PosixCrossDevice, NameTakenWhileCopyingIsNotReplaced) {
              }});
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
     ExpectRichFile(dir_ / "a");
 }
@@ -230,7 +230,7 @@ TEST_F(PosixCrossDevice, SourceGrowingWhileCopiedIsKept) {
              }});
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EIO);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EIO);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
     EXPECT_EQ(ReadFile(dir_ / "a"), "first part, second part");
 }
@@ -242,7 +242,7 @@ TEST_F(PosixCrossDevice, SymbolicLinkKeepsItsTextAndTimes) {
     ASSERT_EQ(::utimensat(AT_FDCWD, (dir_ / "a").c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), 0);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"b"});
     EXPECT_EQ(LinkText(dir_ / "b"), text);
     EXPECT_EQ(LstatOf(dir_ / "b").st_mtim.tv_nsec, kModified.tv_nsec);
@@ -253,7 +253,7 @@ TEST_F(PosixCrossDevice, SymbolicLinkMeetsATakenTarget) {
     WriteFile(dir_ / "b", "theirs");
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
     EXPECT_EQ(LinkText(dir_ / "a"), "x");
     EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
 }
@@ -263,7 +263,7 @@ TEST_F(PosixCrossDevice, SymbolicLinkWhoseTimesFailIsNotCopied) {
     os_.Add({.call = OsCall::Utimensat, .error = EPERM});
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EPERM);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EPERM);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
 }
 
@@ -275,7 +275,7 @@ TEST_F(PosixCrossDevice, OtherKindsAreNotCopied) {
     for (const char* name : {"fifo", "folder"}) {
         SCOPED_TRACE(name);
         os_.Add({.call = OsCall::Rename, .path = dir_ / name, .nth = 1, .error = EXDEV});
-        EXPECT_EQ(fs.MoveNoReplace(dir_ / name, dir_ / "b"), EXDEV);
+        EXPECT_EQ(Move(fs, dir_ / name, dir_ / "b"), EXDEV);
     }
     EXPECT_EQ(NamesIn(dir_.path()), (Names{"fifo", "folder"}));
 }
@@ -290,7 +290,7 @@ TEST_F(PosixCrossDevice, FileSizeLimitKeepsTheSource) {
         ::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         PosixFileSystem fs(os_);
-        ::_exit(fs.MoveNoReplace(dir_ / "a", dir_ / "b"));
+        ::_exit(Move(fs, dir_ / "a", dir_ / "b"));
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -317,7 +317,7 @@ TEST_F(PosixOtherFileSystem, MoveCarriesEverythingOver) {
     MakeRichFile(dir_ / "a");
     PosixFileSystem fs;
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "mnt/b"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "mnt/b"), 0);
     EXPECT_FALSE(Exists(dir_ / "a"));
     ExpectRichFile(dir_ / "mnt/b");
 }
@@ -327,7 +327,7 @@ TEST_F(PosixOtherFileSystem, TakenTargetFailsWithEexist) {
     WriteFile(dir_ / "mnt/b", "theirs");
     PosixFileSystem fs;
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "mnt/b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "mnt/b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "mnt/b"), "theirs");
     ExpectRichFile(dir_ / "a");
 }
@@ -336,7 +336,7 @@ TEST_F(PosixOtherFileSystem, FullDiskKeepsTheSourceAndLeavesNoCopy) {
     WriteFile(dir_ / "a", PatternBytes(2 << 20));
     PosixFileSystem fs;
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "mnt/b"), ENOSPC);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "mnt/b"), ENOSPC);
     EXPECT_EQ(NamesIn(dir_ / "mnt"), Names{});
     EXPECT_EQ(ReadFile(dir_ / "a"), PatternBytes(2 << 20));
 }

@@ -36,8 +36,8 @@ TEST_F(PosixFallbackMove, LinksAndUnlinksAndRemembersTheFileSystem) {
     WriteFile(dir_ / "c", "second");
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), 0);
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "c", dir_ / "d"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "c", dir_ / "d"), 0);
     EXPECT_EQ(NamesIn(dir_.path()), (Names{"b", "d"}));
     EXPECT_EQ(ReadFile(dir_ / "b"), "content");
     EXPECT_EQ(ReadFile(dir_ / "d"), "second");
@@ -49,7 +49,7 @@ TEST_F(PosixFallbackMove, TakenTargetFailsWithEexist) {
     WriteFile(dir_ / "b", "theirs");
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "a"), "content");
     EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
 }
@@ -58,7 +58,7 @@ TEST_F(PosixFallbackMove, FailedUnlinkUndoesTheLink) {
     os_.Add({.call = OsCall::Unlink, .path = dir_ / "a", .error = EACCES});
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EACCES);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EACCES);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
     EXPECT_EQ(LstatOf(dir_ / "a").st_nlink, 1u);
 }
@@ -67,7 +67,7 @@ TEST_F(PosixFallbackMove, FolderIsNotMovedByAFallback) {
     ::mkdir((dir_ / "folder").c_str(), 0755);
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "folder", dir_ / "b"), EINVAL);
+    EXPECT_EQ(Move(fs, dir_ / "folder", dir_ / "b"), EINVAL);
     EXPECT_EQ(os_.count(OsCall::Link), 0u);
     EXPECT_EQ(NamesIn(dir_.path()), (Names{"a", "folder"}));
 }
@@ -77,8 +77,8 @@ TEST_F(PosixFallbackMove, RefusedLinksMoveOverAPlaceholder) {
     WriteFile(dir_ / "c", "second");
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), 0);
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "c", dir_ / "d"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(Move(fs, dir_ / "c", dir_ / "d"), 0);
     EXPECT_EQ(NamesIn(dir_.path()), (Names{"b", "d"}));
     EXPECT_EQ(ReadFile(dir_ / "b"), "content");
     EXPECT_EQ(ReadFile(dir_ / "d"), "second");
@@ -90,7 +90,7 @@ TEST_F(PosixFallbackMove, PlaceholderMeetsATakenTarget) {
     WriteFile(dir_ / "b", "theirs");
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "a"), "content");
     EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
 }
@@ -105,7 +105,7 @@ TEST_F(PosixFallbackMove, PlaceholderSwappedMeanwhileIsLeftAlone) {
              }});
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "a"), "content");
     EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
     EXPECT_EQ(NamesIn(dir_.path()), (Names{"a", "b", "moved"}));
@@ -116,7 +116,7 @@ TEST_F(PosixFallbackMove, FailedRenameOverThePlaceholderRemovesIt) {
     os_.Add({.call = OsCall::Rename, .nth = 2, .error = EIO});
     PosixFileSystem fs(os_);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir_ / "a", dir_ / "b"), EIO);
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EIO);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
     EXPECT_EQ(ReadFile(dir_ / "a"), "content");
 }

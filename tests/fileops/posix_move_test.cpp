@@ -25,7 +25,7 @@ TEST(PosixMove, RenamesWithASingleSystemCall) {
     FaultyOs os;
     PosixFileSystem fs(os);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "b"), 0);
+    EXPECT_EQ(Move(fs, dir / "a", dir / "b"), 0);
     EXPECT_EQ(ReadFile(dir / "b"), "content");
     EXPECT_EQ(NamesIn(dir.path()), Names{"b"});
     EXPECT_EQ(os.count(OsCall::Rename), 1u);
@@ -46,7 +46,7 @@ TEST_P(PosixMoveTargetTaken, FailsWithEexistAndTouchesNeither) {
     const struct stat before = LstatOf(dir / "b");
     PosixFileSystem fs;
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "b"), EEXIST);
+    EXPECT_EQ(Move(fs, dir / "a", dir / "b"), EEXIST);
     EXPECT_EQ(ReadFile(dir / "a"), "mine");
     const struct stat after = LstatOf(dir / "b");
     EXPECT_EQ(after.st_ino, before.st_ino);
@@ -74,14 +74,14 @@ TEST(PosixMove, OntoItsOwnNameSucceedsUntouched) {
     FaultyOs os;
     PosixFileSystem fs(os);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "a"), 0);
+    EXPECT_EQ(Move(fs, dir / "a", dir / "a"), 0);
     const struct stat after = LstatOf(dir / "a");
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_ctim.tv_sec, before.st_ctim.tv_sec);
     EXPECT_EQ(after.st_ctim.tv_nsec, before.st_ctim.tv_nsec);
     EXPECT_EQ(os.count(OsCall::Rename), 0u);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "gone", dir / "gone"), ENOENT);
+    EXPECT_EQ(Move(fs, dir / "gone", dir / "gone"), ENOENT);
 }
 
 TEST(PosixMove, VanishedSourceFailsWithEnoent) {
@@ -90,7 +90,7 @@ TEST(PosixMove, VanishedSourceFailsWithEnoent) {
     ::unlink((dir / "a").c_str());
     PosixFileSystem fs;
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "b"), ENOENT);
+    EXPECT_EQ(Move(fs, dir / "a", dir / "b"), ENOENT);
     EXPECT_EQ(NamesIn(dir.path()), Names{});
 }
 
@@ -102,10 +102,10 @@ TEST_P(PosixMoveNames, MovesToAndFromTheNameByteForByte) {
     WriteFile(dir / "plain", "content");
     PosixFileSystem fs;
 
-    ASSERT_EQ(fs.MoveNoReplace(dir / "plain", dir / name), 0);
+    ASSERT_EQ(Move(fs, dir / "plain", dir / name), 0);
     EXPECT_EQ(NamesIn(dir.path()), Names{name});
     EXPECT_EQ(ReadFile(dir / name), "content");
-    ASSERT_EQ(fs.MoveNoReplace(dir / name, dir / "back"), 0);
+    ASSERT_EQ(Move(fs, dir / name, dir / "back"), 0);
     EXPECT_EQ(NamesIn(dir.path()), Names{"back"});
 }
 
@@ -119,7 +119,7 @@ TEST(PosixMove, NameOf256BytesIsTooLong) {
     WriteFile(dir / "a", "content");
     PosixFileSystem fs;
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / std::string(256, 'n')), ENAMETOOLONG);
+    EXPECT_EQ(Move(fs, dir / "a", dir / std::string(256, 'n')), ENAMETOOLONG);
     EXPECT_EQ(NamesIn(dir.path()), Names{"a"});
 }
 
@@ -136,7 +136,7 @@ TEST(PosixMove, ReadOnlyFolderKeepsTheFile) {
     }
     PosixFileSystem fs;
 
-    const int error = fs.MoveNoReplace(dir / "locked/a", dir / "locked/b");
+    const int error = Move(fs, dir / "locked/a", dir / "locked/b");
     const Names names = NamesIn(dir / "locked");
     if (::geteuid() == 0) SetImmutable(dir / "locked", false);
     ::chmod((dir / "locked").c_str(), 0755);
@@ -155,7 +155,7 @@ TEST_P(PosixMoveSystemError, IsReportedAndNoFallbackRuns) {
     os.Add({.call = OsCall::Rename, .error = GetParam()});
     PosixFileSystem fs(os);
 
-    EXPECT_EQ(fs.MoveNoReplace(dir / "a", dir / "b"), GetParam());
+    EXPECT_EQ(Move(fs, dir / "a", dir / "b"), GetParam());
     EXPECT_EQ(os.count(OsCall::Link), 0u);
     EXPECT_EQ(os.count(OsCall::Open), 0u);
     EXPECT_EQ(NamesIn(dir.path()), Names{"a"});

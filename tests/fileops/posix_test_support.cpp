@@ -16,6 +16,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "fileops/file_system.h"
+
 namespace zentavo {
 
 ScratchMount::ScratchMount(const std::string& folder, const std::string& options)
@@ -29,6 +31,10 @@ ScratchMount::ScratchMount(const std::string& folder, const std::string& options
 
 ScratchMount::~ScratchMount() {
     if (mounted()) ::umount2(folder_.c_str(), MNT_DETACH);
+}
+
+int Move(FileSystem& fs, const std::string& from, const std::string& to) {
+    return fs.MoveNoReplace(from, to, kTestScratchName).error;
 }
 
 void WriteFile(const std::string& path, std::string_view content) {

@@ -13,6 +13,14 @@
 
 namespace zentavo {
 
+class FileSystem;
+
+// The scratch name the tests hand to every move.
+inline constexpr char kTestScratchName[] = ".zentavo-test-0.tmp";
+
+// fs.MoveNoReplace with kTestScratchName; returns its error.
+int Move(FileSystem& fs, const std::string& from, const std::string& to);
+
 // A small tmpfs mounted on a folder, for moves to another file system; it
 // needs root, so it may not be available.
 class ScratchMount {
