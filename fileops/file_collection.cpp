@@ -1,5 +1,6 @@
 #include "fileops/file_collection.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace zentavo {
@@ -14,27 +15,54 @@ public:
         : fs_(fs), recurse_(recurse), out_(out), progress_(progress) {}
 
     void Dropped(std::string_view path, int depth) {
+        std::string resolved;
         EntryKind kind = EntryKind::File;
-        const std::string absolute = fs_.AbsolutePath(path);
-        if (const int error = fs_.Search(absolute, kind); error != 0) {
-            out_.problems.push_back({std::string(path), error});
-            return;
+        int error = ResolveFolderOf(fs_.AbsolutePath(path), resolved);
+        if (error == 0) error = fs_.Search(resolved, kind);
+        if (error == 0) {
+            switch (kind) {
+                case EntryKind::File:
+                    Found(resolved);
+                    break;
+                case EntryKind::Folder:
+                    if (depth == 0 || recurse_) Walk(resolved, depth + 1);
+                    break;
+                case EntryKind::FolderLink:
+                    // The user chose this link; links met below it are not
+                    // entered.
+                    if (depth > 0) break;
+                    if (std::string real; (error = fs_.RealPath(resolved, real)) == 0)
+                        Walk(std::move(real), depth + 1);
+                    break;
+            }
         }
-        switch (kind) {
-            case EntryKind::File:
-                Found(absolute);
-                break;
-            case EntryKind::Folder:
-                if (depth == 0 || recurse_) Walk(absolute, depth + 1);
-                break;
-            case EntryKind::FolderLink:
-                // The user chose this link; links met below it are not entered.
-                if (depth == 0) Walk(absolute, depth + 1);
-                break;
-        }
+        if (error != 0) out_.problems.push_back({std::string(path), error});
     }
 
 private:
+    // The real path of the folder that holds absolute, followed by its last
+    // name as it stands.
+    int ResolveFolderOf(const std::string& absolute, std::string& resolved) {
+        // An empty path names nothing, not the current folder.
+        if (absolute.empty()) return ENOENT;
+        const size_t slash = absolute.rfind('/');
+        if (absolute == "/" || slash == std::string::npos) {
+            resolved = absolute;
+            return 0;
+        }
+        const std::string folder = slash == 0 ? "/" : absolute.substr(0, slash);
+        auto known = out_.real_folders.find(folder);
+        if (known == out_.real_folders.end()) {
+            std::string real;
+            if (const int error = fs_.RealPath(folder, real); error != 0) return error;
+            known = out_.real_folders.emplace(folder, std::move(real)).first;
+        }
+        resolved = known->second;
+        if (resolved.back() != '/') resolved += '/';
+        resolved.append(absolute, slash + 1);
+        return 0;
+    }
+
     // Depth-first with an explicit stack: folder trees may be deeper than the
     // call stack is safe for.
     void Walk(std::string root, int depth) {

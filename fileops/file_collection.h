@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/rename_list.h"
@@ -20,12 +21,20 @@ struct ReadProblem {
 struct Gathered {
     std::vector<std::string> files;  // full paths, in the order found
     std::vector<ReadProblem> problems;
+    // Folder -> its real path, for every folder of a dropped path resolved
+    // so far: the files of one folder dropped one by one cost one resolution.
+    std::unordered_map<std::string, std::string> real_folders;
 };
 
 // Searches path and appends the full path of every file it finds. depth is 0
 // for a dropped path and grows by one per folder level entered: a dropped
 // folder is always entered, its subfolders only when recurse is set. Below a
 // dropped path, links to folders are not entered, so no link can loop.
+//
+// Files are listed under their folder's real path, so that one file reached
+// by two spellings (through a link to a folder, say) is one path. A dropped
+// link to a file stays itself, since the link is what gets renamed; a dropped
+// link to a folder lists that folder's files.
 void GatherFiles(FileSystem& fs, std::string_view path, int depth, bool recurse, Gathered& out,
                  const Progress& progress = {});
 

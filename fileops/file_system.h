@@ -55,6 +55,10 @@ public:
     // are not resolved).
     virtual std::string AbsolutePath(std::string_view path) = 0;
 
+    // The path with every symbolic link, "." and ".." resolved; the path must
+    // exist. Returns 0 or an errno value.
+    virtual int RealPath(const std::string& path, std::string& real) = 0;
+
     // Moves a file to a new path, across file systems if need be, and never
     // replaces anything: EEXIST when the target exists. A move onto the
     // file's own path succeeds and changes nothing. scratch_name is the bare

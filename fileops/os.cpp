@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace zentavo {
 
@@ -126,6 +127,14 @@ int PosixOs::Fsetxattr(int fd, const char* name, const void* value, size_t size,
 
 int PosixOs::Getcwd(char* buffer, size_t size) {
     return ::getcwd(buffer, size) != nullptr ? 0 : errno;
+}
+
+int PosixOs::RealPath(const char* path, std::string& resolved) {
+    char* const real = ::realpath(path, nullptr);
+    if (real == nullptr) return errno;
+    resolved = real;
+    std::free(real);
+    return 0;
 }
 
 Os& SystemOs() {

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <string>
 
 namespace zentavo {
 
@@ -54,6 +55,8 @@ public:
     virtual int Fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) = 0;
 
     virtual int Getcwd(char* buffer, size_t size) = 0;
+    // realpath(path): every link, "." and ".." resolved.
+    virtual int RealPath(const char* path, std::string& resolved) = 0;
 };
 
 class PosixOs final : public Os {
@@ -88,6 +91,7 @@ public:
     int Fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) override;
 
     int Getcwd(char* buffer, size_t size) override;
+    int RealPath(const char* path, std::string& resolved) override;
 };
 
 // The process's PosixOs.

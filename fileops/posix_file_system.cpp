@@ -98,6 +98,10 @@ int PosixFileSystem::ListFolder(const std::string& folder, std::vector<FolderEnt
     }
 }
 
+int PosixFileSystem::RealPath(const std::string& path, std::string& real) {
+    return os_.RealPath(path.c_str(), real);
+}
+
 std::string PosixFileSystem::AbsolutePath(std::string_view path) {
     // An empty path names nothing, not the current folder.
     if (path.empty()) return {};

@@ -1,6 +1,8 @@
 // zentavo-cli run in-process over real files in a temporary folder.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <sstream>
@@ -160,6 +162,25 @@ TEST(RenameCommandTest, ExecuteRenamesExactlyAndNeverReplaces) {
           "tab\there\xfe.txt: tab\there.txt"}},
     };
     for (const CliCase& c : cases) RunCase(c);
+}
+
+// The folder tw reached through the link L and by its own name: each file is
+// one row, renamed once.
+TEST(RenameCommandTest, FileReachedTwoWaysIsOneRow) {
+    TempTree tree;
+    tree.AddFile("tw/2");
+    tree.AddFile("tw/3");
+    ASSERT_EQ(::symlink("tw", tree.Path("L").c_str()), 0);
+    PosixFileSystem fs;
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> args = {"-x", "--tsv",        "-p",
+                                           "%g", tree.Path("L"), tree.Path("tw")};
+
+    EXPECT_EQ(CliMain(args, fs, {out, err, false}), 0);
+    EXPECT_EQ(out.str(), WithRoot("renamed\t@/tw/2\t1\nrenamed\t@/tw/3\t2\n", tree.root()));
+    EXPECT_EQ(err.str(), "2 renamed, 0 failed\n");
+    EXPECT_EQ(tree.Files(), (std::vector<std::string>{"tw/1: tw/2", "tw/2: tw/3"}));
 }
 
 }  // namespace

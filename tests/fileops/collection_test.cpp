@@ -54,10 +54,15 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
           "/work/photos/sub/b.jpg", "/work/photos/sub/deeper/c.jpg"},
          0},
         {"folder holding only folders, no recursion", {"/work/only-folders"}, false, {}, 0},
-        {"a dropped link to a folder is entered",
+        {"a dropped link to a folder lists the folder under its real path",
          {"/work/link-to-photos"},
          false,
-         {"/work/link-to-photos/b.jpg"},
+         {"/work/photos/sub/b.jpg"},
+         0},
+        {"one file through a link and directly",
+         {"/work/link-to-photos/b.jpg", "/work/link-to-photos", "/work/photos/sub"},
+         false,
+         {"/work/photos/sub/b.jpg"},
          0},
         {"missing path adds nothing and the drop goes on",
          {"/work/nope", "/work/photos/a.jpg"},
@@ -81,6 +86,18 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
         EXPECT_EQ(outcome.list_has_rows, !c.rows.empty());
         EXPECT_EQ(outcome.problems.size(), c.problems);
     }
+}
+
+TEST(CollectionTest, FilesOfOneFolderCostOneResolution) {
+    FakeFileSystem fs;
+    std::vector<std::string> dropped;
+    for (int i = 0; i < 50; ++i) {
+        dropped.push_back("/work/d/" + std::to_string(i));
+        fs.AddFile(dropped.back());
+    }
+    RenameSession session(fs);
+    EXPECT_EQ(session.Drop(dropped, false).added, dropped.size());
+    EXPECT_EQ(fs.resolutions(), 1u);
 }
 
 TEST(CollectionTest, UnreadableFolderIsReportedAndSkipped) {

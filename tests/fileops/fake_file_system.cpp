@@ -1,5 +1,6 @@
 #include "tests/fileops/fake_file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "fileops/lexical_path.h"
@@ -74,6 +75,23 @@ int FakeFileSystem::ListFolder(const std::string& folder, std::vector<FolderEntr
 
 std::string FakeFileSystem::AbsolutePath(std::string_view path) {
     return LexicallyAbsolute(current_folder_, path);
+}
+
+// Component by component, a link's target taking the place of the path so far.
+int FakeFileSystem::RealPath(const std::string& path, std::string& real) {
+    ++resolutions_;
+    real = "/";
+    for (size_t at = 1; at < path.size();) {
+        const size_t slash = std::min(path.find('/', at), path.size());
+        const std::string next = LexicallyAbsolute(real, path.substr(at, slash - at));
+        at = slash + 1;
+        const auto node = nodes_.find(next);
+        if (node == nodes_.end()) return ENOENT;
+        const auto link = link_targets_.find(next);
+        real = link == link_targets_.end() ? next : link->second;
+        if (at < path.size() && nodes_.at(real) != kFolder) return ENOTDIR;
+    }
+    return 0;
 }
 
 MoveResult FakeFileSystem::MoveNoReplace(const std::string& from, const std::string& to,

@@ -32,10 +32,13 @@ public:
     // "<link>"; the whole observable state.
     const std::map<std::string, std::string>& nodes() const { return nodes_; }
     size_t moves() const { return moves_; }
+    // How many paths were resolved by RealPath.
+    size_t resolutions() const { return resolutions_; }
 
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     std::string AbsolutePath(std::string_view path) override;
+    int RealPath(const std::string& path, std::string& real) override;
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
 
@@ -48,6 +51,7 @@ private:
     std::map<std::string, int> listing_errors_;
     std::map<std::string, int> move_errors_;
     size_t moves_ = 0;
+    size_t resolutions_ = 0;
 };
 
 }  // namespace zentavo::testing

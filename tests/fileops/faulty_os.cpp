@@ -202,4 +202,9 @@ int FaultyOs::Getcwd(char* buffer, size_t size) {
     return verdict.error != 0 ? verdict.error : real_.Getcwd(buffer, size);
 }
 
+int FaultyOs::RealPath(const char* path, std::string& resolved) {
+    const Verdict verdict = Judge(OsCall::RealPath, {&path});
+    return verdict.error != 0 ? verdict.error : real_.RealPath(path, resolved);
+}
+
 }  // namespace zentavo

@@ -39,6 +39,7 @@ enum class OsCall {
     Fgetxattr,
     Fsetxattr,
     Getcwd,
+    RealPath,
     kCount,
 };
 
@@ -95,6 +96,7 @@ public:
     int Fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) override;
 
     int Getcwd(char* buffer, size_t size) override;
+    int RealPath(const char* path, std::string& resolved) override;
 
 private:
     struct Armed {

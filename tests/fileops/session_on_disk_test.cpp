@@ -36,10 +36,15 @@ TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
     EXPECT_EQ(RowPaths(session.list()),
               (Names{dir / "top/a", dir / "top/dangling", dir / "top/sub/b"}));
 
-    // A dropped link to a folder is entered, under the link's own path.
+    // A dropped link to a folder lists the folder under its real path, and a
+    // dropped link to a file is itself.
+    ASSERT_EQ(symlink("top/a", (dir / "file-link").c_str()), 0);
     RenameSession through_link(fs);
-    through_link.Drop({dir / "link"}, false);
-    EXPECT_EQ(RowPaths(through_link.list()), (Names{dir / "link/a", dir / "link/dangling"}));
+    through_link.Drop(
+        {dir / "link", dir / "link/sub/up/dangling", dir / "top/sub/up/a", dir / "file-link"},
+        false);
+    EXPECT_EQ(RowPaths(through_link.list()),
+              (Names{dir / "file-link", dir / "top/a", dir / "top/dangling"}));
 }
 
 TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() {
     std::string pattern = (fs::temp_directory_path() / "zentavo-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    // The real path: files are listed under their folders' real paths.
+    path_ = fs::canonical(pattern).string();
 }
 
 TempFolder::~TempFolder() {
