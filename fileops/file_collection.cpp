@@ -1,6 +1,5 @@
 #include "fileops/file_collection.h"
 
-#include <cerrno>
 #include <utility>
 
 namespace zentavo {
@@ -15,9 +14,11 @@ public:
         : fs_(fs), recurse_(recurse), out_(out), progress_(progress) {}
 
     void Dropped(std::string_view path, int depth) {
+        std::string absolute;
         std::string resolved;
         EntryKind kind = EntryKind::File;
-        int error = ResolveFolderOf(fs_.AbsolutePath(path), resolved);
+        int error = fs_.AbsolutePath(path, absolute);
+        if (error == 0) error = ResolveFolderOf(absolute, resolved);
         if (error == 0) error = fs_.Search(resolved, kind);
         if (error == 0) {
             switch (kind) {
@@ -43,8 +44,6 @@ private:
     // The real path of the folder that holds absolute, followed by its last
     // name as it stands.
     int ResolveFolderOf(const std::string& absolute, std::string& resolved) {
-        // An empty path names nothing, not the current folder.
-        if (absolute.empty()) return ENOENT;
         const size_t slash = absolute.rfind('/');
         if (absolute == "/" || slash == std::string::npos) {
             resolved = absolute;

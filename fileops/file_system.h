@@ -52,8 +52,9 @@ public:
     virtual int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) = 0;
 
     // The absolute, normalised form of a path, made lexically (symbolic links
-    // are not resolved).
-    virtual std::string AbsolutePath(std::string_view path) = 0;
+    // are not resolved). Returns 0 or an errno value: ENOENT for an empty
+    // path, which names nothing, or why the current folder is unknown.
+    virtual int AbsolutePath(std::string_view path, std::string& absolute) = 0;
 
     // The path with every symbolic link, "." and ".." resolved; the path must
     // exist. Returns 0 or an errno value.

@@ -102,21 +102,23 @@ int PosixFileSystem::RealPath(const std::string& path, std::string& real) {
     return os_.RealPath(path.c_str(), real);
 }
 
-std::string PosixFileSystem::AbsolutePath(std::string_view path) {
+int PosixFileSystem::AbsolutePath(std::string_view path, std::string& absolute) {
     // An empty path names nothing, not the current folder.
-    if (path.empty()) return {};
-    if (path.front() == '/') return LexicallyAbsolute("/", path);
+    if (path.empty()) return ENOENT;
+    if (path.front() == '/') {
+        absolute = LexicallyAbsolute("/", path);
+        return 0;
+    }
     std::string cwd(kFirstCwdBufferSize, '\0');
     while (true) {
         const int error = os_.Getcwd(cwd.data(), cwd.size());
         if (error == 0) break;
-        // Without a current folder a relative path names nothing: the
-        // search of the empty path reports it.
-        if (error != ERANGE) return {};
+        if (error != ERANGE) return error;
         cwd.resize(cwd.size() * 2);
     }
     cwd.resize(std::strlen(cwd.c_str()));
-    return LexicallyAbsolute(cwd, path);
+    absolute = LexicallyAbsolute(cwd, path);
+    return 0;
 }
 
 }  // namespace zentavo

@@ -73,8 +73,10 @@ int FakeFileSystem::ListFolder(const std::string& folder, std::vector<FolderEntr
     return 0;
 }
 
-std::string FakeFileSystem::AbsolutePath(std::string_view path) {
-    return LexicallyAbsolute(current_folder_, path);
+int FakeFileSystem::AbsolutePath(std::string_view path, std::string& absolute) {
+    if (path.empty()) return ENOENT;
+    absolute = LexicallyAbsolute(current_folder_, path);
+    return 0;
 }
 
 // Component by component, a link's target taking the place of the path so far.

@@ -37,7 +37,7 @@ public:
 
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
-    std::string AbsolutePath(std::string_view path) override;
+    int AbsolutePath(std::string_view path, std::string& absolute) override;
     int RealPath(const std::string& path, std::string& real) override;
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fileops/file_collection.h"
 #include "fileops/posix_file_system.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
@@ -154,25 +155,40 @@ TEST(PosixAbsolutePath, IsMadeLexically) {
         std::string expected;
     } cases[] = {
         {"a/b", base + "/a/b"}, {"./a//b/../c/", base + "/a/c"},      {"/x//y/./z/..", "/x/y"},
-        {"/..", "/"},           {dir / "link/../name", dir / "name"}, {"", ""},
+        {"/..", "/"},           {dir / "link/../name", dir / "name"},
     };
     PosixFileSystem fs;
 
     for (const auto& [path, expected] : cases) {
         SCOPED_TRACE(path);
-        EXPECT_EQ(fs.AbsolutePath(path), expected);
+        std::string absolute;
+        EXPECT_EQ(fs.AbsolutePath(path, absolute), 0);
+        EXPECT_EQ(absolute, expected);
     }
+    std::string absolute;
+    EXPECT_EQ(fs.AbsolutePath("", absolute), ENOENT);  // names nothing, not the current folder
 }
 
+// Without a current folder a relative path names nothing, and the drop
+// says why.
 TEST(PosixAbsolutePath, CopesWithTheCurrentFolder) {
     FaultyOs os;
     os.Add({.call = OsCall::Getcwd, .nth = 1, .error = ERANGE});
-    os.Add({.call = OsCall::Getcwd, .nth = 3, .error = ENOENT});
+    os.Add({.call = OsCall::Getcwd, .nth = 3, .error = EACCES});
+    os.Add({.call = OsCall::Getcwd, .nth = 4, .error = EACCES});
     PosixFileSystem fs(os);
+    std::string absolute;
 
-    EXPECT_EQ(fs.AbsolutePath("a"), CurrentFolder() + "/a");
-    EXPECT_EQ(fs.AbsolutePath("a"), "");  // no current folder: names nothing
-    EXPECT_EQ(fs.AbsolutePath("/a"), "/a");
+    EXPECT_EQ(fs.AbsolutePath("a", absolute), 0);
+    EXPECT_EQ(absolute, CurrentFolder() + "/a");
+    EXPECT_EQ(fs.AbsolutePath("a", absolute), EACCES);
+    EXPECT_EQ(fs.AbsolutePath("/a", absolute), 0);
+    EXPECT_EQ(absolute, "/a");
+
+    Gathered gathered;
+    GatherFiles(fs, "a", 0, false, gathered);
+    ASSERT_EQ(gathered.problems.size(), 1u);
+    EXPECT_EQ(gathered.problems[0].error, EACCES);
 }
 
 }  // namespace
