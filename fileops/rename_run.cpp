@@ -107,8 +107,6 @@ void RenameRun::Try(size_t row) {
     } else if (error == ENOENT) {
         // The file may yet arrive at its path, moved there by another row.
         Wait(Key(path), row);
-    } else {
-        gives_up_[row] = true;
     }
 }
 

@@ -35,15 +35,18 @@ std::string RenameTarget(std::string_view path, std::string_view new_name, PathS
 
 // Moves every Pending row's file to its new name in its own folder, never
 // replacing a file. Each pass tries the Pending rows in list order; a move
-// that failed because its target existed is tried again in a later pass, and
-// the run ends with a pass that renames nothing. The rows still Pending then
-// are marked Failed.
+// that failed is tried again in a later pass, and the run ends with a pass
+// that renames nothing. The rows still Pending then are marked Failed.
 //
-// The outcome (which rows move, which row wins a contested name, the marks)
-// is exactly that of trying every Pending row in every pass, but a pass only
-// tries the rows that something has happened to since their last try: a
-// move away from their target, or onto their missing source. A chain of n
-// renames that needs n passes therefore costs about 2n moves, not n * n.
+// Every pass tries only the rows that something has happened to since their
+// last try: a move away from their target, or onto their missing source. A
+// chain of n renames that needs n passes therefore costs about 2n moves, not
+// n * n. The first pass and the closing one try every Pending row, whatever
+// its last failure. So the outcome (which rows move, which row wins a
+// contested name, the marks) is exactly that of trying every Pending row in
+// every pass, as long as a move that failed for another reason than a taken
+// target or a missing source would fail again; one that later succeeds (a
+// file that was busy, say) is renamed by a closing pass.
 class RenameRun {
 public:
     // run_token names the run's hidden intermediates (see ScratchName).
@@ -80,7 +83,7 @@ private:
     size_t tries_ = 0;
 
     std::vector<int> last_error_;    // per row: 0 untried, else errno of its last try
-    std::vector<bool> gives_up_;     // per row: failed in a way no later pass can mend
+    std::vector<bool> gives_up_;     // per row: failed without the disk, as it would every pass
     std::vector<size_t> woken_now_;  // min-heap of rows after the cursor to try this pass
     std::vector<bool> armed_now_;
     std::vector<size_t> woken_next_;

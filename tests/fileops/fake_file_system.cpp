@@ -105,8 +105,13 @@ MoveResult FakeFileSystem::MoveNoReplace(const std::string& from, const std::str
 
 int FakeFileSystem::Move(const std::string& from, const std::string& raw_to) {
     ++moves_;
-    if (const auto error = move_errors_.find(from); error != move_errors_.end())
-        return error->second;
+    if (const auto failing = move_errors_.find(from); failing != move_errors_.end()) {
+        MoveError& fault = failing->second;
+        if (fault.times_left != 0) {
+            if (fault.times_left > 0) --fault.times_left;
+            return fault.error;
+        }
+    }
     const std::string to = LexicallyAbsolute("/", raw_to);
     const auto source = nodes_.find(from);
     if (source == nodes_.end()) return ENOENT;

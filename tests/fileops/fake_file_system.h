@@ -24,8 +24,11 @@ public:
 
     // Every listing of folder fails with error.
     void FailListing(const std::string& folder, int error) { listing_errors_[folder] = error; }
-    // Every move of the file at path (as source) fails with error.
-    void FailMoveFrom(const std::string& path, int error) { move_errors_[path] = error; }
+    // Moves of the file at path (as source) fail with error: the first times
+    // ones, or every one when times is 0.
+    void FailMoveFrom(const std::string& path, int error, int times = 0) {
+        move_errors_[path] = {error, times == 0 ? -1 : times};
+    }
 
     bool Exists(const std::string& path) const { return nodes_.count(path) != 0; }
     // Path -> content of every file, folders and links shown as "<folder>" and
@@ -49,7 +52,11 @@ private:
     std::map<std::string, std::string> nodes_;
     std::map<std::string, std::string> link_targets_;
     std::map<std::string, int> listing_errors_;
-    std::map<std::string, int> move_errors_;
+    struct MoveError {
+        int error = 0;
+        int times_left = -1;  // -1: for ever
+    };
+    std::map<std::string, MoveError> move_errors_;
     size_t moves_ = 0;
     size_t resolutions_ = 0;
 };

@@ -20,15 +20,18 @@ struct Rename {
     std::string to;  // new name
 };
 
-// Lists the renames (files created with their own path as content) and runs
-// them; returns the marks in list order as a string: P, R or F per row.
+// Lists the renames (files created with their own path as content, but for
+// those missing) and runs them; returns the marks in list order as a string:
+// P, R or F per row.
 std::string RunRenames(FakeFileSystem& fs, RenameList& list, const std::vector<Rename>& renames,
-                       RenameOutcome* outcome = nullptr) {
+                       RenameOutcome* outcome = nullptr,
+                       const std::vector<std::string>& missing = {}) {
     for (const Rename& r : renames) {
         if (!fs.Exists(r.from)) fs.AddFile(r.from, r.from);
         const size_t row = list.Insert(r.from);
         list.SetNewName(row, r.to);
     }
+    for (const std::string& path : missing) fs.Remove(path);
     const RenameOutcome result = RenameRun(fs, list).Run();
     if (outcome) *outcome = result;
     return RowMarks(list);
@@ -40,6 +43,8 @@ struct RunCase {
     std::vector<std::string> unlisted;         // files present but not in the list
     std::string marks;                         // expected, in sorted list order
     std::map<std::string, std::string> after;  // some paths -> content afterwards
+    std::vector<std::string> missing = {};     // listed, but gone before the run
+    std::vector<std::string> busy_once = {};   // their first move fails with EBUSY
 };
 
 TEST(RenameRunTest, PassRules) {
@@ -93,13 +98,21 @@ TEST(RenameRunTest, PassRules) {
          {},
          "RR",
          {{"/d/b", "/d/a"}}},
+        {"a move that failed for a passing reason is tried in the next pass",
+         {{"/d/a", "b"}, {"/d/c", "d"}},
+         {},
+         "RR",
+         {{"/d/b", "/d/a"}},
+         {},
+         {"/d/a"}},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.label);
         FakeFileSystem fs;
         for (const std::string& path : c.unlisted) fs.AddFile(path);
+        for (const std::string& path : c.busy_once) fs.FailMoveFrom(path, EBUSY, 1);
         RenameList list;
-        EXPECT_EQ(RunRenames(fs, list, c.renames), c.marks);
+        EXPECT_EQ(RunRenames(fs, list, c.renames, nullptr, c.missing), c.marks);
         for (const auto& [path, content] : c.after) {
             SCOPED_TRACE(path);
             ASSERT_TRUE(fs.Exists(path));
