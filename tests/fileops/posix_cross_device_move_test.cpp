@@ -235,6 +235,21 @@ TEST_F(PosixCrossDevice, SourceGrowingWhileCopiedIsKept) {
     EXPECT_EQ(ReadFile(dir_ / "a"), "first part, second part");
 }
 
+// Another program saves a new file under the source's name while the copy is
+// made: the copy is ours and complete, the newcomer is theirs.
+TEST_F(PosixCrossDevice, SourceReplacedWhileCopyingIsKept) {
+    MakeRichFile(dir_ / "a");
+    os_.Add({.call = OsCall::Fsync, .nth = 1, .before = [this] {
+                 WriteFile(dir_ / "new", "newcomer");
+                 ::rename((dir_ / "new").c_str(), (dir_ / "a").c_str());
+             }});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), 0);
+    EXPECT_EQ(ReadFile(dir_ / "a"), "newcomer");
+    ExpectRichFile(dir_ / "b");
+}
+
 TEST_F(PosixCrossDevice, SymbolicLinkKeepsItsTextAndTimes) {
     const std::string text = "../no such\nplace";
     ASSERT_EQ(::symlink(text.c_str(), (dir_ / "a").c_str()), 0);

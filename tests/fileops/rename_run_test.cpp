@@ -98,6 +98,14 @@ TEST(RenameRunTest, PassRules) {
          {},
          "RR",
          {{"/d/b", "/d/a"}}},
+        // a waits for its file, which b brings in pass 1; in pass 2 a takes t
+        // (vacated by t) before c can.
+        {"a missing source brought by a later row wins the name",
+         {{"/d/a", "t"}, {"/d/b", "a"}, {"/d/c", "t"}, {"/d/t", "u"}},
+         {},
+         "RRFR",
+         {{"/d/t", "/d/b"}, {"/d/c", "/d/c"}, {"/d/u", "/d/t"}},
+         {"/d/a"}},
         {"a move that failed for a passing reason is tried in the next pass",
          {{"/d/a", "b"}, {"/d/c", "d"}},
          {},
@@ -214,16 +222,24 @@ TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
             if (!base.Exists(path)) base.AddFile(path, "unlisted " + path);
         }
         if (pick(4) == 0) base.FailMoveFrom(listed[pick(listed.size())], EACCES);
-        // A file deleted after the drop may be replaced by another row's move.
-        if (pick(4) == 0) base.Remove(listed[pick(listed.size())]);
+        // A file deleted after the drop may be brought back by another row's
+        // move, which a row earlier in the list must notice.
+        for (size_t i = pick(3); i > 0; --i) base.Remove(listed[pick(listed.size())]);
 
+        // Half the new names are names of listed files: targets that others
+        // contest, vacate or bring back.
+        auto listed_name = [&] {
+            const std::string& path = listed[pick(listed.size())];
+            return path.substr(path.rfind('/') + 1);
+        };
         RenameList list;
         list.InsertNew(listed);
         for (size_t i = 0; i < list.count(); ++i) {
-            const size_t kind = pick(10);
+            const size_t kind = pick(12);
             list.SetNewName(i, kind == 0   ? "s/" + random_name()
                                : kind == 1 ? "../" + random_name()
                                : kind == 2 ? std::string()
+                               : kind < 8  ? listed_name()
                                            : random_name());
         }
         // A row marked already from an earlier run takes no part.
