@@ -241,12 +241,22 @@ void CRenamerDlg::OnRename() {
         outcome = session_.Rename();
         model_->RowsRewritten();
     }
+    QString notes;
+    const LocaleCodec& codec = CurrentLocaleCodec();
+    for (const RowNote& note : outcome.notes) {
+        const QString path = codec.Decode(session_.list().path(note.row));
+        if (!note.left_at.empty())
+            notes += "\n\n" + QString(text::kLeftAtNote).arg(path, codec.Decode(note.left_at));
+        if (!note.saved_other.empty())
+            notes +=
+                "\n\n" + QString(text::kSavedOtherNote).arg(path, codec.Decode(note.saved_other));
+    }
     if (outcome.failed > 0) {
         CurrentMessageBoxes().Show(this, MessageIcon::Warning, text::kRenameFailedCaption,
-                                   QString(text::kRenameFailedText).arg(outcome.failed));
+                                   QString(text::kRenameFailedText).arg(outcome.failed) + notes);
     } else {
         CurrentMessageBoxes().Show(this, MessageIcon::Information, text::kRenameFinishedCaption,
-                                   QString(text::kRenameFinishedText).arg(outcome.renamed));
+                                   QString(text::kRenameFinishedText).arg(outcome.renamed) + notes);
     }
 }
 

@@ -19,6 +19,11 @@ inline constexpr char kRenameFailedCaption[] = "Rename Failed";
 inline constexpr char kRenameFailedText[] = "Renaming failed for %1 file(s).";
 inline constexpr char kRenameFinishedCaption[] = "Finished";
 inline constexpr char kRenameFinishedText[] = "%1 file(s) were renamed successfully.";
+// Added to the summary for the rare rows that need it: %1 is the row's path.
+inline constexpr char kLeftAtNote[] = "%1 could not be renamed nor put back: it is now %2";
+inline constexpr char kSavedOtherNote[] =
+    "Another program wrote to the new name of %1 while it was being renamed; its data was "
+    "saved as %2";
 
 inline constexpr char kHelpWindowTitle[] = "Zentavo Help";
 inline constexpr char kHelpFileMissing[] = "The help file %1 could not be read.";

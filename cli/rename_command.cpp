@@ -30,6 +30,23 @@ void ReportUnnamed(const RenameList& list, std::ostream& err) {
     }
 }
 
+// The rare rows whose mark does not say it all.
+void ReportNotes(const RenameOutcome& outcome, const RenameList& list, std::ostream& err) {
+    for (const RowNote& note : outcome.notes) {
+        const std::string& path = list.path(note.row);
+        if (!note.left_at.empty()) {
+            err << kProgramPrefix << path << " could not be renamed nor put back: it is now "
+                << note.left_at << '\n';
+        }
+        if (!note.saved_other.empty()) {
+            err << kProgramPrefix << "another program wrote to "
+                << RenameTarget(path, list.new_name(note.row), list.syntax())
+                << " while it was being renamed; its data was saved as " << note.saved_other
+                << '\n';
+        }
+    }
+}
+
 void WriteRows(const CliOptions& options, const RenameList& list, std::ostream& out) {
     if (options.tsv) {
         WriteTsvRows(list, out);
@@ -79,6 +96,7 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CliStreams
     });
     progress.Clear();
     WriteRows(options, list, io.out);
+    ReportNotes(outcome, list, io.err);
     (options.tsv ? io.err : io.out)
         << outcome.renamed << " renamed, " << outcome.failed << " failed\n";
     return outcome.failed > 0 ? kExitRenameFailed : kExitSuccess;

@@ -25,6 +25,9 @@ public:
                              const std::string& scratch_name) override;
 
 private:
+    enum class TargetIs { AnotherFile, ItsOwnName, AnEqualName };
+
+    TargetIs WhatTargetIs(const std::string& from, const std::string& to);
     EntryKind KindOfListed(int folder, const char* name, unsigned char type);
     void MoveThroughScratchName(const std::string& from, const std::string& to,
                                 const std::string& scratch_name, MoveResult& result);

@@ -183,5 +183,42 @@ TEST(RenameCommandTest, FileReachedTwoWaysIsOneRow) {
     EXPECT_EQ(tree.Files(), (std::vector<std::string>{"tw/1: tw/2", "tw/2: tw/3"}));
 }
 
+// Moves as the real file system does, but reports the moves of two files as
+// the rare moves that leave a note: one stranded under its scratch name, one
+// that met another program's write.
+class NotingFileSystem : public PosixFileSystem {
+public:
+    explicit NotingFileSystem(const TempTree& tree) : tree_(tree) {}
+
+    MoveResult MoveNoReplace(const std::string& from, const std::string& to,
+                             const std::string& scratch_name) override {
+        MoveResult result = PosixFileSystem::MoveNoReplace(from, to, scratch_name);
+        if (from == tree_.Path("a")) result.left_at = tree_.Path("scratch");
+        if (from == tree_.Path("b")) result.saved_other = tree_.Path("saved");
+        return result;
+    }
+
+private:
+    const TempTree& tree_;
+};
+
+TEST(RenameCommandTest, RowNotesSayWhereFilesAre) {
+    TempTree tree;
+    tree.AddFile("a");
+    tree.AddFile("b");
+    NotingFileSystem fs(tree);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> args = {"-x", "--tsv", "-p", "%n.x", tree.root()};
+
+    EXPECT_EQ(CliMain(args, fs, {out, err, false}), 0);
+    EXPECT_EQ(err.str(),
+              WithRoot("zentavo-cli: @/a could not be renamed nor put back: it is now @/scratch\n"
+                       "zentavo-cli: another program wrote to @/b.x while it was being renamed; "
+                       "its data was saved as @/saved\n"
+                       "2 renamed, 0 failed\n",
+                       tree.root()));
+}
+
 }  // namespace
 }  // namespace zentavo

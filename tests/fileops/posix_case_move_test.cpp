@@ -3,6 +3,7 @@
 // acted out: the rename reports EEXIST, and the lookup of the new spelling
 // finds the old file, as on such a file system.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -60,17 +61,46 @@ TEST_F(PosixCaseMove, FailedSecondStepIsRolledBack) {
     EXPECT_EQ(ReadFile(dir_ / "photo"), "content");
 }
 
-TEST(PosixHardLinkMove, OntoAnotherLinkOfTheFileFailsAndChangesNothing) {
-    TempFolder dir;
-    WriteFile(dir / "a", "content");
-    ASSERT_EQ(::link((dir / "a").c_str(), (dir / "b").c_str()), 0);
-    const ino_t inode = LstatOf(dir / "a").st_ino;
-    PosixFileSystem fs;
+TEST_F(PosixCaseMove, StepsThatCanNeitherFinishNorGoBackSayWhereTheFileIs) {
+    os_.Add({.call = OsCall::Rename, .nth = 3, .error = EIO});
+    os_.Add({.call = OsCall::Rename, .nth = 4, .error = EIO});
+    PosixFileSystem fs(os_);
 
-    EXPECT_EQ(Move(fs, dir / "a", dir / "b"), EEXIST);
-    EXPECT_EQ(NamesIn(dir.path()), (Names{"a", "b"}));
-    EXPECT_EQ(LstatOf(dir / "a").st_ino, inode);
-    EXPECT_EQ(LstatOf(dir / "b").st_ino, inode);
+    const MoveResult result = fs.MoveNoReplace(dir_ / "photo", dir_ / "PHOTO", kTestScratchName);
+    EXPECT_EQ(result.error, EIO);
+    EXPECT_EQ(result.left_at, dir_ / kTestScratchName);
+    EXPECT_EQ(ReadFile(result.left_at), "content");
+}
+
+// A target that is the source itself, or another name of its file, never
+// goes through the scratch name: one rename is tried and nothing changes.
+TEST(PosixMoveOntoItsOwnFile, NeedsNoScratchName) {
+    const struct {
+        const char* target;
+        int error;
+    } cases[] = {
+        {"./a", 0},    {"sub/../a", 0}, {"sub/.././a", 0},  // the source's own entry
+        {"b", EEXIST}, {"A", EEXIST},   {"sub/a", EEXIST},  // hard links
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        TempFolder dir;
+        WriteFile(dir / "a", "content");
+        ::mkdir((dir / "sub").c_str(), 0755);
+        ASSERT_EQ(::link((dir / "a").c_str(), (dir / "b").c_str()), 0);
+        ASSERT_EQ(::link((dir / "a").c_str(), (dir / "A").c_str()), 0);
+        ASSERT_EQ(::link((dir / "a").c_str(), (dir / "sub/a").c_str()), 0);
+        const struct stat before = LstatOf(dir / "a");
+        FaultyOs os;
+        PosixFileSystem fs(os);
+
+        EXPECT_EQ(Move(fs, dir / "a", dir / c.target), c.error);
+        EXPECT_EQ(os.count(OsCall::Rename), 1u);
+        EXPECT_EQ(NamesIn(dir.path()), (Names{"A", "a", "b", "sub"}));
+        const struct stat after = LstatOf(dir / "a");
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_ctim.tv_nsec, before.st_ctim.tv_nsec);
+    }
 }
 
 }  // namespace
