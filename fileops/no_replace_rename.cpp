@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -32,11 +34,21 @@ int NoReplaceRename::Move(const std::string& from, const std::string& to) {
     if (method == Method::Flag) {
         const int error = os_.Rename(from.c_str(), to.c_str(), RENAME_NOREPLACE);
         if (error != EINVAL) return error;
-        // For a file, EINVAL can only mean the flag; for a folder it may
-        // also mean a move into itself, which no fallback should attempt.
+        // EINVAL may mean the flag, or a name this file system cannot hold
+        // (FAT: *?:"<>|), or for a folder a move into itself, which no
+        // fallback should attempt.
         if (const int lstat_error = os_.Lstat(from.c_str(), source); lstat_error != 0)
             return lstat_error;
-        if (S_ISDIR(source.st_mode)) return EINVAL;
+        if (S_ISDIR(source.st_mode) || flag_proven_.count(source.st_dev) != 0) return EINVAL;
+        switch (ProbeFlag(FolderOf(to))) {
+            case Probe::FlagTaken:
+                flag_proven_.insert(source.st_dev);
+                return EINVAL;
+            case Probe::FlagRefused:
+                break;
+            case Probe::Unknown:
+                return EINVAL;
+        }
         method = fallbacks_[source.st_dev] = Method::LinkThenUnlink;
     }
 
@@ -46,6 +58,27 @@ int NoReplaceRename::Move(const std::string& from, const std::string& to) {
         if (error != EMLINK) fallbacks_[source.st_dev] = Method::Placeholder;
     }
     return OverPlaceholder(from, to);
+}
+
+// Moves an empty file of its own between two plain names with the flag: only
+// the flag can make that fail with EINVAL.
+NoReplaceRename::Probe NoReplaceRename::ProbeFlag(const std::string& folder) {
+    const std::string stem =
+        ".zentavo-probe-" + std::to_string(::getpid()) + "-" + std::to_string(++probes_);
+    const std::string first = JoinPath(folder, stem + "a");
+    const std::string second = JoinPath(folder, stem + "b");
+    struct stat probe {};
+    {
+        ScopedFd created(os_);
+        if (created.Open(first.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                         0600) != 0 ||
+            os_.Fstat(created.fd(), probe) != 0)
+            return Probe::Unknown;
+    }
+    const int error = os_.Rename(first.c_str(), second.c_str(), RENAME_NOREPLACE);
+    RemoveIfStill(os_, error == 0 ? second : first, probe);
+    if (error == 0) return Probe::FlagTaken;
+    return error == EINVAL ? Probe::FlagRefused : Probe::Unknown;
 }
 
 int NoReplaceRename::LinkThenUnlink(const std::string& from, const std::string& to) {

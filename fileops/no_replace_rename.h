@@ -6,6 +6,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "fileops/os.h"
 
@@ -16,7 +17,9 @@ namespace zentavo {
 // an unlink, and where links are refused too, an exclusively created
 // placeholder that the file is renamed over once it is checked to be still
 // ours. What a file system needs is learnt once and kept per device, so
-// that the common case stays a single system call.
+// that the common case stays a single system call. An EINVAL is taken for a
+// refusal of the flag only once a probe has shown it: a file system that
+// takes the flag may still refuse a name.
 class NoReplaceRename {
 public:
     explicit NoReplaceRename(Os& os) : os_(os) {}
@@ -28,12 +31,16 @@ public:
 
 private:
     enum class Method { Flag, LinkThenUnlink, Placeholder };
+    enum class Probe { FlagTaken, FlagRefused, Unknown };
 
+    Probe ProbeFlag(const std::string& folder);
     int LinkThenUnlink(const std::string& from, const std::string& to);
     int OverPlaceholder(const std::string& from, const std::string& to);
 
     Os& os_;
     std::unordered_map<dev_t, Method> fallbacks_;  // only devices that reject the flag
+    std::unordered_set<dev_t> flag_proven_;        // devices where a probe took the flag
+    unsigned probes_ = 0;
 };
 
 }  // namespace zentavo

@@ -3,6 +3,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 
 namespace zentavo {
@@ -54,7 +55,9 @@ size_t Limited(size_t size, size_t limit) {
 
 int FaultyOs::Rename(const char* from, const char* to, unsigned flags) {
     const Verdict verdict = Judge(OsCall::Rename, {&from, &to});
-    return verdict.error != 0 ? verdict.error : real_.Rename(from, to, flags);
+    if (verdict.error != 0) return verdict.error;
+    if (flags != 0 && refuse_rename_flags_) return EINVAL;
+    return real_.Rename(from, to, flags);
 }
 
 int FaultyOs::Link(const char* from, const char* to, int flags) {

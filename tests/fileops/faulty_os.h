@@ -65,6 +65,9 @@ public:
     // Makes listings report DT_UNKNOWN for every entry, as some file
     // systems do.
     void HideEntryTypes() { hide_entry_types_ = true; }
+    // Makes every rename with flags fail with EINVAL, as on a file system
+    // without renameat2 (FUSE, NFS, sshfs).
+    void RefuseRenameFlags() { refuse_rename_flags_ = true; }
 
     int Rename(const char* from, const char* to, unsigned flags) override;
     int Link(const char* from, const char* to, int flags) override;
@@ -119,6 +122,7 @@ private:
     std::array<size_t, static_cast<size_t>(OsCall::kCount)> counts_{};
     std::map<int, std::string> open_paths_;
     bool hide_entry_types_ = false;
+    bool refuse_rename_flags_ = false;
 };
 
 }  // namespace zentavo

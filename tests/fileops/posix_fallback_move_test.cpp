@@ -1,5 +1,5 @@
 // Moves on file systems that reject RENAME_NOREPLACE (FUSE, NFS, sshfs),
-// acted out by failing the flagged rename with EINVAL: a hard link and an
+// acted out by failing every flagged rename with EINVAL: a hard link and an
 // unlink, and where links are refused, a placeholder renamed over.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -22,9 +22,7 @@ class PosixFallbackMove : public testing::Test {
 protected:
     void SetUp() override {
         WriteFile(dir_ / "a", "content");
-        // Only the first rename carries the flag: the file system is
-        // remembered after it.
-        os_.Add({.call = OsCall::Rename, .nth = 1, .error = EINVAL});
+        os_.RefuseRenameFlags();
     }
     void RefuseLinks() { os_.Add({.call = OsCall::Link, .error = EPERM}); }
 
@@ -41,7 +39,8 @@ TEST_F(PosixFallbackMove, LinksAndUnlinksAndRemembersTheFileSystem) {
     EXPECT_EQ(NamesIn(dir_.path()), (Names{"b", "d"}));
     EXPECT_EQ(ReadFile(dir_ / "b"), "content");
     EXPECT_EQ(ReadFile(dir_ / "d"), "second");
-    EXPECT_EQ(os_.count(OsCall::Rename), 1u);
+    // The flag is tried once, and once on a probe, then never again.
+    EXPECT_EQ(os_.count(OsCall::Rename), 2u);
     EXPECT_EQ(os_.count(OsCall::Link), 2u);
 }
 
@@ -113,12 +112,33 @@ TEST_F(PosixFallbackMove, PlaceholderSwappedMeanwhileIsLeftAlone) {
 
 TEST_F(PosixFallbackMove, FailedRenameOverThePlaceholderRemovesIt) {
     RefuseLinks();
-    os_.Add({.call = OsCall::Rename, .nth = 2, .error = EIO});
+    os_.Add({.call = OsCall::Rename, .path = dir_ / "b", .nth = 2, .error = EIO});
     PosixFileSystem fs(os_);
 
     EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EIO);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
     EXPECT_EQ(ReadFile(dir_ / "a"), "content");
+}
+
+// FAT in the kernel takes the flag but refuses names holding *?:"<>| with
+// EINVAL: such a row fails alone, one probe shows the flag works, and every
+// other move keeps using it.
+TEST(PosixNameRefused, FailsAloneAndTheFlagStays) {
+    TempFolder dir;
+    WriteFile(dir / "a", "a");
+    WriteFile(dir / "c", "c");
+    FaultyOs os;
+    os.Add({.call = OsCall::Rename, .path = dir / "bad*", .error = EINVAL});
+    os.Add({.call = OsCall::Rename, .path = dir / "bad?", .error = EINVAL});
+    PosixFileSystem fs(os);
+
+    EXPECT_EQ(Move(fs, dir / "a", dir / "bad*"), EINVAL);
+    EXPECT_EQ(Move(fs, dir / "a", dir / "bad?"), EINVAL);
+    EXPECT_EQ(Move(fs, dir / "c", dir / "d"), 0);
+    EXPECT_EQ(NamesIn(dir.path()), (Names{"a", "d"}));
+    EXPECT_EQ(os.count(OsCall::Rename), 4u);
+    EXPECT_EQ(os.count(OsCall::Open), 1u);
+    EXPECT_EQ(os.count(OsCall::Link), 0u);
 }
 
 }  // namespace
