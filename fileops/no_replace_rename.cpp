@@ -8,12 +8,19 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "fileops/file_copy.h"
 #include "fileops/os_support.h"
 #include "fileops/scoped_fd.h"
 
 namespace zentavo {
 
 namespace {
+
+constexpr int kSaveAttempts = 100;
+
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
 
 // The file system, not this one file, refuses hard links.
 bool LinksRefusedHere(int error) {
@@ -22,7 +29,8 @@ bool LinksRefusedHere(int error) {
 
 }  // namespace
 
-int NoReplaceRename::Move(const std::string& from, const std::string& to) {
+int NoReplaceRename::Move(const std::string& from, const std::string& to,
+                          std::string& saved_other) {
     Method method = Method::Flag;
     struct stat source {};
     if (!fallbacks_.empty()) {
@@ -57,7 +65,7 @@ int NoReplaceRename::Move(const std::string& from, const std::string& to) {
         if (error != EMLINK && !LinksRefusedHere(error)) return error;
         if (error != EMLINK) fallbacks_[source.st_dev] = Method::Placeholder;
     }
-    return OverPlaceholder(from, to);
+    return OverPlaceholder(from, to, saved_other);
 }
 
 // Moves an empty file of its own between two plain names with the flag: only
@@ -92,22 +100,55 @@ int NoReplaceRename::LinkThenUnlink(const std::string& from, const std::string& 
     return error;
 }
 
-int NoReplaceRename::OverPlaceholder(const std::string& from, const std::string& to) {
-    struct stat placeholder {};
-    {
-        ScopedFd created(os_);
-        if (const int error = created.Open(
-                to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-            error != 0)
-            return error;
-        if (const int error = os_.Fstat(created.fd(), placeholder); error != 0) return error;
+// The placeholder stays open to the end. Another program that saves to the
+// name meanwhile without O_EXCL (as a shell's ">" does) writes into it: right
+// before the rename it must still be ours, empty and untouched, or the name
+// is theirs. A write that lands after that check, in the narrowest window the
+// system offers without the flag, goes into the file the rename unlinks, and
+// is saved from the open descriptor.
+int NoReplaceRename::OverPlaceholder(const std::string& from, const std::string& to,
+                                     std::string& saved_other) {
+    ScopedFd placeholder(os_);
+    if (const int error =
+            placeholder.Open(to.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        error != 0)
+        return error;
+    struct stat made {};
+    if (const int error = os_.Fstat(placeholder.fd(), made); error != 0) return error;
+    if (!Untouched(placeholder.fd(), made) || !StillNames(os_, to, made)) return EEXIST;
+    if (const int error = os_.Rename(from.c_str(), to.c_str(), 0); error != 0) {
+        if (Untouched(placeholder.fd(), made)) RemoveIfStill(os_, to, made);
+        return error;
     }
-    // Between the check and the rename someone could still swap the name;
-    // without the flag, this is the narrowest window the system offers.
-    if (!StillNames(os_, to, placeholder)) return EEXIST;
-    const int error = os_.Rename(from.c_str(), to.c_str(), 0);
-    if (error != 0) RemoveIfStill(os_, to, placeholder);
-    return error;
+    struct stat after {};
+    if (os_.Fstat(placeholder.fd(), after) == 0 && after.st_size > 0)
+        saved_other = SaveOther(placeholder.fd(), to);
+    return 0;
+}
+
+bool NoReplaceRename::Untouched(int fd, const struct stat& made) {
+    struct stat now {};
+    return os_.Fstat(fd, now) == 0 && SameInode(now, made) && now.st_size == 0 &&
+           SameTime(now.st_mtim, made.st_mtim) && SameTime(now.st_ctim, made.st_ctim);
+}
+
+// A visible name beside the target, so that the user finds it. Returns the
+// path the data was saved under, or an empty path if it could not be saved.
+std::string NoReplaceRename::SaveOther(int fd, const std::string& to) {
+    for (int attempt = 1; attempt <= kSaveAttempts; ++attempt) {
+        std::string path = to + " (saved by zentavo";
+        if (attempt > 1) path += " " + std::to_string(attempt);
+        path += ")";
+        ScopedFd saved(os_);
+        const int error =
+            saved.Open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (error == EEXIST) continue;
+        if (error != 0) return {};
+        CopyBytes(os_, fd, saved.fd());
+        RetryOnEintr([&] { return os_.Fsync(saved.fd()); });
+        return path;
+    }
+    return {};
 }
 
 }  // namespace zentavo

@@ -2,6 +2,7 @@
 // rename at all.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <string>
@@ -26,8 +27,9 @@ public:
 
     // Returns 0, EEXIST when to exists, EXDEV when to lies on another file
     // system, or another errno value. Not for folders where the flag is
-    // rejected: those fail with EINVAL.
-    int Move(const std::string& from, const std::string& to);
+    // rejected: those fail with EINVAL. saved_other is set when another
+    // program's data had to be saved from the move's placeholder.
+    int Move(const std::string& from, const std::string& to, std::string& saved_other);
 
 private:
     enum class Method { Flag, LinkThenUnlink, Placeholder };
@@ -35,7 +37,9 @@ private:
 
     Probe ProbeFlag(const std::string& folder);
     int LinkThenUnlink(const std::string& from, const std::string& to);
-    int OverPlaceholder(const std::string& from, const std::string& to);
+    int OverPlaceholder(const std::string& from, const std::string& to, std::string& saved_other);
+    bool Untouched(int fd, const struct stat& made);
+    std::string SaveOther(int fd, const std::string& to);
 
     Os& os_;
     std::unordered_map<dev_t, Method> fallbacks_;  // only devices that reject the flag

@@ -58,7 +58,7 @@ MoveResult PosixFileSystem::MoveNoReplace(const std::string& from, const std::st
         result.error = os_.Lstat(from.c_str(), st);
         return result;
     }
-    result.error = rename_.Move(from, to);
+    result.error = rename_.Move(from, to, result.saved_other);
     if (result.error == EEXIST) {
         switch (WhatTargetIs(from, to)) {
             case TargetIs::ItsOwnName:
@@ -79,13 +79,13 @@ MoveResult PosixFileSystem::MoveNoReplace(const std::string& from, const std::st
 void PosixFileSystem::MoveThroughScratchName(const std::string& from, const std::string& to,
                                              const std::string& scratch_name, MoveResult& result) {
     const std::string scratch = JoinPath(FolderOf(from), scratch_name);
-    result.error = rename_.Move(from, scratch);
+    result.error = rename_.Move(from, scratch, result.saved_other);
     if (result.error != 0) return;
-    result.error = rename_.Move(scratch, to);
+    result.error = rename_.Move(scratch, to, result.saved_other);
     if (result.error == 0) return;
     // Should the way back fail too, the file keeps the scratch name: still
     // there, never replacing anything, and the user is told where.
-    if (rename_.Move(scratch, from) != 0) result.left_at = scratch;
+    if (rename_.Move(scratch, from, result.saved_other) != 0) result.left_at = scratch;
 }
 
 }  // namespace zentavo

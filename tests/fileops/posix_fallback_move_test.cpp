@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,48 @@ TEST_F(PosixFallbackMove, FailedRenameOverThePlaceholderRemovesIt) {
     EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EIO);
     EXPECT_EQ(NamesIn(dir_.path()), Names{"a"});
     EXPECT_EQ(ReadFile(dir_ / "a"), "content");
+}
+
+// Another program saves to the target's name (an open without O_EXCL, as a
+// shell's ">" does) while the placeholder holds it: before the check, the
+// name is theirs; after it, the move goes on and their data is saved beside.
+TEST(PosixPlaceholderMeetsAWriter, LosesNoData) {
+    const struct {
+        const char* label;
+        OsCall call;  // the writer comes just before the nth such call on b
+        int nth;
+        int error;
+        std::string at_b;
+        std::string saved;  // empty: nothing saved
+    } cases[] = {
+        {"before the check", OsCall::Fstat, 2, EEXIST, "theirs", ""},
+        {"between the check and the rename", OsCall::Rename, 2, 0, "content", "theirs"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder dir;
+        WriteFile(dir / "a", "content");
+        FaultyOs os;
+        os.RefuseRenameFlags();
+        os.Add({.call = OsCall::Link, .error = EPERM});
+        os.Add({.call = c.call, .path = dir / "b", .nth = c.nth, .before = [&dir] {
+                    std::ofstream(dir / "b", std::ios::app) << "theirs";
+                }});
+        PosixFileSystem fs(os);
+
+        const MoveResult result = fs.MoveNoReplace(dir / "a", dir / "b", kTestScratchName);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(ReadFile(dir / "b"), c.at_b);
+        if (c.saved.empty()) {
+            EXPECT_EQ(result.saved_other, "");
+            EXPECT_EQ(ReadFile(dir / "a"), "content");
+            EXPECT_EQ(NamesIn(dir.path()), (Names{"a", "b"}));
+        } else {
+            EXPECT_EQ(result.saved_other, dir / "b (saved by zentavo)");
+            EXPECT_EQ(ReadFile(result.saved_other), c.saved);
+            EXPECT_EQ(NamesIn(dir.path()), (Names{"b", "b (saved by zentavo)"}));
+        }
+    }
 }
 
 // FAT in the kernel takes the flag but refuses names holding *?:"<>| with
