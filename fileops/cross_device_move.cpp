@@ -111,8 +111,8 @@ FileIdentity IdentityOf(const struct stat& st) {
     return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
-int MoveRegularFile(Os& os, const std::string& from, const std::string& to,
-                    FileIdentity& moved_to) {
+int MoveRegularFile(Os& os, NoReplaceRename& rename, const std::string& from, const std::string& to,
+                    const std::string& scratch_name, MoveResult& result) {
     ScopedFd source(os);
     // Reading without touching the access time leaves a source that stays
     // behind exactly as it was; only the owner may ask for that.
@@ -124,16 +124,19 @@ int MoveRegularFile(Os& os, const std::string& from, const std::string& to,
     if (const int error = os.Fstat(source.fd(), source_stat); error != 0) return error;
     if (!S_ISREG(source_stat.st_mode)) return EXDEV;
 
+    struct stat existing {};
+    if (const int lookup = os.Lstat(to.c_str(), existing); lookup != ENOENT)
+        return lookup == 0 ? EEXIST : lookup;
+
+    // The copy gets the real name only once it is complete and on disk, so
+    // no half copy is ever visible under it, even if the process is killed:
+    // an unnamed file in the target folder where the system has them, else
+    // the hidden scratch name, known before the move began.
     const std::string folder = FolderOf(to);
+    const std::string scratch = JoinPath(folder, scratch_name);
     ScopedFd target(os);
-    // An unnamed file in the target folder gets its name only when complete,
-    // so no half copy is ever visible under it.
     bool unnamed = false;
     if (ProcFdAvailable(os)) {
-        struct stat existing {};
-        const int lookup = os.Lstat(to.c_str(), existing);
-        if (lookup == 0) return EEXIST;
-        if (lookup != ENOENT) return lookup;
         const int error = target.Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (error == 0) {
             unnamed = true;
@@ -142,8 +145,8 @@ int MoveRegularFile(Os& os, const std::string& from, const std::string& to,
         }
     }
     if (!unnamed) {
-        if (const int error =
-                target.Open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (const int error = target.Open(
+                scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
             error != 0)
             return error;
     }
@@ -152,11 +155,19 @@ int MoveRegularFile(Os& os, const std::string& from, const std::string& to,
     if (const int error = os.Fstat(target.fd(), created); error != 0) return error;
 
     int error = FillCopy(os, source.fd(), target.fd(), source_stat);
-    if (error == 0 && unnamed) {
-        const std::string handle = "/proc/self/fd/" + std::to_string(target.fd());
-        error = os.Link(handle.c_str(), to.c_str(), AT_SYMLINK_FOLLOW);
+    if (unnamed) {
+        if (error == 0) {
+            const std::string handle = "/proc/self/fd/" + std::to_string(target.fd());
+            error = os.Link(handle.c_str(), to.c_str(), AT_SYMLINK_FOLLOW);
+        }
         // An unnamed file vanishes with its descriptor: nothing to clean up.
         if (error != 0) return error;
+    } else {
+        if (error == 0) error = rename.Move(scratch, to, result.saved_other);
+        if (error != 0) {
+            RemoveIfStill(os, scratch, created);
+            return error;
+        }
     }
     if (error == 0) error = SyncFolder(os, folder);
     if (error == 0) error = RemoveSource(os, from, source_stat);
@@ -164,7 +175,7 @@ int MoveRegularFile(Os& os, const std::string& from, const std::string& to,
         RemoveIfStill(os, to, created);
         return error;
     }
-    moved_to = IdentityOf(created);
+    result.new_identity = IdentityOf(created);
     return 0;
 }
 
@@ -208,12 +219,13 @@ int MoveSymlink(Os& os, const std::string& from, const std::string& to, const st
 
 }  // namespace
 
-int MoveAcrossFileSystems(Os& os, const std::string& from, const std::string& to,
-                          FileIdentity& moved_to) {
+int MoveAcrossFileSystems(Os& os, NoReplaceRename& rename, const std::string& from,
+                          const std::string& to, const std::string& scratch_name,
+                          MoveResult& result) {
     struct stat source {};
     if (const int error = os.Lstat(from.c_str(), source); error != 0) return error;
-    if (S_ISREG(source.st_mode)) return MoveRegularFile(os, from, to, moved_to);
-    if (S_ISLNK(source.st_mode)) return MoveSymlink(os, from, to, source, moved_to);
+    if (S_ISREG(source.st_mode)) return MoveRegularFile(os, rename, from, to, scratch_name, result);
+    if (S_ISLNK(source.st_mode)) return MoveSymlink(os, from, to, source, result.new_identity);
     return EXDEV;
 }
 

@@ -4,18 +4,22 @@
 #include <string>
 
 #include "fileops/file_system.h"
+#include "fileops/no_replace_rename.h"
 #include "fileops/os.h"
 
 namespace zentavo {
 
 // Copies a regular file or a symbolic link to to, never replacing anything
 // there, with its mode, owner (where allowed), nanosecond times and "user."
-// extended attributes, and removes from only once the copy is on disk. On
-// failure the source stays and no partial copy is left. Anything else (a
-// folder, FIFO, socket, device) fails with EXDEV. Returns 0 or an errno
-// value, EEXIST exactly when to exists. On success moved_to is the identity
-// of the copy.
-int MoveAcrossFileSystems(Os& os, const std::string& from, const std::string& to,
-                          FileIdentity& moved_to);
+// extended attributes, and removes from only once the copy is on disk. The
+// copy of a file is made unnamed, or under scratch_name in to's folder where
+// the target has no unnamed files, and takes its name by rename's move once
+// complete. On failure the source stays and no partial copy is left.
+// Anything else (a folder, FIFO, socket, device) fails with EXDEV. Returns 0
+// or an errno value, EEXIST when to or the scratch name exists; on success
+// result holds the copy's identity (and what the final move saved, if any).
+int MoveAcrossFileSystems(Os& os, NoReplaceRename& rename, const std::string& from,
+                          const std::string& to, const std::string& scratch_name,
+                          MoveResult& result);
 
 }  // namespace zentavo

@@ -71,7 +71,7 @@ MoveResult PosixFileSystem::MoveNoReplace(const std::string& from, const std::st
                 break;
         }
     } else if (result.error == EXDEV) {
-        result.error = MoveAcrossFileSystems(os_, from, to, result.new_identity);
+        result.error = MoveAcrossFileSystems(os_, rename_, from, to, scratch_name, result);
     }
     return result;
 }

@@ -131,6 +131,20 @@ TEST_P(PosixCrossDeviceRoute, TakenTargetFailsWithEexist) {
     ExpectRichFile(dir_ / "a");
 }
 
+// The complete copy takes its name by a link of the unnamed file or a move of
+// the scratch name; someone may have taken the name meanwhile.
+TEST_P(PosixCrossDeviceRoute, NameTakenWhileCopyingIsNotReplaced) {
+    const auto take_name = [this] { WriteFile(dir_ / "b", "theirs"); };
+    os_.Add({.call = OsCall::Link, .path = dir_ / "b", .before = take_name});
+    os_.Add({.call = OsCall::Rename, .path = dir_ / "b", .nth = 2, .before = take_name});
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
+    EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
+    EXPECT_EQ(NamesIn(dir_.path()), (Names{"a", "b"}));
+    ExpectRichFile(dir_ / "a");
+}
+
 INSTANTIATE_TEST_SUITE_P(Routes, PosixCrossDeviceRoute, testing::ValuesIn(kRoutes),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -210,16 +224,27 @@ protected:
     FaultyOs os_;
 };
 
-TEST_F(PosixCrossDevice, NameTakenWhileCopyingIsNotReplaced) {
-    MakeRichFile(dir_ / "a");
-    os_.Add({.call = OsCall::Link, .path = dir_ / "b", .before = [this] {
-                 WriteFile(dir_ / "b", "theirs");
-             }});
-    PosixFileSystem fs(os_);
-
-    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), EEXIST);
-    EXPECT_EQ(ReadFile(dir_ / "b"), "theirs");
-    ExpectRichFile(dir_ / "a");
+// Killed in the middle of a copy where the target has no unnamed files: the
+// source is whole, and the part copied lies only under the scratch name that
+// a record of the run knows.
+TEST_F(PosixCrossDevice, KillMidCopyLeavesNothingUnderTheNewName) {
+    WriteFile(dir_ / "a", PatternBytes(1 << 20));
+    kExclusiveCreate.setup(os_, dir_);
+    os_.Add({.call = OsCall::CopyFileRange, .limit = 100000});
+    os_.Add({.call = OsCall::CopyFileRange, .nth = 3, .before = [] { ::_exit(0); }});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        PosixFileSystem fs(os_);
+        Move(fs, dir_ / "a", dir_ / "b");
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), (Names{kTestScratchName, "a"}));
+    EXPECT_EQ(ReadFile(dir_ / "a"), PatternBytes(1 << 20));
 }
 
 TEST_F(PosixCrossDevice, SourceGrowingWhileCopiedIsKept) {
