@@ -21,6 +21,12 @@ bool UnnamedFilesUnsupported(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
+// The target's file system has no room for this kind of metadata (FAT, some
+// FUSE ones). ENOTSUP is EOPNOTSUPP on Linux.
+bool CannotHold(int error) {
+    return error == EOPNOTSUPP || error == ENOSYS;
+}
+
 // A copy loop that stopped early (a file system whose copy_file_range
 // reports the end too soon, a source cut short meanwhile) must not cost the
 // source.
@@ -39,7 +45,7 @@ int ListAttributes(Os& os, int fd, std::vector<char>& names) {
         names.clear();
         size_t length = 0;
         int error = os.Flistxattr(fd, nullptr, 0, length);
-        if (error == EOPNOTSUPP) return 0;  // no attributes here at all
+        if (CannotHold(error)) return 0;  // no attributes here at all
         if (error != 0) return error;
         if (length == 0) return 0;
         names.resize(length);
@@ -69,24 +75,31 @@ int CopyUserAttributes(Os& os, int from, int to) {
         } while (error == ERANGE);
         if (error == ENODATA) continue;  // removed since the list was read
         if (error != 0) return error;
-        if (const int set_error = os.Fsetxattr(to, name, value.data(), length, 0); set_error != 0)
-            return set_error;
+        const int set_error = os.Fsetxattr(to, name, value.data(), length, 0);
+        if (CannotHold(set_error)) return 0;
+        if (set_error != 0) return set_error;
     }
     return 0;
 }
 
-// Attributes go on before the mode, which may forbid writing them, and the
-// times go on last, after the final write.
+// Like mv, the bytes, the size and their sync are required; mode, owner,
+// times and attributes go where the target can hold them. Attributes go on
+// before the mode, which may forbid writing them, and the times go on last,
+// after the final write.
 int FillCopy(Os& os, int from, int to, const struct stat& source) {
-    if (const int error = CopyBytes(os, from, to); error != 0) return error;
+    if (const int error = CopyFileData(os, from, to, source.st_size); error != 0) return error;
     if (const int error = CheckComplete(os, from, to); error != 0) return error;
     if (const int error = CopyUserAttributes(os, from, to); error != 0) return error;
     // Only privileged processes may give files away; the copy then belongs
     // to whoever moves it, as with cp.
     os.Fchown(to, source.st_uid, source.st_gid);
-    if (const int error = os.Fchmod(to, source.st_mode & 07777); error != 0) return error;
+    // The copy is our own file, so EPERM means the file system cannot store
+    // the mode (FAT in the kernel).
+    if (const int error = os.Fchmod(to, source.st_mode & 07777);
+        error != 0 && error != EPERM && !CannotHold(error))
+        return error;
     const timespec times[2] = {source.st_atim, source.st_mtim};
-    if (const int error = os.Futimens(to, times); error != 0) return error;
+    if (const int error = os.Futimens(to, times); error != 0 && !CannotHold(error)) return error;
     return RetryOnEintr([&] { return os.Fsync(to); });
 }
 
@@ -207,6 +220,7 @@ int MoveSymlink(Os& os, const std::string& from, const std::string& to, const st
     os.Lchown(to.c_str(), source.st_uid, source.st_gid);  // as for files: where allowed
     const timespec times[2] = {source.st_atim, source.st_mtim};
     int error = os.Utimensat(to.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    if (CannotHold(error)) error = 0;
     if (error == 0) error = SyncFolder(os, FolderOf(to));
     if (error == 0) error = RemoveSource(os, from, source);
     if (error != 0) {

@@ -11,7 +11,8 @@ namespace zentavo {
 
 // Copies a regular file or a symbolic link to to, never replacing anything
 // there, with its mode, owner (where allowed), nanosecond times and "user."
-// extended attributes, and removes from only once the copy is on disk. The
+// extended attributes where the target can hold them, sparse files sparsely,
+// and removes from only once the copy is on disk. The
 // copy of a file is made unnamed, or under scratch_name in to's folder where
 // the target has no unnamed files, and takes its name by rename's move once
 // complete. On failure the source stays and no partial copy is left.

@@ -1,13 +1,16 @@
 // Copying the bytes of one open file into another.
 #pragma once
 
+#include <sys/types.h>
+
 #include "fileops/os.h"
 
 namespace zentavo {
 
-// Copies everything from the current offset of from to the current offset of
-// to, by copy_file_range where the kernel can, else by reading and writing.
-// Returns 0 or an errno value.
-int CopyBytes(Os& os, int from, int to);
+// Copies the first size bytes of from (its size when the caller looked) into
+// the empty file to: by copy_file_range where the kernel can, else by
+// reading and writing, and only the parts that hold data, so that a sparse
+// file stays sparse. Returns 0 or an errno value.
+int CopyFileData(Os& os, int from, int to, off_t size);
 
 }  // namespace zentavo

@@ -122,7 +122,7 @@ int NoReplaceRename::OverPlaceholder(const std::string& from, const std::string&
     }
     struct stat after {};
     if (os_.Fstat(placeholder.fd(), after) == 0 && after.st_size > 0)
-        saved_other = SaveOther(placeholder.fd(), to);
+        saved_other = SaveOther(placeholder.fd(), to, after.st_size);
     return 0;
 }
 
@@ -134,7 +134,7 @@ bool NoReplaceRename::Untouched(int fd, const struct stat& made) {
 
 // A visible name beside the target, so that the user finds it. Returns the
 // path the data was saved under, or an empty path if it could not be saved.
-std::string NoReplaceRename::SaveOther(int fd, const std::string& to) {
+std::string NoReplaceRename::SaveOther(int fd, const std::string& to, off_t size) {
     for (int attempt = 1; attempt <= kSaveAttempts; ++attempt) {
         std::string path = to + " (saved by zentavo";
         if (attempt > 1) path += " " + std::to_string(attempt);
@@ -144,7 +144,7 @@ std::string NoReplaceRename::SaveOther(int fd, const std::string& to) {
             saved.Open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (error == EEXIST) continue;
         if (error != 0) return {};
-        CopyBytes(os_, fd, saved.fd());
+        CopyFileData(os_, fd, saved.fd(), size);
         RetryOnEintr([&] { return os_.Fsync(saved.fd()); });
         return path;
     }

@@ -39,7 +39,7 @@ private:
     int LinkThenUnlink(const std::string& from, const std::string& to);
     int OverPlaceholder(const std::string& from, const std::string& to, std::string& saved_other);
     bool Untouched(int fd, const struct stat& made);
-    std::string SaveOther(int fd, const std::string& to);
+    std::string SaveOther(int fd, const std::string& to, off_t size);
 
     Os& os_;
     std::unordered_map<dev_t, Method> fallbacks_;  // only devices that reject the flag

@@ -85,6 +85,17 @@ int PosixOs::CopyFileRange(int from, int to, size_t size, size_t& done) {
     return Count(::copy_file_range(from, nullptr, to, nullptr, size, 0), done);
 }
 
+int PosixOs::Lseek(int fd, off_t& offset, int whence) {
+    const off_t result = ::lseek(fd, offset, whence);
+    if (result < 0) return errno;
+    offset = result;
+    return 0;
+}
+
+int PosixOs::Ftruncate(int fd, off_t size) {
+    return Status(::ftruncate(fd, size));
+}
+
 int PosixOs::Fsync(int fd) {
     return Status(::fsync(fd));
 }

@@ -39,6 +39,9 @@ public:
     virtual int Write(int fd, const void* buffer, size_t size, size_t& done) = 0;
     // copy_file_range at both files' current offsets.
     virtual int CopyFileRange(int from, int to, size_t size, size_t& done) = 0;
+    // lseek: whence is SEEK_SET, SEEK_DATA or SEEK_HOLE; offset is in and out.
+    virtual int Lseek(int fd, off_t& offset, int whence) = 0;
+    virtual int Ftruncate(int fd, off_t size) = 0;
     virtual int Fsync(int fd) = 0;
     // getdents64: packed struct dirent64 records.
     virtual int ReadFolder(int fd, void* buffer, size_t size, size_t& done) = 0;
@@ -77,6 +80,8 @@ public:
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
     int CopyFileRange(int from, int to, size_t size, size_t& done) override;
+    int Lseek(int fd, off_t& offset, int whence) override;
+    int Ftruncate(int fd, off_t size) override;
     int Fsync(int fd) override;
     int ReadFolder(int fd, void* buffer, size_t size, size_t& done) override;
 

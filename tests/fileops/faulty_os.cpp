@@ -139,6 +139,16 @@ int FaultyOs::CopyFileRange(int from, int to, size_t size, size_t& done) {
     return real_.CopyFileRange(from, to, Limited(size, verdict.limit), done);
 }
 
+int FaultyOs::Lseek(int fd, off_t& offset, int whence) {
+    const Verdict verdict = JudgeFd(OsCall::Lseek, fd);
+    return verdict.error != 0 ? verdict.error : real_.Lseek(fd, offset, whence);
+}
+
+int FaultyOs::Ftruncate(int fd, off_t size) {
+    const Verdict verdict = JudgeFd(OsCall::Ftruncate, fd);
+    return verdict.error != 0 ? verdict.error : real_.Ftruncate(fd, size);
+}
+
 int FaultyOs::Fsync(int fd) {
     const Verdict verdict = JudgeFd(OsCall::Fsync, fd);
     return verdict.error != 0 ? verdict.error : real_.Fsync(fd);

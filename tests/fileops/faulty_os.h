@@ -28,6 +28,8 @@ enum class OsCall {
     Read,
     Write,
     CopyFileRange,
+    Lseek,
+    Ftruncate,
     Fsync,
     ReadFolder,
     Fchmod,
@@ -85,6 +87,8 @@ public:
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
     int CopyFileRange(int from, int to, size_t size, size_t& done) override;
+    int Lseek(int fd, off_t& offset, int whence) override;
+    int Ftruncate(int fd, off_t size) override;
     int Fsync(int fd) override;
     int ReadFolder(int fd, void* buffer, size_t size, size_t& done) override;
 

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -173,8 +174,8 @@ const Failure kFailures[] = {
      [](FaultyOs& os, const TempFolder&) {
          os.Add({.call = OsCall::Fsetxattr, .nth = 2, .error = ENOSPC});
      }},
-    {"ModeRefused", EPERM,
-     [](FaultyOs& os, const TempFolder&) { os.Add({.call = OsCall::Fchmod, .error = EPERM}); }},
+    {"ModeFails", EIO,
+     [](FaultyOs& os, const TempFolder&) { os.Add({.call = OsCall::Fchmod, .error = EIO}); }},
     {"TimesRefused", EPERM,
      [](FaultyOs& os, const TempFolder&) { os.Add({.call = OsCall::Futimens, .error = EPERM}); }},
     {"FileSyncFails", EIO,
@@ -215,6 +216,62 @@ INSTANTIATE_TEST_SUITE_P(Failures, PosixCrossDeviceFailure,
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::get<1>(info.param).name;
                          });
+
+// A target without Unix metadata (FAT) says it cannot hold some: the move
+// goes on with the bytes, as mv's does, and carries the rest.
+TEST(PosixCrossDeviceMetadata, WhatTheTargetCannotHoldIsLeftOut) {
+    const struct {
+        OsCall call;
+        int error;
+    } cases[] = {
+        {OsCall::Fchmod, ENOSYS},        {OsCall::Fchmod, EPERM},     {OsCall::Fchmod, EOPNOTSUPP},
+        {OsCall::Fsetxattr, EOPNOTSUPP}, {OsCall::Fsetxattr, ENOSYS}, {OsCall::Futimens, ENOSYS},
+        {OsCall::Flistxattr, ENOSYS},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(strerrorname_np(c.error)) + " on call " +
+                     std::to_string(int(c.call)));
+        TempFolder dir;
+        MakeRichFile(dir / "a");
+        FaultyOs os;
+        os.Add({.call = OsCall::Rename, .nth = 1, .error = EXDEV});
+        os.Add({.call = c.call, .error = c.error});
+        PosixFileSystem fs(os);
+
+        EXPECT_EQ(Move(fs, dir / "a", dir / "b"), 0);
+        EXPECT_EQ(NamesIn(dir.path()), Names{"b"});
+        EXPECT_EQ(ReadFile(dir / "b"), PatternBytes(kRichSize));
+        if (c.call != OsCall::Futimens) {
+            EXPECT_EQ(LstatOf(dir / "b").st_mtim.tv_nsec, kModified.tv_nsec);
+        }
+    }
+}
+
+// Only the parts of a sparse file that hold data are written.
+TEST_P(PosixCrossDeviceRoute, SparseFileStaysSparse) {
+    constexpr off_t kSize = off_t{64} << 20;
+    constexpr off_t kDataAt = off_t{16} << 20;
+    const std::string data = PatternBytes(4096);
+    {
+        const int fd = ::open((dir_ / "a").c_str(), O_WRONLY | O_TRUNC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, data.data(), data.size(), kDataAt), ssize_t(data.size()));
+        ASSERT_EQ(::ftruncate(fd, kSize), 0);
+        ::close(fd);
+    }
+    if (LstatOf(dir_ / "a").st_blocks * 512 > 1 << 20)
+        GTEST_SKIP() << "this file system does not keep holes";
+    PosixFileSystem fs(os_);
+
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "b"), 0);
+    const struct stat copy = LstatOf(dir_ / "b");
+    EXPECT_EQ(copy.st_size, kSize);
+    EXPECT_LT(copy.st_blocks * 512, 1 << 20);
+    const std::optional<std::string> content = ReadFile(dir_ / "b");
+    ASSERT_TRUE(content.has_value());
+    EXPECT_EQ(content->substr(size_t(kDataAt), data.size()), data);
+    EXPECT_EQ(content->find_first_not_of('\0', size_t(kDataAt) + data.size()), std::string::npos);
+}
 
 class PosixCrossDevice : public testing::Test {
 protected:
@@ -370,6 +427,22 @@ TEST_F(PosixOtherFileSystem, TakenTargetFailsWithEexist) {
     EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "mnt/b"), EEXIST);
     EXPECT_EQ(ReadFile(dir_ / "mnt/b"), "theirs");
     ExpectRichFile(dir_ / "a");
+}
+
+TEST_F(PosixOtherFileSystem, SparseFileLargerThanTheTargetFits) {
+    constexpr off_t kSize = off_t{256} << 20;
+    {
+        const int fd = ::open((dir_ / "a").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, "data", 4, kSize / 2), 4);
+        ASSERT_EQ(::ftruncate(fd, kSize), 0);
+        ::close(fd);
+    }
+    PosixFileSystem fs;
+
+    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "mnt/b"), 0);
+    EXPECT_FALSE(Exists(dir_ / "a"));
+    EXPECT_EQ(LstatOf(dir_ / "mnt/b").st_size, kSize);
 }
 
 TEST_F(PosixOtherFileSystem, FullDiskKeepsTheSourceAndLeavesNoCopy) {

@@ -37,6 +37,38 @@ int Move(FileSystem& fs, const std::string& from, const std::string& to) {
     return fs.MoveNoReplace(from, to, kTestScratchName).error;
 }
 
+namespace {
+
+// Runs a command line through the shell, its output discarded; returns
+// whether it succeeded.
+bool Succeeds(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace
+
+FatMount::FatMount(const std::string& image, const std::string& folder) : folder_(folder) {
+    if (::access("/dev/fuse", R_OK | W_OK) != 0) {
+        why_not_ = "/dev/fuse cannot be opened";
+    } else if (!Succeeds("command -v fusefat && command -v mkfs.vfat")) {
+        why_not_ = "fusefat or mkfs.vfat is not installed (packages fusefat, dosfstools)";
+    } else if (!Succeeds("truncate -s 32M " + Quoted(image) + " && mkfs.vfat " + Quoted(image))) {
+        why_not_ = "mkfs.vfat failed";
+    } else if (!Succeeds("fusefat -o rw+,use_ino " + Quoted(image) + " " + Quoted(folder))) {
+        why_not_ = "fusefat could not mount the image";
+    }
+}
+
+FatMount::~FatMount() {
+    if (mounted()) ::umount2(folder_.c_str(), MNT_DETACH);
+}
+
 void WriteFile(const std::string& path, std::string_view content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(content.data(), static_cast<std::streamsize>(content.size()));

@@ -38,6 +38,26 @@ private:
     std::string why_not_;
 };
 
+// A FAT image of its own mounted through FUSE (fusefat, with stable inode
+// numbers) on a folder: no RENAME_NOREPLACE, no hard links, no unnamed
+// files, no Unix modes, letter case ignored. Needs fusefat, mkfs.vfat and
+// /dev/fuse, so it may not be available.
+class FatMount {
+public:
+    // image is the path of the image file to make, folder the mount point.
+    FatMount(const std::string& image, const std::string& folder);
+    ~FatMount();
+    FatMount(const FatMount&) = delete;
+    FatMount& operator=(const FatMount&) = delete;
+
+    bool mounted() const { return why_not_.empty(); }
+    const std::string& why_not() const { return why_not_; }
+
+private:
+    std::string folder_;
+    std::string why_not_;
+};
+
 void WriteFile(const std::string& path, std::string_view content);
 std::optional<std::string> ReadFile(const std::string& path);
 bool Exists(const std::string& path);  // without following a final link
