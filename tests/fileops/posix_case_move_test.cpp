@@ -4,6 +4,7 @@
 // finds the old file, as on such a file system.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "fileops/posix_file_system.h"
+#include "fileops/rename_run.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
 
@@ -70,6 +72,28 @@ TEST_F(PosixCaseMove, StepsThatCanNeitherFinishNorGoBackSayWhereTheFileIs) {
     EXPECT_EQ(result.error, EIO);
     EXPECT_EQ(result.left_at, dir_ / kTestScratchName);
     EXPECT_EQ(ReadFile(result.left_at), "content");
+}
+
+// Killed between the two steps, the run leaves the file under the scratch
+// name its token and the row make, which a record of the run holds from the
+// start.
+TEST_F(PosixCaseMove, KillBetweenTheStepsLeavesTheFileUnderTheRunsScratchName) {
+    os_.Add({.call = OsCall::Rename, .nth = 3, .before = [] { ::_exit(0); }});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        PosixFileSystem fs(os_);
+        RenameList list;
+        list.SetNewName(list.Insert(dir_ / "photo"), "PHOTO");
+        RenameRun(fs, list, {}, "run").Run();
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{ScratchName("run", 0)});
+    EXPECT_EQ(ReadFile(dir_ / ScratchName("run", 0)), "content");
 }
 
 // A target that is the source itself, or another name of its file, never
