@@ -3,10 +3,12 @@
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli/help_text.h"
+#include "cli/journal_commands.h"
 
 namespace zentavo {
 
-int CliMain(std::span<const std::string> args, FileSystem& fs, const CliStreams& io) {
+int CliMain(std::span<const std::string> args, FileSystem& fs, JournalStore& journals,
+            const CliStreams& io) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     if (!parsed.error.empty()) {
         io.err << "zentavo-cli: " << parsed.error << '\n' << UsageText();
@@ -20,7 +22,10 @@ int CliMain(std::span<const std::string> args, FileSystem& fs, const CliStreams&
         io.out << VersionText();
         return kExitSuccess;
     }
-    return RunRenameCommand(parsed.options, fs, io);
+    if (parsed.options.list_runs) return RunListRunsCommand(parsed.options, journals, io);
+    if (parsed.options.undo) return RunUndoCommand(parsed.options, fs, journals, io);
+    return RunRenameCommand(parsed.options, fs, parsed.options.no_journal ? nullptr : &journals,
+                            io);
 }
 
 }  // namespace zentavo

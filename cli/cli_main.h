@@ -7,10 +7,13 @@
 
 #include "cli/rename_command.h"
 #include "fileops/file_system.h"
+#include "fileops/journal_store.h"
 
 namespace zentavo {
 
-// args are the arguments after the program name.
-int CliMain(std::span<const std::string> args, FileSystem& fs, const CliStreams& io);
+// args are the arguments after the program name; journals is where rename
+// runs keep their journals.
+int CliMain(std::span<const std::string> args, FileSystem& fs, JournalStore& journals,
+            const CliStreams& io);
 
 }  // namespace zentavo

@@ -12,6 +12,8 @@ bool* LongFlag(CliOptions& options, std::string_view name) {
     if (name == "tsv") return &options.tsv;
     if (name == "help") return &options.help;
     if (name == "version") return &options.version;
+    if (name == "no-journal") return &options.no_journal;
+    if (name == "list-runs") return &options.list_runs;
     return nullptr;
 }
 
@@ -49,20 +51,52 @@ public:
             }
         }
         if (error_.empty() && !options_.help && !options_.version) {
-            if (!options_.pattern) {
+            if (options_.undo || options_.list_runs) {
+                CheckJournalCommand();
+            } else if (!options_.pattern) {
                 error_ = "no pattern given (-p PATTERN)";
             } else if (options_.paths.empty()) {
                 error_ = "no PATH given";
+            } else if (options_.no_journal && !options_.execute) {
+                error_ = "option '--no-journal' goes with -x";
             }
         }
         return {std::move(options_), std::move(error_)};
     }
 
 private:
+    // --undo and --list-runs work on the journal alone.
+    void CheckJournalCommand() {
+        const std::string command = options_.undo ? "--undo" : "--list-runs";
+        if (options_.undo && options_.list_runs) {
+            error_ = "options '--undo' and '--list-runs' do not go together";
+        } else if (options_.pattern || options_.recurse || options_.execute ||
+                   options_.no_journal) {
+            error_ = "option '" + command + "' does not go with -p, -r, -x or --no-journal";
+        } else if (!options_.paths.empty()) {
+            error_ = "unexpected argument '" + options_.paths.front() + "' after '" + command + "'";
+        }
+    }
+
+    // --undo, --undo RUN or --undo=RUN: the next argument is the run's id
+    // when it does not look like an option.
+    void Undo(std::string_view text, size_t equals) {
+        options_.undo = true;
+        if (equals != std::string_view::npos) {
+            options_.undo_run = std::string(text.substr(equals + 1));
+        } else if (next_ < args_.size() && !args_[next_].starts_with("-")) {
+            options_.undo_run = args_[next_++];
+        }
+    }
+
     void LongOption(std::string_view text) {
         const size_t equals = text.find('=');
         const std::string_view name = text.substr(0, equals);
         const bool has_value = equals != std::string_view::npos;
+        if (name == "undo") {
+            Undo(text, equals);
+            return;
+        }
         if (name == "pattern") {
             if (has_value) {
                 options_.pattern = std::string(text.substr(equals + 1));

@@ -16,6 +16,10 @@ struct CliOptions {
     bool tsv = false;
     bool help = false;
     bool version = false;
+    bool no_journal = false;
+    bool undo = false;
+    std::string undo_run;  // the run --undo names; empty: the last one
+    bool list_runs = false;
     std::vector<std::string> paths;  // in the order given
 };
 
@@ -25,7 +29,7 @@ struct ParsedCommandLine {
 };
 
 // args are the arguments after the program name. With --help or --version the
-// pattern and the paths may be missing.
+// pattern and the paths may be missing; --undo and --list-runs take neither.
 ParsedCommandLine ParseCommandLine(std::span<const std::string> args);
 
 }  // namespace zentavo

@@ -5,9 +5,10 @@ namespace zentavo {
 
 enum ExitStatus : int {
     kExitSuccess = 0,
-    kExitRenameFailed = 1,  // some row ended Failed
+    kExitRenameFailed = 1,  // some row ended Failed; some file of an undo did not come back
     kExitUsage = 2,         // the command line could not be run
     kExitEmptyName = 3,     // some row's new name came out empty
+    kExitNoJournal = 4,     // the journal could not be written: nothing was renamed
 };
 
 }  // namespace zentavo

@@ -4,12 +4,18 @@ namespace zentavo {
 
 std::string UsageText() {
     return R"(Usage: zentavo-cli [OPTIONS] PATH...
+       zentavo-cli --undo [RUN] [--tsv]
+       zentavo-cli --list-runs [--tsv]
 Lists the files of the PATHs, gives each a new name by PATTERN and, with -x,
 renames them, each in its own folder. A folder given adds its own files.
 
   -p, --pattern PATTERN   the rename pattern (required)
   -r, --recurse           also search the subfolders of the folders given
   -x, --execute           rename the files on disk; without it nothing on disk changes
+      --no-journal        with -x: keep no journal of the run (it cannot be undone)
+      --undo [RUN]        move the files of the last run not yet undone, or of RUN,
+                          back to their names from before it
+      --list-runs         the runs in the journal, newest first
       --tsv               machine-readable rows: MARK, tab, PATH, tab, NEW NAME
   -h, --help              this help, with a short reference of the pattern codes
       --version           the program's version
@@ -39,8 +45,24 @@ control bytes and bytes that are no character as \xHH. With --tsv only
 backslash, tab, line feed and carriage return are written so, every other byte
 as it is, and the summary goes to standard error.
 
-Exit status: 0 success; 1 some file could not be renamed; 2 usage error;
-3 some new name came out empty (with -x nothing is renamed then).
+Journal and undo: every run with -x first writes a journal in
+$XDG_STATE_HOME/zentavo/journal (~/.local/state/zentavo/journal when unset):
+what it will move, then every move. --undo moves every file of a run back,
+never replacing a file; a file whose name from before the run is taken, or that
+is gone or was replaced, stays where it is and is reported. A run cut short (a
+crash, a kill) shows as interrupted, and --undo takes it back too. An undo is a
+run of its own: undoing it renames the files again. The journal keeps the 50
+newest runs, at most 1 GiB. --list-runs shows each run's id, start, kind, files,
+renamed, failed, state (complete, interrupted or undone) and first folder; with
+--tsv the same fields, tab-separated, with the kind (rename or undo) and the run
+an undo takes back in separate fields. --undo --tsv writes MARK (restored or
+failed), ORIGINAL PATH, WHERE THE FILE IS, REASON (gone, replaced, taken or the
+system's error text).
+
+Exit status: 0 success; 1 some file could not be renamed, or some file of an
+undo could not be brought back; 2 usage error; 3 some new name came out empty
+(with -x nothing is renamed then); 4 the journal could not be written (nothing
+was renamed).
 )";
 }
 

@@ -6,11 +6,14 @@
 
 #include "cli/cli_main.h"
 #include "core/code_page.h"
+#include "fileops/journal_store.h"
+#include "fileops/os.h"
 #include "fileops/posix_file_system.h"
 
 int main(int argc, char** argv) {
     zentavo::ActiveCodePage();
     zentavo::PosixFileSystem fs;
+    zentavo::JournalStore journals(zentavo::SystemOs(), zentavo::DefaultJournalFolder());
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return zentavo::CliMain(args, fs, {std::cout, std::cerr, isatty(STDERR_FILENO) == 1});
+    return zentavo::CliMain(args, fs, journals, {std::cout, std::cerr, isatty(STDERR_FILENO) == 1});
 }

@@ -57,7 +57,8 @@ void WriteRows(const CliOptions& options, const RenameList& list, std::ostream& 
 
 }  // namespace
 
-int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CliStreams& io) {
+int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* journals,
+                     const CliStreams& io) {
     ProgressLine progress(io.err, io.err_is_terminal);
     RenameSession session(fs);
 
@@ -90,11 +91,25 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CliStreams
         return kExitEmptyName;
     }
 
-    const RenameOutcome outcome = session.Rename([&](size_t renamed, size_t total) {
-        progress.Show("Renaming: " + std::to_string(renamed) + " of " + std::to_string(total) +
-                      " files renamed");
-    });
+    const RenameOutcome outcome = session.Rename(
+        [&](size_t renamed, size_t total) {
+            progress.Show("Renaming: " + std::to_string(renamed) + " of " + std::to_string(total) +
+                          " files renamed");
+        },
+        journals);
     progress.Clear();
+    if (outcome.journal_error != 0) {
+        WriteRows(options, list, io.out);
+        io.err << kProgramPrefix << "cannot write the journal in " << journals->folder() << ": "
+               << std::strerror(outcome.journal_error) << "\n"
+               << kProgramPrefix
+               << "nothing was renamed (--no-journal renames without a journal)\n";
+        return kExitNoJournal;
+    }
+    if (outcome.journal_write_error != 0) {
+        io.err << kProgramPrefix << "the journal of this run is incomplete: "
+               << std::strerror(outcome.journal_write_error) << '\n';
+    }
     WriteRows(options, list, io.out);
     ReportNotes(outcome, list, io.err);
     (options.tsv ? io.err : io.out)

@@ -6,6 +6,7 @@
 
 #include "cli/command_line.h"
 #include "fileops/file_system.h"
+#include "fileops/journal_store.h"
 
 namespace zentavo {
 
@@ -15,7 +16,9 @@ struct CliStreams {
     bool err_is_terminal = false;  // only then is a progress line shown
 };
 
-// options must hold a pattern. Returns the exit status.
-int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CliStreams& io);
+// options must hold a pattern. With -x the run keeps its journal in
+// journals, unless that is null. Returns the exit status.
+int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* journals,
+                     const CliStreams& io);
 
 }  // namespace zentavo

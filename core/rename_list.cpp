@@ -45,11 +45,11 @@ size_t RenameList::Insert(std::string path) {
     auto it = std::upper_bound(
         rows_.begin(), rows_.end(), path,
         [](const std::string& p, const RenameRow& row) { return PathLess(p, row.path); });
-    it = rows_.insert(it, RenameRow{std::move(path), {}, RowMark::Pending, 0});
+    it = rows_.insert(it, RenameRow{std::move(path), {}, 0, RowMark::Pending, 0});
     return size_t(it - rows_.begin());
 }
 
-size_t RenameList::InsertNew(std::vector<std::string> paths) {
+size_t RenameList::InsertNew(std::vector<std::string> paths, const std::vector<uint64_t>& inodes) {
     // Within each group of paths that name one file, the first in the given
     // order is the one that row-by-row insertion keeps: ordering by the
     // sameness key, then by position, puts it first in its group. The views
@@ -92,7 +92,8 @@ size_t RenameList::InsertNew(std::vector<std::string> paths) {
         const std::string& path = paths[entry.position];
         if (!out.empty() && SameFile(out.back().path, path)) continue;
         if (!fresh && Find(path)) continue;
-        out.push_back(RenameRow{std::move(paths[entry.position]), {}, RowMark::Pending, 0});
+        const uint64_t inode = inodes.empty() ? 0 : inodes[entry.position];
+        out.push_back(RenameRow{std::move(paths[entry.position]), {}, inode, RowMark::Pending, 0});
     }
     if (fresh) {
         if (rows_.capacity() - rows_.size() > rows_.size() / 8) rows_.shrink_to_fit();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,6 +24,7 @@ enum class RowMark : unsigned char {
 struct RenameRow {
     std::string path;      // full path; the row's key, never rewritten
     std::string new_name;  // file name alone, possibly empty
+    uint64_t inode = 0;    // as the folder listing gave it; 0 if not known
     RowMark mark = RowMark::Pending;
     int failure = 0;  // errno-style reason of a Failed mark, 0 if none known
 };
@@ -38,6 +40,7 @@ public:
     const RenameRow& row(size_t i) const { return rows_[i]; }
     const std::string& path(size_t i) const { return rows_[i].path; }
     const std::string& new_name(size_t i) const { return rows_[i].new_name; }
+    uint64_t inode(size_t i) const { return rows_[i].inode; }
     RowMark mark(size_t i) const { return rows_[i].mark; }
     int failure(size_t i) const { return rows_[i].failure; }
 
@@ -57,8 +60,9 @@ public:
 
     // Adds every path that no row names yet, exactly as inserting them one by
     // one in the given order (each after a Find) would, but sorted and merged
-    // in one go. Returns the number of rows added.
-    size_t InsertNew(std::vector<std::string> paths);
+    // in one go. Returns the number of rows added. inodes, when not empty,
+    // holds the inode number of each path.
+    size_t InsertNew(std::vector<std::string> paths, const std::vector<uint64_t>& inodes = {});
 
     void Remove(size_t i);
     // Removes the rows at the given indexes (any order, repeats allowed); the

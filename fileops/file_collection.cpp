@@ -23,7 +23,7 @@ public:
         if (error == 0) {
             switch (kind) {
                 case EntryKind::File:
-                    Found(resolved);
+                    Found(resolved, 0);
                     break;
                 case EntryKind::Folder:
                     if (depth == 0 || recurse_) Walk(resolved, depth + 1);
@@ -89,14 +89,15 @@ private:
                 if (entry.kind == EntryKind::Folder) {
                     pending.emplace_back(full, level + 1);
                 } else {
-                    Found(full);
+                    Found(full, entry.inode);
                 }
             }
         }
     }
 
-    void Found(const std::string& path) {
+    void Found(const std::string& path, uint64_t inode) {
         out_.files.push_back(path);
+        out_.inodes.push_back(inode);
         if (progress_ && out_.files.size() % kProgressEvery == 0) progress_(out_.files.size(), 0);
     }
 
@@ -116,7 +117,7 @@ void GatherFiles(FileSystem& fs, std::string_view path, int depth, bool recurse,
 size_t AddFiles(FileSystem& fs, RenameList& list, std::string_view path, int depth, bool recurse) {
     Gathered gathered;
     GatherFiles(fs, path, depth, recurse, gathered);
-    return list.InsertNew(std::move(gathered.files));
+    return list.InsertNew(std::move(gathered.files), gathered.inodes);
 }
 
 }  // namespace zentavo

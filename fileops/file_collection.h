@@ -20,6 +20,7 @@ struct ReadProblem {
 
 struct Gathered {
     std::vector<std::string> files;  // full paths, in the order found
+    std::vector<uint64_t> inodes;    // of each file, 0 where the listing gave none
     std::vector<ReadProblem> problems;
     // Folder -> its real path, for every folder of a dropped path resolved
     // so far: the files of one folder dropped one by one cost one resolution.

@@ -19,12 +19,22 @@ enum class EntryKind {
 struct FolderEntry {
     std::string name;
     EntryKind kind = EntryKind::File;
+    uint64_t inode = 0;  // as the listing gives it; 0 where it cannot be trusted
 };
 
 // Device and inode of a file: what finds it again whatever its name.
 struct FileIdentity {
     uint64_t device = 0;
     uint64_t inode = 0;  // 0: unknown
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// What tells whether the file under a name is still the one a journal saw.
+struct FileStamp {
+    FileIdentity identity;
+    int64_t born_ns = 0;     // birth time; 0 where the file system keeps none
+    int64_t changed_ns = 0;  // last status change
 };
 
 struct MoveResult {
@@ -69,6 +79,15 @@ public:
     // that it is known before the move begins.
     virtual MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                                      const std::string& scratch_name) = 0;
+
+    // The entry itself (a link is not followed). Returns 0 or an errno value.
+    virtual int Stamp(const std::string& path, FileStamp& stamp) = 0;
+
+    // Removes path if it still names the file identity names.
+    virtual int RemoveIfSame(const std::string& path, const FileIdentity& identity) = 0;
+
+    // Whether two regular files hold the same bytes.
+    virtual int SameBytes(const std::string& a, const std::string& b, bool& same) = 0;
 };
 
 }  // namespace zentavo

@@ -64,6 +64,18 @@ int PosixOs::Fstat(int fd, struct stat& st) {
     return Status(::fstat(fd, &st));
 }
 
+int PosixOs::Statx(const char* path, int flags, unsigned mask, struct statx& st) {
+    return Status(::statx(AT_FDCWD, path, flags, mask, &st));
+}
+
+int PosixOs::Fstatfs(int fd, struct statfs& st) {
+    return Status(::fstatfs(fd, &st));
+}
+
+int PosixOs::Mkdir(const char* path, mode_t mode) {
+    return Status(::mkdir(path, mode));
+}
+
 int PosixOs::Open(const char* path, int flags, mode_t mode, int& fd) {
     fd = ::open(path, flags, mode);
     return fd < 0 ? errno : 0;
@@ -79,6 +91,14 @@ int PosixOs::Read(int fd, void* buffer, size_t size, size_t& done) {
 
 int PosixOs::Write(int fd, const void* buffer, size_t size, size_t& done) {
     return Count(::write(fd, buffer, size), done);
+}
+
+int PosixOs::Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) {
+    return Count(::pread(fd, buffer, size, offset), done);
+}
+
+int PosixOs::Ftruncate(int fd, off_t length) {
+    return Status(::ftruncate(fd, length));
 }
 
 int PosixOs::CopyFileRange(int from, int to, size_t size, size_t& done) {

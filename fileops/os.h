@@ -3,6 +3,7 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -32,11 +33,18 @@ public:
     // fstatat: name relative to the open folder.
     virtual int StatAt(int folder, const char* name, struct stat& st, int flags) = 0;
     virtual int Fstat(int fd, struct stat& st) = 0;
+    // statx(AT_FDCWD, path, flags, mask): the birth time where the file
+    // system keeps one.
+    virtual int Statx(const char* path, int flags, unsigned mask, struct statx& st) = 0;
+    virtual int Fstatfs(int fd, struct statfs& st) = 0;
+    virtual int Mkdir(const char* path, mode_t mode) = 0;
 
     virtual int Open(const char* path, int flags, mode_t mode, int& fd) = 0;
     virtual int Close(int fd) = 0;
     virtual int Read(int fd, void* buffer, size_t size, size_t& done) = 0;
     virtual int Write(int fd, const void* buffer, size_t size, size_t& done) = 0;
+    virtual int Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) = 0;
+    virtual int Ftruncate(int fd, off_t length) = 0;
     // copy_file_range at both files' current offsets.
     virtual int CopyFileRange(int from, int to, size_t size, size_t& done) = 0;
     // lseek: whence is SEEK_SET, SEEK_DATA or SEEK_HOLE; offset is in and out.
@@ -74,11 +82,16 @@ public:
     int Stat(const char* path, struct stat& st) override;
     int StatAt(int folder, const char* name, struct stat& st, int flags) override;
     int Fstat(int fd, struct stat& st) override;
+    int Statx(const char* path, int flags, unsigned mask, struct statx& st) override;
+    int Fstatfs(int fd, struct statfs& st) override;
+    int Mkdir(const char* path, mode_t mode) override;
 
     int Open(const char* path, int flags, mode_t mode, int& fd) override;
     int Close(int fd) override;
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
+    int Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) override;
+    int Ftruncate(int fd, off_t length) override;
     int CopyFileRange(int from, int to, size_t size, size_t& done) override;
     int Lseek(int fd, off_t& offset, int whence) override;
     int Ftruncate(int fd, off_t size) override;

@@ -1,11 +1,16 @@
 // Small tools for the code that reaches the system through Os.
 #pragma once
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fileops/os.h"
 
@@ -24,6 +29,33 @@ int RetryOnEintr(Call call) {
 
 inline bool SameInode(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Calls each(name, type, inode) for every entry of the open folder fd, "."
+// and ".." included, reading through buffer. Returns 0 or an errno value.
+template <typename Each>
+int ForEachEntry(Os& os, int fd, std::vector<char>& buffer, Each each) {
+    while (true) {
+        size_t filled = 0;
+        if (const int error = RetryOnEintr(
+                [&] { return os.ReadFolder(fd, buffer.data(), buffer.size(), filled); });
+            error != 0)
+            return error;
+        if (filled == 0) return 0;
+        // Records are read field by field: the buffer holds bytes, not
+        // dirent64 objects.
+        for (size_t at = 0; at < filled;) {
+            const char* record = buffer.data() + at;
+            unsigned short length = 0;
+            unsigned char type = DT_UNKNOWN;
+            uint64_t inode = 0;
+            std::memcpy(&length, record + offsetof(dirent64, d_reclen), sizeof length);
+            std::memcpy(&type, record + offsetof(dirent64, d_type), sizeof type);
+            std::memcpy(&inode, record + offsetof(dirent64, d_ino), sizeof inode);
+            each(record + offsetof(dirent64, d_name), type, inode);
+            at += length;
+        }
+    }
 }
 
 // The folder that holds path, lexically: "." for a bare name, "/" for a name

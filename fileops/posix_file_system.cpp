@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <cstddef>
 #include <cstring>
 
 #include "fileops/lexical_path.h"
@@ -24,6 +23,26 @@ EntryKind KindOfTarget(Os& os, int folder, const char* name) {
     if (os.StatAt(folder, name, target, 0) == 0 && S_ISDIR(target.st_mode))
         return EntryKind::FolderLink;
     return EntryKind::File;  // a link to a file, or one that leads nowhere
+}
+
+// Whether the inode numbers of this folder's listing are those that stat
+// reports. Overlay file systems list other numbers once a file has been
+// copied up, and FUSE ones often list numbers of their own; only file
+// systems known to agree are trusted, and the rest leave the number unknown.
+bool ListingInodesHold(Os& os, int folder) {
+    struct statfs st {};
+    if (os.Fstatfs(folder, st) != 0) return false;
+    switch (static_cast<unsigned long>(st.f_type)) {
+        case 0xEF53:      // ext2, ext3, ext4
+        case 0x58465342:  // xfs
+        case 0x9123683E:  // btrfs
+        case 0x01021994:  // tmpfs
+        case 0xF2F52010:  // f2fs
+        case 0x2FC12FC1:  // zfs
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -74,28 +93,12 @@ int PosixFileSystem::ListFolder(const std::string& folder, std::vector<FolderEnt
         error != 0)
         return error;
     listing_buffer_.resize(kListingBufferSize);
-    char* const buffer = listing_buffer_.data();
-    while (true) {
-        size_t filled = 0;
-        if (const int error = RetryOnEintr([&] {
-                return os_.ReadFolder(handle.fd(), buffer, listing_buffer_.size(), filled);
-            });
-            error != 0)
-            return error;
-        if (filled == 0) return 0;
-        // Records are read field by field: the buffer holds bytes, not
-        // dirent64 objects.
-        for (size_t at = 0; at < filled;) {
-            const char* record = buffer + at;
-            unsigned short length = 0;
-            unsigned char type = DT_UNKNOWN;
-            std::memcpy(&length, record + offsetof(dirent64, d_reclen), sizeof length);
-            std::memcpy(&type, record + offsetof(dirent64, d_type), sizeof type);
-            const char* name = record + offsetof(dirent64, d_name);
-            entries.push_back({name, KindOfListed(handle.fd(), name, type)});
-            at += length;
-        }
-    }
+    const bool inodes_hold = ListingInodesHold(os_, handle.fd());
+    return ForEachEntry(os_, handle.fd(), listing_buffer_,
+                        [&](const char* name, unsigned char type, uint64_t inode) {
+                            entries.push_back({name, KindOfListed(handle.fd(), name, type),
+                                               inodes_hold ? inode : 0});
+                        });
 }
 
 int PosixFileSystem::RealPath(const std::string& path, std::string& real) {

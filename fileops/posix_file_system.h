@@ -23,6 +23,9 @@ public:
     int RealPath(const std::string& path, std::string& real) override;
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
+    int Stamp(const std::string& path, FileStamp& stamp) override;
+    int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
+    int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 
 private:
     enum class TargetIs { AnotherFile, ItsOwnName, AnEqualName };

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <functional>
 
+#include "fileops/journal_writer.h"
 #include "fileops/lexical_path.h"
 
 namespace zentavo {
@@ -36,6 +37,22 @@ RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress, std::s
       list_(list),
       progress_(std::move(progress)),
       run_token_(std::move(run_token)),
+      journal_(nullptr),
+      targets_(nullptr),
+      last_error_(list.count(), 0),
+      gives_up_(list.count(), false),
+      armed_now_(list.count(), false),
+      armed_next_(list.count(), false) {}
+
+RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress, JournalWriter& journal,
+                     std::vector<uint32_t> plan_rows, const std::vector<std::string>* targets)
+    : fs_(fs),
+      list_(list),
+      progress_(std::move(progress)),
+      run_token_(journal.run_id()),
+      journal_(&journal),
+      targets_(targets),
+      plan_rows_(std::move(plan_rows)),
       last_error_(list.count(), 0),
       gives_up_(list.count(), false),
       armed_now_(list.count(), false),
@@ -86,10 +103,12 @@ void RenameRun::Try(size_t row) {
         gives_up_[row] = true;
         return;
     }
-    const std::string target = RenameTarget(path, new_name, list_.syntax());
-    const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, row));
+    const std::string target = TargetOf(row);
+    const size_t scratch_row = journal_ ? plan_rows_[row] : row;
+    const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, scratch_row));
     if (!moved.left_at.empty() || !moved.saved_other.empty())
         notes_.push_back({row, moved.left_at, moved.saved_other});
+    if (journal_ && (moved.error == 0 || !moved.left_at.empty())) Record(row, moved);
     const int error = moved.error;
     last_error_[row] = error;
     if (error == 0) {
@@ -108,6 +127,20 @@ void RenameRun::Try(size_t row) {
         // The file may yet arrive at its path, moved there by another row.
         Wait(Key(path), row);
     }
+}
+
+std::string RenameRun::TargetOf(size_t row) const {
+    if (targets_) return (*targets_)[row];
+    return RenameTarget(list_.path(row), list_.new_name(row), list_.syntax());
+}
+
+void RenameRun::Record(size_t row, const MoveResult& moved) {
+    MoveStep step;
+    step.row = plan_rows_[row];
+    step.new_identity = moved.new_identity;
+    step.left_at = moved.left_at;
+    step.saved_other = moved.saved_other;
+    journal_->Moved(step);
 }
 
 size_t RenameRun::RenamePass() {
@@ -154,7 +187,11 @@ RenameOutcome RenameRun::Run() {
         ++failed;
     }
     if (progress_) progress_(renamed_, list_.count());
-    return {renamed_, failed, std::move(notes_)};
+    RenameOutcome outcome;
+    outcome.renamed = renamed_;
+    outcome.failed = failed;
+    outcome.notes = std::move(notes_);
+    return outcome;
 }
 
 }  // namespace zentavo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -25,7 +26,10 @@ struct RowNote {
 struct RenameOutcome {
     size_t renamed = 0;
     size_t failed = 0;
-    std::vector<RowNote> notes;  // in the order the moves happened
+    std::vector<RowNote> notes;   // in the order the moves happened
+    int journal_error = 0;        // the journal could not be begun: nothing was renamed
+    int journal_write_error = 0;  // the journal misses some of the run's moves or its end
+    std::string run_id;           // of the journal written; empty when none was kept
 };
 
 // The target of a row: the folder of its path, a separator unless the folder
@@ -47,6 +51,8 @@ std::string RenameTarget(std::string_view path, std::string_view new_name, PathS
 // every pass, as long as a move that failed for another reason than a taken
 // target or a missing source would fail again; one that later succeeds (a
 // file that was busy, say) is renamed by a closing pass.
+class JournalWriter;
+
 class RenameRun {
 public:
     // run_token names the run's hidden intermediates (see ScratchName).
@@ -54,6 +60,16 @@ public:
               std::string run_token = NewRunToken());
 
     const std::string& run_token() const { return run_token_; }
+
+    // Tells journal, whose plan is already written, of every move. plan_rows
+    // holds each row's index in that plan, which also names the row's
+    // scratch files; the run's token is the journal's run id. targets, when
+    // given, holds each row's target in place of the one its new name gives.
+    RenameRun(FileSystem& fs, RenameList& list, Progress progress, JournalWriter& journal,
+              std::vector<uint32_t> plan_rows, const std::vector<std::string>* targets = nullptr);
+
+    // The target of a row: from targets when given, else from its new name.
+    std::string TargetOf(size_t row) const;
 
     // One pass; returns the number of rows renamed in it.
     size_t RenamePass();
@@ -65,6 +81,7 @@ private:
     enum class Pass { Full, Woken };
 
     void Try(size_t row);
+    void Record(size_t row, const MoveResult& moved);
     void Wait(const std::string& key, size_t row);
     void Wake(const std::string& key);
     std::string Key(std::string_view path) const;
@@ -74,6 +91,9 @@ private:
     Progress progress_;
     std::string run_token_;
     std::vector<RowNote> notes_;
+    JournalWriter* journal_ = nullptr;
+    const std::vector<std::string>* targets_ = nullptr;
+    std::vector<uint32_t> plan_rows_;  // with a journal: each row's index in its plan
 
     Pass next_pass_ = Pass::Full;
     size_t cursor_ = 0;  // the row being tried

@@ -1,6 +1,19 @@
 #include "fileops/rename_session.h"
 
+#include <unordered_map>
+
+#include "fileops/os_support.h"
+
 namespace zentavo {
+
+namespace {
+
+// The rows a run tries, and so the rows of its journal's plan.
+bool Planned(const RenameList& list, size_t row) {
+    return list.mark(row) == RowMark::Pending && !list.new_name(row).empty();
+}
+
+}  // namespace
 
 DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recurse,
                                 const Progress& progress) {
@@ -14,17 +27,83 @@ DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recu
     for (const std::string& path : paths) GatherFiles(fs_, path, 0, recurse, gathered, progress);
 
     DropOutcome outcome;
-    outcome.added = list_.InsertNew(std::move(gathered.files));
+    outcome.added = list_.InsertNew(std::move(gathered.files), gathered.inodes);
     outcome.rows_added = outcome.added > 0;
     outcome.list_has_rows = !list_.empty();
     outcome.problems = std::move(gathered.problems);
     return outcome;
 }
 
-RenameOutcome RenameSession::Rename(const Progress& progress) {
-    RenameOutcome outcome = RenameRun(fs_, list_, progress).Run();
+RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* journals) {
+    RunHeader header;
+    header.kind = RunKind::Rename;
+    for (size_t row = 0; row < list_.count(); ++row) {
+        if (!Planned(list_, row)) continue;
+        if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row));
+    }
+    if (journals == nullptr || header.rows == 0) {
+        RenameOutcome outcome = RenameRun(fs_, list_, progress).Run();
+        stale_ = true;
+        return outcome;
+    }
+    RenameOutcome outcome;
+    JournalWriter writer(journals->os(), journals->clock());
+    std::vector<uint32_t> plan_rows;
+    outcome.journal_error = journals->Create(header, writer);
+    if (outcome.journal_error == 0) outcome.journal_error = WritePlan(plan_rows, writer);
+    if (outcome.journal_error != 0) {
+        writer.Finish(0, 0);
+        return outcome;
+    }
+    outcome = RenameRun(fs_, list_, progress, writer, std::move(plan_rows)).Run();
+    outcome.journal_write_error = writer.Finish(outcome.renamed, outcome.failed);
+    if (writer.steps() > 0) outcome.run_id = header.id;
+    journals->Prune(header.id);
     stale_ = true;
     return outcome;
+}
+
+// The identity of every planned file: the inode its listing gave, on the
+// device of its folder (one look per folder), or a look at the file itself
+// where the listing gave none.
+int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer) {
+    plan_rows.assign(list_.count(), 0);
+    std::unordered_map<std::string, uint64_t> devices;
+    std::string folder;
+    uint64_t device = 0;
+    uint32_t planned = 0;
+    for (size_t row = 0; row < list_.count(); ++row) {
+        if (!Planned(list_, row)) continue;
+        plan_rows[row] = planned++;
+        const std::string& path = list_.path(row);
+        FileIdentity identity;
+        if (list_.inode(row) != 0) {
+            const std::string_view this_folder =
+                std::string_view(path).substr(0, path.find_last_of('/') + 1);
+            if (this_folder != folder) {
+                folder = this_folder;
+                const auto [slot, added] = devices.try_emplace(folder, 0);
+                if (FileStamp stamp; added && fs_.Stamp(folder, stamp) == 0)
+                    slot->second = stamp.identity.device;
+                device = slot->second;
+            }
+            identity = {device, list_.inode(row)};
+        } else if (FileStamp stamp; fs_.Stamp(path, stamp) == 0) {
+            identity = stamp.identity;
+        }
+        writer.Plan({path, RenameTarget(path, list_.new_name(row), list_.syntax()), identity});
+    }
+    return writer.SealPlan();
+}
+
+int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+                        const Progress& progress) {
+    if (const int error = UndoRun(fs_, journals, id, outcome, progress); error != 0) return error;
+    if (outcome.journal_error != 0) return 0;
+    list_.RemoveAll();
+    list_.InsertNew(outcome.restored);
+    stale_ = false;
+    return 0;
 }
 
 }  // namespace zentavo

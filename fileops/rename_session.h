@@ -8,8 +8,10 @@
 #include "core/rename_list.h"
 #include "fileops/file_collection.h"
 #include "fileops/file_system.h"
+#include "fileops/journal_store.h"
 #include "fileops/progress.h"
 #include "fileops/rename_run.h"
+#include "fileops/undo_run.h"
 
 namespace zentavo {
 
@@ -36,10 +38,18 @@ public:
                      const Progress& progress = {});
 
     // Renames the Pending rows and ends the list's run: the next drop starts
-    // afresh.
-    RenameOutcome Rename(const Progress& progress = {});
+    // afresh. With journals, the run writes its journal there first, and
+    // renames nothing when it cannot.
+    RenameOutcome Rename(const Progress& progress = {}, JournalStore* journals = nullptr);
+
+    // Takes back a run (id, or the one a plain undo picks when empty) and
+    // makes the files it brought back a fresh list of Pending rows.
+    int Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+             const Progress& progress = {});
 
 private:
+    int WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer);
+
     FileSystem& fs_;
     RenameList list_;
     bool stale_ = false;

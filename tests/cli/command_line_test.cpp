@@ -19,6 +19,9 @@ std::string SetFlags(const CliOptions& options) {
     if (options.tsv) flags += 't';
     if (options.help) flags += 'h';
     if (options.version) flags += 'v';
+    if (options.no_journal) flags += 'n';
+    if (options.list_runs) flags += 'l';
+    if (options.undo) flags += "u(" + options.undo_run + ")";
     return flags;
 }
 
@@ -35,6 +38,11 @@ TEST(CommandLineTest, ReadsOptionsAndPaths) {
         {{"-p", "1", "-p", "2", "a"}, "2", "", {"a"}},
         {{"--help"}, std::nullopt, "h", {}},
         {{"-h", "--version"}, std::nullopt, "hv", {}},
+        {{"-x", "--no-journal", "-p", "%n", "a"}, "%n", "xn", {"a"}},
+        {{"--undo"}, std::nullopt, "u()", {}},
+        {{"--undo", "20261207-101010-00ff", "--tsv"}, std::nullopt, "tu(20261207-101010-00ff)", {}},
+        {{"--tsv", "--undo=r1"}, std::nullopt, "tu(r1)", {}},
+        {{"--list-runs", "--tsv"}, std::nullopt, "tl", {}},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
@@ -59,6 +67,11 @@ TEST(CommandLineTest, RejectsWhatCannotBeRun) {
         {{"a", "-p"}, "option '-p' needs a PATTERN"},
         {{"a", "--pattern"}, "option '--pattern' needs a PATTERN"},
         {{"--help", "--bogus"}, "unknown option '--bogus'"},
+        {{"--no-journal", "-p", "%n", "a"}, "option '--no-journal' goes with -x"},
+        {{"--undo", "-p", "%n"}, "option '--undo' does not go with -p, -r, -x or --no-journal"},
+        {{"-x", "--list-runs"}, "option '--list-runs' does not go with -p, -r, -x or --no-journal"},
+        {{"--undo", "r1", "r2"}, "unexpected argument 'r2' after '--undo'"},
+        {{"--undo", "--list-runs"}, "options '--undo' and '--list-runs' do not go together"},
     };
     for (const auto& [args, error] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));

@@ -30,16 +30,20 @@ std::string ReadAll(const std::string& path) {
 }
 
 // Output goes to files in a folder of its own, away from the tree being
-// renamed; the English C.UTF-8 locale fixes the error texts.
-ProcessResult RunCli(const std::vector<std::string>& args, const std::string& cwd) {
+// renamed; the English C.UTF-8 locale fixes the error texts. Journals go to
+// state_home, by default a folder thrown away with the output.
+ProcessResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
+                     const std::string& state_home = {}) {
     TempTree scratch;
+    const std::string state =
+        "XDG_STATE_HOME=" + (state_home.empty() ? scratch.Path("state") : state_home);
     const std::string out_path = scratch.Path("out");
     const std::string err_path = scratch.Path("err");
     std::vector<char*> argv = {const_cast<char*>(ZENTAVO_CLI_PATH)};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     char locale[] = "LC_ALL=C.UTF-8";
-    char* envp[] = {locale, nullptr};
+    char* envp[] = {locale, const_cast<char*>(state.c_str()), nullptr};
 
     const pid_t child = fork();
     if (child == 0) {
@@ -122,6 +126,91 @@ TEST(EndToEndTest, ExecutableKeepsItsInterface) {
         EXPECT_EQ(result.err, WithRoot(c.err, tree.root()));
         EXPECT_EQ(tree.Files(), c.files_after.empty() ? before : c.files_after);
     }
+}
+
+// The fields of --list-runs --tsv that do not change between runs: kind,
+// files, renamed, failed and state, one run a line.
+std::string RunFields(const std::string& listing) {
+    std::string fields;
+    size_t line_start = 0;
+    while (line_start < listing.size()) {
+        const size_t line_end = listing.find('\n', line_start);
+        std::vector<std::string> cells;
+        for (size_t at = line_start; at <= line_end;) {
+            const size_t tab = std::min(listing.find('\t', at), line_end);
+            cells.push_back(listing.substr(at, tab - at));
+            at = tab + 1;
+        }
+        if (cells.size() == 9)
+            fields += cells[2] + ' ' + cells[4] + ' ' + cells[5] + ' ' + cells[6] + ' ' + cells[7];
+        fields += '\n';
+        line_start = line_end + 1;
+    }
+    return fields;
+}
+
+// One tree and one journal folder through a sequence of commands.
+TEST(EndToEndTest, UndoTakesRunsBackAndIsUndoneInTurn) {
+    TempTree tree;
+    TempTree state;
+    for (const char* file : {"photos/a b.JPG", "photos/new\nline.jpg", "photos/\xff.jpg"})
+        tree.AddFile(file);
+    const std::vector<std::string> original = tree.Files();
+    const std::vector<std::string> renamed = {"photos/001.jpg: photos/a b.JPG",
+                                              "photos/002.jpg: photos/new\nline.jpg",
+                                              "photos/003.jpg: photos/\xff.jpg"};
+    struct Step {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err_start;
+        std::vector<std::string> files_after;
+    } steps[] = {
+        {{"--undo"}, 1, "", "zentavo-cli: there is no run to undo in ", original},
+        {{"-x", "--tsv", "-p", "%3c.%<e", "photos"}, 0, "", "3 renamed", renamed},
+        {{"--undo", "--tsv"},
+         0,
+         "restored\t@/photos/a b.JPG\t\t\nrestored\t@/photos/new\\nline.jpg\t\t\n"
+         "restored\t@/photos/\xff.jpg\t\t\n",
+         "Undone: 3 file(s) of run ",
+         original},
+        {{"--undo", "--tsv"},
+         0,
+         "restored\t@/photos/001.jpg\t\t\nrestored\t@/photos/002.jpg\t\t\n"
+         "restored\t@/photos/003.jpg\t\t\n",
+         "Undone: 3 file(s) of run ",
+         renamed},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(::testing::PrintToString(step.args));
+        const ProcessResult result = RunCli(step.args, tree.root(), state.root());
+        EXPECT_EQ(result.status, step.status);
+        if (step.args.front() == "--undo") {
+            EXPECT_EQ(result.out, WithRoot(step.out, tree.root()));
+        }
+        EXPECT_EQ(result.err.substr(0, step.err_start.size()), step.err_start) << result.err;
+        EXPECT_EQ(tree.Files(), step.files_after);
+    }
+
+    // A name taken in between keeps its file; the others come back.
+    tree.AddFile("photos/a b.JPG");
+    const ProcessResult taken = RunCli({"--undo", "--tsv"}, tree.root(), state.root());
+    EXPECT_EQ(taken.status, 1);
+    EXPECT_EQ(taken.out, WithRoot("restored\t@/photos/new\\nline.jpg\t\t\n"
+                                  "restored\t@/photos/\xff.jpg\t\t\n"
+                                  "failed\t@/photos/a b.JPG\t@/photos/001.jpg\ttaken\n",
+                                  tree.root()));
+    EXPECT_EQ(taken.err.substr(0, 32), "Undo incomplete: 2 file(s) of ru");
+    EXPECT_EQ(tree.Files(), (std::vector<std::string>{"photos/001.jpg: photos/a b.JPG",
+                                                      "photos/a b.JPG: photos/a b.JPG",
+                                                      "photos/new\nline.jpg: photos/new\nline.jpg",
+                                                      "photos/\xff.jpg: photos/\xff.jpg"}));
+
+    const ProcessResult listed = RunCli({"--list-runs", "--tsv"}, tree.root(), state.root());
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(RunFields(listed.out),
+              "undo 3 2 1 complete\nundo 3 3 0 undone\nundo 3 3 0 undone\n"
+              "rename 3 3 0 undone\n");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/cli_main.h"
+#include "fileops/os.h"
 #include "fileops/posix_file_system.h"
 #include "tests/cli/temp_tree.h"
 
@@ -35,9 +36,11 @@ void RunCase(const CliCase& c) {
     for (const std::string& arg : c.args) args.push_back(WithRoot(arg, tree.root()));
 
     PosixFileSystem fs;
+    TempFolder state;
+    JournalStore journals(SystemOs(), state / "journal");
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(CliMain(args, fs, {out, err, false}), c.status);
+    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), c.status);
     EXPECT_EQ(out.str(), WithRoot(c.out, tree.root()));
     EXPECT_EQ(err.str(), WithRoot(c.err, tree.root()));
     EXPECT_EQ(tree.Files(), c.files_after.empty() ? before : c.files_after);
@@ -116,10 +119,11 @@ TEST(RenameCommandTest, TablePadsThePathColumn) {
     tree.AddFile("a.txt");
     tree.AddFile("longer name.txt");
     PosixFileSystem fs;
+    JournalStore journals(SystemOs(), tree.Path("unused"));
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-p", "%3g.%e", tree.root()};
-    EXPECT_EQ(CliMain(args, fs, {out, err, false}), 0);
+    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), 0);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str(), WithRoot("Mark     Path^               New Filename\n"
                                   "pending  @/a.txt            001.txt\n"
@@ -172,12 +176,14 @@ TEST(RenameCommandTest, FileReachedTwoWaysIsOneRow) {
     tree.AddFile("tw/3");
     ASSERT_EQ(::symlink("tw", tree.Path("L").c_str()), 0);
     PosixFileSystem fs;
+    TempFolder state;
+    JournalStore journals(SystemOs(), state.path());
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-x", "--tsv",        "-p",
                                            "%g", tree.Path("L"), tree.Path("tw")};
 
-    EXPECT_EQ(CliMain(args, fs, {out, err, false}), 0);
+    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), 0);
     EXPECT_EQ(out.str(), WithRoot("renamed\t@/tw/2\t1\nrenamed\t@/tw/3\t2\n", tree.root()));
     EXPECT_EQ(err.str(), "2 renamed, 0 failed\n");
     EXPECT_EQ(tree.Files(), (std::vector<std::string>{"tw/1: tw/2", "tw/2: tw/3"}));

@@ -29,11 +29,18 @@ void FakeFileSystem::AddFolder(const std::string& path) {
     if (path == "/" || Exists(path)) return;
     AddFolder(Parent(path));
     nodes_[path] = kFolder;
+    inodes_[path] = {next_inode_++, now_ns_};
 }
 
 void FakeFileSystem::AddFile(const std::string& path, std::string content) {
     AddFolder(Parent(path));
     nodes_[path] = std::move(content);
+    inodes_[path] = {next_inode_++, now_ns_};
+}
+
+void FakeFileSystem::Recreate(const std::string& path, std::string content) {
+    nodes_[path] = std::move(content);
+    inodes_[path].born_ns = now_ns_;
 }
 
 void FakeFileSystem::AddFolderLink(const std::string& path, const std::string& target) {
@@ -103,8 +110,10 @@ MoveResult FakeFileSystem::MoveNoReplace(const std::string& from, const std::str
     return result;
 }
 
-int FakeFileSystem::Move(const std::string& from, const std::string& raw_to) {
+int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to) {
+    if (moves_ == kill_after_) throw Killed{};
     ++moves_;
+    const std::string from = LexicallyAbsolute("/", raw_from);
     if (const auto failing = move_errors_.find(from); failing != move_errors_.end()) {
         MoveError& fault = failing->second;
         if (fault.times_left != 0) {
@@ -123,6 +132,29 @@ int FakeFileSystem::Move(const std::string& from, const std::string& raw_to) {
     std::string content = std::move(source->second);
     nodes_.erase(source);
     nodes_[to] = std::move(content);
+    inodes_[to] = inodes_[from];
+    inodes_.erase(from);
+    return 0;
+}
+
+int FakeFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
+    const auto found = inodes_.find(LexicallyAbsolute("/", path));
+    if (found == inodes_.end()) return ENOENT;
+    stamp = {{1, found->second.number}, found->second.born_ns, 0};
+    return 0;
+}
+
+int FakeFileSystem::RemoveIfSame(const std::string& path, const FileIdentity& identity) {
+    FileStamp stamp;
+    if (const int error = Stamp(path, stamp); error != 0) return error;
+    if (!(stamp.identity == identity)) return ESTALE;
+    Remove(LexicallyAbsolute("/", path));
+    return 0;
+}
+
+int FakeFileSystem::SameBytes(const std::string& a, const std::string& b, bool& same) {
+    if (!Exists(a) || !Exists(b)) return ENOENT;
+    same = nodes_.at(a) == nodes_.at(b);
     return 0;
 }
 

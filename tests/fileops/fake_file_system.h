@@ -3,6 +3,7 @@
 // every move it is asked for.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -20,7 +21,19 @@ public:
     void AddFile(const std::string& path, std::string content = {});
     // A symbolic link at path that leads to the folder target.
     void AddFolderLink(const std::string& path, const std::string& target);
-    void Remove(const std::string& path) { nodes_.erase(path); }
+    void Remove(const std::string& path) {
+        nodes_.erase(path);
+        inodes_.erase(path);
+    }
+    // Removes the file at path and makes a new one there that gets the same
+    // inode number, as file systems often do.
+    void Recreate(const std::string& path, std::string content);
+    // Every move asked for after the first count ones throws Killed, as if
+    // the process died there.
+    struct Killed {};
+    void KillAfterMoves(size_t count) { kill_after_ = count; }
+    // The birth time the files made from now on get; 0: none is kept.
+    void SetClock(int64_t now_ns) { now_ns_ = now_ns; }
 
     // Every listing of folder fails with error.
     void FailListing(const std::string& folder, int error) { listing_errors_[folder] = error; }
@@ -29,6 +42,8 @@ public:
     void FailMoveFrom(const std::string& path, int error, int times = 0) {
         move_errors_[path] = {error, times == 0 ? -1 : times};
     }
+
+    void ClearMoveFailures() { move_errors_.clear(); }
 
     bool Exists(const std::string& path) const { return nodes_.count(path) != 0; }
     // Path -> content of every file, folders and links shown as "<folder>" and
@@ -44,6 +59,9 @@ public:
     int RealPath(const std::string& path, std::string& real) override;
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
+    int Stamp(const std::string& path, FileStamp& stamp) override;
+    int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
+    int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 
 private:
     int Move(const std::string& from, const std::string& to);
@@ -59,6 +77,14 @@ private:
     std::map<std::string, MoveError> move_errors_;
     size_t moves_ = 0;
     size_t resolutions_ = 0;
+    struct Inode {
+        uint64_t number = 0;
+        int64_t born_ns = 0;
+    };
+    std::map<std::string, Inode> inodes_;
+    uint64_t next_inode_ = 100;
+    int64_t now_ns_ = 0;
+    size_t kill_after_ = SIZE_MAX;
 };
 
 }  // namespace zentavo::testing

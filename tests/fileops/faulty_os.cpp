@@ -100,6 +100,21 @@ int FaultyOs::Fstat(int fd, struct stat& st) {
     return verdict.error != 0 ? verdict.error : real_.Fstat(fd, st);
 }
 
+int FaultyOs::Statx(const char* path, int flags, unsigned mask, struct statx& st) {
+    const Verdict verdict = Judge(OsCall::Statx, {&path});
+    return verdict.error != 0 ? verdict.error : real_.Statx(path, flags, mask, st);
+}
+
+int FaultyOs::Fstatfs(int fd, struct statfs& st) {
+    const Verdict verdict = JudgeFd(OsCall::Fstatfs, fd);
+    return verdict.error != 0 ? verdict.error : real_.Fstatfs(fd, st);
+}
+
+int FaultyOs::Mkdir(const char* path, mode_t mode) {
+    const Verdict verdict = Judge(OsCall::Mkdir, {&path});
+    return verdict.error != 0 ? verdict.error : real_.Mkdir(path, mode);
+}
+
 int FaultyOs::Open(const char* path, int flags, mode_t mode, int& fd) {
     const std::string named = path;
     const Verdict verdict = Judge(OsCall::Open, {&path});
@@ -131,6 +146,17 @@ int FaultyOs::Write(int fd, const void* buffer, size_t size, size_t& done) {
     const Verdict verdict = JudgeFd(OsCall::Write, fd);
     if (verdict.error != 0) return verdict.error;
     return real_.Write(fd, buffer, Limited(size, verdict.limit), done);
+}
+
+int FaultyOs::Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) {
+    const Verdict verdict = JudgeFd(OsCall::Pread, fd);
+    if (verdict.error != 0) return verdict.error;
+    return real_.Pread(fd, buffer, Limited(size, verdict.limit), offset, done);
+}
+
+int FaultyOs::Ftruncate(int fd, off_t length) {
+    const Verdict verdict = JudgeFd(OsCall::Ftruncate, fd);
+    return verdict.error != 0 ? verdict.error : real_.Ftruncate(fd, length);
 }
 
 int FaultyOs::CopyFileRange(int from, int to, size_t size, size_t& done) {

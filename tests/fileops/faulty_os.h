@@ -23,10 +23,15 @@ enum class OsCall {
     Stat,
     StatAt,
     Fstat,
+    Statx,
+    Fstatfs,
+    Mkdir,
     Open,
     Close,
     Read,
     Write,
+    Pread,
+    Ftruncate,
     CopyFileRange,
     Lseek,
     Ftruncate,
@@ -81,11 +86,16 @@ public:
     int Stat(const char* path, struct stat& st) override;
     int StatAt(int folder, const char* name, struct stat& st, int flags) override;
     int Fstat(int fd, struct stat& st) override;
+    int Statx(const char* path, int flags, unsigned mask, struct statx& st) override;
+    int Fstatfs(int fd, struct statfs& st) override;
+    int Mkdir(const char* path, mode_t mode) override;
 
     int Open(const char* path, int flags, mode_t mode, int& fd) override;
     int Close(int fd) override;
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
+    int Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) override;
+    int Ftruncate(int fd, off_t length) override;
     int CopyFileRange(int from, int to, size_t size, size_t& done) override;
     int Lseek(int fd, off_t& offset, int whence) override;
     int Ftruncate(int fd, off_t size) override;

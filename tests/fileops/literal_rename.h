@@ -31,7 +31,10 @@ inline RenameOutcome LiteralRename(FileSystem& fs, RenameList& list) {
         list.SetMark(i, RowMark::Failed);
         ++failed;
     }
-    return {renamed, failed, {}};
+    RenameOutcome outcome;
+    outcome.renamed = renamed;
+    outcome.failed = failed;
+    return outcome;
 }
 
 }  // namespace zentavo::testing

@@ -1,0 +1,228 @@
+#include "cli/journal_commands.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "cli/exit_status.h"
+#include "cli/progress_line.h"
+#include "cli/row_output.h"
+#include "cli/terminal_text.h"
+#include "core/code_page.h"
+#include "core/rename_list.h"
+#include "fileops/undo_run.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr std::string_view kProgramPrefix = "zentavo-cli: ";
+constexpr std::string_view kColumnGap = "  ";
+
+// A table whose columns are as wide as their widest cell; the last column is
+// not padded.
+class Table {
+public:
+    void Add(std::vector<ShownText> cells) { rows_.push_back(std::move(cells)); }
+
+    void Write(std::ostream& out) const {
+        std::vector<size_t> widths;
+        for (const auto& row : rows_) {
+            widths.resize(std::max(widths.size(), row.size()), 0);
+            for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].columns);
+        }
+        for (const auto& row : rows_) {
+            size_t last = row.size();
+            while (last > 0 && row[last - 1].text.empty()) --last;
+            for (size_t i = 0; i < last; ++i) {
+                if (i > 0) out << kColumnGap;
+                out << row[i].text;
+                if (i + 1 < last)
+                    for (size_t pad = row[i].columns; pad < widths[i]; ++pad) out << ' ';
+            }
+            out << '\n';
+        }
+    }
+
+private:
+    std::vector<std::vector<ShownText>> rows_;
+};
+
+ShownText Plain(std::string_view text) {
+    return {std::string(text), text.size()};
+}
+
+ShownText Shown(std::string_view text) {
+    return ShowForTerminal(text, ActiveCodePage());
+}
+
+std::string ReasonWords(const UndoProblem& problem) {
+    switch (problem.reason) {
+        case UndoReason::Gone:
+            return "it is gone";
+        case UndoReason::Replaced:
+            return "it is no longer the same file";
+        case UndoReason::NameTaken:
+            return "its original name is taken";
+        case UndoReason::Failed:
+            break;
+    }
+    return std::strerror(problem.error);
+}
+
+std::string_view ReasonKey(const UndoProblem& problem) {
+    switch (problem.reason) {
+        case UndoReason::Gone:
+            return "gone";
+        case UndoReason::Replaced:
+            return "replaced";
+        case UndoReason::NameTaken:
+            return "taken";
+        case UndoReason::Failed:
+            break;
+    }
+    return std::strerror(problem.error);
+}
+
+void WriteUndoRows(const UndoOutcome& outcome, bool tsv, std::ostream& out) {
+    std::vector<std::string> restored = outcome.restored;
+    std::sort(restored.begin(), restored.end(), RenameList::PathLess);
+    std::vector<UndoProblem> problems = outcome.problems;
+    std::sort(problems.begin(), problems.end(), [](const UndoProblem& a, const UndoProblem& b) {
+        return RenameList::PathLess(a.original, b.original);
+    });
+    if (tsv) {
+        for (const std::string& path : restored)
+            out << "restored\t" << EscapeTsvField(path) << "\t\t\n";
+        for (const UndoProblem& problem : problems) {
+            out << "failed\t" << EscapeTsvField(problem.original) << '\t'
+                << EscapeTsvField(problem.at) << '\t' << ReasonKey(problem) << '\n';
+        }
+        return;
+    }
+    if (restored.empty() && problems.empty()) return;
+    Table table;
+    table.Add({Plain("Mark"), Plain("Original Path"), Plain("Now At")});
+    for (const std::string& path : restored) table.Add({Plain("restored"), Shown(path), {}});
+    for (const UndoProblem& problem : problems) {
+        ShownText at = Shown(problem.at);
+        at.text += std::string(kColumnGap) + "(" + ReasonWords(problem) + ")";
+        table.Add({Plain("failed"), Shown(problem.original), at});
+    }
+    table.Write(out);
+}
+
+std::string FormatTime(int64_t ns, const char* format) {
+    const time_t seconds = static_cast<time_t>(ns / 1'000'000'000);
+    tm local{};
+    ::localtime_r(&seconds, &local);
+    char text[64];
+    const size_t length = std::strftime(text, sizeof text, format, &local);
+    return std::string(text, length);
+}
+
+std::string_view StateWord(RunState state) {
+    switch (state) {
+        case RunState::Complete:
+            return "complete";
+        case RunState::Interrupted:
+            return "interrupted";
+        case RunState::Undone:
+            return "undone";
+    }
+    return "interrupted";
+}
+
+std::string Count(const std::optional<RunEnd>& end, uint64_t RunEnd::*field) {
+    return end ? std::to_string((*end).*field) : std::string();
+}
+
+}  // namespace
+
+int RunUndoCommand(const CliOptions& options, FileSystem& fs, JournalStore& journals,
+                   const CliStreams& io) {
+    ProgressLine progress(io.err, io.err_is_terminal);
+    UndoOutcome outcome;
+    const int error =
+        UndoRun(fs, journals, options.undo_run, outcome, [&](size_t done, size_t total) {
+            progress.Show("Undoing: " + std::to_string(done) + " of " + std::to_string(total) +
+                          " files back");
+        });
+    progress.Clear();
+    if (error == ENOENT && options.undo_run.empty()) {
+        io.err << kProgramPrefix << "there is no run to undo in " << journals.folder() << '\n';
+        return kExitRenameFailed;
+    }
+    if (error == ENOENT) {
+        io.err << kProgramPrefix << "no run '" << options.undo_run << "' in " << journals.folder()
+               << '\n';
+        return kExitUsage;
+    }
+    if (error != 0) {
+        io.err << kProgramPrefix << "cannot read the journal of run '"
+               << (options.undo_run.empty() ? outcome.run_id : options.undo_run)
+               << "': " << std::strerror(error) << '\n';
+        return kExitRenameFailed;
+    }
+    if (outcome.journal_error != 0) {
+        io.err << kProgramPrefix << "cannot write the journal in " << journals.folder() << ": "
+               << std::strerror(outcome.journal_error) << '\n'
+               << kProgramPrefix << "nothing was undone\n";
+        return kExitNoJournal;
+    }
+    WriteUndoRows(outcome, options.tsv, io.out);
+    std::ostream& summary = options.tsv ? io.err : io.out;
+    if (outcome.problems.empty()) {
+        summary << "Undone: " << outcome.restored.size() << " file(s) of run " << outcome.run_id
+                << " are back under their names.\n";
+        return kExitSuccess;
+    }
+    summary << "Undo incomplete: " << outcome.restored.size() << " file(s) of run "
+            << outcome.run_id << " are back, " << outcome.problems.size()
+            << " could not be brought back.\n";
+    return kExitRenameFailed;
+}
+
+int RunListRunsCommand(const CliOptions& options, JournalStore& journals, const CliStreams& io) {
+    std::vector<RunSummary> runs;
+    if (const int error = journals.List(runs); error != 0) {
+        io.err << kProgramPrefix << "cannot read " << journals.folder() << ": "
+               << std::strerror(error) << '\n';
+        return kExitRenameFailed;
+    }
+    if (runs.empty()) {
+        io.err << kProgramPrefix << "no runs in " << journals.folder() << '\n';
+        return kExitSuccess;
+    }
+    if (options.tsv) {
+        for (const RunSummary& run : runs) {
+            const RunHeader& header = run.header;
+            io.out << header.id << '\t' << FormatTime(header.started_ns, "%Y-%m-%dT%H:%M:%S%z")
+                   << '\t' << (header.kind == RunKind::Undo ? "undo" : "rename") << '\t'
+                   << header.undoes << '\t' << header.rows << '\t' << run.renamed() << '\t'
+                   << Count(run.end, &RunEnd::failed) << '\t' << StateWord(run.state()) << '\t'
+                   << EscapeTsvField(header.first_folder) << '\n';
+        }
+        return kExitSuccess;
+    }
+    Table table;
+    table.Add({Plain("Run"), Plain("Started"), Plain("What"), Plain("Files"), Plain("Renamed"),
+               Plain("Failed"), Plain("State"), Plain("Folder")});
+    for (const RunSummary& run : runs) {
+        const RunHeader& header = run.header;
+        const std::string what =
+            header.kind == RunKind::Undo ? "undo of " + header.undoes : std::string("rename");
+        const std::string failed = run.end ? std::to_string(run.end->failed) : "-";
+        table.Add({Plain(header.id), Plain(FormatTime(header.started_ns, "%Y-%m-%d %H:%M:%S")),
+                   Plain(what), Plain(std::to_string(header.rows)),
+                   Plain(std::to_string(run.renamed())), Plain(failed),
+                   Plain(StateWord(run.state())), Shown(header.first_folder)});
+    }
+    table.Write(io.out);
+    return kExitSuccess;
+}
+
+}  // namespace zentavo

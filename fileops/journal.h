@@ -1,0 +1,91 @@
+// What the journal of a rename run holds, as the reader hands it back: the
+// plan written before the first move, the steps appended after each move, and
+// how the run ended.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fileops/file_system.h"
+
+namespace zentavo {
+
+enum class RunKind : uint8_t {
+    Rename = 1,
+    Undo = 2,  // takes back the run named in `undoes`
+};
+
+enum class RunState {
+    Complete,     // the run ended and wrote its end record
+    Interrupted,  // no end record: the process was killed or the machine stopped
+    Undone,       // an undo of it ran to its end
+};
+
+struct RunHeader {
+    std::string id;  // also the token in the run's scratch names
+    RunKind kind = RunKind::Rename;
+    std::string undoes;      // for an undo, the id of the run it takes back
+    int64_t started_ns = 0;  // wall clock, before the first move
+    uint64_t rows = 0;       // rows in the plan
+    std::string first_folder;
+};
+
+// One file the run means to move, as planned before the first move. Its
+// index in the plan is the row its scratch names carry.
+struct PlannedMove {
+    std::string source;
+    std::string target;
+    FileIdentity identity;  // of the source when it was listed; inode 0: unknown
+};
+
+// A move that happened. The file is now at the row's target, or at left_at
+// when a detour could neither finish nor roll back.
+struct MoveStep {
+    size_t row = 0;
+    int64_t written_ns = 0;     // when the batch holding the step was written
+    FileIdentity new_identity;  // set when the move made a new file (a copy)
+    std::string left_at;
+    std::string saved_other;  // another program's data saved beside the target
+};
+
+struct RunEnd {
+    int64_t ended_ns = 0;
+    uint64_t renamed = 0;
+    uint64_t failed = 0;
+};
+
+struct RunRecord {
+    RunHeader header;
+    std::vector<PlannedMove> plan;
+    std::vector<MoveStep> steps;
+    std::optional<RunEnd> end;
+    std::optional<int64_t> undone_ns;  // the last time an undo of it ended
+    uint64_t whole_bytes = 0;          // the file up to its last whole record
+
+    bool plan_complete() const { return plan.size() == header.rows; }
+    RunState state() const {
+        if (undone_ns) return RunState::Undone;
+        return end ? RunState::Complete : RunState::Interrupted;
+    }
+};
+
+// What a listing of runs shows, read without decoding the plan.
+struct RunSummary {
+    RunHeader header;
+    std::optional<RunEnd> end;
+    std::optional<int64_t> undone_ns;
+    uint64_t steps = 0;  // of an interrupted run: the moves it got to record
+    uint64_t bytes = 0;  // size of its journal file
+
+    RunState state() const {
+        if (undone_ns) return RunState::Undone;
+        return end ? RunState::Complete : RunState::Interrupted;
+    }
+    uint64_t renamed() const { return end ? end->renamed : steps; }
+};
+
+}  // namespace zentavo

@@ -1,0 +1,269 @@
+#include "fileops/journal_records.h"
+
+#include "fileops/journal_codec.h"
+
+namespace zentavo {
+
+using namespace journal_codec;
+
+namespace {
+
+constexpr uint8_t kNewIdentity = 1;
+constexpr uint8_t kLeftAt = 2;
+constexpr uint8_t kSavedOther = 4;
+
+size_t Shared(std::string_view a, std::string_view b) {
+    size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+    return n;
+}
+
+void PutShared(std::string& out, std::string_view base, std::string_view text) {
+    const size_t shared = Shared(base, text);
+    PutVarint(out, shared);
+    PutBytes(out, text.substr(shared));
+}
+
+bool ReadShared(PayloadReader& in, std::string_view base, std::string& text) {
+    const uint64_t shared = in.Varint();
+    const std::string_view rest = in.Bytes();
+    if (!in.ok() || shared > base.size()) return false;
+    text.assign(base.substr(0, shared));
+    text += rest;
+    return true;
+}
+
+bool DecodePlan(std::string_view payload, RunRecord& run) {
+    PayloadReader in(payload);
+    const uint64_t first = in.Varint();
+    const uint64_t count = in.Varint();
+    if (!in.ok() || first != run.plan.size() || count > run.header.rows - first) return false;
+    std::string previous;
+    for (uint64_t i = 0; i < count; ++i) {
+        PlannedMove move;
+        if (!ReadShared(in, previous, move.source) || !ReadShared(in, move.source, move.target))
+            return false;
+        move.identity.device = in.Varint();
+        move.identity.inode = in.Varint();
+        if (!in.ok()) return false;
+        previous = move.source;
+        run.plan.push_back(std::move(move));
+    }
+    return in.empty();
+}
+
+bool DecodeSteps(std::string_view payload, RunRecord& run) {
+    PayloadReader in(payload);
+    const auto written = static_cast<int64_t>(in.Fixed64());
+    while (in.ok() && !in.empty()) {
+        MoveStep step;
+        step.written_ns = written;
+        step.row = in.Varint();
+        const uint8_t flags = in.Byte();
+        if (flags & kNewIdentity) {
+            step.new_identity.device = in.Varint();
+            step.new_identity.inode = in.Varint();
+        }
+        if (flags & kLeftAt) step.left_at = in.Bytes();
+        if (flags & kSavedOther) step.saved_other = in.Bytes();
+        if (!in.ok() || step.row >= run.plan.size()) return false;
+        run.steps.push_back(std::move(step));
+    }
+    return in.ok();
+}
+
+bool DecodeEnd(std::string_view payload, RunEnd& end, uint64_t& offset) {
+    PayloadReader in(payload);
+    end.ended_ns = static_cast<int64_t>(in.Fixed64());
+    end.renamed = in.Fixed64();
+    end.failed = in.Fixed64();
+    offset = in.Fixed64();
+    return in.ok() && in.empty();
+}
+
+bool DecodeUndone(std::string_view payload, int64_t& undone_ns, uint64_t& offset) {
+    PayloadReader in(payload);
+    undone_ns = static_cast<int64_t>(in.Fixed64());
+    offset = in.Fixed64();
+    return in.ok() && in.empty();
+}
+
+bool DecodeHeader(std::string_view payload, RunHeader& header) {
+    PayloadReader in(payload);
+    const uint8_t kind = in.Byte();
+    header.id = in.Bytes();
+    header.undoes = in.Bytes();
+    header.started_ns = static_cast<int64_t>(in.Fixed64());
+    header.rows = in.Varint();
+    header.first_folder = in.Bytes();
+    if (kind != uint8_t(RunKind::Rename) && kind != uint8_t(RunKind::Undo)) return false;
+    header.kind = static_cast<RunKind>(kind);
+    return in.ok() && !header.id.empty();
+}
+
+// A fixed-size record of the given type that starts at offset inside bytes.
+bool FixedRecordAt(std::string_view bytes, size_t at, char type, std::string_view& payload) {
+    char found = 0;
+    return NextRecord(bytes, at, found, payload) && found == type && at == bytes.size();
+}
+
+}  // namespace
+
+std::string EncodeHeader(const RunHeader& header) {
+    std::string payload;
+    payload += static_cast<char>(header.kind);
+    PutBytes(payload, header.id);
+    PutBytes(payload, header.undoes);
+    PutFixed64(payload, static_cast<uint64_t>(header.started_ns));
+    PutVarint(payload, header.rows);
+    PutBytes(payload, header.first_folder);
+    std::string record;
+    AppendRecord(record, kHeader, payload);
+    return record;
+}
+
+void PlanBatch::Start(uint64_t first_row) {
+    first_row_ = first_row;
+    count_ = 0;
+    rows_.clear();
+    previous_.clear();
+}
+
+void PlanBatch::Add(const PlannedMove& move) {
+    PutShared(rows_, previous_, move.source);
+    PutShared(rows_, move.source, move.target);
+    PutVarint(rows_, move.identity.device);
+    PutVarint(rows_, move.identity.inode);
+    previous_ = move.source;
+    ++count_;
+}
+
+std::string PlanBatch::Take() {
+    std::string payload;
+    PutVarint(payload, first_row_);
+    PutVarint(payload, count_);
+    payload += rows_;
+    Start(first_row_ + count_);
+    return payload;
+}
+
+void EncodeStep(std::string& payload, const MoveStep& step) {
+    PutVarint(payload, step.row);
+    uint8_t flags = 0;
+    if (step.new_identity.inode != 0) flags |= kNewIdentity;
+    if (!step.left_at.empty()) flags |= kLeftAt;
+    if (!step.saved_other.empty()) flags |= kSavedOther;
+    payload += static_cast<char>(flags);
+    if (flags & kNewIdentity) {
+        PutVarint(payload, step.new_identity.device);
+        PutVarint(payload, step.new_identity.inode);
+    }
+    if (flags & kLeftAt) PutBytes(payload, step.left_at);
+    if (flags & kSavedOther) PutBytes(payload, step.saved_other);
+}
+
+std::string StepBatchPayload(int64_t written_ns, std::string_view steps) {
+    std::string payload;
+    PutFixed64(payload, static_cast<uint64_t>(written_ns));
+    payload += steps;
+    return payload;
+}
+
+std::string EndRecord(const RunEnd& end, uint64_t offset) {
+    std::string payload;
+    PutFixed64(payload, static_cast<uint64_t>(end.ended_ns));
+    PutFixed64(payload, end.renamed);
+    PutFixed64(payload, end.failed);
+    PutFixed64(payload, offset);
+    std::string record;
+    AppendRecord(record, kEnd, payload);
+    return record;
+}
+
+std::string UndoneRecord(int64_t undone_ns, uint64_t offset) {
+    std::string payload;
+    PutFixed64(payload, static_cast<uint64_t>(undone_ns));
+    PutFixed64(payload, offset);
+    std::string record;
+    AppendRecord(record, kUndone, payload);
+    return record;
+}
+
+bool ParseHeader(std::string_view head, RunHeader& header) {
+    if (!head.starts_with(kMagic)) return false;
+    size_t at = kMagic.size();
+    char type = 0;
+    std::string_view payload;
+    return NextRecord(head, at, type, payload) && type == kHeader && DecodeHeader(payload, header);
+}
+
+bool ParseJournal(std::string_view bytes, RunRecord& run) {
+    run = RunRecord{};
+    if (!ParseHeader(bytes, run.header)) return false;
+    size_t at = kMagic.size();
+    char type = 0;
+    std::string_view payload;
+    NextRecord(bytes, at, type, payload);  // the header, read above
+    run.whole_bytes = at;
+    while (true) {
+        const size_t offset = at;
+        if (!NextRecord(bytes, at, type, payload)) break;
+        bool understood = false;
+        uint64_t stored_offset = 0;
+        switch (type) {
+            case kPlan:
+                understood = !run.end && DecodePlan(payload, run);
+                break;
+            case kSteps:
+                understood = !run.end && run.plan_complete() && DecodeSteps(payload, run);
+                break;
+            case kEnd: {
+                RunEnd end;
+                understood =
+                    !run.end && DecodeEnd(payload, end, stored_offset) && stored_offset == offset;
+                if (understood) run.end = end;
+                break;
+            }
+            case kUndone: {
+                int64_t undone = 0;
+                understood =
+                    DecodeUndone(payload, undone, stored_offset) && stored_offset == offset;
+                if (understood) run.undone_ns = undone;
+                break;
+            }
+            default:
+                break;
+        }
+        if (!understood) break;
+        run.whole_bytes = at;
+    }
+    return true;
+}
+
+void ParseTail(std::string_view tail, uint64_t size, std::optional<RunEnd>& end,
+               std::optional<int64_t>& undone_ns) {
+    end.reset();
+    undone_ns.reset();
+    // tail[i] is the file's byte size - tail.size() + i.
+    const uint64_t tail_start = size - tail.size();
+    size_t stop = tail.size();
+    std::string_view payload;
+    while (stop >= kUndoneRecordSize &&
+           FixedRecordAt(tail.substr(0, stop), stop - kUndoneRecordSize, kUndone, payload)) {
+        int64_t when = 0;
+        uint64_t offset = 0;
+        if (!DecodeUndone(payload, when, offset) || offset != tail_start + stop - kUndoneRecordSize)
+            break;
+        if (!undone_ns) undone_ns = when;  // the last one written
+        stop -= kUndoneRecordSize;
+    }
+    if (stop < kEndRecordSize ||
+        !FixedRecordAt(tail.substr(0, stop), stop - kEndRecordSize, kEnd, payload))
+        return;
+    RunEnd found;
+    uint64_t offset = 0;
+    if (DecodeEnd(payload, found, offset) && offset == tail_start + stop - kEndRecordSize)
+        end = found;
+}
+
+}  // namespace zentavo

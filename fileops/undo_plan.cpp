@@ -1,0 +1,258 @@
+#include "fileops/undo_plan.h"
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "fileops/lexical_path.h"
+#include "fileops/os_support.h"
+#include "fileops/scratch_name.h"
+
+namespace zentavo {
+
+namespace {
+
+// "dir/./a" and "dir//a" meet "dir/a", as they do for the run's own passes.
+std::string Key(const std::string& path) {
+    return !path.empty() && path.front() == '/' ? LexicallyAbsolute("/", path) : path;
+}
+
+struct IdentityHash {
+    size_t operator()(const FileIdentity& identity) const {
+        return std::hash<uint64_t>()(identity.inode * 31 + identity.device);
+    }
+};
+
+// A file the run moved, and where the journal or the disk says it is.
+struct Tracked {
+    size_t row = 0;  // the row that first moved it: its source is the file's name before
+    std::string at;  // where its last recorded step put it; empty: lost track of it
+    FileIdentity identity;
+    int64_t born_by = 0;        // the file was born no later than this
+    std::vector<size_t> steps;  // the recorded steps that moved it, in order
+    std::string found_at;       // for a run cut short: where it is, when not at `at`
+};
+
+class Planner {
+public:
+    Planner(const RunRecord& run, FileSystem& fs)
+        : run_(run), fs_(fs), changed_by_(run.end ? run.end->ended_ns : 0) {}
+
+    UndoPlan Plan() {
+        if (!run_.plan_complete()) return {};  // cut short before its first move
+        Replay();
+        if (!run_.end) FindUnrecorded();
+        std::vector<bool> going_back(tracked_.size(), false);
+        for (size_t i = 0; i < tracked_.size(); ++i) going_back[i] = Decide(tracked_[i]);
+        Sequence(going_back);
+        return std::move(plan_);
+    }
+
+private:
+    std::string Destination(const MoveStep& step) const {
+        return step.left_at.empty() ? run_.plan[step.row].target : step.left_at;
+    }
+
+    // Follows the recorded steps: a file may move twice in one run, when a
+    // row whose source had vanished finds another row's file arriving there.
+    void Replay() {
+        stepped_.assign(run_.plan.size(), false);
+        std::unordered_map<std::string, size_t> by_path;
+        for (size_t i = 0; i < run_.steps.size(); ++i) {
+            const MoveStep& step = run_.steps[i];
+            const PlannedMove& move = run_.plan[step.row];
+            size_t index = tracked_.size();
+            if (const auto found = by_path.find(Key(move.source)); found != by_path.end()) {
+                index = found->second;
+                by_path.erase(found);
+            } else {
+                tracked_.push_back(
+                    {step.row, move.source, move.identity, run_.header.started_ns, {}, {}});
+            }
+            Tracked& file = tracked_[index];
+            if (step.new_identity.inode != 0) {
+                file.identity = step.new_identity;
+                file.born_by = step.written_ns;
+            }
+            file.at = Destination(step);
+            file.steps.push_back(i);
+            if (const auto [slot, added] = by_path.try_emplace(Key(file.at), index); !added) {
+                // Something removed the earlier file under this name during the run.
+                tracked_[slot->second].at.clear();
+                slot->second = index;
+            }
+            stepped_[step.row] = true;
+        }
+    }
+
+    std::string Scratch(const std::string& path, size_t row) const {
+        return JoinPath(FolderOf(path), ScratchName(run_.header.id, row));
+    }
+
+    void Look(const std::string& path) {
+        if (path.empty() || !looked_.insert(path).second) return;
+        FileStamp stamp;
+        if (fs_.Stamp(path, stamp) != 0) return;
+        stamps_[path] = stamp;
+        if (stamp.identity.inode != 0) where_.try_emplace(stamp.identity, path);
+    }
+
+    const FileStamp* StampAt(const std::string& path) const {
+        const auto found = stamps_.find(path);
+        return found == stamps_.end() ? nullptr : &found->second;
+    }
+
+    bool BornDuringRun(const FileStamp& stamp) const {
+        const int64_t time = stamp.born_ns != 0 ? stamp.born_ns : stamp.changed_ns;
+        return time >= run_.header.started_ns;
+    }
+
+    // The run was cut short: the moves after its last recorded batch are
+    // found by looking at every name they could have used.
+    void FindUnrecorded() {
+        for (const Tracked& file : tracked_) Look(file.at);
+        for (size_t row = 0; row < run_.plan.size(); ++row) {
+            if (stepped_[row]) continue;
+            const PlannedMove& move = run_.plan[row];
+            Look(move.source);
+            Look(move.target);
+            Look(Scratch(move.source, row));
+            Look(Scratch(move.target, row));
+        }
+        std::unordered_set<FileIdentity, IdentityHash> claimed;
+        for (Tracked& file : tracked_) {
+            claimed.insert(file.identity);
+            const FileStamp* stamp = file.at.empty() ? nullptr : StampAt(file.at);
+            if (stamp && stamp->identity == file.identity) continue;
+            if (const auto found = where_.find(file.identity); found != where_.end())
+                file.found_at = found->second;
+        }
+        for (size_t row = 0; row < run_.plan.size(); ++row) {
+            if (stepped_[row]) continue;
+            const PlannedMove& move = run_.plan[row];
+            if (move.identity.inode == 0 || claimed.count(move.identity)) continue;
+            const auto found = where_.find(move.identity);
+            if (found == where_.end()) {
+                AdoptFinishedCopy(move, row);
+            } else if (found->second != move.source) {
+                Tracked file{row, move.source, move.identity, run_.header.started_ns, {}, {}};
+                file.found_at = found->second;
+                tracked_.push_back(std::move(file));
+            } else {
+                ClearScratchCopy(move, row);
+                ClearFinishedCopy(move);
+            }
+        }
+    }
+
+    // A copy to another file system that was still being made.
+    void ClearScratchCopy(const PlannedMove& move, size_t row) {
+        const std::string scratch = Scratch(move.target, row);
+        if (const FileStamp* stamp = StampAt(scratch); stamp && BornDuringRun(*stamp))
+            plan_.leftovers.push_back({scratch, stamp->identity});
+    }
+
+    // A copy under the target made during the run on another file system,
+    // while the source is still there: the move was cut short between placing
+    // the copy and removing the source. Only a byte-for-byte copy goes.
+    void ClearFinishedCopy(const PlannedMove& move) {
+        const FileStamp* stamp = StampAt(move.target);
+        if (!stamp || stamp->identity.device == move.identity.device || !BornDuringRun(*stamp))
+            return;
+        bool same = false;
+        if (fs_.SameBytes(move.source, move.target, same) == 0 && same)
+            plan_.leftovers.push_back({move.target, stamp->identity});
+    }
+
+    // The source is gone and a copy made during the run stands under the
+    // target on another file system: the move finished but its step, with
+    // the copy's identity, was never written.
+    void AdoptFinishedCopy(const PlannedMove& move, size_t row) {
+        const FileStamp* stamp = StampAt(move.target);
+        if (stamp && stamp->identity.device != move.identity.device && BornDuringRun(*stamp)) {
+            Tracked file{row, move.source, stamp->identity, INT64_MAX, {}, {}};
+            file.found_at = move.target;
+            tracked_.push_back(std::move(file));
+            return;
+        }
+        plan_.problems.push_back({move.source, move.source, UndoReason::Gone, 0});
+    }
+
+    bool SameFile(const FileStamp& stamp, const Tracked& file) const {
+        if (file.identity.inode == 0) return true;  // nothing to tell it by
+        if (!(stamp.identity == file.identity)) return false;
+        if (stamp.born_ns != 0) return stamp.born_ns <= file.born_by;
+        return changed_by_ == 0 || stamp.changed_ns <= changed_by_;
+    }
+
+    // Whether the file goes back; otherwise it is back already or reported.
+    bool Decide(const Tracked& file) {
+        const std::string& original = run_.plan[file.row].source;
+        const std::string& now = file.found_at.empty() ? file.at : file.found_at;
+        FileStamp stamp;
+        const int error = now.empty() ? ENOENT : fs_.Stamp(now, stamp);
+        if (error == 0 && SameFile(stamp, file)) {
+            if (Key(now) != Key(original)) return true;
+            plan_.already_back.push_back(original);
+            return false;
+        }
+        // An earlier undo that did not finish, or the user, may have put it back.
+        FileStamp back;
+        if (file.identity.inode != 0 && fs_.Stamp(original, back) == 0 && SameFile(back, file)) {
+            plan_.already_back.push_back(original);
+            return false;
+        }
+        const UndoReason reason = error == ENOENT ? UndoReason::Gone
+                                  : error == 0    ? UndoReason::Replaced
+                                                  : UndoReason::Failed;
+        plan_.problems.push_back({original, now, reason, error});
+        return false;
+    }
+
+    // The moves the journal missed happened last, so they are undone first;
+    // then every recorded step, newest first.
+    void Sequence(const std::vector<bool>& going_back) {
+        std::vector<size_t> file_of_step(run_.steps.size(), SIZE_MAX);
+        std::vector<size_t> index_of(tracked_.size(), SIZE_MAX);
+        for (size_t i = 0; i < tracked_.size(); ++i) {
+            if (!going_back[i]) continue;
+            const Tracked& file = tracked_[i];
+            index_of[i] = plan_.originals.size();
+            plan_.originals.push_back(run_.plan[file.row].source);
+            for (const size_t step : file.steps) file_of_step[step] = i;
+            if (!file.found_at.empty()) {
+                const std::string to = file.steps.empty()
+                                           ? plan_.originals.back()
+                                           : Destination(run_.steps[file.steps.back()]);
+                plan_.moves.push_back({file.found_at, to, file.identity, index_of[i]});
+            }
+        }
+        for (size_t step = run_.steps.size(); step-- > 0;) {
+            const size_t i = file_of_step[step];
+            if (i == SIZE_MAX) continue;
+            const MoveStep& done = run_.steps[step];
+            const std::string from = Destination(done);
+            const std::string& to = run_.plan[done.row].source;
+            // A move onto the file's own name moved nothing.
+            if (Key(from) == Key(to)) continue;
+            plan_.moves.push_back({from, to, tracked_[i].identity, index_of[i]});
+        }
+    }
+
+    const RunRecord& run_;
+    FileSystem& fs_;
+    const int64_t changed_by_;
+    std::vector<bool> stepped_;
+    std::vector<Tracked> tracked_;
+    std::unordered_set<std::string> looked_;
+    std::unordered_map<std::string, FileStamp> stamps_;
+    std::unordered_map<FileIdentity, std::string, IdentityHash> where_;
+    UndoPlan plan_;
+};
+
+}  // namespace
+
+UndoPlan PlanUndo(const RunRecord& run, FileSystem& fs) {
+    return Planner(run, fs).Plan();
+}
+
+}  // namespace zentavo

@@ -1,0 +1,66 @@
+// Working out, from a run's journal and what is on disk now, which file goes
+// back where.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "fileops/file_system.h"
+#include "fileops/journal.h"
+
+namespace zentavo {
+
+enum class UndoReason {
+    Gone,       // nothing under the name where the file should be
+    Replaced,   // another file is there now, or this one was made anew
+    NameTaken,  // its name from before the run is taken
+    Failed,     // the move back failed; error says why
+};
+
+struct UndoProblem {
+    std::string original;  // the file's name before the run
+    std::string at;        // where the journal last saw it
+    UndoReason reason = UndoReason::Gone;
+    int error = 0;  // errno value, for Failed
+};
+
+// One move of an undo: a step of the run taken back, or, for a run cut
+// short, the way back from where a file was found to where the journal last
+// saw it.
+struct UndoMove {
+    std::string from;
+    std::string to;
+    FileIdentity identity;
+    size_t file = 0;  // index into UndoPlan::originals
+};
+
+// A file of the run's own making that a crash left behind: a part-made copy
+// under a scratch name, or a finished copy whose source was never removed.
+struct Leftover {
+    std::string path;
+    FileIdentity identity;
+};
+
+struct UndoPlan {
+    // In the order they are to be made: the run's steps backwards, after the
+    // moves the journal missed. A file that moved twice in the run (onto a
+    // name another row then moved on) goes back the same two steps, since
+    // together such moves can swap names round that no single moves undo.
+    std::vector<UndoMove> moves;
+    std::vector<std::string> originals;  // of each file the moves take back
+    std::vector<UndoProblem> problems;
+    std::vector<Leftover> leftovers;
+    std::vector<std::string> already_back;  // original names that hold their file again
+};
+
+// A file moved by the run is looked for where the journal's last step put
+// it. For a run cut short, steps may be missing: files are then found by
+// their identity among every name the run could have given them (sources,
+// targets, scratch names). A file counts as the one the run moved only if it
+// has the recorded identity and was born before the run (or before its copy
+// was recorded); where the file system keeps no birth time, a status change
+// after the run's end means it was made anew.
+UndoPlan PlanUndo(const RunRecord& run, FileSystem& fs);
+
+}  // namespace zentavo

@@ -1,0 +1,172 @@
+#include "fileops/undo_run.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unordered_set>
+
+#include "core/rename_list.h"
+#include "fileops/journal_writer.h"
+#include "fileops/lexical_path.h"
+#include "fileops/os_support.h"
+#include "fileops/rename_run.h"
+
+namespace zentavo {
+
+namespace {
+
+std::string NameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+UndoReason ReasonOf(int error) {
+    switch (error) {
+        case EEXIST:
+            return UndoReason::NameTaken;
+        case ENOENT:
+            return UndoReason::Gone;
+        default:
+            return UndoReason::Failed;
+    }
+}
+
+// Moves of one segment: no two leave the same name or arrive at the same
+// name, so a rename run can make them in whatever order the passes find.
+struct Segment {
+    std::vector<size_t> moves;  // indexes into the plan's moves
+};
+
+std::vector<Segment> Segments(const std::vector<UndoMove>& moves) {
+    std::vector<Segment> segments(1);
+    std::unordered_set<std::string> froms;
+    std::unordered_set<std::string> tos;
+    for (size_t i = 0; i < moves.size(); ++i) {
+        const std::string from = LexicallyAbsolute("/", moves[i].from);
+        const std::string to = LexicallyAbsolute("/", moves[i].to);
+        if (froms.count(from) || tos.count(to)) {
+            segments.emplace_back();
+            froms.clear();
+            tos.clear();
+        }
+        froms.insert(from);
+        tos.insert(to);
+        segments.back().moves.push_back(i);
+    }
+    return segments;
+}
+
+// Makes the moves segment by segment, each in passes like a rename run.
+// error[i] is what became of move i.
+void MoveInPasses(FileSystem& fs, JournalWriter& writer, const std::vector<UndoMove>& moves,
+                  std::vector<int>& error, const Progress& progress) {
+    error.assign(moves.size(), ECANCELED);
+    for (Segment& segment : Segments(moves)) {
+        std::sort(segment.moves.begin(), segment.moves.end(), [&](size_t a, size_t b) {
+            return RenameList::PathLess(moves[a].from, moves[b].from);
+        });
+        RenameList list(PathSyntax::Posix);
+        std::vector<std::string> froms;
+        std::vector<std::string> targets;
+        std::vector<uint32_t> plan_rows;
+        for (const size_t i : segment.moves) {
+            froms.push_back(moves[i].from);
+            targets.push_back(moves[i].to);
+            plan_rows.push_back(uint32_t(i));
+        }
+        list.InsertNew(std::move(froms));
+        for (size_t row = 0; row < list.count(); ++row) list.SetNewName(row, NameOf(targets[row]));
+        RenameRun(fs, list, progress, writer, std::move(plan_rows), &targets).Run();
+        for (size_t row = 0; row < list.count(); ++row)
+            error[segment.moves[row]] = list.mark(row) == RowMark::Renamed ? 0 : list.failure(row);
+    }
+}
+
+// Returns 0 or the error that kept the undo's journal from being begun.
+int MoveBack(FileSystem& fs, JournalStore& journals, const RunRecord& run, const UndoPlan& plan,
+             UndoOutcome& outcome, const Progress& progress) {
+    RunHeader header;
+    header.kind = RunKind::Undo;
+    header.undoes = run.header.id;
+    header.rows = plan.moves.size();
+    header.first_folder = FolderOf(plan.moves.front().to);
+    JournalWriter writer(journals.os(), journals.clock());
+    int error = journals.Create(header, writer);
+    if (error == 0) {
+        for (const UndoMove& move : plan.moves) writer.Plan({move.from, move.to, move.identity});
+        error = writer.SealPlan();
+    }
+    if (error != 0) {
+        writer.Finish(0, 0);
+        return error;
+    }
+    std::vector<int> errors;
+    MoveInPasses(fs, writer, plan.moves, errors, progress);
+    size_t moved = 0;
+    for (const int e : errors) moved += e == 0;
+    writer.Finish(moved, plan.moves.size() - moved);
+    if (writer.steps() > 0) outcome.undo_id = header.id;
+
+    // A file is back when every move of it went; else its first failure says why.
+    std::vector<bool> failed(plan.originals.size(), false);
+    for (size_t i = 0; i < plan.moves.size(); ++i) {
+        const UndoMove& move = plan.moves[i];
+        if (errors[i] == 0 || failed[move.file]) continue;
+        failed[move.file] = true;
+        outcome.problems.push_back(
+            {plan.originals[move.file], move.from, ReasonOf(errors[i]), errors[i]});
+    }
+    for (size_t file = 0; file < plan.originals.size(); ++file)
+        if (!failed[file]) outcome.restored.push_back(plan.originals[file]);
+    journals.Prune(header.id);
+    return 0;
+}
+
+}  // namespace
+
+std::optional<std::string> RunToUndo(const std::vector<RunSummary>& runs) {
+    const auto newest = std::find_if(runs.begin(), runs.end(), [](const RunSummary& run) {
+        return run.state() != RunState::Undone;
+    });
+    if (newest == runs.end()) return std::nullopt;
+    const RunHeader& header = newest->header;
+    if (header.kind == RunKind::Undo && newest->state() == RunState::Interrupted) {
+        const auto subject = std::find_if(runs.begin(), runs.end(), [&](const RunSummary& run) {
+            return run.header.id == header.undoes;
+        });
+        if (subject != runs.end() && subject->state() != RunState::Undone) return header.undoes;
+    }
+    return header.id;
+}
+
+int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+            const Progress& progress) {
+    outcome = UndoOutcome{};
+    std::string chosen = id;
+    if (chosen.empty()) {
+        std::vector<RunSummary> runs;
+        if (const int error = journals.List(runs); error != 0) return error;
+        const std::optional<std::string> newest = RunToUndo(runs);
+        if (!newest) return ENOENT;
+        chosen = *newest;
+    }
+    RunRecord run;
+    if (const int error = journals.Read(chosen, run); error != 0) return error;
+    outcome.run_id = chosen;
+
+    UndoPlan plan = PlanUndo(run, fs);
+    for (const Leftover& leftover : plan.leftovers)
+        fs.RemoveIfSame(leftover.path, leftover.identity);
+    outcome.restored = std::move(plan.already_back);
+    outcome.problems = std::move(plan.problems);
+    if (!plan.moves.empty()) {
+        const int error = MoveBack(fs, journals, run, plan, outcome, progress);
+        if (error != 0) {
+            outcome.journal_error = error;
+            return 0;
+        }
+    }
+    journals.MarkUndone(run, journals.clock()());
+    return 0;
+}
+
+}  // namespace zentavo

@@ -1,0 +1,223 @@
+// The journal on real files: its bytes read back exactly, cut or damaged
+// anywhere, and the folder that keeps the runs.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "fileops/journal_records.h"
+#include "fileops/journal_store.h"
+#include "fileops/os.h"
+#include "tests/fileops/posix_test_support.h"
+
+namespace zentavo {
+
+bool operator==(const PlannedMove& a, const PlannedMove& b) {
+    return a.source == b.source && a.target == b.target && a.identity == b.identity;
+}
+
+// The time of a step's batch is checked on its own.
+bool operator==(const MoveStep& a, const MoveStep& b) {
+    return a.row == b.row && a.new_identity == b.new_identity && a.left_at == b.left_at &&
+           a.saved_other == b.saved_other;
+}
+
+namespace {
+
+// A clock that moves one second per reading, so every step is synced and
+// written as it comes.
+JournalWriter::Clock Ticking() {
+    return [now = int64_t{1'000'000'000'000}]() mutable { return now += 1'000'000'000; };
+}
+
+struct Written {
+    RunHeader header;
+    std::vector<PlannedMove> plan;
+    std::vector<MoveStep> steps;
+    std::string bytes;
+};
+
+Written WriteRun(JournalStore& store, std::vector<PlannedMove> plan, std::vector<MoveStep> steps,
+                 JournalWriter::Clock clock = Ticking()) {
+    Written written{{}, std::move(plan), std::move(steps), {}};
+    written.header.rows = written.plan.size();
+    written.header.first_folder = "/d";
+    JournalWriter writer(store.os(), clock);
+    EXPECT_EQ(store.Create(written.header, writer), 0);
+    for (const PlannedMove& move : written.plan) writer.Plan(move);
+    EXPECT_EQ(writer.SealPlan(), 0);
+    for (const MoveStep& step : written.steps) writer.Moved(step);
+    EXPECT_EQ(writer.Finish(written.steps.size(), 1), 0);
+    written.bytes = *ReadFile(store.PathOf(written.header.id));
+    return written;
+}
+
+const std::vector<PlannedMove> kOddPlan = {
+    {"/d/new\nline", "/d/tab\there", {2049, 11}},
+    {"/d/\xff\xfe not utf-8", "/d/\\back\\slash", {2049, 12}},
+    {"/d/sub/x", "/d/sub/../y", {2050, 0}},
+    {"/", "/x", {1, 1ull << 62}},
+};
+
+TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "journal");
+    MoveStep copied;
+    copied.row = 1;
+    copied.new_identity = {77, 99};
+    MoveStep stuck;
+    stuck.row = 2;
+    stuck.left_at = "/d/sub/.zentavo-x-3.tmp";
+    stuck.saved_other = "/d/sub/y (other)";
+    MoveStep plain;
+    plain.row = 0;
+    const Written written = WriteRun(store, kOddPlan, {plain, copied, stuck});
+
+    RunRecord run;
+    ASSERT_TRUE(ParseJournal(written.bytes, run));
+    EXPECT_EQ(run.header.id, written.header.id);
+    EXPECT_EQ(run.header.first_folder, "/d");
+    EXPECT_EQ(run.plan, written.plan);
+    EXPECT_EQ(run.steps, written.steps);
+    // Each step was written in a batch of its own, stamped when written.
+    for (size_t i = 1; i < run.steps.size(); ++i)
+        EXPECT_GT(run.steps[i].written_ns, run.steps[i - 1].written_ns);
+    ASSERT_TRUE(run.end);
+    EXPECT_EQ(run.end->renamed, 3u);
+    EXPECT_EQ(run.end->failed, 1u);
+    EXPECT_EQ(run.state(), RunState::Complete);
+
+    // Whatever is left of the file, what is read is a true beginning of it:
+    // never a row, a step or an end that was not written.
+    for (size_t size = 0; size < written.bytes.size(); ++size) {
+        SCOPED_TRACE("cut at " + std::to_string(size));
+        const std::string_view cut = std::string_view(written.bytes).substr(0, size);
+        RunRecord part;
+        if (!ParseJournal(cut, part)) continue;
+        EXPECT_EQ(part.header.id, written.header.id);
+        EXPECT_TRUE(std::equal(part.plan.begin(), part.plan.end(), written.plan.begin()));
+        EXPECT_TRUE(std::equal(part.steps.begin(), part.steps.end(), written.steps.begin()));
+        EXPECT_FALSE(part.end);
+        EXPECT_LE(part.whole_bytes, size);
+        std::optional<RunEnd> end;
+        std::optional<int64_t> undone;
+        ParseTail(cut, size, end, undone);
+        EXPECT_FALSE(end);
+    }
+    for (size_t at = 0; at < written.bytes.size(); ++at) {
+        SCOPED_TRACE("damage at " + std::to_string(at));
+        std::string damaged = written.bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x20);
+        RunRecord part;
+        if (!ParseJournal(damaged, part)) continue;
+        EXPECT_TRUE(std::equal(part.plan.begin(), part.plan.end(), written.plan.begin()));
+        EXPECT_TRUE(std::equal(part.steps.begin(), part.steps.end(), written.steps.begin()));
+    }
+}
+
+TEST(JournalFile, LargePlanSpansBatchesAndStaysSmall) {
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "journal");
+    std::vector<PlannedMove> plan;
+    std::vector<MoveStep> steps;
+    for (uint64_t i = 0; i < 20000; ++i) {
+        const std::string number = std::to_string(100000 + i);
+        plan.push_back({"/home/someone/Pictures/Holiday/IMG_" + number + ".JPG",
+                        "/home/someone/Pictures/Holiday/rome-" + number + ".jpg",
+                        {2049, 5000000 + i}});
+        MoveStep step;
+        step.row = i;
+        steps.push_back(step);
+    }
+    const auto still = [] { return int64_t{5}; };
+    const Written written = WriteRun(store, plan, steps, still);
+
+    RunRecord run;
+    ASSERT_TRUE(ParseJournal(written.bytes, run));
+    EXPECT_EQ(run.plan, plan);
+    EXPECT_EQ(run.steps, steps);
+    // The shared folder is written once per batch, not once per row.
+    EXPECT_LT(written.bytes.size(), plan.size() * 40);
+}
+
+TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
+    TempFolder state;
+    const std::string folder = state / "deep/state/zentavo/journal";
+    JournalStore store(SystemOs(), folder, Retention{3, uint64_t{1} << 30});
+    MoveStep step;
+    std::vector<std::string> ids;
+    for (int i = 0; i < 5; ++i) {
+        ids.push_back(WriteRun(store, kOddPlan, {step}).header.id);
+        store.Prune(ids.back());
+    }
+    EXPECT_EQ(LstatOf(folder).st_mode & 07777, 0700u);
+    EXPECT_EQ(LstatOf(state / "deep").st_mode & 07777, 0700u);
+    EXPECT_EQ(LstatOf(store.PathOf(ids.back())).st_mode & 07777, 0600u);
+
+    std::vector<RunSummary> runs;
+    ASSERT_EQ(store.List(runs), 0);
+    ASSERT_EQ(runs.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(runs[i].header.id, ids[4 - i]);
+    EXPECT_EQ(runs[0].state(), RunState::Complete);
+    EXPECT_EQ(runs[0].renamed(), 1u);
+
+    // Past the size bound only the newest run (and the one spared) stay.
+    JournalStore small(SystemOs(), folder, Retention{50, runs[0].bytes + 1});
+    small.Prune(ids[2]);
+    ASSERT_EQ(small.List(runs), 0);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].header.id, ids[4]);
+    EXPECT_EQ(runs[1].header.id, ids[2]);
+}
+
+TEST(JournalStore, RunThatMovedNothingLeavesNoJournal) {
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "journal");
+    RunHeader header;
+    header.rows = 1;
+    JournalWriter writer(store.os());
+    ASSERT_EQ(store.Create(header, writer), 0);
+    writer.Plan(kOddPlan[0]);
+    ASSERT_EQ(writer.SealPlan(), 0);
+    EXPECT_TRUE(Exists(store.PathOf(header.id)));
+    ASSERT_EQ(writer.Finish(0, 1), 0);
+    EXPECT_EQ(NamesIn(state / "journal"), std::vector<std::string>{});
+}
+
+TEST(JournalStore, InterruptedRunWithATornTailCanBeMarkedUndone) {
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "journal");
+    RunHeader header;
+    header.rows = kOddPlan.size();
+    {
+        JournalWriter writer(store.os(), Ticking());
+        ASSERT_EQ(store.Create(header, writer), 0);
+        for (const PlannedMove& move : kOddPlan) writer.Plan(move);
+        ASSERT_EQ(writer.SealPlan(), 0);
+        MoveStep step;
+        writer.Moved(step);
+        // Killed here: no end record.
+    }
+    const std::string path = store.PathOf(header.id);
+    WriteFile(path, *ReadFile(path) + std::string("S\x05garb", 7));
+
+    std::vector<RunSummary> runs;
+    ASSERT_EQ(store.List(runs), 0);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].state(), RunState::Interrupted);
+    EXPECT_EQ(runs[0].renamed(), 1u);
+
+    RunRecord run;
+    ASSERT_EQ(store.Read(header.id, run), 0);
+    EXPECT_EQ(run.steps.size(), 1u);
+    ASSERT_EQ(store.MarkUndone(run, 42), 0);
+    ASSERT_EQ(store.Read(header.id, run), 0);
+    EXPECT_EQ(run.state(), RunState::Undone);
+    EXPECT_EQ(run.steps.size(), 1u);
+    ASSERT_EQ(store.List(runs), 0);
+    EXPECT_EQ(runs[0].state(), RunState::Undone);
+}
+
+}  // namespace
+}  // namespace zentavo
