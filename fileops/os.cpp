@@ -97,10 +97,6 @@ int PosixOs::Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done
     return Count(::pread(fd, buffer, size, offset), done);
 }
 
-int PosixOs::Ftruncate(int fd, off_t length) {
-    return Status(::ftruncate(fd, length));
-}
-
 int PosixOs::CopyFileRange(int from, int to, size_t size, size_t& done) {
     return Count(::copy_file_range(from, nullptr, to, nullptr, size, 0), done);
 }

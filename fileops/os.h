@@ -44,7 +44,6 @@ public:
     virtual int Read(int fd, void* buffer, size_t size, size_t& done) = 0;
     virtual int Write(int fd, const void* buffer, size_t size, size_t& done) = 0;
     virtual int Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) = 0;
-    virtual int Ftruncate(int fd, off_t length) = 0;
     // copy_file_range at both files' current offsets.
     virtual int CopyFileRange(int from, int to, size_t size, size_t& done) = 0;
     // lseek: whence is SEEK_SET, SEEK_DATA or SEEK_HOLE; offset is in and out.
@@ -91,7 +90,6 @@ public:
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
     int Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) override;
-    int Ftruncate(int fd, off_t length) override;
     int CopyFileRange(int from, int to, size_t size, size_t& done) override;
     int Lseek(int fd, off_t& offset, int whence) override;
     int Ftruncate(int fd, off_t size) override;

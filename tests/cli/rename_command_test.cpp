@@ -213,11 +213,13 @@ TEST(RenameCommandTest, RowNotesSayWhereFilesAre) {
     tree.AddFile("a");
     tree.AddFile("b");
     NotingFileSystem fs(tree);
+    TempFolder state;
+    JournalStore journals(SystemOs(), state.path());
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-x", "--tsv", "-p", "%n.x", tree.root()};
 
-    EXPECT_EQ(CliMain(args, fs, {out, err, false}), 0);
+    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), 0);
     EXPECT_EQ(err.str(),
               WithRoot("zentavo-cli: @/a could not be renamed nor put back: it is now @/scratch\n"
                        "zentavo-cli: another program wrote to @/b.x while it was being renamed; "

@@ -154,11 +154,6 @@ int FaultyOs::Pread(int fd, void* buffer, size_t size, off_t offset, size_t& don
     return real_.Pread(fd, buffer, Limited(size, verdict.limit), offset, done);
 }
 
-int FaultyOs::Ftruncate(int fd, off_t length) {
-    const Verdict verdict = JudgeFd(OsCall::Ftruncate, fd);
-    return verdict.error != 0 ? verdict.error : real_.Ftruncate(fd, length);
-}
-
 int FaultyOs::CopyFileRange(int from, int to, size_t size, size_t& done) {
     const Verdict verdict = JudgeFd(OsCall::CopyFileRange, to);
     if (verdict.error != 0) return verdict.error;

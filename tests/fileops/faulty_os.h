@@ -31,7 +31,6 @@ enum class OsCall {
     Read,
     Write,
     Pread,
-    Ftruncate,
     CopyFileRange,
     Lseek,
     Ftruncate,
@@ -95,7 +94,6 @@ public:
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
     int Pread(int fd, void* buffer, size_t size, off_t offset, size_t& done) override;
-    int Ftruncate(int fd, off_t length) override;
     int CopyFileRange(int from, int to, size_t size, size_t& done) override;
     int Lseek(int fd, off_t& offset, int whence) override;
     int Ftruncate(int fd, off_t size) override;
