@@ -1,15 +1,21 @@
 // The About box: the program's name, version, icon and notices.
 #pragma once
 
-#include "app/template_dialog.h"
+#include <QDialog>
 
 namespace zentavo {
 
-class CAboutDlg : public TemplateDialog {
+class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    // Modal over its owner and centred on it.
-    explicit CAboutDlg(QWidget* owner = nullptr);
+    // The help context the box answers F1 with.
+    static constexpr int kHelpContext = 131172;
+
+    // Modal over its owner, which takes no input meanwhile, and centred on it.
+    explicit CAboutDlg(QWidget* owner);
+
+signals:
+    void helpRequested(int context);
 };
 
 }  // namespace zentavo

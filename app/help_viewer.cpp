@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "app/locale_text.h"
-#include "app/window_strings.h"
+#include "app/window_texts.h"
 
 namespace zentavo {
 
@@ -24,13 +24,17 @@ BrowserHelpViewer::~BrowserHelpViewer() {
     delete window_;
 }
 
-bool BrowserHelpViewer::ShowContext(QWidget*, const std::string& help_file, int context) {
+bool BrowserHelpViewer::ShowContext(QWidget* owner, const std::string& help_file, int context) {
     if (help_file.empty()) return false;
     if (!window_) {
+        // Not a child widget of its owner: Qt would block it while a modal
+        // box (the About box, a message) is open over the owner, and help is
+        // most wanted then.
         window_ = new QTextBrowser;
-        window_->setWindowTitle(QString::fromUtf8(text::kHelpWindowTitle));
+        window_->setWindowTitle(Texts::HelpWindowCaption());
         window_->setOpenExternalLinks(true);
         window_->resize(kWindowSize);
+        if (owner) QObject::connect(owner, &QObject::destroyed, window_, &QObject::deleteLater);
     }
 
     const QString shown_name = CurrentLocaleCodec().Decode(help_file);
@@ -42,10 +46,9 @@ bool BrowserHelpViewer::ShowContext(QWidget*, const std::string& help_file, int 
     const bool has_topic = html.contains(QStringLiteral("name=\"%1\"").arg(anchor)) ||
                            html.contains(QStringLiteral("id=\"%1\"").arg(anchor));
     if (!file.is_open() || content.empty()) {
-        window_->setHtml(PlainPage(QString::fromUtf8(text::kHelpFileMissing).arg(shown_name)));
+        window_->setHtml(PlainPage(Texts::HelpFileMissing(shown_name)));
     } else if (!has_topic) {
-        window_->setHtml(
-            PlainPage(QString::fromUtf8(text::kHelpTopicMissing).arg(shown_name).arg(context)));
+        window_->setHtml(PlainPage(Texts::HelpTopicMissing(shown_name, context)));
     } else {
         window_->setHtml(html);
     }

@@ -15,12 +15,13 @@ namespace zentavo {
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Returns whether the request could be made.
+    // Asks for the topic on behalf of owner; returns whether the request
+    // could be made.
     virtual bool ShowContext(QWidget* owner, const std::string& help_file, int context) = 0;
 };
 
-// A window of its own, not modal, reused for every request and left open
-// when the request is done. A context's topic is the anchor
+// One window, reused for every request and raised by each, that goes when
+// the window it was first asked for by goes. A context's topic is the anchor
 // "context-<number>" of the HTML help file.
 class BrowserHelpViewer : public HelpViewer {
 public:

@@ -1,5 +1,8 @@
+#include <QApplication>
+
 #include "app/renamer_app.h"
 
 int main(int argc, char** argv) {
-    return zentavo::theApp.Run(argc, argv);
+    QApplication application(argc, argv);
+    return zentavo::CRenamerApp().Run();
 }

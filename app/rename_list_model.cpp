@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/locale_text.h"
-#include "app/window_strings.h"
+#include "app/window_texts.h"
 
 namespace zentavo {
 
@@ -117,8 +117,8 @@ Qt::ItemFlags RenameListModel::flags(const QModelIndex& index) const {
 
 QVariant RenameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    if (section == kPathColumn) return QString::fromUtf8(text::kPathHeading);
-    if (section == kNewNameColumn) return QString::fromUtf8(text::kNewNameHeading);
+    if (section == kPathColumn) return Texts::PathHeading();
+    if (section == kNewNameColumn) return Texts::NewNameHeading();
     return {};
 }
 

@@ -1,24 +1,46 @@
 #include "app/renamer_app.h"
 
-#include <memory>
+#include <QApplication>
 
+#include "app/locale_text.h"
+#include "app/message_boxes.h"
 #include "app/renamer_dlg.h"
-#include "res/resource.h"
+#include "app/window_texts.h"
 
 namespace zentavo {
 
-CRenamerApp theApp;
-
-CRenamerApp::CRenamerApp() {
-    BindCommand(res::kHelpCommand, [this] { OnHelp(); });
+CRenamerApp::CRenamerApp(const std::string& executable_path, HelpViewer* viewer)
+    : executable_title_(ExecutableTitle(executable_path)),
+      help_file_path_(HelpFilePath(executable_path)),
+      viewer_(viewer ? *viewer : browser_) {
+    QApplication::setApplicationName(ApplicationName());
 }
 
-bool CRenamerApp::InitInstance() {
-    auto window = std::make_unique<CRenamerDlg>();
-    SetMainWindow(window.get());
-    window->DoModal();
-    SetMainWindow(nullptr);
-    return false;
+QString CRenamerApp::ApplicationName() const {
+    return CurrentLocaleCodec().Decode(executable_title_);
+}
+
+int CRenamerApp::Run() {
+    CRenamerDlg window;
+    main_window_ = &window;
+    connect(&window, &CRenamerDlg::helpRequested, this, &CRenamerApp::OnHelp);
+    // The window is shown, not run with exec(): Qt would block every other
+    // window, the help window among them, while a modal main window is
+    // open, and window managers keep a modal window above the others.
+    connect(&window, &QDialog::finished, qApp, &QCoreApplication::quit);
+    window.show();
+    QApplication::exec();
+    return 0;
+}
+
+void CRenamerApp::OnHelp(int context) {
+    // The box that reports a failed request is no place to ask for help.
+    if (showing_help_failure_) return;
+    if (viewer_.ShowContext(main_window_, help_file_path_, context)) return;
+    showing_help_failure_ = true;
+    CurrentMessageBoxes().Show(main_window_, MessageIcon::Warning, ApplicationName(),
+                               Texts::HelpLaunchFailed());
+    showing_help_failure_ = false;
 }
 
 }  // namespace zentavo

@@ -1,20 +1,45 @@
-// The application object: runs the main window and ends the program with it.
+// The application object: starts the program, runs the main window until it
+// ends, and shows help for it.
 #pragma once
 
-#include "app/framework_app.h"
+#include <string>
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/help_viewer.h"
+#include "app/module_paths.h"
 
 namespace zentavo {
 
-class CRenamerApp : public FrameworkApp {
+class CRenamerDlg;
+
+class CRenamerApp : public QObject {
+    Q_OBJECT
 public:
-    CRenamerApp();
+    // Help goes to viewer, or to a help window of the program's own when it
+    // is null. The help file lies beside the executable.
+    explicit CRenamerApp(const std::string& executable_path = ExecutablePath(),
+                         HelpViewer* viewer = nullptr);
 
-protected:
-    // Runs the main window modally; returns false, so that the program ends
-    // when the window does.
-    bool InitInstance() override;
+    // Runs the main window; the program ends when it does. Returns the
+    // process exit status.
+    int Run();
+
+public slots:
+    // Asks the help viewer for the topic at context.
+    void OnHelp(int context);
+
+private:
+    // The executable's title, the caption of the program's own messages.
+    QString ApplicationName() const;
+
+    std::string executable_title_;
+    std::string help_file_path_;
+    BrowserHelpViewer browser_;
+    HelpViewer& viewer_;
+    QPointer<CRenamerDlg> main_window_;
+    bool showing_help_failure_ = false;
 };
-
-extern CRenamerApp theApp;
 
 }  // namespace zentavo

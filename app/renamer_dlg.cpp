@@ -1,6 +1,5 @@
 #include "app/renamer_dlg.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -11,15 +10,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QSysInfo>
 #include <QTreeView>
 
 #include "app/about_dlg.h"
-#include "app/framework_app.h"
-#include "app/iconic_paint.h"
+#include "app/dialog_layout.h"
+#include "app/fit_validator.h"
+#include "app/focus_selection_delegate.h"
 #include "app/locale_text.h"
 #include "app/message_boxes.h"
 #include "app/rename_list_model.h"
@@ -27,189 +27,231 @@
 #include "app/row_images.h"
 #include "app/uri_list.h"
 #include "app/wait_cursor.h"
-#include "app/window_strings.h"
+#include "app/window_texts.h"
 #include "core/rename_pattern.h"
-#include "fileops/posix_file_system.h"
 
 namespace zentavo {
 
 namespace {
 
 const QString kUriListFormat = QStringLiteral("text/uri-list");
-constexpr int kSmallIconSize = 16;
 
-int LargeIconSize() {
-    return QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize);
-}
-
-bool AcceptFileDrag(QEvent* event) {
-    auto* drag = static_cast<QDragMoveEvent*>(event);
+void AcceptFileDrag(QDragMoveEvent* drag) {
     if (drag->mimeData()->hasFormat(kUriListFormat))
         drag->acceptProposedAction();
     else
         drag->ignore();
-    return true;
 }
 
 }  // namespace
 
-CRenamerDlg::CRenamerDlg(QWidget* owner)
-    : CRenamerDlg(std::make_unique<PosixFileSystem>(), nullptr, owner) {}
+CRenamerDlg::CRenamerDlg(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowMinimizeButtonHint),
+      units_(DialogUnits::ForFont(font())),
+      session_(fs_),
+      model_(new RenameListModel(session_.list(), this)) {
+    setWindowTitle(Texts::MainCaption());
+    setWindowIcon(AppIcon());
+    setFixedSize(units_.ToPixels(layout::kMainWindow));
 
-CRenamerDlg::CRenamerDlg(FileSystem& fs, QWidget* owner) : CRenamerDlg(nullptr, &fs, owner) {}
+    // In tab order.
+    auto* pattern_label = new QLabel(Texts::PatternLabel(), this);
+    pattern_label->setGeometry(units_.ToPixels(layout::kPatternLabel));
+    CreatePatternBox();
+    pattern_label->setBuddy(pattern_box_);
 
-CRenamerDlg::CRenamerDlg(std::unique_ptr<FileSystem> own_fs, FileSystem* fs, QWidget* owner)
-    : TemplateDialog(res::kMainTemplate, owner),
-      own_fs_(std::move(own_fs)),
-      session_(fs ? *fs : *own_fs_),
-      model_(new RenameListModel(session_.list(), this)),
-      pattern_box_(Control<QComboBox>(res::kPatternBox)),
-      recurse_check_(Control<QCheckBox>(res::kRecurseCheck)),
-      set_filenames_button_(Control<QPushButton>(res::kSetFilenamesButton)),
-      rename_button_(Control<QPushButton>(res::kRenameButton)),
-      rename_list_(Control<QTreeView>(res::kRenameList)),
-      large_icon_(LoadIcon(res::kAppIcon).pixmap(LargeIconSize())),
-      small_icon_(LoadIcon(res::kAppIcon).pixmap(kSmallIconSize)) {
-    if (!created()) return;
-    rename_list_->setModel(model_);
-    BindMessageMap();
-}
+    recurse_check_ = new QCheckBox(Texts::RecurseCheck(), this);
+    recurse_check_->setObjectName(QStringLiteral("recurseCheck"));
+    recurse_check_->setGeometry(units_.ToPixels(layout::kRecurseCheck));
 
-CRenamerDlg::~CRenamerDlg() {
-    // The session dies before the widgets do: no view may read it after this.
-    if (rename_list_) rename_list_->setModel(nullptr);
-    delete model_;
-}
+    set_filenames_button_ = CreateButton(Texts::SetFilenamesButton(), layout::kSetFilenamesButton,
+                                         QStringLiteral("setFilenamesButton"));
+    rename_button_ =
+        CreateButton(Texts::RenameButton(), layout::kRenameButton, QStringLiteral("renameButton"));
+    QPushButton* help_button =
+        CreateButton(Texts::HelpButton(), layout::kHelpButton, QStringLiteral("helpButton"));
+    QPushButton* exit_button =
+        CreateButton(Texts::ExitButton(), layout::kExitButton, QStringLiteral("exitButton"));
+    CreateRenameList();
+    CreateWindowMenu();
 
-// The message table: every command and event the window handles, and its
-// handler.
-void CRenamerDlg::BindMessageMap() {
-    BindCommand(res::kSetFilenamesButton, [this] { OnSetFilenames(); });
-    BindCommand(res::kRenameButton, [this] { OnRename(); });
-    BindCommand(res::kExitButton, [this] { OnExit(); });
-    BindControlEvent(res::kRenameList, QEvent::KeyPress, [this](QEvent* event) {
-        OnKeydownList(*static_cast<QKeyEvent*>(event));
-        return false;
-    });
-    BindEvent(QEvent::DragEnter, AcceptFileDrag);
-    BindEvent(QEvent::DragMove, AcceptFileDrag);
-    BindEvent(QEvent::Drop, [this](QEvent* event) {
-        auto* drop = static_cast<QDropEvent*>(event);
-        const std::vector<std::string> paths = DroppedPaths(*drop->mimeData());
-        drop->acceptProposedAction();
-        OnDropFiles(paths);
-        return true;
-    });
-    BindEvent(QEvent::Close, [this](QEvent* event) {
-        OnExit();
-        event->accept();
-        return true;
-    });
-    BindEvent(QEvent::ContextMenu, [this](QEvent* event) {
-        // The window menu of the title bar belongs to the window manager; the
-        // same entries open on the window's free area and on Shift+F10.
-        auto* request = static_cast<QContextMenuEvent*>(event);
-        if (request->reason() != QContextMenuEvent::Mouse) {
-            ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
-            return true;
-        }
-        QWidget* under = childAt(request->pos());
-        if (under && !qobject_cast<QLabel*>(under)) return false;
-        ShowSystemMenu(request->globalPos());
-        return true;
-    });
-    BindEvent(QEvent::Paint, [this](QEvent*) { return OnPaint(); });
-}
+    connect(set_filenames_button_, &QPushButton::clicked, this, &CRenamerDlg::OnSetFilenames);
+    connect(rename_button_, &QPushButton::clicked, this, &CRenamerDlg::OnRename);
+    connect(help_button, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpContext); });
+    connect(exit_button, &QPushButton::clicked, this, &CRenamerDlg::OnExit);
 
-bool CRenamerDlg::OnInitDialog() {
-    ExtendSystemMenu();
-
-    QIcon icon;
-    icon.addPixmap(large_icon_);
-    icon.addPixmap(small_icon_);
-    setWindowIcon(icon);
+    // F1 asks for help wherever it is pressed; with Shift, Ctrl or Alt it
+    // asks for nothing.
+    auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help_key, &QShortcut::activated, this, [this] { emit helpRequested(kHelpContext); });
+    // X11 turns the Menu key into a context-menu request but not Shift+F10,
+    // which means the same everywhere else.
+    auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menu_key, &QShortcut::activated, this, &CRenamerDlg::RequestFocusContextMenu);
 
     // Files are dropped on the window as a whole: no control takes them.
     setAcceptDrops(true);
     for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
 
-    model_->SetRowImages(RowImageList::Load());
-    SetColumnWidths();
-
     rename_button_->setEnabled(false);
     set_filenames_button_->setEnabled(false);
-    return true;
 }
 
-void CRenamerDlg::ExtendSystemMenu() {
-    system_menu_ = {{QString::fromUtf8(text::kMinimizeMenuEntry), res::kMinimizeCommand},
-                    {QString::fromUtf8(text::kCloseMenuEntry), res::kCloseCommand},
-                    {QString(), 0}};
-    const QString about = LoadString(res::kAboutMenuString);
-    if (!about.isEmpty()) system_menu_.push_back({about, res::kAboutCommand});
-    system_menu_.push_back({QString::fromUtf8(text::kHelpMenuEntry), res::kHelpCommand});
+CRenamerDlg::~CRenamerDlg() {
+    // The session dies before the widgets do: no view may read it after this.
+    rename_list_->setModel(nullptr);
+    delete model_;
 }
 
-void CRenamerDlg::ShowSystemMenu(const QPoint& where) {
-    QMenu menu(this);
-    for (const MenuEntry& entry : system_menu_) {
-        if (entry.text.isEmpty())
-            menu.addSeparator();
-        else
-            menu.addAction(entry.text)->setData(entry.command);
-    }
-    if (const QAction* chosen = menu.exec(where)) OnSysCommand(chosen->data().toUInt());
+QPushButton* CRenamerDlg::CreateButton(const QString& text, const QRect& rect,
+                                       const QString& name) {
+    // No button is a default button: Enter presses only the focused one.
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setGeometry(units_.ToPixels(rect));
+    return button;
 }
 
-void CRenamerDlg::OnSysCommand(unsigned id) {
-    if ((id & 0xFFF0) == res::kAboutCommand) {
-        CAboutDlg about(this);
-        about.DoModal();
-        return;
-    }
-    if (id == res::kHelpCommand) {
-        FrameworkApp* application = FrameworkApp::Current();
-        if (application && application->main_window())
-            application->main_window()->SendCommand(res::kHelpCommand);
-        return;
-    }
-    DefaultSysCommand(id);
+void CRenamerDlg::CreatePatternBox() {
+    pattern_box_ = new QComboBox(this);
+    pattern_box_->setObjectName(QStringLiteral("patternBox"));
+    pattern_box_->setEditable(true);
+    pattern_box_->setInsertPolicy(QComboBox::NoInsert);
+    pattern_box_->setCompleter(nullptr);
+    // The box's list is sorted; these are its entries in that order.
+    pattern_box_->addItems({QStringLiteral("%3c.%<e"), QStringLiteral("%<1d-%3c.%<e")});
+    pattern_box_->setEditText(QString());
+    pattern_box_->lineEdit()->setValidator(new FitValidator(pattern_box_->lineEdit()));
+
+    // The layout's height is that of the field with its list dropped down.
+    QRect rect = units_.ToPixels(layout::kPatternBox);
+    rect.setHeight(pattern_box_->sizeHint().height());
+    pattern_box_->setGeometry(rect);
 }
 
-void CRenamerDlg::DefaultSysCommand(unsigned id) {
-    switch (id & 0xFFF0) {
-        case res::kCloseCommand:
-            close();
-            break;
-        case res::kMinimizeCommand:
-            showMinimized();
-            break;
-        default:
-            break;
-    }
-}
+void CRenamerDlg::CreateRenameList() {
+    rename_list_ = new QTreeView(this);
+    rename_list_->setObjectName(QStringLiteral("renameList"));
+    rename_list_->setGeometry(units_.ToPixels(layout::kRenameList));
+    rename_list_->setRootIsDecorated(false);
+    rename_list_->setItemsExpandable(false);
+    rename_list_->setUniformRowHeights(true);
+    rename_list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rename_list_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    rename_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    rename_list_->setItemDelegate(new FocusSelectionDelegate(rename_list_));
+    rename_list_->header()->setSectionsClickable(false);
+    rename_list_->header()->setSectionsMovable(false);
+    rename_list_->header()->setStretchLastSection(false);
+    rename_list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-bool CRenamerDlg::OnPaint() {
-    if (!isMinimized()) return false;
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    const QSize icon_size(LargeIconSize(), LargeIconSize());
-    painter.drawPixmap(QRect(IconicIconOrigin(rect().size(), icon_size), icon_size), large_icon_);
-    return true;
-}
+    model_->SetRowImages(RowImageList::Load());
+    rename_list_->setModel(model_);
+    rename_list_->installEventFilter(this);
 
-void CRenamerDlg::SetColumnWidths() {
-    const int client_width = rename_list_->width() - 2 * rename_list_->frameWidth();
-    const int width = client_width - rename_list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent,
-                                                                        nullptr, rename_list_);
+    // The columns share the client width less a vertical scroll bar, 7 to 3.
+    const int width = rename_list_->width() - 2 * rename_list_->frameWidth() -
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rename_list_);
     rename_list_->header()->resizeSection(RenameListModel::kPathColumn, width * 7 / 10);
     rename_list_->header()->resizeSection(RenameListModel::kNewNameColumn, width * 3 / 10);
 }
 
-std::vector<std::string> CRenamerDlg::DroppedPaths(const QMimeData& data) const {
-    const QByteArray uri_list = data.data(kUriListFormat);
-    return LocalPathsFromUriList(std::string_view(uri_list.constData(), size_t(uri_list.size())),
-                                 QSysInfo::machineHostName().toStdString());
+void CRenamerDlg::CreateWindowMenu() {
+    // The window manager's menu of the title bar is out of reach; these
+    // entries open on the window's free area, the Menu key and Shift+F10.
+    window_menu_ = new QMenu(this);
+    window_menu_->setObjectName(QStringLiteral("windowMenu"));
+    AddWindowMenuEntry(Texts::MinimizeEntry(), kMinimizeCommand);
+    AddWindowMenuEntry(Texts::CloseEntry(), kCloseCommand);
+    window_menu_->addSeparator();
+    AddWindowMenuEntry(Texts::AboutEntry(), kAboutCommand);
+    AddWindowMenuEntry(Texts::HelpEntry(), kHelpCommand);
+}
+
+void CRenamerDlg::AddWindowMenuEntry(const QString& text, unsigned command) {
+    connect(window_menu_->addAction(text), &QAction::triggered, this,
+            [this, command] { OnSysCommand(command); });
+}
+
+void CRenamerDlg::OnSysCommand(unsigned id) {
+    if ((id & 0xFFF0) == kAboutCommand) {
+        CAboutDlg about(this);
+        connect(&about, &CAboutDlg::helpRequested, this, &CRenamerDlg::helpRequested);
+        about.exec();
+    } else if (id == kHelpCommand) {
+        emit helpRequested(kHelpContext);
+    } else if ((id & 0xFFF0) == kCloseCommand) {
+        close();
+    } else if ((id & 0xFFF0) == kMinimizeCommand) {
+        showMinimized();
+    }
+}
+
+void CRenamerDlg::RequestFocusContextMenu() {
+    // As for the Menu key: the focused control's own menu, and the window
+    // menu for a control that has none (it passes the request on).
+    QWidget* target = focusWidget() ? focusWidget() : this;
+    const QPoint at = target->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QCoreApplication::sendEvent(target, &request);
+}
+
+void CRenamerDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        window_menu_->exec(mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    // Only the free area and the labels are the window's own.
+    QWidget* under = childAt(event->pos());
+    if (under && !qobject_cast<QLabel*>(under)) {
+        event->ignore();
+        return;
+    }
+    window_menu_->exec(event->globalPos());
+}
+
+void CRenamerDlg::keyPressEvent(QKeyEvent* event) {
+    // No button is the default one, so Enter presses the focused button
+    // and otherwise, like Escape, leaves the window as it is.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        return;
+    }
+    if (event->matches(QKeySequence::Cancel)) return;
+    QDialog::keyPressEvent(event);
+}
+
+bool CRenamerDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == rename_list_ && event->type() == QEvent::KeyPress)
+        OnKeydownList(*static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+void CRenamerDlg::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptFileDrag(event);
+}
+
+void CRenamerDlg::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptFileDrag(event);
+}
+
+void CRenamerDlg::dropEvent(QDropEvent* event) {
+    const QByteArray uri_list = event->mimeData()->data(kUriListFormat);
+    const std::vector<std::string> paths =
+        LocalPathsFromUriList(std::string_view(uri_list.constData(), size_t(uri_list.size())),
+                              QSysInfo::machineHostName().toStdString());
+    event->acceptProposedAction();
+    OnDropFiles(paths);
+}
+
+void CRenamerDlg::closeEvent(QCloseEvent* event) {
+    OnExit();
+    event->accept();
 }
 
 void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
@@ -246,17 +288,16 @@ void CRenamerDlg::OnRename() {
     for (const RowNote& note : outcome.notes) {
         const QString path = codec.Decode(session_.list().path(note.row));
         if (!note.left_at.empty())
-            notes += "\n\n" + QString(text::kLeftAtNote).arg(path, codec.Decode(note.left_at));
+            notes += "\n\n" + Texts::LeftAtNote(path, codec.Decode(note.left_at));
         if (!note.saved_other.empty())
-            notes +=
-                "\n\n" + QString(text::kSavedOtherNote).arg(path, codec.Decode(note.saved_other));
+            notes += "\n\n" + Texts::SavedOtherNote(path, codec.Decode(note.saved_other));
     }
     if (outcome.failed > 0) {
-        CurrentMessageBoxes().Show(this, MessageIcon::Warning, text::kRenameFailedCaption,
-                                   QString(text::kRenameFailedText).arg(outcome.failed) + notes);
+        CurrentMessageBoxes().Show(this, MessageIcon::Warning, Texts::FailedCaption(),
+                                   Texts::FailedSummary(int(outcome.failed)) + notes);
     } else {
-        CurrentMessageBoxes().Show(this, MessageIcon::Information, text::kRenameFinishedCaption,
-                                   QString(text::kRenameFinishedText).arg(outcome.renamed) + notes);
+        CurrentMessageBoxes().Show(this, MessageIcon::Information, Texts::FinishedCaption(),
+                                   Texts::FinishedSummary(int(outcome.renamed)) + notes);
     }
 }
 
@@ -269,11 +310,7 @@ void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {
 }
 
 void CRenamerDlg::OnExit() {
-    EndDialog(res::kOkButton);
+    done(1);
 }
-
-// Enter and Escape leave the window as it is.
-void CRenamerDlg::OnOK() {}
-void CRenamerDlg::OnCancel() {}
 
 }  // namespace zentavo

@@ -2,20 +2,18 @@
 // drive the naming core and the file operations.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include <QPixmap>
-#include <QString>
+#include <QDialog>
 
-#include "app/template_dialog.h"
-#include "fileops/file_system.h"
+#include "app/dialog_units.h"
+#include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
 
 class QCheckBox;
 class QComboBox;
-class QMimeData;
+class QMenu;
 class QPushButton;
 class QTreeView;
 
@@ -23,55 +21,56 @@ namespace zentavo {
 
 class RenameListModel;
 
-class CRenamerDlg : public TemplateDialog {
+class CRenamerDlg : public QDialog {
     Q_OBJECT
 public:
-    // Works on the real file system.
-    explicit CRenamerDlg(QWidget* owner = nullptr);
-    // Works on fs, which must outlive the window.
-    explicit CRenamerDlg(FileSystem& fs, QWidget* owner = nullptr);
+    // The help context the window answers help requests with.
+    static constexpr int kHelpContext = 131174;
+    // Window-menu commands: 16 to 31 open the About box, 57670 asks for
+    // help; the window manager's own commands (minimise, close) are
+    // carried out as it would.
+    static constexpr unsigned kAboutCommand = 16;
+    static constexpr unsigned kHelpCommand = 57670;
+    static constexpr unsigned kMinimizeCommand = 0xF020;
+    static constexpr unsigned kCloseCommand = 0xF060;
+
+    explicit CRenamerDlg(QWidget* parent = nullptr);
     ~CRenamerDlg() override;
 
     const RenameSession& session() const { return session_; }
 
-    // The window menu: the entries the window manager would show, then a
-    // separator (an entry without text), the About box and help.
-    struct MenuEntry {
-        QString text;
-        unsigned command = 0;
-    };
-    const std::vector<MenuEntry>& system_menu() const { return system_menu_; }
+signals:
+    // Help is wanted at context: this window's, or that of its About box.
+    void helpRequested(int context);
 
-    // A command of the window menu: 16 to 31 open the About box, 57670 asks
-    // for help, anything else is the window's own (minimise, close).
-    void OnSysCommand(unsigned id);
-
-protected:
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
-
-private:
-    // Works on fs, or on own_fs when fs is null.
-    CRenamerDlg(std::unique_ptr<FileSystem> own_fs, FileSystem* fs, QWidget* owner);
-
-    void BindMessageMap();
-
+public slots:
     void OnDropFiles(const std::vector<std::string>& paths);
     void OnSetFilenames();
     void OnRename();
-    void OnKeydownList(const QKeyEvent& key);
     void OnExit();
-    bool OnPaint();
+    void OnSysCommand(unsigned id);
 
-    void ExtendSystemMenu();
-    void ShowSystemMenu(const QPoint& where);
-    void DefaultSysCommand(unsigned id);
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    void SetColumnWidths();
-    std::vector<std::string> DroppedPaths(const QMimeData& data) const;
+private:
+    QPushButton* CreateButton(const QString& text, const QRect& rect, const QString& name);
+    void CreatePatternBox();
+    void CreateRenameList();
+    void CreateWindowMenu();
+    void AddWindowMenuEntry(const QString& text, unsigned command);
 
-    std::unique_ptr<FileSystem> own_fs_;
+    void OnKeydownList(const QKeyEvent& key);
+    void RequestFocusContextMenu();
+
+    const DialogUnits units_;
+    PosixFileSystem fs_;
     RenameSession session_;
     RenameListModel* model_;
 
@@ -80,10 +79,7 @@ private:
     QPushButton* set_filenames_button_;
     QPushButton* rename_button_;
     QTreeView* rename_list_;
-
-    QPixmap large_icon_;
-    QPixmap small_icon_;
-    std::vector<MenuEntry> system_menu_;
+    QMenu* window_menu_;
 };
 
 }  // namespace zentavo

@@ -1,8 +1,5 @@
 #include "app/resources.h"
 
-#include "app/window_strings.h"
-#include "res/resource.h"
-
 // Outside any namespace: the resource initialiser is a global function.
 static void InitZentavoResources() {
     Q_INIT_RESOURCE(zentavo);
@@ -10,24 +7,24 @@ static void InitZentavoResources() {
 
 namespace zentavo {
 
+namespace {
+
+// The resources of a static library must be registered before first use.
 void LoadResources() {
     static const bool loaded = (InitZentavoResources(), true);
     (void)loaded;
 }
 
-QImage LoadBitmap(int id) {
+}  // namespace
+
+QIcon AppIcon() {
     LoadResources();
-    return QImage(QStringLiteral(":/images/%1.bmp").arg(id));
+    return QIcon(QStringLiteral(":/zentavo.ico"));
 }
 
-QIcon LoadIcon(int id) {
+QImage RowImageStrip() {
     LoadResources();
-    return QIcon(QStringLiteral(":/images/%1.ico").arg(id));
-}
-
-QString LoadString(int id) {
-    if (id == res::kAboutMenuString) return QString::fromUtf8(text::kAboutMenuEntry);
-    return {};
+    return QImage(QStringLiteral(":/row_images.bmp"));
 }
 
 }  // namespace zentavo

@@ -1,21 +1,14 @@
-// The built-in resources: dialog templates, images and strings.
+// The images built into the program.
 #pragma once
 
 #include <QIcon>
 #include <QImage>
-#include <QString>
 
 namespace zentavo {
 
-// Makes the resources of the static library reachable; cheap after the
-// first call.
-void LoadResources();
-
-// The bitmap with this id; a null image when there is none.
-QImage LoadBitmap(int id);
-// The icon with this id, in all its sizes.
-QIcon LoadIcon(int id);
-// The string with this id; empty when there is none.
-QString LoadString(int id);
+// The program's icon, 32 by 32 and 16 by 16 pixels.
+QIcon AppIcon();
+// The strip of row images, one 13-pixel cell per mark.
+QImage RowImageStrip();
 
 }  // namespace zentavo

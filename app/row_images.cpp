@@ -1,7 +1,6 @@
 #include "app/row_images.h"
 
 #include "app/resources.h"
-#include "res/resource.h"
 
 namespace zentavo {
 
@@ -24,7 +23,7 @@ RowImageList::RowImageList(const QImage& strip, int image_width, QRgb mask_colou
 }
 
 RowImageList RowImageList::Load() {
-    return RowImageList(LoadBitmap(res::kRowImages), kRowImageWidth, kMaskColour);
+    return RowImageList(RowImageStrip(), kRowImageWidth, kMaskColour);
 }
 
 QPixmap RowImageList::image(int index) const {

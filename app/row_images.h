@@ -16,7 +16,7 @@ public:
     // transparent.
     RowImageList(const QImage& strip, int image_width, QRgb mask_colour);
 
-    // The strip of bitmap 134: images 13 pixels wide, magenta transparent.
+    // The program's strip: images 13 pixels wide, magenta transparent.
     static RowImageList Load();
 
     int count() const { return int(images_.size()); }

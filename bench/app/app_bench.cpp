@@ -78,7 +78,7 @@ std::unique_ptr<CRenamerDlg> ShownWindow() {
 }
 
 void PaintList(CRenamerDlg& window) {
-    window.findChild<QTreeView*>("1003")->viewport()->repaint();
+    window.findChild<QTreeView*>("renameList")->viewport()->repaint();
 }
 
 void BM_CoreDrop(benchmark::State& state) {
@@ -117,8 +117,8 @@ void BM_CoreSetFilenames(benchmark::State& state) {
 void BM_WindowSetFilenames(benchmark::State& state) {
     std::unique_ptr<CRenamerDlg> window = ShownWindow();
     DropOn(window.get(), folder->path());
-    window->findChild<QComboBox*>("1004")->lineEdit()->setText(kPattern);
-    auto* button = window->findChild<QPushButton*>("1005");
+    window->findChild<QComboBox*>("patternBox")->lineEdit()->setText(kPattern);
+    auto* button = window->findChild<QPushButton*>("setFilenamesButton");
     for (auto _ : state) {
         button->click();
         PaintList(*window);

@@ -6,17 +6,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 #include <QtTest>
 
+#include "app/dialog_units.h"
 #include "app/fit_validator.h"
 #include "app/locale_text.h"
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
-#include "res/resource.h"
 
 using namespace zentavo;
 using namespace zentavo::testing;
@@ -29,14 +30,17 @@ public:
     Driver() {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(pattern() && recurse() && set_filenames() && rename() && exit() && list());
     }
 
-    QComboBox* pattern() const { return window.findChild<QComboBox*>("1004"); }
-    QCheckBox* recurse() const { return window.findChild<QCheckBox*>("1000"); }
-    QPushButton* set_filenames() const { return window.findChild<QPushButton*>("1005"); }
-    QPushButton* rename() const { return window.findChild<QPushButton*>("1006"); }
-    QPushButton* exit() const { return window.findChild<QPushButton*>("1007"); }
-    QTreeView* list() const { return window.findChild<QTreeView*>("1003"); }
+    QComboBox* pattern() const { return window.findChild<QComboBox*>("patternBox"); }
+    QCheckBox* recurse() const { return window.findChild<QCheckBox*>("recurseCheck"); }
+    QPushButton* set_filenames() const {
+        return window.findChild<QPushButton*>("setFilenamesButton");
+    }
+    QPushButton* rename() const { return window.findChild<QPushButton*>("renameButton"); }
+    QPushButton* exit() const { return window.findChild<QPushButton*>("exitButton"); }
+    QTreeView* list() const { return window.findChild<QTreeView*>("renameList"); }
     const RenameList& rows() const { return window.session().list(); }
 
     void Drop(const std::vector<std::string>& relative) {
@@ -57,6 +61,25 @@ public:
                               rect.center());
         }
     }
+    // Actions: "drop NAME[,NAME...]", "set PATTERN", "rename", "delete all".
+    void Do(const QString& action) {
+        if (action.startsWith("drop ")) {
+            std::vector<std::string> names;
+            for (const QString& name : action.mid(5).split(','))
+                names.push_back(name.toStdString());
+            Drop(names);
+        } else if (action.startsWith("set ")) {
+            SetFilenames(action.mid(4));
+        } else if (action == "rename") {
+            ClickRename();
+        } else if (action == "delete all") {
+            list()->setFocus();
+            list()->selectAll();
+            QTest::keyClick(list(), Qt::Key_Delete);
+        } else {
+            QFAIL(qPrintable("unknown action " + action));
+        }
+    }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (size_t i = 0; i < rows().count(); ++i)
@@ -69,6 +92,14 @@ public:
     CRenamerDlg window;
 };
 
+// The hue at the centre of a row's image, the colour of its ball; -1 for a
+// row without image.
+int RowImageHue(const QAbstractItemModel* model, int row) {
+    const QImage image = model->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
+    if (image.isNull()) return -1;
+    return QColor(image.pixel(image.width() / 2, image.height() / 2)).hsvHue();
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -76,9 +107,13 @@ class MainWindowTest : public QObject {
 private slots:
     void opensEmptyWithBothButtonsDisabled();
     void isAFixedApplicationWindowCentredOnTheScreen();
+    void controlsSitWhereTheLayoutPutsThem_data();
+    void controlsSitWhereTheLayoutPutsThem();
     void listColumnsShareTheClientWidth();
     void enabledStates_data();
     void enabledStates();
+    void listHearsOfEveryChange_data();
+    void listHearsOfEveryChange();
     void dropTakesNonUtf8NamesExactly();
     void dropOfFolder_data();
     void dropOfFolder();
@@ -112,10 +147,6 @@ void MainWindowTest::opensEmptyWithBothButtonsDisabled() {
     QCOMPARE(d.list()->model()->rowCount(), 0);
     QCOMPARE(QApplication::focusWidget(), d.pattern());
 
-    for (int id : {res::kRecurseCheck, res::kRenameList, res::kPatternBox, res::kSetFilenamesButton,
-                   res::kRenameButton, res::kExitButton, res::kHelpCommand}) {
-        QVERIFY2(d.window.Control(id), qPrintable(QString::number(id)));
-    }
     for (QPushButton* button : d.window.findChildren<QPushButton*>()) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
@@ -135,7 +166,6 @@ void MainWindowTest::isAFixedApplicationWindowCentredOnTheScreen() {
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(d.window.minimumSize(), d.window.maximumSize());
-    QCOMPARE(d.window.size(), d.window.units().ToPixels(QSize(340, 226)));
 
     const QRect available = d.window.screen()->availableGeometry();
     const QPoint offset = d.window.frameGeometry().center() - available.center();
@@ -143,13 +173,49 @@ void MainWindowTest::isAFixedApplicationWindowCentredOnTheScreen() {
              qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
+void MainWindowTest::controlsSitWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("units");
+    QTest::newRow("pattern box") << "patternBox" << QRect(69, 167, 128, 0);
+    QTest::newRow("check box") << "recurseCheck" << QRect(69, 185, 128, 10);
+    QTest::newRow("Set Filenames") << "setFilenamesButton" << QRect(69, 204, 58, 14);
+    QTest::newRow("Rename") << "renameButton" << QRect(139, 204, 58, 14);
+    QTest::newRow("Help") << "helpButton" << QRect(282, 188, 50, 14);
+    QTest::newRow("Exit") << "exitButton" << QRect(282, 205, 50, 14);
+    QTest::newRow("list") << "renameList" << QRect(7, 7, 325, 153);
+}
+
+void MainWindowTest::controlsSitWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QRect, units);
+    Driver d;
+    const DialogUnits pixels = DialogUnits::ForFont(QApplication::font());
+    QCOMPARE(d.window.size(), pixels.ToPixels(QSize(340, 226)));
+    auto* control = d.window.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QRect expected = pixels.ToPixels(units);
+    // The pattern box is as high as its field; its list drops below.
+    if (units.height() == 0) expected.setHeight(control->height());
+    QCOMPARE(control->geometry(), expected);
+}
+
 void MainWindowTest::listColumnsShareTheClientWidth() {
     Driver d;
+    // Enough rows for a vertical scroll bar: the columns still fit beside it.
+    std::vector<std::string> names;
+    for (int i = 0; i < 40; ++i) names.push_back(d.folder.AddFile(std::to_string(i)));
+    QVERIFY(DropPaths(&d.window, names));
     QTreeView* list = d.list();
-    const int width = list->width() - 2 * list->frameWidth() -
-                      list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
-    QCOMPARE(list->header()->sectionSize(0), width * 7 / 10);
-    QCOMPARE(list->header()->sectionSize(1), width * 3 / 10);
+    QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+    const int path = list->header()->sectionSize(0);
+    const int new_name = list->header()->sectionSize(1);
+    const int room = list->viewport()->width();
+    QVERIFY2(path + new_name <= room && path + new_name >= room - 2,
+             qPrintable(QString("%1 + %2 in %3").arg(path).arg(new_name).arg(room)));
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY2(std::abs(path * 3 - new_name * 7) <= 10,
+             qPrintable(QString("%1 : %2").arg(path).arg(new_name)));
+
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QString("Path"));
     QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QString("New Filename"));
     QVERIFY(!list->header()->sectionsClickable());
@@ -158,8 +224,7 @@ void MainWindowTest::listColumnsShareTheClientWidth() {
 }
 
 // Each row is a sequence of user actions and the state of the two working
-// buttons after it. Actions: "drop NAME[,NAME...]", "set PATTERN", "rename",
-// "delete all".
+// buttons after it.
 void MainWindowTest::enabledStates_data() {
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<bool>("set_enabled");
@@ -201,28 +266,58 @@ void MainWindowTest::enabledStates() {
     d.folder.AddFile("a.txt");
     d.folder.AddFile("b.txt");
     d.folder.AddFile("only-folders/sub/z");
-    for (const QString& action : actions) {
-        if (action.startsWith("drop ")) {
-            std::vector<std::string> names;
-            for (const QString& name : action.mid(5).split(','))
-                names.push_back(name.toStdString());
-            d.Drop(names);
-        } else if (action.startsWith("set ")) {
-            d.SetFilenames(action.mid(4));
-        } else if (action == "rename") {
-            d.ClickRename();
-        } else if (action == "delete all") {
-            d.list()->setFocus();
-            d.list()->selectAll();
-            QTest::keyClick(d.list(), Qt::Key_Delete);
-        } else {
-            QFAIL(qPrintable("unknown action " + action));
-        }
-    }
+    for (const QString& action : actions) d.Do(action);
     QCOMPARE(d.set_filenames()->isEnabled(), set_enabled);
     QCOMPARE(d.rename()->isEnabled(), rename_enabled);
     QCOMPARE(d.list()->model()->rowCount(), rows);
     QCOMPARE(int(d.rows().count()), rows);
+}
+
+// Each row: what is done first, then the action the list must hear of, and
+// the notice it must get: "rows" (added, removed or replaced) or "names"
+// (every row's new name and mark). A list that hears nothing shows old rows.
+void MainWindowTest::listHearsOfEveryChange_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("a drop") << QStringList{} << "drop a.txt"
+                            << "rows";
+    QTest::newRow("a drop that adds rows") << QStringList{"drop b.txt"} << "drop a.txt,c.txt"
+                                           << "rows";
+    QTest::newRow("a drop after a run")
+        << QStringList{"drop a.txt", "set %n-x", "rename"} << "drop b.txt"
+        << "rows";
+    QTest::newRow("Delete") << QStringList{"drop a.txt,b.txt"} << "delete all"
+                            << "rows";
+    QTest::newRow("Set Filenames") << QStringList{"drop a.txt,b.txt,c.txt"} << "set %3c"
+                                   << "names";
+    QTest::newRow("a rename run") << QStringList{"drop a.txt,b.txt,c.txt", "set %3c"} << "rename"
+                                  << "names";
+}
+
+void MainWindowTest::listHearsOfEveryChange() {
+    QFETCH(QStringList, before);
+    QFETCH(QString, action);
+    QFETCH(QString, notice);
+    Driver d;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) d.folder.AddFile(name);
+    for (const QString& step : before) d.Do(step);
+
+    QAbstractItemModel* model = d.list()->model();
+    QSignalSpy names(model, &QAbstractItemModel::dataChanged);
+    QSignalSpy rows_layout(model, &QAbstractItemModel::layoutChanged);
+    QSignalSpy rows_reset(model, &QAbstractItemModel::modelReset);
+    QSignalSpy rows_removed(model, &QAbstractItemModel::rowsRemoved);
+    d.Do(action);
+    if (notice == "rows") {
+        QVERIFY(rows_layout.count() + rows_reset.count() + rows_removed.count() > 0);
+        return;
+    }
+    QVERIFY(names.count() > 0);
+    const QModelIndex first = names.last().at(0).value<QModelIndex>();
+    const QModelIndex last = names.last().at(1).value<QModelIndex>();
+    QCOMPARE(first, model->index(0, 0));
+    QCOMPARE(last, model->index(model->rowCount() - 1, model->columnCount() - 1));
 }
 
 void MainWindowTest::dropTakesNonUtf8NamesExactly() {
@@ -418,27 +513,26 @@ void MainWindowTest::enterPressesTheFocusedButton() {
 void MainWindowTest::exitAndCloseEndWithResultOne_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit button") << "exit";
+    QTest::newRow("Alt+X") << "alt+x";
     QTest::newRow("close request") << "close";
 }
 
 void MainWindowTest::exitAndCloseEndWithResultOne() {
     QFETCH(QString, how);
-    BoxRecorder boxes;
-    TempFolder folder;
-    CRenamerDlg window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Driver d;
+    QSignalSpy finished(&d.window, &QDialog::finished);
     // Pending rows do not hold the window open, and nothing is asked.
-    QVERIFY(DropPaths(&window, {folder.AddFile("pending.txt")}));
-    QTimer::singleShot(0, &window, [&] {
-        if (how == "exit")
-            window.findChild<QPushButton*>("1007")->click();
-        else
-            window.close();
-    });
-    QCOMPARE(window.DoModal(), 1);
-    QVERIFY(!window.isVisible());
-    QVERIFY(boxes.boxes.empty());
+    d.Drop({d.folder.AddFile("pending.txt").substr(d.folder.path().size() + 1)});
+    if (how == "exit")
+        QTest::mouseClick(d.exit(), Qt::LeftButton);
+    else if (how == "alt+x")
+        QTest::keyClick(d.window.windowHandle(), Qt::Key_X, Qt::AltModifier);
+    else
+        d.window.close();
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+    QVERIFY(!d.window.isVisible());
+    QVERIFY(d.boxes.boxes.empty());
 }
 
 void MainWindowTest::renameReportsSuccess() {
@@ -459,6 +553,8 @@ void MainWindowTest::renameReportsSuccess() {
     // The rows keep their old paths beside their new names.
     QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
     QCOMPARE(d.list()->model()->index(1, 1).data().toString(), QString("002.txt"));
+    const int green = RowImageHue(d.list()->model(), 1);
+    QVERIFY2(green > 80 && green < 160, qPrintable(QString::number(green)));
     QVERIFY(d.window.session().stale());
 
     d.ClickRename();
@@ -482,8 +578,8 @@ void MainWindowTest::renameReportsFailuresAndMarksRows() {
     QCOMPARE(d.rows().mark(1), RowMark::Failed);
     QVERIFY(d.folder.Exists("a.txt") && d.folder.Exists("b.txt"));
     // The red ball of a failed row is what the list shows.
-    const QVariant image = d.list()->model()->index(0, 0).data(Qt::DecorationRole);
-    QVERIFY(image.canConvert<QPixmap>());
+    const int red = RowImageHue(d.list()->model(), 0);
+    QVERIFY2(red >= 0 && (red < 12 || red > 340), qPrintable(QString::number(red)));
 }
 
 void MainWindowTest::marksSurviveANewSetFilenames() {

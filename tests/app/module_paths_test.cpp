@@ -1,7 +1,6 @@
 // The names taken from the executable's path: its title and the help file.
 #include <QtTest>
 
-#include "app/iconic_paint.h"
 #include "app/module_paths.h"
 
 using namespace zentavo;
@@ -12,8 +11,6 @@ private slots:
     void namesFromTheExecutable_data();
     void namesFromTheExecutable();
     void readsTheRunningExecutable();
-    void centresTheIconOfAMinimisedWindow_data();
-    void centresTheIconOfAMinimisedWindow();
 };
 
 void ModulePathsTest::namesFromTheExecutable_data() {
@@ -58,23 +55,6 @@ void ModulePathsTest::readsTheRunningExecutable() {
     const std::string path = ExecutablePath();
     QVERIFY(path.front() == '/');
     QCOMPARE(QByteArray::fromStdString(ExecutableTitle(path)), QByteArray("module_paths_test"));
-}
-
-void ModulePathsTest::centresTheIconOfAMinimisedWindow_data() {
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QPoint>("origin");
-    QTest::newRow("room on every side") << QSize(36, 36) << QPoint(2, 2);
-    QTest::newRow("an odd pixel goes right and down") << QSize(37, 35) << QPoint(3, 2);
-    QTest::newRow("exactly the icon") << QSize(32, 32) << QPoint(0, 0);
-    QTest::newRow("two pixels narrower") << QSize(30, 30) << QPoint(0, 0);
-    QTest::newRow("three pixels narrower") << QSize(29, 36) << QPoint(-1, 2);
-    QTest::newRow("four pixels narrower") << QSize(28, 28) << QPoint(-1, -1);
-}
-
-void ModulePathsTest::centresTheIconOfAMinimisedWindow() {
-    QFETCH(QSize, client);
-    QFETCH(QPoint, origin);
-    QCOMPARE(IconicIconOrigin(client, QSize(32, 32)), origin);
 }
 
 QTEST_MAIN(ModulePathsTest)

@@ -57,18 +57,18 @@ int main(int argc, char** argv) {
     window.show();
     bool ok = Save(window, folder, "main-window-empty.png");
 
-    window.findChild<QCheckBox*>("1000")->setChecked(true);
+    window.findChild<QCheckBox*>("recurseCheck")->setChecked(true);
     DropPaths(&window,
               {photos.path() + "/Rome", photos.path() + "/Florence/DSC01877.jpg",
                photos.path() + "/Florence/DSC01878.jpg", photos.path() + "/Florence/DSC01880.jpg"});
-    window.findChild<QComboBox*>("1004")->lineEdit()->setText("%<1d-%3c.%<e");
-    window.findChild<QPushButton*>("1005")->click();
-    auto* list = window.findChild<QTreeView*>("1003");
+    window.findChild<QComboBox*>("patternBox")->lineEdit()->setText("%<1d-%3c.%<e");
+    window.findChild<QPushButton*>("setFilenamesButton")->click();
+    auto* list = window.findChild<QTreeView*>("renameList");
     list->setFocus();
     list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
     ok = Save(window, folder, "main-window-named.png") && ok;
 
-    window.findChild<QPushButton*>("1006")->click();
+    window.findChild<QPushButton*>("renameButton")->click();
     list->clearSelection();
     ok = Save(window, folder, "main-window-renamed.png") && ok;
 

@@ -1,7 +1,9 @@
-// The window's shell: help from every source to the right context, the box
-// for a failed request, the window menu and its commands, the About box.
-#include <QContextMenuEvent>
+// The window's shell: help from every source at the right context, the help
+// requests of the application object and the box for a failed one, the
+// window menu from mouse and keyboard, the About box, and the program run as
+// a whole in its real event loop.
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,7 +20,6 @@
 #include "app/renamer_app.h"
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
-#include "res/resource.h"
 
 using namespace zentavo;
 using namespace zentavo::testing;
@@ -35,34 +36,28 @@ class RecordingViewer : public HelpViewer {
 public:
     bool ShowContext(QWidget* owner, const std::string& file, int context) override {
         requests.push_back({owner, file, context});
-        if (during_request) during_request();
         return succeed;
     }
     std::vector<HelpRequest> requests;
     bool succeed = true;
-    std::function<void()> during_request;
 };
 
-// The main window of the application object, shown, with help going to a
-// recording viewer.
+// The main window, shown and active, with its help requests watched.
 class Shell {
 public:
-    Shell() {
-        theApp.SetExecutablePath("/usr/bin/zentavo");
-        theApp.SetHelpViewer(&viewer);
-        theApp.SetMainWindow(&window);
+    Shell() : help(&window, &CRenamerDlg::helpRequested) {
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
-    ~Shell() {
-        theApp.SetMainWindow(nullptr);
-        theApp.SetHelpViewer(nullptr);
-    }
+
+    QWidget* Child(const char* name) const { return window.findChild<QWidget*>(name); }
+    QMenu* WindowMenu() const { return window.findChild<QMenu*>("windowMenu"); }
+    int HelpContext(int request) const { return help.at(request).at(0).toInt(); }
 
     // Runs check while the About box is open over the window, then closes it
     // with Escape.
-    void WithAboutBox(unsigned command, const std::function<void(CAboutDlg*)>& check) {
+    void WithAboutBox(const std::function<void(CAboutDlg*)>& check) {
         bool checked = false;
         QTimer::singleShot(0, &window, [&] {
             auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
@@ -72,14 +67,23 @@ public:
                 QTest::keyClick(about, Qt::Key_Escape);
             }
         });
-        window.OnSysCommand(command);
+        window.OnSysCommand(CRenamerDlg::kAboutCommand);
         QVERIFY(checked);
     }
 
     BoxRecorder boxes;
-    RecordingViewer viewer;
     CRenamerDlg window;
+    QSignalSpy help;
 };
+
+// The help window of the program, once open.
+QTextBrowser* HelpWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->isVisible())
+            return browser;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -91,32 +95,33 @@ private slots:
     void f1WithAModifierAsksForNothing_data();
     void f1WithAModifierAsksForNothing();
     void helpFromTheAboutBox();
-    void failedHelpRequestIsReported();
-    void noHelpWithoutAWindowThatAnswers();
+    void applicationAsksTheViewerAndReportsFailure();
     void builtInViewerShowsTheTopic();
     void builtInViewerSaysWhatIsMissing();
-    void systemMenuEndsWithAboutAndHelp();
-    void systemMenuOpensOnTheFreeArea();
+    void windowMenuEndsWithAboutAndHelp();
+    void windowMenuOpens_data();
+    void windowMenuOpens();
     void sysCommandDispatch_data();
     void sysCommandDispatch();
-    void closeFromTheSystemMenuEndsWithResultOne();
     void aboutBoxIsModalAndCentredOnTheWindow();
     void windowCarriesBothIcons();
+    void helpWindowStaysUsableInTheRunningProgram();
 };
 
 void ShellTest::helpFromTheMainWindow_data() {
     QTest::addColumn<QString>("source");
     QTest::newRow("Help button") << "button";
     QTest::newRow("Help button by Enter") << "enter";
+    QTest::newRow("Alt+H") << "alt+h";
     QTest::newRow("window menu") << "menu";
-    QTest::newRow("F1 in the pattern box") << "f1 pattern";
-    QTest::newRow("F1 in the list") << "f1 list";
+    QTest::newRow("F1 in the pattern box") << "f1 patternBox";
+    QTest::newRow("F1 in the list") << "f1 renameList";
 }
 
 void ShellTest::helpFromTheMainWindow() {
     QFETCH(QString, source);
     Shell shell;
-    auto* help = shell.window.findChild<QPushButton*>("57670");
+    auto* help = qobject_cast<QPushButton*>(shell.Child("helpButton"));
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->text(), QString("&Help"));
     if (source == "button") {
@@ -124,22 +129,18 @@ void ShellTest::helpFromTheMainWindow() {
     } else if (source == "enter") {
         help->setFocus();
         QTest::keyClick(help, Qt::Key_Return);
+    } else if (source == "alt+h") {
+        QTest::keyClick(shell.window.windowHandle(), Qt::Key_H, Qt::AltModifier);
     } else if (source == "menu") {
-        shell.window.OnSysCommand(res::kHelpCommand);
-    } else if (source == "f1 pattern") {
-        QWidget* pattern = shell.window.Control(res::kPatternBox);
-        pattern->setFocus();
-        QTest::keyClick(pattern, Qt::Key_F1);
+        shell.WindowMenu()->actions().constLast()->trigger();
     } else {
-        QWidget* list = shell.window.Control(res::kRenameList);
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_F1);
+        QWidget* control = shell.Child(qPrintable(source.mid(3)));
+        control->setFocus();
+        QTest::keyClick(shell.window.windowHandle(), Qt::Key_F1);
     }
-    QCOMPARE(shell.viewer.requests.size(), size_t(1));
-    QCOMPARE(shell.viewer.requests[0].file, std::string("/usr/bin/zentavo.HLP"));
-    QCOMPARE(shell.viewer.requests[0].context, 131174);
-    QCOMPARE(shell.viewer.requests[0].owner, &shell.window);
-    QVERIFY(shell.boxes.boxes.empty());
+    // A mnemonic presses its button a moment later, as the eye can follow.
+    QTRY_COMPARE(shell.help.count(), 1);
+    QCOMPARE(shell.HelpContext(0), 131174);
     QVERIFY(shell.window.isVisible());
 }
 
@@ -153,78 +154,70 @@ void ShellTest::f1WithAModifierAsksForNothing_data() {
 void ShellTest::f1WithAModifierAsksForNothing() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     Shell shell;
-    QWidget* pattern = shell.window.Control(res::kPatternBox);
-    pattern->setFocus();
-    QTest::keyClick(pattern, Qt::Key_F1, modifiers);
-    QTest::keyClick(&shell.window, Qt::Key_F1, modifiers);
-    QVERIFY(shell.viewer.requests.empty());
+    shell.Child("patternBox")->setFocus();
+    QTest::keyClick(shell.window.windowHandle(), Qt::Key_F1, modifiers);
+    QCOMPARE(shell.help.count(), 0);
 }
 
 void ShellTest::helpFromTheAboutBox() {
     Shell shell;
-    shell.WithAboutBox(res::kAboutCommand, [&](CAboutDlg* about) {
-        QTest::keyClick(about, Qt::Key_F1);
-        QTest::keyClick(about, Qt::Key_F1, Qt::ShiftModifier);
+    shell.WithAboutBox([&](CAboutDlg* about) {
+        QTest::keyClick(about->windowHandle(), Qt::Key_F1);
+        QTest::keyClick(about->windowHandle(), Qt::Key_F1, Qt::ShiftModifier);
     });
-    QCOMPARE(shell.viewer.requests.size(), size_t(1));
-    QCOMPARE(shell.viewer.requests[0].context, 131172);
+    QCOMPARE(shell.help.count(), 1);
+    QCOMPARE(shell.HelpContext(0), 131172);
 
     // Back in the main window, its own context again.
     shell.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&shell.window));
-    QTest::keyClick(shell.window.Control(res::kPatternBox), Qt::Key_F1);
-    QCOMPARE(shell.viewer.requests.size(), size_t(2));
-    QCOMPARE(shell.viewer.requests.back().context, 131174);
+    QTest::keyClick(shell.window.windowHandle(), Qt::Key_F1);
+    QCOMPARE(shell.help.count(), 2);
+    QCOMPARE(shell.HelpContext(1), 131174);
 }
 
-void ShellTest::failedHelpRequestIsReported() {
-    Shell shell;
-    shell.viewer.succeed = false;
-    QTest::mouseClick(shell.window.findChild<QPushButton*>("57670"), Qt::LeftButton);
+void ShellTest::applicationAsksTheViewerAndReportsFailure() {
+    BoxRecorder boxes;
+    RecordingViewer viewer;
+    CRenamerApp app("/usr/bin/zentavo", &viewer);
+    app.OnHelp(131172);
+    QCOMPARE(viewer.requests.size(), size_t(1));
+    QCOMPARE(viewer.requests[0].file, std::string("/usr/bin/zentavo.HLP"));
+    QCOMPARE(viewer.requests[0].context, 131172);
+    QVERIFY(boxes.boxes.empty());
 
-    QCOMPARE(shell.boxes.boxes.size(), size_t(1));
-    const ShownBox& box = shell.boxes.boxes[0];
-    QCOMPARE(box.text, QString("Failed to launch help."));
-    QCOMPARE(box.caption, QString("zentavo"));
-    QCOMPARE(box.icon, MessageIcon::Warning);
-    QCOMPARE(box.owner, &shell.window);
-
-    // While the box is up, help asks for nothing more.
-    shell.boxes.boxes.clear();
-    shell.viewer.requests.clear();
+    // A request that cannot be made is reported; while the box is up, help
+    // asks for nothing more.
+    viewer.succeed = false;
     struct AskAgain : BoxRecorder {
+        std::function<void()> again;
         void Show(QWidget* owner, MessageIcon icon, const QString& caption,
                   const QString& text) override {
             BoxRecorder::Show(owner, icon, caption, text);
-            theApp.OnHelp();
+            again();
         }
     } asking_again;
-    theApp.OnHelp();
-    QCOMPARE(shell.viewer.requests.size(), size_t(1));
+    asking_again.again = [&] { app.OnHelp(131174); };
+    app.OnHelp(131174);
+    QCOMPARE(viewer.requests.size(), size_t(2));
     QCOMPARE(asking_again.boxes.size(), size_t(1));
+    const ShownBox& box = asking_again.boxes[0];
+    QCOMPARE(box.text, QString("Failed to launch help."));
+    QCOMPARE(box.caption, QString("zentavo"));
+    QCOMPARE(box.icon, MessageIcon::Warning);
 
     // After the box is gone, help works again.
-    shell.viewer.succeed = true;
-    theApp.OnHelp();
-    QCOMPARE(shell.viewer.requests.size(), size_t(2));
-}
-
-void ShellTest::noHelpWithoutAWindowThatAnswers() {
-    Shell shell;
-    QWidget stranger;
-    stranger.show();
-    stranger.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&stranger));
-    stranger.setFocus();
-    theApp.OnHelp();
-    QVERIFY(shell.viewer.requests.empty());
-    QVERIFY(shell.boxes.boxes.empty());
+    viewer.succeed = true;
+    app.OnHelp(131174);
+    QCOMPARE(viewer.requests.size(), size_t(3));
 }
 
 void ShellTest::builtInViewerShowsTheTopic() {
+    const std::string help_file = HelpFilePath(ZENTAVO_BUILT_PROGRAM);
+    auto* owner = new QWidget;
     BrowserHelpViewer viewer;
-    QVERIFY(viewer.ShowContext(nullptr, ZENTAVO_BUILT_HELP_FILE, 131172));
-    QTextBrowser* window = viewer.window();
+    QVERIFY(viewer.ShowContext(owner, help_file, 131172));
+    QPointer<QTextBrowser> window = viewer.window();
     QVERIFY(window && window->isVisible());
     QVERIFY(window->isWindow());
     QVERIFY(!window->isModal());
@@ -232,9 +225,13 @@ void ShellTest::builtInViewerShowsTheTopic() {
     QVERIFY(window->verticalScrollBar()->value() > 0);
 
     // The next request reuses the window.
-    QVERIFY(viewer.ShowContext(nullptr, ZENTAVO_BUILT_HELP_FILE, 131174));
-    QCOMPARE(viewer.window(), window);
+    QVERIFY(viewer.ShowContext(owner, help_file, 131174));
+    QCOMPARE(viewer.window(), window.data());
     QVERIFY(window->toPlainText().contains("The main window"));
+
+    // It goes with the window it was asked for by.
+    delete owner;
+    QTRY_VERIFY(!window);
 }
 
 void ShellTest::builtInViewerSaysWhatIsMissing() {
@@ -251,77 +248,91 @@ void ShellTest::builtInViewerSaysWhatIsMissing() {
     QVERIFY(!viewer.ShowContext(nullptr, "", 131174));
 }
 
-void ShellTest::systemMenuEndsWithAboutAndHelp() {
+void ShellTest::windowMenuEndsWithAboutAndHelp() {
     Shell shell;
-    const auto& menu = shell.window.system_menu();
-    QVERIFY(menu.size() >= 3);
-    const size_t n = menu.size();
-    QCOMPARE(menu[n - 3].text, QString());
-    QCOMPARE(menu[n - 2].text, QString("&About Zentavo..."));
-    QCOMPARE(menu[n - 2].command, 16u);
-    QCOMPARE(menu[n - 1].text, QString("&Help..."));
-    QCOMPARE(menu[n - 1].command, 57670u);
+    QStringList entries;
+    for (QAction* action : shell.WindowMenu()->actions())
+        entries << (action->isSeparator() ? QString("-") : action->text());
+    QCOMPARE(entries, (QStringList{"Mi&nimize", "&Close", "-", "&About Zentavo...", "&Help..."}));
 }
 
-void ShellTest::systemMenuOpensOnTheFreeArea() {
+// Where the window menu opens, by real key presses and mouse clicks: "window"
+// for the window menu, "own" for the focused control's own menu, "none".
+void ShellTest::windowMenuOpens_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("Shift+F10 in the list") << "shift+f10"
+                                           << "renameList"
+                                           << "window";
+    QTest::newRow("Shift+F10 on a button") << "shift+f10"
+                                           << "exitButton"
+                                           << "window";
+    QTest::newRow("Shift+F10 in the pattern box") << "shift+f10"
+                                                  << "patternBox"
+                                                  << "own";
+    QTest::newRow("right click on a label") << "right click"
+                                            << "label"
+                                            << "window";
+    QTest::newRow("right click on the free area") << "right click"
+                                                  << "free"
+                                                  << "window";
+    QTest::newRow("right click on the list") << "right click"
+                                             << "renameList"
+                                             << "none";
+}
+
+void ShellTest::windowMenuOpens() {
+    QFETCH(QString, how);
+    QFETCH(QString, where);
+    QFETCH(QString, menu);
     Shell shell;
-    QStringList shown;
-    const auto read_and_close_menu = [&] {
-        QTimer::singleShot(0, &shell.window, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    shown << (action->isSeparator() ? QString("-") : action->text());
-                menu->close();
-            }
-        });
-    };
-
-    // On a label, part of the free area.
-    read_and_close_menu();
-    auto* label = shell.window.findChild<QLabel*>();
-    const QPoint on_label = label->geometry().center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, on_label, shell.window.mapToGlobal(on_label));
-    QApplication::sendEvent(&shell.window, &click);
-    QCOMPARE(shown.mid(shown.size() - 3), (QStringList{"-", "&About Zentavo...", "&Help..."}));
-
-    // Shift+F10 from a control without a menu of its own.
-    shown.clear();
-    read_and_close_menu();
-    QWidget* list = shell.window.Control(res::kRenameList);
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1),
-                          shell.window.mapToGlobal(QPoint(1, 1)));
-    QApplication::sendEvent(&shell.window, &key);
-    QCOMPARE(shown.size(), int(shell.window.system_menu().size()));
-
-    // Not over the list.
-    shown.clear();
-    read_and_close_menu();
-    const QPoint on_list = list->geometry().center();
-    QContextMenuEvent on_control(QContextMenuEvent::Mouse, on_list,
-                                 shell.window.mapToGlobal(on_list));
-    QApplication::sendEvent(&shell.window, &on_control);
-    QVERIFY(shown.isEmpty());
-    QApplication::processEvents();
+    QString shown = "none";
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, &shell.window, [&] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            shown = popup == shell.WindowMenu() ? "window" : "own";
+            popup->close();
+        }
+    });
+    watch.start(10);
+    QWidget* target = where == "label"  ? shell.window.findChild<QLabel*>()
+                      : where == "free" ? nullptr
+                                        : shell.Child(qPrintable(where));
+    if (how == "shift+f10") {
+        target->setFocus();
+        QTest::keyClick(shell.window.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint at =
+            target ? target->geometry().center() : shell.window.rect().bottomLeft() + QPoint(2, -2);
+        QTest::mouseClick(shell.window.windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    }
+    QTest::qWait(50);
+    QCOMPARE(shown, menu);
 }
 
 void ShellTest::sysCommandDispatch_data() {
     QTest::addColumn<unsigned>("command");
     QTest::addColumn<bool>("about");
     QTest::addColumn<int>("help_requests");
-    QTest::newRow("16 opens About") << 16u << true << 0;
-    QTest::newRow("31 opens About") << 31u << true << 0;
-    QTest::newRow("15 does nothing") << 15u << false << 0;
-    QTest::newRow("32 does nothing") << 32u << false << 0;
-    QTest::newRow("57670 asks for help") << 57670u << false << 1;
-    QTest::newRow("57671 does nothing") << 57671u << false << 0;
-    QTest::newRow("57664 does nothing") << 57664u << false << 0;
+    QTest::addColumn<bool>("stays_open");
+    QTest::newRow("16 opens About") << 16u << true << 0 << true;
+    QTest::newRow("31 opens About") << 31u << true << 0 << true;
+    QTest::newRow("15 does nothing") << 15u << false << 0 << true;
+    QTest::newRow("32 does nothing") << 32u << false << 0 << true;
+    QTest::newRow("57670 asks for help") << 57670u << false << 1 << true;
+    QTest::newRow("57671 does nothing") << 57671u << false << 0 << true;
+    QTest::newRow("57664 does nothing") << 57664u << false << 0 << true;
+    QTest::newRow("Close ends the window") << 0xF060u << false << 0 << false;
 }
 
 void ShellTest::sysCommandDispatch() {
     QFETCH(unsigned, command);
     QFETCH(bool, about);
     QFETCH(int, help_requests);
+    QFETCH(bool, stays_open);
     Shell shell;
+    QSignalSpy finished(&shell.window, &QDialog::finished);
     bool opened = false;
     QTimer::singleShot(0, &shell.window, [&] {
         if (auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
@@ -332,27 +343,18 @@ void ShellTest::sysCommandDispatch() {
     shell.window.OnSysCommand(command);
     QApplication::processEvents();
     QCOMPARE(opened, about);
-    QCOMPARE(int(shell.viewer.requests.size()), help_requests);
-    QVERIFY(shell.window.isVisible());
-}
-
-void ShellTest::closeFromTheSystemMenuEndsWithResultOne() {
-    Shell shell;
-    QTimer::singleShot(0, &shell.window, [&] { shell.window.OnSysCommand(res::kCloseCommand); });
-    QCOMPARE(shell.window.DoModal(), 1);
-
-    Shell minimised;
-    minimised.window.OnSysCommand(res::kMinimizeCommand);
-    QVERIFY(minimised.window.isMinimized());
+    QCOMPARE(shell.help.count(), help_requests);
+    QCOMPARE(shell.window.isVisible(), stays_open);
+    if (!stays_open) QCOMPARE(finished.at(0).at(0).toInt(), 1);
 }
 
 void ShellTest::aboutBoxIsModalAndCentredOnTheWindow() {
     Shell shell;
-    shell.WithAboutBox(res::kAboutCommand, [&](CAboutDlg* about) {
+    QSignalSpy finished_main(&shell.window, &QDialog::finished);
+    shell.WithAboutBox([&](CAboutDlg* about) {
         QCOMPARE(about->windowTitle(), QString("About Zentavo..."));
         QCOMPARE(about->parentWidget(), &shell.window);
         QVERIFY(about->isModal());
-        QCOMPARE(QApplication::activeModalWidget(), about);
         const QPoint offset =
             about->frameGeometry().center() - shell.window.frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 2,
@@ -360,29 +362,29 @@ void ShellTest::aboutBoxIsModalAndCentredOnTheWindow() {
         QStringList texts;
         for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
         QVERIFY(texts.contains("Zentavo Version 1.0"));
-        auto* ok = about->findChild<QPushButton*>("1");
+        auto* ok = about->findChild<QPushButton*>("okButton");
         QVERIFY(ok && ok->isDefault());
-        // The main window takes no input meanwhile.
-        QCOMPARE(about->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(QGuiApplication::modalWindow(), about->windowHandle());
+        // The main window takes no input meanwhile: its Alt+X does not exit.
+        QTest::keyClick(shell.window.windowHandle(), Qt::Key_X, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(finished_main.count(), 0);
     });
 
     // OK and Enter end it too.
-    QSignalSpy finished_by_ok(&shell.window, &QDialog::finished);
     for (int key : {Qt::Key_Return, Qt::Key_Space}) {
         bool ended = false;
         QTimer::singleShot(0, &shell.window, [&] {
             if (auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
                 QSignalSpy finished(about, &QDialog::finished);
-                QTest::keyClick(about->findChild<QPushButton*>("1"), Qt::Key(key));
+                QTest::keyClick(about->findChild<QPushButton*>("okButton"), Qt::Key(key));
                 ended = finished.count() == 1 && finished.at(0).at(0).toInt() == 1;
                 if (!ended) about->reject();
             }
         });
-        shell.window.OnSysCommand(res::kAboutCommand);
+        shell.window.OnSysCommand(CRenamerDlg::kAboutCommand);
         QVERIFY(ended);
     }
-    QCOMPARE(finished_by_ok.count(), 0);
+    QCOMPARE(finished_main.count(), 0);
 }
 
 void ShellTest::windowCarriesBothIcons() {
@@ -390,6 +392,61 @@ void ShellTest::windowCarriesBothIcons() {
     const QList<QSize> sizes = shell.window.windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+}
+
+// The program as started: its window in the real event loop, help from F1
+// and from the About box, the help window scrolled by key presses while the
+// main window and then the About box are open, and the program's end.
+void ShellTest::helpWindowStaysUsableInTheRunningProgram() {
+    CRenamerApp app(ZENTAVO_BUILT_PROGRAM);
+    QCOMPARE(QApplication::applicationName(), QString("zentavo"));
+    QPointer<CRenamerDlg> window;
+    bool finished = false;
+    const auto scroll_help = [&] {
+        QTextBrowser* help = HelpWindow();
+        QVERIFY(help);
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QScrollBar* bar = help->verticalScrollBar();
+        const int before = bar->value();
+        QTest::keyClick(help->windowHandle(),
+                        before < bar->maximum() ? Qt::Key_PageDown : Qt::Key_PageUp);
+        QVERIFY2(bar->value() != before, "the help window did not take the key");
+    };
+    const auto use_program = [&] {
+        QTRY_VERIFY((window = qobject_cast<CRenamerDlg*>(QApplication::activeWindow())) != nullptr);
+        QCOMPARE(window->parentWidget(), nullptr);
+        QTest::keyClick(window->windowHandle(), Qt::Key_F1);
+        scroll_help();
+        if (QTest::currentTestFailed()) return;
+        QVERIFY(HelpWindow()->toPlainText().contains("The main window"));
+
+        bool in_about = false;
+        QTimer::singleShot(0, window, [&] {
+            const auto use_about_box = [&] {
+                auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+                QVERIFY(about && QTest::qWaitForWindowExposed(about));
+                QTest::keyClick(about->windowHandle(), Qt::Key_F1);
+                scroll_help();
+                if (QTest::currentTestFailed()) return;
+                QTRY_VERIFY(HelpWindow()->isActiveWindow());
+                in_about = about->isVisible();
+            };
+            use_about_box();
+            if (QWidget* about = QApplication::activeModalWidget()) about->close();
+        });
+        window->OnSysCommand(CRenamerDlg::kAboutCommand);
+        QVERIFY(in_about);
+        QTest::mouseClick(window->findChild<QPushButton*>("exitButton"), Qt::LeftButton);
+        finished = true;
+    };
+    QTimer::singleShot(0, &app, [&] {
+        use_program();
+        // A failed check returns early: end the program all the same.
+        if (window) window->close();
+    });
+    QCOMPARE(app.Run(), 0);
+    QVERIFY(finished);
+    QVERIFY(!window);
 }
 
 QTEST_MAIN(ShellTest)
