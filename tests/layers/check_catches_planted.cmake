@@ -1,0 +1,51 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Plants one include at a time in a scratch tree and runs check_includes.cmake
+# on it: every forbidden include must fail the check, every allowed one pass.
+#   cmake -DCHECK=<check_includes.cmake> -DWORK=<scratch folder> -P check_catches_planted.cmake
+
+# layer|include line|1 when the check must fail
+set(cases
+  "core|#include <QString>|1"
+  "core|#include <QtCore/qglobal.h>|1"
+  "core|#include <filesystem>|1"
+  "core|#include <unistd.h>|1"
+  "core|#include <sys/stat.h>|1"
+  "core|#include \"fileops/os.h\"|1"
+  "core|#include \"../fileops/os.h\"|1"
+  "core|#  include \"cli/help_text.h\"|1"
+  "fileops|#include <QByteArray>|1"
+  "fileops|#include \"app/uri_list.h\"|1"
+  "cli|#include <QCoreApplication>|1"
+  "app|#include \"cli/help_text.h\"|1"
+  "app|#include <QWidget>|0"
+  "core|#include <string>|0"
+  "core|#include \"core/text.h\"|0"
+  "fileops|#include <unistd.h>|0"
+  "fileops|#include \"core/text.h\"|0"
+  "cli|#include \"fileops/os.h\"|0")
+
+set(wrong 0)
+foreach(case ${cases})
+  string(REPLACE "|" ";" fields "${case}")
+  list(GET fields 0 layer)
+  list(GET fields 1 line)
+  list(GET fields 2 must_fail)
+  file(REMOVE_RECURSE "${WORK}")
+  file(WRITE "${WORK}/${layer}/planted.cpp" "${line}\n")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -DSOURCE=${WORK} -P "${CHECK}"
+                  RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+  if(status EQUAL 0)
+    set(failed 0)
+  else()
+    set(failed 1)
+  endif()
+  if(NOT failed EQUAL must_fail)
+    message(STATUS "WRONG: ${layer}/ with '${line}': the check gave ${status}")
+    math(EXPR wrong "${wrong} + 1")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK}")
+if(wrong GREATER 0)
+  message(FATAL_ERROR "${wrong} planted includes judged wrongly")
+endif()

@@ -1,0 +1,53 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Fails when a layer includes what it may not: the core anything but the
+# standard library (no Qt, no file system, no other layer), fileops and the
+# command line no Qt and no layer above them, the window not the command line.
+#   cmake -DSOURCE=<source tree> -P check_includes.cmake
+
+# Headers in angle brackets that a layer may not use. Qt's are named Q...,
+# Qt.../... or q....h.
+set(qt "^(Q|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
+set(files_and_system "^(filesystem|fstream|cstdio|stdio\\.h|unistd\\.h|fcntl\\.h|dirent\\.h|ftw\\.h|fts\\.h|glob\\.h|libgen\\.h|sys/.*|linux/.*)$")
+set(core_forbidden "${qt}|${files_and_system}")
+
+# Folders whose headers a layer may include in quotes.
+set(core_allowed core)
+set(fileops_allowed core fileops)
+set(cli_allowed core fileops cli)
+set(app_allowed core fileops app)
+
+set(problems 0)
+foreach(layer core fileops cli app)
+  if(layer STREQUAL "core")
+    set(forbidden "${core_forbidden}")
+  elseif(layer STREQUAL "app")
+    set(forbidden "^$")
+  else()
+    set(forbidden "${qt}")
+  endif()
+  file(GLOB_RECURSE sources "${SOURCE}/${layer}/*.h" "${SOURCE}/${layer}/*.cpp")
+  foreach(source ${sources})
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${includes})
+      if(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+        set(header "${CMAKE_MATCH_1}")
+        if(header MATCHES "${forbidden}")
+          message(STATUS "FAIL: ${source}: ${layer}/ may not include <${header}>")
+          math(EXPR problems "${problems} + 1")
+        endif()
+      elseif(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+        set(header "${CMAKE_MATCH_1}")
+        string(REGEX MATCH "^[^/]*" folder "${header}")
+        if(NOT header MATCHES "/" OR NOT folder IN_LIST ${layer}_allowed)
+          message(STATUS "FAIL: ${source}: ${layer}/ may not include \"${header}\"")
+          math(EXPR problems "${problems} + 1")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(problems GREATER 0)
+  message(FATAL_ERROR "${problems} forbidden includes")
+endif()
