@@ -33,8 +33,9 @@ struct FileIdentity {
 // What tells whether the file under a name is still the one a journal saw.
 struct FileStamp {
     FileIdentity identity;
-    int64_t born_ns = 0;     // birth time; 0 where the file system keeps none
-    int64_t changed_ns = 0;  // last status change
+    int64_t born_ns = 0;      // birth time; 0 where the file system keeps none
+    int64_t changed_ns = 0;   // last status change
+    bool empty_file = false;  // a regular file of no bytes
 };
 
 struct MoveResult {

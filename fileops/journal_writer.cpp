@@ -73,8 +73,10 @@ int JournalWriter::SealPlan() {
 void JournalWriter::Moved(const MoveStep& step) {
     EncodeStep(steps_batch_, step);
     ++steps_;
-    const bool unforeseen =
-        step.new_identity.inode != 0 || !step.left_at.empty() || !step.saved_other.empty();
+    // A file left under a scratch name is found by that name only, so its
+    // step is made durable at once. A copy's new identity is not: after a
+    // crash the copy is recognised under its target as born during the run.
+    const bool unforeseen = !step.left_at.empty();
     const bool due = unforeseen || clock_() - last_sync_ns_ >= kSyncEveryNs;
     if (due || steps_batch_.size() >= kBatchBytes) FlushSteps();
     if (due) {

@@ -18,8 +18,8 @@ int64_t WallClockNs();
 // Steps are kept in memory and written in batches: a crash loses at most the
 // last batch, and the plan's identities find those files again. A sync per
 // move would cost more than the moves; the steps are synced about once a
-// second and at the end, and at once after the rare moves that a plan cannot
-// foresee (a copy's new identity, a file left under a scratch name).
+// second and at the end, and at once after a file was left under a scratch
+// name.
 class JournalWriter {
 public:
     using Clock = std::function<int64_t()>;

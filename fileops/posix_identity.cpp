@@ -46,6 +46,7 @@ int PosixFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     stamp.identity = {makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino};
     stamp.born_ns = (st.stx_mask & STATX_BTIME) ? Nanoseconds(st.stx_btime) : 0;
     stamp.changed_ns = Nanoseconds(st.stx_ctime);
+    stamp.empty_file = S_ISREG(st.stx_mode) && st.stx_size == 0;
     return 0;
 }
 

@@ -131,16 +131,57 @@ private:
             const PlannedMove& move = run_.plan[row];
             if (move.identity.inode == 0 || claimed.count(move.identity)) continue;
             const auto found = where_.find(move.identity);
+            if (found != where_.end()) ClearPlaceholder(move);
             if (found == where_.end()) {
                 AdoptFinishedCopy(move, row);
-            } else if (found->second != move.source) {
+            } else if (found->second != move.source || Respelt(move)) {
+                // Where letter case is ignored, the file answers to both
+                // spellings; it goes back to the old one whichever it has.
                 Tracked file{row, move.source, move.identity, run_.header.started_ns, {}, {}};
-                file.found_at = found->second;
+                file.found_at = found->second != move.source ? found->second : move.target;
                 tracked_.push_back(std::move(file));
             } else {
                 ClearScratchCopy(move, row);
                 ClearFinishedCopy(move);
             }
+        }
+    }
+
+    // Whether the source and the target name one entry, the row's file,
+    // which has the target's spelling: where letter case is ignored, only the
+    // folder's listing tells the two spellings apart.
+    bool Respelt(const PlannedMove& move) {
+        const FileStamp* at_target = StampAt(move.target);
+        if (!at_target || !(at_target->identity == move.identity) ||
+            Key(move.target) == Key(move.source))
+            return false;
+        const std::string folder = FolderOf(move.source);
+        auto [names, added] = listed_.try_emplace(folder);
+        if (added) {
+            std::vector<FolderEntry> entries;
+            fs_.ListFolder(folder, entries);
+            for (FolderEntry& entry : entries) names->second.insert(std::move(entry.name));
+        }
+        const size_t slash = move.source.find_last_of('/');
+        return !names->second.count(move.source.substr(slash + 1));
+    }
+
+    // An empty file made during the run under the target while the row's
+    // file is found elsewhere: the placeholder of a move on a file system
+    // without a no-replace rename, cut short before the file took its place.
+    // Where letter case is ignored it holds the source's name too; an empty
+    // file where the row's own file stood when listed cannot predate the run,
+    // however coarse the file system's clock.
+    void ClearPlaceholder(const PlannedMove& move) {
+        const FileStamp* at_target = StampAt(move.target);
+        const FileStamp* at_source = StampAt(move.source);
+        const auto ours = [&](const FileStamp* stamp) {
+            return stamp && stamp->empty_file && !(stamp->identity == move.identity);
+        };
+        if (ours(at_source)) {
+            plan_.leftovers.push_back({move.source, at_source->identity});
+        } else if (ours(at_target) && BornDuringRun(*at_target)) {
+            plan_.leftovers.push_back({move.target, at_target->identity});
         }
     }
 
@@ -246,6 +287,7 @@ private:
     std::unordered_set<std::string> looked_;
     std::unordered_map<std::string, FileStamp> stamps_;
     std::unordered_map<FileIdentity, std::string, IdentityHash> where_;
+    std::unordered_map<std::string, std::unordered_set<std::string>> listed_;  // folder -> names
     UndoPlan plan_;
 };
 

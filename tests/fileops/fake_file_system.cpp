@@ -140,7 +140,8 @@ int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to)
 int FakeFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     const auto found = inodes_.find(LexicallyAbsolute("/", path));
     if (found == inodes_.end()) return ENOENT;
-    stamp = {{1, found->second.number}, found->second.born_ns, 0};
+    const std::string& content = nodes_.at(found->first);
+    stamp = {{1, found->second.number}, found->second.born_ns, 0, content.empty()};
     return 0;
 }
 

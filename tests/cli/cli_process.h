@@ -1,0 +1,30 @@
+// The built zentavo-cli started as a process of its own.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace zentavo::testing {
+
+struct ProcessResult {
+    int status = -1;  // the exit status; -1 when it did not exit by itself
+    std::string out;
+    std::string err;
+};
+
+// Starts zentavo-cli with args in cwd, its output in the files out_path and
+// err_path, the English C.UTF-8 locale (which fixes the error texts) and its
+// journals under state_home. Returns its process id.
+pid_t StartCli(const std::vector<std::string>& args, const std::string& cwd,
+               const std::string& state_home, const std::string& out_path,
+               const std::string& err_path);
+
+// Runs zentavo-cli to its end. Output goes to files in a folder of its own,
+// away from the tree being renamed; journals go to state_home, by default a
+// folder thrown away with the output.
+ProcessResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
+                     const std::string& state_home = {});
+
+}  // namespace zentavo::testing
