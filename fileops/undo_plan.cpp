@@ -16,6 +16,11 @@ std::string Key(const std::string& path) {
     return !path.empty() && path.front() == '/' ? LexicallyAbsolute("/", path) : path;
 }
 
+// File systems stamp times from a clock that may lag the one the journal
+// reads by a tick or so: a file made just after the run began can look a
+// little older than the run.
+constexpr int64_t kCoarseClockNs = 50'000'000;
+
 struct IdentityHash {
     size_t operator()(const FileIdentity& identity) const {
         return std::hash<uint64_t>()(identity.inode * 31 + identity.device);
@@ -103,7 +108,7 @@ private:
 
     bool BornDuringRun(const FileStamp& stamp) const {
         const int64_t time = stamp.born_ns != 0 ? stamp.born_ns : stamp.changed_ns;
-        return time >= run_.header.started_ns;
+        return time >= run_.header.started_ns - kCoarseClockNs;
     }
 
     // The run was cut short: the moves after its last recorded batch are
