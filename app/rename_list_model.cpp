@@ -33,7 +33,7 @@ void RenameListModel::AddRows(const std::function<void()>& change) {
     const QModelIndexList before = persistentIndexList();
     std::vector<std::string> paths;
     paths.reserve(size_t(before.size()));
-    for (const QModelIndex& index : before) paths.push_back(list_.path(size_t(index.row())));
+    for (const QModelIndex& index : before) paths.emplace_back(list_.path(size_t(index.row())));
 
     change();
 
@@ -97,12 +97,13 @@ int RenameListModel::columnCount(const QModelIndex& parent) const {
 QVariant RenameListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const RenameRow& row = list_.row(size_t(index.row()));
+    const size_t row = size_t(index.row());
     if (role == Qt::DisplayRole) {
-        return CurrentLocaleCodec().Decode(index.column() == kPathColumn ? row.path : row.new_name);
+        return CurrentLocaleCodec().Decode(index.column() == kPathColumn ? list_.path(row)
+                                                                         : list_.new_name(row));
     }
     if (role == Qt::DecorationRole && index.column() == kPathColumn) {
-        const QPixmap image = images_.image(int(row.mark));
+        const QPixmap image = images_.image(int(list_.mark(row)));
         if (!image.isNull()) return image;
     }
     return {};

@@ -33,7 +33,7 @@ void ReportUnnamed(const RenameList& list, std::ostream& err) {
 // The rare rows whose mark does not say it all.
 void ReportNotes(const RenameOutcome& outcome, const RenameList& list, std::ostream& err) {
     for (const RowNote& note : outcome.notes) {
-        const std::string& path = list.path(note.row);
+        const std::string_view path = list.path(note.row);
         if (!note.left_at.empty()) {
             err << kProgramPrefix << path << " could not be renamed nor put back: it is now "
                 << note.left_at << '\n';

@@ -1,7 +1,7 @@
 #include "core/rename_list.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstring>
 
 #include "core/text.h"
 
@@ -30,91 +30,141 @@ std::optional<size_t> RenameList::Find(std::string_view path) const {
     // not folding below it; exact matching needs the full order instead.
     auto it = IgnoresCase(syntax_)
                   ? std::lower_bound(rows_.begin(), rows_.end(), path,
-                                     [](const RenameRow& row, std::string_view p) {
-                                         return CompareIgnoreAsciiCase(row.path, p) < 0;
+                                     [this](const Row& row, std::string_view p) {
+                                         return CompareIgnoreAsciiCase(PathOf(row), p) < 0;
                                      })
                   : std::lower_bound(rows_.begin(), rows_.end(), path,
-                                     [](const RenameRow& row, std::string_view p) {
-                                         return PathLess(row.path, p);
+                                     [this](const Row& row, std::string_view p) {
+                                         return PathLess(PathOf(row), p);
                                      });
-    if (it == rows_.end() || !SameFile(it->path, path)) return std::nullopt;
+    if (it == rows_.end() || !SameFile(PathOf(*it), path)) return std::nullopt;
     return size_t(it - rows_.begin());
 }
 
-size_t RenameList::Insert(std::string path) {
-    auto it = std::upper_bound(
-        rows_.begin(), rows_.end(), path,
-        [](const std::string& p, const RenameRow& row) { return PathLess(p, row.path); });
-    it = rows_.insert(it, RenameRow{std::move(path), {}, 0, RowMark::Pending, 0});
-    return size_t(it - rows_.begin());
-}
-
-size_t RenameList::InsertNew(std::vector<std::string> paths, const std::vector<uint64_t>& inodes) {
-    // Within each group of paths that name one file, the first in the given
-    // order is the one that row-by-row insertion keeps: ordering by the
-    // sameness key, then by position, puts it first in its group. The views
-    // spare the comparisons a hop through the string objects.
-    struct Entry {
-        std::string_view path;
-        size_t position;
-    };
-    // A drop's paths usually share a long prefix (the dropped folder); the
-    // comparisons start after it, since equal bytes fold equal too.
-    size_t shared = paths.empty() ? 0 : paths.front().size();
-    for (const std::string& path : paths) {
-        shared = std::min(shared, path.size());
-        shared =
-            size_t(std::mismatch(path.data(), path.data() + shared, paths.front().data()).first -
-                   path.data());
-    }
-    std::vector<Entry> order;
-    order.reserve(paths.size());
-    for (size_t i = 0; i < paths.size(); ++i)
-        order.push_back({std::string_view(paths[i]).substr(shared), i});
-    if (IgnoresCase(syntax_)) {
-        std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-            const int folded = CompareIgnoreAsciiCase(a.path, b.path);
-            return folded != 0 ? folded < 0 : a.position < b.position;
-        });
+void RenameList::SetNewName(size_t i, std::string_view name) {
+    Row& row = rows_[i];
+    if (name.size() <= row.name_size) {
+        // The old name's room holds it; name may be a view of that room.
+        if (!name.empty()) std::memmove(names_.data() + row.name_at, name.data(), name.size());
+        dead_name_bytes_ += row.name_size - name.size();
     } else {
-        std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-            const int compared = ComparePaths(a.path, b.path);
-            return compared != 0 ? compared < 0 : a.position < b.position;
-        });
+        const uint64_t at = names_.size();
+        names_.append(name);  // safe when name is a view of names_
+        dead_name_bytes_ += row.name_size;
+        row.name_at = at;
     }
+    row.name_size = uint32_t(name.size());
+    ReleaseDead(names_, dead_name_bytes_, &Row::name_at, &Row::name_size);
+}
 
-    // Into an empty list the new rows go straight, already in order.
+size_t RenameList::Insert(std::string_view path) {
+    const auto it = std::upper_bound(
+        rows_.begin(), rows_.end(), path,
+        [this](std::string_view p, const Row& row) { return PathLess(p, PathOf(row)); });
+    Row row;
+    row.path_at = paths_.size();
+    row.path_size = uint32_t(path.size());
+    const ptrdiff_t index = it - rows_.begin();
+    paths_.append(path);  // may move the buffer that path views
+    rows_.insert(rows_.begin() + index, row);
+    return size_t(index);
+}
+
+size_t RenameList::InsertNew(const std::vector<std::string>& paths) {
+    PathBatch batch;
+    for (const std::string& path : paths) batch.Add(path);
+    return InsertNew(std::move(batch));
+}
+
+size_t RenameList::InsertNew(PathBatch batch) {
+    if (batch.empty()) return 0;
+    // Into an empty list the new rows go straight, and take the batch's
+    // buffer over as their own.
     const bool fresh = rows_.empty();
-    std::vector<RenameRow> added;
-    std::vector<RenameRow>& out = fresh ? rows_ : added;
-    out.reserve(order.size());
-    for (const Entry& entry : order) {
-        const std::string& path = paths[entry.position];
-        if (!out.empty() && SameFile(out.back().path, path)) continue;
-        if (!fresh && Find(path)) continue;
-        const uint64_t inode = inodes.empty() ? 0 : inodes[entry.position];
-        out.push_back(RenameRow{std::move(paths[entry.position]), {}, inode, RowMark::Pending, 0});
+    if (fresh) RemoveAll();
+    std::vector<Row> added;
+    std::vector<Row>& out = fresh ? rows_ : added;
+    out.reserve(batch.size());
+    const uint64_t base = paths_.size();
+    size_t begin = 0;
+    for (size_t i = 0; i < batch.size(); ++i) {
+        Row row;
+        row.path_at = base + begin;
+        row.path_size = uint32_t(batch.ends_[i] - begin);
+        row.inode = batch.inodes_[i];
+        out.push_back(row);
+        begin = batch.ends_[i];
     }
     if (fresh) {
-        if (rows_.capacity() - rows_.size() > rows_.size() / 8) rows_.shrink_to_fit();
-        return rows_.size();
+        paths_ = std::move(batch.text_);
+    } else {
+        paths_ += batch.text_;
     }
-    if (added.empty()) return 0;
+    batch = PathBatch();
 
-    // Group representatives differ in their folded text (Windows) or bytes
-    // (POSIX), so sorting by the sameness key already sorted them by PathLess.
-    std::vector<RenameRow> merged;
-    merged.reserve(rows_.size() + added.size());
-    std::merge(std::make_move_iterator(rows_.begin()), std::make_move_iterator(rows_.end()),
-               std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
-               std::back_inserter(merged),
-               [](const RenameRow& a, const RenameRow& b) { return PathLess(a.path, b.path); });
-    rows_ = std::move(merged);
-    return added.size();
+    // A drop's paths usually share a long prefix (the dropped folder); the
+    // comparisons start after it, since equal bytes fold equal too.
+    const std::string_view first = PathOf(out.front());
+    size_t shared = first.size();
+    for (const Row& row : out) {
+        const std::string_view path = PathOf(row);
+        shared = std::min(shared, path.size());
+        shared = size_t(std::mismatch(path.data(), path.data() + shared, first.data()).first -
+                        path.data());
+    }
+    const char* const texts = paths_.data();
+    const auto key = [texts, shared](const Row& row) {
+        return std::string_view(texts + row.path_at + shared, row.path_size - shared);
+    };
+    // Within each group of paths that name one file, the first in the given
+    // order is the one that row-by-row insertion keeps: ordering by the
+    // sameness key, then by position (the batch holds its paths in order),
+    // puts it first in its group.
+    if (IgnoresCase(syntax_)) {
+        std::sort(out.begin(), out.end(), [&key](const Row& a, const Row& b) {
+            const int folded = CompareIgnoreAsciiCase(key(a), key(b));
+            return folded != 0 ? folded < 0 : a.path_at < b.path_at;
+        });
+    } else {
+        std::sort(out.begin(), out.end(), [&key](const Row& a, const Row& b) {
+            const int compared = ComparePaths(key(a), key(b));
+            return compared != 0 ? compared < 0 : a.path_at < b.path_at;
+        });
+    }
+
+    size_t kept = 0;
+    for (const Row& row : out) {
+        const std::string_view path = PathOf(row);
+        if ((kept > 0 && SameFile(PathOf(out[kept - 1]), path)) || (!fresh && Find(path))) {
+            dead_path_bytes_ += path.size();
+            continue;
+        }
+        out[kept++] = row;
+    }
+    out.resize(kept);
+
+    if (fresh) {
+        if (rows_.capacity() - rows_.size() > rows_.size() / 8) rows_.shrink_to_fit();
+    } else if (!added.empty()) {
+        // Group representatives differ in their folded text (Windows) or
+        // bytes (POSIX), so sorting by the sameness key sorted them by
+        // PathLess.
+        const ptrdiff_t middle = ptrdiff_t(rows_.size());
+        rows_.insert(rows_.end(), added.begin(), added.end());
+        std::inplace_merge(
+            rows_.begin(), rows_.begin() + middle, rows_.end(),
+            [this](const Row& a, const Row& b) { return PathLess(PathOf(a), PathOf(b)); });
+    }
+    ReleaseDead(paths_, dead_path_bytes_, &Row::path_at, &Row::path_size);
+    return kept;
 }
 
 void RenameList::Remove(size_t i) {
+    dead_path_bytes_ += rows_[i].path_size;
+    dead_name_bytes_ += rows_[i].name_size;
     rows_.erase(rows_.begin() + std::ptrdiff_t(i));
+    ReleaseDead(paths_, dead_path_bytes_, &Row::path_at, &Row::path_size);
+    ReleaseDead(names_, dead_name_bytes_, &Row::name_at, &Row::name_size);
 }
 
 void RenameList::Remove(std::span<const size_t> indexes) {
@@ -124,11 +174,40 @@ void RenameList::Remove(std::span<const size_t> indexes) {
     }
     size_t kept = 0;
     for (size_t i = 0; i < rows_.size(); ++i) {
-        if (doomed[i]) continue;
-        if (kept != i) rows_[kept] = std::move(rows_[i]);
-        ++kept;
+        if (doomed[i]) {
+            dead_path_bytes_ += rows_[i].path_size;
+            dead_name_bytes_ += rows_[i].name_size;
+            continue;
+        }
+        rows_[kept++] = rows_[i];
     }
     rows_.resize(kept);
+    ReleaseDead(paths_, dead_path_bytes_, &Row::path_at, &Row::path_size);
+    ReleaseDead(names_, dead_name_bytes_, &Row::name_at, &Row::name_size);
+}
+
+void RenameList::RemoveAll() {
+    rows_.clear();
+    rows_.shrink_to_fit();
+    paths_.clear();
+    paths_.shrink_to_fit();
+    names_.clear();
+    names_.shrink_to_fit();
+    dead_path_bytes_ = 0;
+    dead_name_bytes_ = 0;
+}
+
+void RenameList::ReleaseDead(std::string& texts, size_t& dead, TextAt at, TextSize size) {
+    if (dead <= texts.size() / 2) return;
+    std::string kept;
+    kept.reserve(texts.size() - dead);
+    for (Row& row : rows_) {
+        const uint64_t from = row.*at;
+        row.*at = kept.size();
+        kept.append(texts, from, row.*size);
+    }
+    texts.swap(kept);
+    dead = 0;
 }
 
 }  // namespace zentavo

@@ -1,4 +1,12 @@
 // The table of files to rename: one row per file, kept sorted by path.
+//
+// A row is its full path (the row's key, never rewritten), its new name (the
+// file name alone, possibly empty), the inode its folder listing gave (0 if
+// not known), its mark and, for a Failed mark, an errno-style reason (0 if
+// none known). The texts live end to end in two buffers, so a row costs a few
+// numbers beside its bytes; a view the list hands out stays valid until the
+// list next changes a text (a mark change leaves texts alone). No text may
+// reach 4 GiB.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/path_batch.h"
 #include "core/path_syntax.h"
 
 namespace zentavo {
@@ -21,14 +30,6 @@ enum class RowMark : unsigned char {
     Failed = 3,
 };
 
-struct RenameRow {
-    std::string path;      // full path; the row's key, never rewritten
-    std::string new_name;  // file name alone, possibly empty
-    uint64_t inode = 0;    // as the folder listing gave it; 0 if not known
-    RowMark mark = RowMark::Pending;
-    int failure = 0;  // errno-style reason of a Failed mark, 0 if none known
-};
-
 class RenameList {
 public:
     explicit RenameList(PathSyntax syntax = kNativeSyntax) : syntax_(syntax) {}
@@ -37,14 +38,15 @@ public:
     size_t count() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
 
-    const RenameRow& row(size_t i) const { return rows_[i]; }
-    const std::string& path(size_t i) const { return rows_[i].path; }
-    const std::string& new_name(size_t i) const { return rows_[i].new_name; }
+    std::string_view path(size_t i) const { return PathOf(rows_[i]); }
+    std::string_view new_name(size_t i) const {
+        return {names_.data() + rows_[i].name_at, rows_[i].name_size};
+    }
     uint64_t inode(size_t i) const { return rows_[i].inode; }
     RowMark mark(size_t i) const { return rows_[i].mark; }
     int failure(size_t i) const { return rows_[i].failure; }
 
-    void SetNewName(size_t i, std::string name) { rows_[i].new_name = std::move(name); }
+    void SetNewName(size_t i, std::string_view name);
     void SetMark(size_t i, RowMark mark, int failure = 0) {
         rows_[i].mark = mark;
         rows_[i].failure = failure;
@@ -56,30 +58,54 @@ public:
 
     // Adds a Pending row with an empty new name at its sorted place and
     // returns its index. Does not look for duplicates; see InsertNew.
-    size_t Insert(std::string path);
+    size_t Insert(std::string_view path);
 
     // Adds every path that no row names yet, exactly as inserting them one by
     // one in the given order (each after a Find) would, but sorted and merged
-    // in one go. Returns the number of rows added. inodes, when not empty,
-    // holds the inode number of each path.
-    size_t InsertNew(std::vector<std::string> paths, const std::vector<uint64_t>& inodes = {});
+    // in one go, each row with its inode from the batch. Returns the number
+    // of rows added.
+    size_t InsertNew(PathBatch batch);
+    size_t InsertNew(const std::vector<std::string>& paths);
 
     void Remove(size_t i);
     // Removes the rows at the given indexes (any order, repeats allowed); the
     // others keep their order.
     void Remove(std::span<const size_t> indexes);
-    void RemoveAll() { rows_.clear(); }
+    void RemoveAll();
 
     // The sort order: ASCII letters folded, and where two paths fold equal,
     // their bytes; a total order, so every row's position is defined.
     static bool PathLess(std::string_view a, std::string_view b);
 
 private:
+    // 40 bytes: where the row's texts lie in their buffers, and the rest.
+    struct Row {
+        uint64_t path_at = 0;
+        uint64_t name_at = 0;
+        uint64_t inode = 0;
+        uint32_t path_size = 0;
+        uint32_t name_size = 0;
+        int failure = 0;
+        RowMark mark = RowMark::Pending;
+    };
+    using TextAt = uint64_t Row::*;
+    using TextSize = uint32_t Row::*;
+
     // Whether a and b name the same file under this list's syntax.
     bool SameFile(std::string_view a, std::string_view b) const;
+    std::string_view PathOf(const Row& row) const {
+        return {paths_.data() + row.path_at, row.path_size};
+    }
+    // Drops the bytes no row uses once they outweigh the ones in use, so that
+    // rewriting names or removing rows never lets a buffer grow without end.
+    void ReleaseDead(std::string& texts, size_t& dead, TextAt at, TextSize size);
 
     PathSyntax syntax_;
-    std::vector<RenameRow> rows_;
+    std::vector<Row> rows_;
+    std::string paths_;
+    std::string names_;
+    size_t dead_path_bytes_ = 0;  // of paths_, used by no row
+    size_t dead_name_bytes_ = 0;
 };
 
 }  // namespace zentavo

@@ -95,9 +95,8 @@ private:
         }
     }
 
-    void Found(const std::string& path, uint64_t inode) {
-        out_.files.push_back(path);
-        out_.inodes.push_back(inode);
+    void Found(std::string_view path, uint64_t inode) {
+        out_.files.Add(path, inode);
         if (progress_ && out_.files.size() % kProgressEvery == 0) progress_(out_.files.size(), 0);
     }
 
@@ -117,7 +116,7 @@ void GatherFiles(FileSystem& fs, std::string_view path, int depth, bool recurse,
 size_t AddFiles(FileSystem& fs, RenameList& list, std::string_view path, int depth, bool recurse) {
     Gathered gathered;
     GatherFiles(fs, path, depth, recurse, gathered);
-    return list.InsertNew(std::move(gathered.files), gathered.inodes);
+    return list.InsertNew(std::move(gathered.files));
 }
 
 }  // namespace zentavo

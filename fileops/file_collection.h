@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/path_batch.h"
 #include "core/rename_list.h"
 #include "fileops/file_system.h"
 #include "fileops/progress.h"
@@ -19,8 +20,7 @@ struct ReadProblem {
 };
 
 struct Gathered {
-    std::vector<std::string> files;  // full paths, in the order found
-    std::vector<uint64_t> inodes;    // of each file, 0 where the listing gave none
+    PathBatch files;  // full paths in the order found, each with its inode
     std::vector<ReadProblem> problems;
     // Folder -> its real path, for every folder of a dropped path resolved
     // so far: the files of one folder dropped one by one cost one resolution.

@@ -95,8 +95,8 @@ void RenameRun::Try(size_t row) {
     cursor_ = row;
     if (progress_ && ++tries_ % kProgressEvery == 0) progress_(renamed_, list_.count());
 
-    const std::string& path = list_.path(row);
-    const std::string& new_name = list_.new_name(row);
+    const std::string path(list_.path(row));
+    const std::string_view new_name = list_.new_name(row);
     if (new_name.empty()) {
         // Without a name the target would be the folder itself.
         last_error_[row] = EINVAL;

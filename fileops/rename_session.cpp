@@ -27,7 +27,7 @@ DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recu
     for (const std::string& path : paths) GatherFiles(fs_, path, 0, recurse, gathered, progress);
 
     DropOutcome outcome;
-    outcome.added = list_.InsertNew(std::move(gathered.files), gathered.inodes);
+    outcome.added = list_.InsertNew(std::move(gathered.files));
     outcome.rows_added = outcome.added > 0;
     outcome.list_has_rows = !list_.empty();
     outcome.problems = std::move(gathered.problems);
@@ -75,7 +75,7 @@ int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& wr
     for (size_t row = 0; row < list_.count(); ++row) {
         if (!Planned(list_, row)) continue;
         plan_rows[row] = planned++;
-        const std::string& path = list_.path(row);
+        const std::string_view path = list_.path(row);
         FileIdentity identity;
         if (list_.inode(row) != 0) {
             const std::string_view this_folder =
@@ -88,10 +88,11 @@ int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& wr
                 device = slot->second;
             }
             identity = {device, list_.inode(row)};
-        } else if (FileStamp stamp; fs_.Stamp(path, stamp) == 0) {
+        } else if (FileStamp stamp; fs_.Stamp(std::string(path), stamp) == 0) {
             identity = stamp.identity;
         }
-        writer.Plan({path, RenameTarget(path, list_.new_name(row), list_.syntax()), identity});
+        writer.Plan(
+            {std::string(path), RenameTarget(path, list_.new_name(row), list_.syntax()), identity});
     }
     return writer.SealPlan();
 }

@@ -24,7 +24,8 @@ void BM_InsertNew(benchmark::State& state) {
     const std::vector<std::string> shuffled = LibraryPaths(kPaths, kFolders, syntax);
     for (auto _ : state) {
         state.PauseTiming();
-        auto batch = std::make_unique<std::vector<std::string>>(shuffled);
+        auto batch = std::make_unique<PathBatch>();
+        for (const std::string& path : shuffled) batch->Add(path);
         auto list = std::make_unique<RenameList>(syntax);
         state.ResumeTiming();
         benchmark::DoNotOptimize(list->InsertNew(std::move(*batch)));

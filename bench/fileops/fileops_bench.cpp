@@ -119,8 +119,8 @@ void BM_RenameFolder(benchmark::State& state) {
         session.Drop({flat.folder.path()}, false);
         RenameList& list = session.list();
         for (size_t row = 0; row < list.count(); ++row) {
-            const std::string& path = list.path(row);
-            list.SetNewName(row, "a" + path.substr(path.size() - 6));
+            const std::string_view path = list.path(row);
+            list.SetNewName(row, "a" + std::string(path.substr(path.size() - 6)));
         }
         start = Clock::now();
         const RenameOutcome outcome = session.Rename();

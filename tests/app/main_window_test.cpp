@@ -83,7 +83,7 @@ public:
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (size_t i = 0; i < rows().count(); ++i)
-            names.push_back(rows().path(i).substr(folder.path().size() + 1));
+            names.emplace_back(rows().path(i).substr(folder.path().size() + 1));
         return names;
     }
 
@@ -327,7 +327,7 @@ void MainWindowTest::dropTakesNonUtf8NamesExactly() {
     QVERIFY(DropUriList(&d.window, FileUrl(path) + "\r\n"));
 
     QCOMPARE(d.rows().count(), size_t(1));
-    QCOMPARE(d.rows().path(0), path);
+    QCOMPARE(std::string(d.rows().path(0)), path);
     const QString shown = d.list()->model()->index(0, 0).data().toString();
     QVERIFY(shown.endsWith(QString::fromUtf8("caf\xEF\xBF\xBD cr\xEF\xBF\xBDme.txt")));
 
@@ -500,7 +500,7 @@ void MainWindowTest::enterPressesTheFocusedButton() {
     d.pattern()->lineEdit()->setText("%n");
     d.set_filenames()->setFocus();
     QTest::keyClick(d.set_filenames(), Qt::Key_Return);
-    QCOMPARE(d.rows().new_name(0), std::string("a.txt"));
+    QCOMPARE(std::string(d.rows().new_name(0)), std::string("a.txt"));
     QVERIFY(d.rename()->isEnabled());
 
     d.exit()->setFocus();
@@ -597,7 +597,7 @@ void MainWindowTest::marksSurviveANewSetFilenames() {
     d.SetFilenames("in-the-way.txt");
     QCOMPARE(d.rows().mark(0), RowMark::Renamed);
     QCOMPARE(d.rows().mark(1), RowMark::Renamed);
-    QCOMPARE(d.rows().new_name(0), std::string("in-the-way.txt"));
+    QCOMPARE(std::string(d.rows().new_name(0)), std::string("in-the-way.txt"));
     QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
     // New names leave the selection as it was.
     QVERIFY(d.list()->selectionModel()->isSelected(d.list()->model()->index(1, 0)));

@@ -30,7 +30,7 @@ RenameList ListInOrder(PathSyntax syntax, const std::vector<std::string>& paths)
 
 Names NamesOf(const RenameList& list) {
     Names names;
-    for (size_t i = 0; i < list.count(); ++i) names.push_back(list.new_name(i));
+    for (size_t i = 0; i < list.count(); ++i) names.emplace_back(list.new_name(i));
     return names;
 }
 

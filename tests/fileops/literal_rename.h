@@ -14,7 +14,8 @@ inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
         if (list.mark(i) != RowMark::Pending) continue;
         if (list.new_name(i).empty()) continue;
         const std::string target = RenameTarget(list.path(i), list.new_name(i), list.syntax());
-        if (fs.MoveNoReplace(list.path(i), target, ScratchName("literal", i)).error == 0) {
+        if (fs.MoveNoReplace(std::string(list.path(i)), target, ScratchName("literal", i)).error ==
+            0) {
             list.SetMark(i, RowMark::Renamed);
             ++renamed;
         }

@@ -10,7 +10,7 @@ namespace zentavo {
 
 inline std::vector<std::string> RowPaths(const RenameList& list) {
     std::vector<std::string> paths;
-    for (size_t i = 0; i < list.count(); ++i) paths.push_back(list.path(i));
+    for (size_t i = 0; i < list.count(); ++i) paths.emplace_back(list.path(i));
     return paths;
 }
 

@@ -1,0 +1,38 @@
+// Paths gathered for the rename list, kept end to end in one buffer: a drop
+// of a million files costs a million short slices, not a million strings.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentavo {
+
+class PathBatch {
+public:
+    // inode is the one the folder listing gave, 0 where it gave none.
+    void Add(std::string_view path, uint64_t inode = 0) {
+        text_ += path;
+        ends_.push_back(text_.size());
+        inodes_.push_back(inode);
+    }
+
+    size_t size() const { return ends_.size(); }
+    bool empty() const { return ends_.empty(); }
+    std::string_view operator[](size_t i) const {
+        const size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(begin, ends_[i] - begin);
+    }
+    uint64_t inode(size_t i) const { return inodes_[i]; }
+
+private:
+    friend class RenameList;  // takes the buffer over rather than copy it
+
+    std::string text_;
+    std::vector<size_t> ends_;  // where each path ends in text_
+    std::vector<uint64_t> inodes_;
+};
+
+}  // namespace zentavo
