@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "core/code_page.h"
 #include "core/text.h"
 
 namespace zentavo {
@@ -94,8 +93,7 @@ std::string LocaleCodec::Encode(const QString& text) const {
 }
 
 const LocaleCodec& CurrentLocaleCodec() {
-    // The code page sets the locale from the environment first.
-    static const LocaleCodec codec = (ActiveCodePage(), LocaleCodec(nl_langinfo(CODESET)));
+    static const LocaleCodec codec(nl_langinfo(CODESET));
     return codec;
 }
 

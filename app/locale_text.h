@@ -27,7 +27,7 @@ private:
     bool utf8_;
 };
 
-// The codec of the user's locale.
+// The codec of the user's locale, as main() set it, read on first use.
 const LocaleCodec& CurrentLocaleCodec();
 
 }  // namespace zentavo

@@ -9,8 +9,10 @@
 
 namespace zentavo {
 
-CRenamerApp::CRenamerApp(const std::string& executable_path, HelpViewer* viewer)
-    : executable_title_(ExecutableTitle(executable_path)),
+CRenamerApp::CRenamerApp(const CodePage& page, const std::string& executable_path,
+                         HelpViewer* viewer)
+    : page_(page),
+      executable_title_(ExecutableTitle(executable_path)),
       help_file_path_(HelpFilePath(executable_path)),
       viewer_(viewer ? *viewer : browser_) {
     QApplication::setApplicationName(ApplicationName());
@@ -21,7 +23,7 @@ QString CRenamerApp::ApplicationName() const {
 }
 
 int CRenamerApp::Run() {
-    CRenamerDlg window;
+    CRenamerDlg window(page_);
     main_window_ = &window;
     connect(&window, &CRenamerDlg::helpRequested, this, &CRenamerApp::OnHelp);
     // The window is shown, not run with exec(): Qt would block every other

@@ -9,6 +9,7 @@
 
 #include "app/help_viewer.h"
 #include "app/module_paths.h"
+#include "core/code_page.h"
 
 namespace zentavo {
 
@@ -17,9 +18,11 @@ class CRenamerDlg;
 class CRenamerApp : public QObject {
     Q_OBJECT
 public:
-    // Help goes to viewer, or to a help window of the program's own when it
-    // is null. The help file lies beside the executable.
-    explicit CRenamerApp(const std::string& executable_path = ExecutablePath(),
+    // page is the code page of the user's locale. Help goes to viewer, or to
+    // a help window of the program's own when it is null. The help file lies
+    // beside the executable.
+    explicit CRenamerApp(const CodePage& page,
+                         const std::string& executable_path = ExecutablePath(),
                          HelpViewer* viewer = nullptr);
 
     // Runs the main window; the program ends when it does. Returns the
@@ -34,6 +37,7 @@ private:
     // The executable's title, the caption of the program's own messages.
     QString ApplicationName() const;
 
+    CodePage page_;
     std::string executable_title_;
     std::string help_file_path_;
     BrowserHelpViewer browser_;

@@ -45,12 +45,12 @@ void AcceptFileDrag(QDragMoveEvent* drag) {
 
 }  // namespace
 
-CRenamerDlg::CRenamerDlg(QWidget* parent)
+CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMinimizeButtonHint),
       units_(DialogUnits::ForFont(font())),
-      session_(fs_),
+      session_(fs_, page),
       model_(new RenameListModel(session_.list(), this)) {
     setWindowTitle(Texts::MainCaption());
     setWindowIcon(AppIcon());
@@ -271,7 +271,7 @@ void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
 void CRenamerDlg::OnSetFilenames() {
     WaitCursor wait;
     const std::string pattern = CurrentLocaleCodec().Encode(pattern_box_->lineEdit()->text());
-    const bool all_named = SetFilenames(session_.list(), pattern);
+    const bool all_named = SetFilenames(session_.list(), pattern, session_.page());
     model_->RowsRewritten();
     rename_button_->setEnabled(all_named);
 }

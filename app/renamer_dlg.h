@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "app/dialog_units.h"
+#include "core/code_page.h"
 #include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
 
@@ -34,7 +35,8 @@ public:
     static constexpr unsigned kMinimizeCommand = 0xF020;
     static constexpr unsigned kCloseCommand = 0xF060;
 
-    explicit CRenamerDlg(QWidget* parent = nullptr);
+    // page reads the dropped paths and the typed pattern.
+    explicit CRenamerDlg(const CodePage& page, QWidget* parent = nullptr);
     ~CRenamerDlg() override;
 
     const RenameSession& session() const { return session_; }

@@ -7,8 +7,8 @@
 
 namespace zentavo {
 
-int CliMain(std::span<const std::string> args, FileSystem& fs, JournalStore& journals,
-            const CliStreams& io) {
+int CliMain(std::span<const std::string> args, FileSystem& fs, const CodePage& page,
+            JournalStore& journals, const CliStreams& io) {
     const ParsedCommandLine parsed = ParseCommandLine(args);
     if (!parsed.error.empty()) {
         io.err << "zentavo-cli: " << parsed.error << '\n' << UsageText();
@@ -22,10 +22,10 @@ int CliMain(std::span<const std::string> args, FileSystem& fs, JournalStore& jou
         io.out << VersionText();
         return kExitSuccess;
     }
-    if (parsed.options.list_runs) return RunListRunsCommand(parsed.options, journals, io);
-    if (parsed.options.undo) return RunUndoCommand(parsed.options, fs, journals, io);
-    return RunRenameCommand(parsed.options, fs, parsed.options.no_journal ? nullptr : &journals,
-                            io);
+    if (parsed.options.list_runs) return RunListRunsCommand(parsed.options, page, journals, io);
+    if (parsed.options.undo) return RunUndoCommand(parsed.options, fs, page, journals, io);
+    return RunRenameCommand(parsed.options, fs, page,
+                            parsed.options.no_journal ? nullptr : &journals, io);
 }
 
 }  // namespace zentavo

@@ -6,14 +6,15 @@
 #include <string>
 
 #include "cli/rename_command.h"
+#include "core/code_page.h"
 #include "fileops/file_system.h"
 #include "fileops/journal_store.h"
 
 namespace zentavo {
 
-// args are the arguments after the program name; journals is where rename
-// runs keep their journals.
-int CliMain(std::span<const std::string> args, FileSystem& fs, JournalStore& journals,
-            const CliStreams& io);
+// args are the arguments after the program name; page is the code page of the
+// user's locale; journals is where rename runs keep their journals.
+int CliMain(std::span<const std::string> args, FileSystem& fs, const CodePage& page,
+            JournalStore& journals, const CliStreams& io);
 
 }  // namespace zentavo

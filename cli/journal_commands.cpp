@@ -55,8 +55,8 @@ ShownText Plain(std::string_view text) {
     return {std::string(text), text.size()};
 }
 
-ShownText Shown(std::string_view text) {
-    return ShowForTerminal(text, ActiveCodePage());
+ShownText Shown(std::string_view text, const CodePage& page) {
+    return ShowForTerminal(text, page);
 }
 
 std::string ReasonWords(const UndoProblem& problem) {
@@ -87,7 +87,7 @@ std::string_view ReasonKey(const UndoProblem& problem) {
     return std::strerror(problem.error);
 }
 
-void WriteUndoRows(const UndoOutcome& outcome, bool tsv, std::ostream& out) {
+void WriteUndoRows(const UndoOutcome& outcome, bool tsv, const CodePage& page, std::ostream& out) {
     std::vector<std::string> restored = outcome.restored;
     std::sort(restored.begin(), restored.end(), RenameList::PathLess);
     std::vector<UndoProblem> problems = outcome.problems;
@@ -106,11 +106,11 @@ void WriteUndoRows(const UndoOutcome& outcome, bool tsv, std::ostream& out) {
     if (restored.empty() && problems.empty()) return;
     Table table;
     table.Add({Plain("Mark"), Plain("Original Path"), Plain("Now At")});
-    for (const std::string& path : restored) table.Add({Plain("restored"), Shown(path), {}});
+    for (const std::string& path : restored) table.Add({Plain("restored"), Shown(path, page), {}});
     for (const UndoProblem& problem : problems) {
-        ShownText at = Shown(problem.at);
+        ShownText at = Shown(problem.at, page);
         at.text += std::string(kColumnGap) + "(" + ReasonWords(problem) + ")";
-        table.Add({Plain("failed"), Shown(problem.original), at});
+        table.Add({Plain("failed"), Shown(problem.original, page), at});
     }
     table.Write(out);
 }
@@ -142,12 +142,12 @@ std::string Count(const std::optional<RunEnd>& end, uint64_t RunEnd::*field) {
 
 }  // namespace
 
-int RunUndoCommand(const CliOptions& options, FileSystem& fs, JournalStore& journals,
-                   const CliStreams& io) {
+int RunUndoCommand(const CliOptions& options, FileSystem& fs, const CodePage& page,
+                   JournalStore& journals, const CliStreams& io) {
     ProgressLine progress(io.err, io.err_is_terminal);
     UndoOutcome outcome;
     const int error =
-        UndoRun(fs, journals, options.undo_run, outcome, [&](size_t done, size_t total) {
+        UndoRun(fs, page, journals, options.undo_run, outcome, [&](size_t done, size_t total) {
             progress.Show("Undoing: " + std::to_string(done) + " of " + std::to_string(total) +
                           " files back");
         });
@@ -173,7 +173,7 @@ int RunUndoCommand(const CliOptions& options, FileSystem& fs, JournalStore& jour
                << kProgramPrefix << "nothing was undone\n";
         return kExitNoJournal;
     }
-    WriteUndoRows(outcome, options.tsv, io.out);
+    WriteUndoRows(outcome, options.tsv, page, io.out);
     std::ostream& summary = options.tsv ? io.err : io.out;
     if (outcome.problems.empty()) {
         summary << "Undone: " << outcome.restored.size() << " file(s) of run " << outcome.run_id
@@ -186,7 +186,8 @@ int RunUndoCommand(const CliOptions& options, FileSystem& fs, JournalStore& jour
     return kExitRenameFailed;
 }
 
-int RunListRunsCommand(const CliOptions& options, JournalStore& journals, const CliStreams& io) {
+int RunListRunsCommand(const CliOptions& options, const CodePage& page, JournalStore& journals,
+                       const CliStreams& io) {
     std::vector<RunSummary> runs;
     if (const int error = journals.List(runs); error != 0) {
         io.err << kProgramPrefix << "cannot read " << journals.folder() << ": "
@@ -219,7 +220,7 @@ int RunListRunsCommand(const CliOptions& options, JournalStore& journals, const 
         table.Add({Plain(header.id), Plain(FormatTime(header.started_ns, "%Y-%m-%d %H:%M:%S")),
                    Plain(what), Plain(std::to_string(header.rows)),
                    Plain(std::to_string(run.renamed())), Plain(failed),
-                   Plain(StateWord(run.state())), Shown(header.first_folder)});
+                   Plain(StateWord(run.state())), Shown(header.first_folder, page)});
     }
     table.Write(io.out);
     return kExitSuccess;

@@ -31,7 +31,8 @@ void ReportUnnamed(const RenameList& list, std::ostream& err) {
 }
 
 // The rare rows whose mark does not say it all.
-void ReportNotes(const RenameOutcome& outcome, const RenameList& list, std::ostream& err) {
+void ReportNotes(const RenameOutcome& outcome, const RenameList& list, const CodePage& page,
+                 std::ostream& err) {
     for (const RowNote& note : outcome.notes) {
         const std::string_view path = list.path(note.row);
         if (!note.left_at.empty()) {
@@ -40,27 +41,28 @@ void ReportNotes(const RenameOutcome& outcome, const RenameList& list, std::ostr
         }
         if (!note.saved_other.empty()) {
             err << kProgramPrefix << "another program wrote to "
-                << RenameTarget(path, list.new_name(note.row), list.syntax())
+                << RenameTarget(path, list.new_name(note.row), list.syntax(), page)
                 << " while it was being renamed; its data was saved as " << note.saved_other
                 << '\n';
         }
     }
 }
 
-void WriteRows(const CliOptions& options, const RenameList& list, std::ostream& out) {
+void WriteRows(const CliOptions& options, const RenameList& list, const CodePage& page,
+               std::ostream& out) {
     if (options.tsv) {
         WriteTsvRows(list, out);
     } else {
-        WriteTable(list, ActiveCodePage(), out);
+        WriteTable(list, page, out);
     }
 }
 
 }  // namespace
 
-int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* journals,
-                     const CliStreams& io) {
+int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& page,
+                     JournalStore* journals, const CliStreams& io) {
     ProgressLine progress(io.err, io.err_is_terminal);
-    RenameSession session(fs);
+    RenameSession session(fs, page);
 
     std::vector<std::string> paths;
     paths.reserve(options.paths.size());
@@ -82,9 +84,9 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* jo
     }
 
     RenameList& list = session.list();
-    const bool all_named = SetFilenames(list, *options.pattern);
+    const bool all_named = SetFilenames(list, *options.pattern, page);
     if (!all_named || !options.execute) {
-        WriteRows(options, list, io.out);
+        WriteRows(options, list, page, io.out);
         if (all_named) return kExitSuccess;
         ReportUnnamed(list, io.err);
         if (options.execute) io.err << kProgramPrefix << "nothing was renamed\n";
@@ -99,7 +101,7 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* jo
         journals);
     progress.Clear();
     if (outcome.journal_error != 0) {
-        WriteRows(options, list, io.out);
+        WriteRows(options, list, page, io.out);
         io.err << kProgramPrefix << "cannot write the journal in " << journals->folder() << ": "
                << std::strerror(outcome.journal_error) << "\n"
                << kProgramPrefix
@@ -110,8 +112,8 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* jo
         io.err << kProgramPrefix << "the journal of this run is incomplete: "
                << std::strerror(outcome.journal_write_error) << '\n';
     }
-    WriteRows(options, list, io.out);
-    ReportNotes(outcome, list, io.err);
+    WriteRows(options, list, page, io.out);
+    ReportNotes(outcome, list, page, io.err);
     (options.tsv ? io.err : io.out)
         << outcome.renamed << " renamed, " << outcome.failed << " failed\n";
     return outcome.failed > 0 ? kExitRenameFailed : kExitSuccess;

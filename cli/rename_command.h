@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/command_line.h"
+#include "core/code_page.h"
 #include "fileops/file_system.h"
 #include "fileops/journal_store.h"
 
@@ -16,9 +17,10 @@ struct CliStreams {
     bool err_is_terminal = false;  // only then is a progress line shown
 };
 
-// options must hold a pattern. With -x the run keeps its journal in
-// journals, unless that is null. Returns the exit status.
-int RunRenameCommand(const CliOptions& options, FileSystem& fs, JournalStore* journals,
-                     const CliStreams& io);
+// options must hold a pattern; page reads it, the paths and the names. With -x
+// the run keeps its journal in journals, unless that is null. Returns the exit
+// status.
+int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& page,
+                     JournalStore* journals, const CliStreams& io);
 
 }  // namespace zentavo

@@ -1,12 +1,5 @@
 #include "core/code_page.h"
 
-#include <langinfo.h>
-#include <climits>
-#include <clocale>
-#include <cwchar>
-#include <cwctype>
-#include <optional>
-
 #include "core/text.h"
 
 namespace zentavo {
@@ -52,21 +45,6 @@ std::string NormalisedCodeset(std::string_view codeset) {
         out += AsciiUpper(c);
     }
     return out;
-}
-
-// Converts the multibyte character out[i, i + length) by the current
-// locale's wide-character mapping.
-void MapLocaleCase(std::string& out, size_t i, size_t length, bool upper) {
-    std::mbstate_t in_state{};
-    wchar_t wide = 0;
-    if (std::mbrtowc(&wide, &out[i], length, &in_state) != length) return;
-    const auto mapped = static_cast<wchar_t>(upper ? std::towupper(wide) : std::towlower(wide));
-    if (mapped == wide) return;
-    char bytes[MB_LEN_MAX];
-    std::mbstate_t out_state{};
-    // The mapping must keep the character's width, or the texts around it
-    // would shift.
-    if (std::wcrtomb(bytes, mapped, &out_state) == length) out.replace(i, length, bytes, length);
 }
 
 }  // namespace
@@ -157,33 +135,18 @@ std::string CodePage::ToUpper(std::string_view text) const {
     return ConvertCase(text, true);
 }
 
-bool CodePage::IsLocaleCodeset() const {
-    return FromCodeset(nl_langinfo(CODESET)).kind() == kind_;
-}
-
 std::string CodePage::ConvertCase(std::string_view text, bool upper) const {
     std::string out(text);
-    // Asked only when a double-byte character turns up: most pieces are ASCII.
-    std::optional<bool> locale_is_page;
     for (size_t i = 0; i < out.size();) {
         const size_t length = CharLength(out, i);
         if (length == 1) {
             out[i] = upper ? AsciiUpper(out[i]) : AsciiLower(out[i]);
-        } else if (IsDoubleByte()) {
-            if (!locale_is_page) locale_is_page = IsLocaleCodeset();
-            if (*locale_is_page) MapLocaleCase(out, i, length, upper);
+        } else if (case_map_ != nullptr && IsDoubleByte()) {
+            case_map_->Convert(std::span<char, 2>(&out[i], 2), upper);
         }
         i += length;
     }
     return out;
-}
-
-const CodePage& ActiveCodePage() {
-    static const CodePage active = [] {
-        std::setlocale(LC_ALL, "");
-        return CodePage::FromCodeset(nl_langinfo(CODESET));
-    }();
-    return active;
 }
 
 }  // namespace zentavo

@@ -3,10 +3,22 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace zentavo {
+
+// How the two-byte characters of a double-byte page change case. The program
+// builds one from the user's locale; tests build their own.
+class DoubleByteCaseMap {
+public:
+    virtual ~DoubleByteCaseMap() = default;
+
+    // Turns the character into its lower- or upper-case form in place; one
+    // without such a form of two bytes stays as it is.
+    virtual void Convert(std::span<char, 2> character, bool upper) const = 0;
+};
 
 class CodePage {
 public:
@@ -20,7 +32,9 @@ public:
     };
 
     constexpr CodePage() = default;
-    constexpr explicit CodePage(Kind kind) : kind_(kind) {}
+    // case_map, when given, must outlive the page and its copies.
+    constexpr explicit CodePage(Kind kind, const DoubleByteCaseMap* case_map = nullptr)
+        : kind_(kind), case_map_(case_map) {}
 
     // The page for a codeset name as nl_langinfo(CODESET) reports it
     // ("UTF-8", "SJIS", "GBK", "BIG5", "EUC-KR", ...). Unknown names are
@@ -45,22 +59,16 @@ public:
     size_t FindLast(std::string_view text, char c) const;
 
     // ASCII letters always change; a double-byte character goes through the
-    // C library's wide-character mapping when the current locale's codeset is
-    // this page, and stays as it is under any other codeset, which would read
-    // its bytes as other characters. UTF-8 and other single-byte text changes
-    // only in its ASCII letters.
+    // page's case map, and stays as it is without one. UTF-8 and other
+    // single-byte text changes only in its ASCII letters.
     std::string ToLower(std::string_view text) const;
     std::string ToUpper(std::string_view text) const;
 
 private:
     std::string ConvertCase(std::string_view text, bool upper) const;
-    bool IsLocaleCodeset() const;
 
     Kind kind_ = Kind::SingleByte;
+    const DoubleByteCaseMap* case_map_ = nullptr;
 };
-
-// The page of the user's locale, chosen once on first use: the locale is taken
-// from the environment (setlocale) and its codeset read (nl_langinfo).
-const CodePage& ActiveCodePage();
 
 }  // namespace zentavo

@@ -20,13 +20,11 @@ public:
     std::vector<std::string> folders;  // folder names of directory, outermost first
 
     CPathParts() = default;
-    explicit CPathParts(std::string_view p, PathSyntax syntax = kNativeSyntax,
-                        const CodePage& page = ActiveCodePage());
+    CPathParts(std::string_view p, PathSyntax syntax, const CodePage& page);
 
     // Replaces every field. Reuses the buffers of the earlier content, so one
     // object parses a whole list without allocating per row.
-    void Parse(std::string_view p, PathSyntax syntax = kNativeSyntax,
-               const CodePage& page = ActiveCodePage());
+    void Parse(std::string_view p, PathSyntax syntax, const CodePage& page);
 
 private:
     void CutFolders(PathSyntax syntax, const CodePage& page);

@@ -31,13 +31,11 @@ namespace zentavo {
 constexpr int32_t kMaxCounterWidth = 255;
 
 std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
-                         int64_t directory_counter, int64_t row_position,
-                         const CodePage& page = ActiveCodePage());
+                         int64_t directory_counter, int64_t row_position, const CodePage& page);
 
 // Gives every row its new name by the pattern (trimmed first) and trims every
 // name. Marks are untouched. Returns whether every row got a non-empty name
 // (true for an empty list).
-bool SetFilenames(RenameList& list, std::string_view pattern,
-                  const CodePage& page = ActiveCodePage());
+bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& page);
 
 }  // namespace zentavo

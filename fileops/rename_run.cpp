@@ -32,9 +32,11 @@ std::string RenameTarget(std::string_view path, std::string_view new_name, PathS
     return target;
 }
 
-RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress, std::string run_token)
+RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
+                     std::string run_token)
     : fs_(fs),
       list_(list),
+      page_(page),
       progress_(std::move(progress)),
       run_token_(std::move(run_token)),
       journal_(nullptr),
@@ -44,10 +46,12 @@ RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress, std::s
       armed_now_(list.count(), false),
       armed_next_(list.count(), false) {}
 
-RenameRun::RenameRun(FileSystem& fs, RenameList& list, Progress progress, JournalWriter& journal,
-                     std::vector<uint32_t> plan_rows, const std::vector<std::string>* targets)
+RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
+                     JournalWriter& journal, std::vector<uint32_t> plan_rows,
+                     const std::vector<std::string>* targets)
     : fs_(fs),
       list_(list),
+      page_(page),
       progress_(std::move(progress)),
       run_token_(journal.run_id()),
       journal_(&journal),
@@ -131,7 +135,7 @@ void RenameRun::Try(size_t row) {
 
 std::string RenameRun::TargetOf(size_t row) const {
     if (targets_) return (*targets_)[row];
-    return RenameTarget(list_.path(row), list_.new_name(row), list_.syntax());
+    return RenameTarget(list_.path(row), list_.new_name(row), list_.syntax(), page_);
 }
 
 void RenameRun::Record(size_t row, const MoveResult& moved) {

@@ -35,7 +35,7 @@ struct RenameOutcome {
 // The target of a row: the folder of its path, a separator unless the folder
 // already ends in one, then the new name.
 std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
-                         const CodePage& page = ActiveCodePage());
+                         const CodePage& page);
 
 // Moves every Pending row's file to its new name in its own folder, never
 // replacing a file. Each pass tries the Pending rows in list order; a move
@@ -55,8 +55,9 @@ class JournalWriter;
 
 class RenameRun {
 public:
-    // run_token names the run's hidden intermediates (see ScratchName).
-    RenameRun(FileSystem& fs, RenameList& list, Progress progress = {},
+    // run_token names the run's hidden intermediates (see ScratchName); page
+    // reads the rows' paths when their targets are made.
+    RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress = {},
               std::string run_token = NewRunToken());
 
     const std::string& run_token() const { return run_token_; }
@@ -65,8 +66,9 @@ public:
     // holds each row's index in that plan, which also names the row's
     // scratch files; the run's token is the journal's run id. targets, when
     // given, holds each row's target in place of the one its new name gives.
-    RenameRun(FileSystem& fs, RenameList& list, Progress progress, JournalWriter& journal,
-              std::vector<uint32_t> plan_rows, const std::vector<std::string>* targets = nullptr);
+    RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
+              JournalWriter& journal, std::vector<uint32_t> plan_rows,
+              const std::vector<std::string>* targets = nullptr);
 
     // The target of a row: from targets when given, else from its new name.
     std::string TargetOf(size_t row) const;
@@ -88,6 +90,7 @@ private:
 
     FileSystem& fs_;
     RenameList& list_;
+    CodePage page_;
     Progress progress_;
     std::string run_token_;
     std::vector<RowNote> notes_;

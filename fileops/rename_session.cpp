@@ -42,7 +42,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row));
     }
     if (journals == nullptr || header.rows == 0) {
-        RenameOutcome outcome = RenameRun(fs_, list_, progress).Run();
+        RenameOutcome outcome = RenameRun(fs_, list_, page_, progress).Run();
         stale_ = true;
         return outcome;
     }
@@ -55,7 +55,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         writer.Finish(0, 0);
         return outcome;
     }
-    outcome = RenameRun(fs_, list_, progress, writer, std::move(plan_rows)).Run();
+    outcome = RenameRun(fs_, list_, page_, progress, writer, std::move(plan_rows)).Run();
     outcome.journal_write_error = writer.Finish(outcome.renamed, outcome.failed);
     if (writer.steps() > 0) outcome.run_id = header.id;
     journals->Prune(header.id);
@@ -91,15 +91,16 @@ int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& wr
         } else if (FileStamp stamp; fs_.Stamp(std::string(path), stamp) == 0) {
             identity = stamp.identity;
         }
-        writer.Plan(
-            {std::string(path), RenameTarget(path, list_.new_name(row), list_.syntax()), identity});
+        writer.Plan({std::string(path),
+                     RenameTarget(path, list_.new_name(row), list_.syntax(), page_), identity});
     }
     return writer.SealPlan();
 }
 
 int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
                         const Progress& progress) {
-    if (const int error = UndoRun(fs_, journals, id, outcome, progress); error != 0) return error;
+    if (const int error = UndoRun(fs_, page_, journals, id, outcome, progress); error != 0)
+        return error;
     if (outcome.journal_error != 0) return 0;
     list_.RemoveAll();
     list_.InsertNew(outcome.restored);

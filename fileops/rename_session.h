@@ -24,8 +24,11 @@ struct DropOutcome {
 
 class RenameSession {
 public:
-    explicit RenameSession(FileSystem& fs, PathSyntax syntax = kNativeSyntax)
-        : fs_(fs), list_(syntax) {}
+    // page reads the listed paths and the pattern.
+    RenameSession(FileSystem& fs, const CodePage& page, PathSyntax syntax = kNativeSyntax)
+        : fs_(fs), page_(page), list_(syntax) {}
+
+    const CodePage& page() const { return page_; }
 
     RenameList& list() { return list_; }
     const RenameList& list() const { return list_; }
@@ -51,6 +54,7 @@ private:
     int WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer);
 
     FileSystem& fs_;
+    CodePage page_;
     RenameList list_;
     bool stale_ = false;
 };

@@ -57,8 +57,9 @@ std::vector<Segment> Segments(const std::vector<UndoMove>& moves) {
 
 // Makes the moves segment by segment, each in passes like a rename run.
 // error[i] is what became of move i.
-void MoveInPasses(FileSystem& fs, JournalWriter& writer, const std::vector<UndoMove>& moves,
-                  std::vector<int>& error, const Progress& progress) {
+void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
+                  const std::vector<UndoMove>& moves, std::vector<int>& error,
+                  const Progress& progress) {
     error.assign(moves.size(), ECANCELED);
     for (Segment& segment : Segments(moves)) {
         std::sort(segment.moves.begin(), segment.moves.end(), [&](size_t a, size_t b) {
@@ -75,15 +76,15 @@ void MoveInPasses(FileSystem& fs, JournalWriter& writer, const std::vector<UndoM
         }
         list.InsertNew(std::move(froms));
         for (size_t row = 0; row < list.count(); ++row) list.SetNewName(row, NameOf(targets[row]));
-        RenameRun(fs, list, progress, writer, std::move(plan_rows), &targets).Run();
+        RenameRun(fs, list, page, progress, writer, std::move(plan_rows), &targets).Run();
         for (size_t row = 0; row < list.count(); ++row)
             error[segment.moves[row]] = list.mark(row) == RowMark::Renamed ? 0 : list.failure(row);
     }
 }
 
 // Returns 0 or the error that kept the undo's journal from being begun.
-int MoveBack(FileSystem& fs, JournalStore& journals, const RunRecord& run, const UndoPlan& plan,
-             UndoOutcome& outcome, const Progress& progress) {
+int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const RunRecord& run,
+             const UndoPlan& plan, UndoOutcome& outcome, const Progress& progress) {
     RunHeader header;
     header.kind = RunKind::Undo;
     header.undoes = run.header.id;
@@ -100,7 +101,7 @@ int MoveBack(FileSystem& fs, JournalStore& journals, const RunRecord& run, const
         return error;
     }
     std::vector<int> errors;
-    MoveInPasses(fs, writer, plan.moves, errors, progress);
+    MoveInPasses(fs, page, writer, plan.moves, errors, progress);
     size_t moved = 0;
     for (const int e : errors) moved += e == 0;
     writer.Finish(moved, plan.moves.size() - moved);
@@ -138,8 +139,8 @@ std::optional<std::string> RunToUndo(const std::vector<RunSummary>& runs) {
     return header.id;
 }
 
-int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id, UndoOutcome& outcome,
-            const Progress& progress) {
+int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+            UndoOutcome& outcome, const Progress& progress) {
     outcome = UndoOutcome{};
     std::string chosen = id;
     if (chosen.empty()) {
@@ -159,7 +160,7 @@ int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id, UndoO
     outcome.restored = std::move(plan.already_back);
     outcome.problems = std::move(plan.problems);
     if (!plan.moves.empty()) {
-        const int error = MoveBack(fs, journals, run, plan, outcome, progress);
+        const int error = MoveBack(fs, page, journals, run, plan, outcome, progress);
         if (error != 0) {
             outcome.journal_error = error;
             return 0;

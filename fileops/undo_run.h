@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/code_page.h"
 #include "fileops/file_system.h"
 #include "fileops/journal_store.h"
 #include "fileops/progress.h"
@@ -30,7 +31,8 @@ std::optional<std::string> RunToUndo(const std::vector<RunSummary>& runs);
 // Takes back the run named id, or the one RunToUndo picks when id is empty.
 // Returns 0, ENOENT when there is no such run, or the errno value met
 // reading its journal; the files' own fates are in outcome.
-int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id, UndoOutcome& outcome,
-            const Progress& progress = {});
+// page reads the paths of the run.
+int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+            UndoOutcome& outcome, const Progress& progress = {});
 
 }  // namespace zentavo

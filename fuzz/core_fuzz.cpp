@@ -84,8 +84,8 @@ void CheckParts(const CPathParts& parts, std::string_view path, PathSyntax synta
 }
 
 // Case conversion keeps every byte count and changes nothing but ASCII
-// letters that are characters of their own (the fuzzer runs in the C locale,
-// which maps no double-byte character).
+// letters that are characters of their own (the pages have no case map for
+// double-byte characters).
 void CheckCase(std::string_view text, const CodePage& page) {
     for (const std::string& converted : {page.ToLower(text), page.ToUpper(text)}) {
         Check(converted.size() == text.size());

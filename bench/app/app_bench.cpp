@@ -33,6 +33,8 @@ using namespace zentavo;
 
 constexpr int kFiles = 100000;
 constexpr char kPattern[] = "%<1d-%3c.%<e";
+// The window and the core alone name the files under the same page.
+const CodePage kPage(CodePage::Kind::Utf8);
 
 class Folder {
 public:
@@ -71,7 +73,7 @@ void DropOn(QWidget* window, const std::string& path) {
 }
 
 std::unique_ptr<CRenamerDlg> ShownWindow() {
-    auto window = std::make_unique<CRenamerDlg>();
+    auto window = std::make_unique<CRenamerDlg>(kPage);
     window->show();
     QApplication::processEvents();
     return window;
@@ -84,7 +86,7 @@ void PaintList(CRenamerDlg& window) {
 void BM_CoreDrop(benchmark::State& state) {
     for (auto _ : state) {
         PosixFileSystem fs;
-        RenameSession session(fs);
+        RenameSession session(fs, kPage);
         benchmark::DoNotOptimize(session.Drop({folder->path()}, false));
     }
 }
@@ -109,9 +111,9 @@ void BM_WindowDrop(benchmark::State& state) {
 
 void BM_CoreSetFilenames(benchmark::State& state) {
     PosixFileSystem fs;
-    RenameSession session(fs);
+    RenameSession session(fs, kPage);
     session.Drop({folder->path()}, false);
-    for (auto _ : state) benchmark::DoNotOptimize(SetFilenames(session.list(), kPattern));
+    for (auto _ : state) benchmark::DoNotOptimize(SetFilenames(session.list(), kPattern, kPage));
 }
 
 void BM_WindowSetFilenames(benchmark::State& state) {
@@ -164,7 +166,6 @@ public:
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    ActiveCodePage();
     benchmark::Initialize(&argc, argv);
     const Folder files;
     folder = &files;

@@ -30,6 +30,7 @@ constexpr int kFilesPerFolder = 100;
 constexpr int kFlatFiles = 100000;
 constexpr int kChainFiles = 10000;
 constexpr int kRepetitions = 5;
+const CodePage kPage(CodePage::Kind::Utf8);
 
 void Report(benchmark::State& state, double seconds, double baseline) {
     state.SetIterationTime(seconds);
@@ -61,7 +62,7 @@ void BM_CollectTree(benchmark::State& state) {
     for (auto _ : state) {
         const double baseline = TimeFind(root);
         PosixFileSystem fs;
-        RenameSession session(fs);
+        RenameSession session(fs, kPage);
         const auto start = Clock::now();
         const DropOutcome outcome = session.Drop({root}, true);
         const double seconds = SecondsSince(start);
@@ -115,7 +116,7 @@ void BM_RenameFolder(benchmark::State& state) {
         const double baseline = SecondsSince(start);
 
         PosixFileSystem fs;
-        RenameSession session(fs);
+        RenameSession session(fs, kPage);
         session.Drop({flat.folder.path()}, false);
         RenameList& list = session.list();
         for (size_t row = 0; row < list.count(); ++row) {
@@ -178,7 +179,7 @@ void BM_RenumberChain(benchmark::State& state) {
         moved &= ShiftDown(chain);
 
         PosixFileSystem fs;
-        RenameSession session(fs);
+        RenameSession session(fs, kPage);
         session.Drop({chain.folder.path()}, false);
         RenameList& list = session.list();
         for (size_t row = 0; row < list.count(); ++row)

@@ -18,6 +18,7 @@
 #include "app/locale_text.h"
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
+#include "tests/support/test_code_page.h"
 
 using namespace zentavo;
 using namespace zentavo::testing;
@@ -89,7 +90,7 @@ public:
 
     TempFolder folder;
     BoxRecorder boxes;
-    CRenamerDlg window;
+    CRenamerDlg window{kTestPage};
 };
 
 // The hue at the centre of a row's image, the colour of its ball; -1 for a

@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QTreeView>
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 
@@ -18,6 +19,7 @@
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
 #include "core/code_page.h"
+#include "fileops/locale_code_page.h"
 
 using namespace zentavo;
 using namespace zentavo::testing;
@@ -35,8 +37,9 @@ bool Save(QWidget& window, const QString& folder, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    const LocaleCodePage locale;
     QApplication application(argc, argv);
-    ActiveCodePage();
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [HELP_FILE]\n", argv[0]);
         return 2;
@@ -53,7 +56,7 @@ int main(int argc, char** argv) {
     // Not listed, and in the way of the first Florence photo's new name.
     photos.AddFile("Florence/florence-001.jpg");
 
-    CRenamerDlg window;
+    CRenamerDlg window(locale.page());
     window.show();
     bool ok = Save(window, folder, "main-window-empty.png");
 

@@ -20,6 +20,7 @@
 #include "app/renamer_app.h"
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
+#include "tests/support/test_code_page.h"
 
 using namespace zentavo;
 using namespace zentavo::testing;
@@ -72,7 +73,7 @@ public:
     }
 
     BoxRecorder boxes;
-    CRenamerDlg window;
+    CRenamerDlg window{kTestPage};
     QSignalSpy help;
 };
 
@@ -179,7 +180,7 @@ void ShellTest::helpFromTheAboutBox() {
 void ShellTest::applicationAsksTheViewerAndReportsFailure() {
     BoxRecorder boxes;
     RecordingViewer viewer;
-    CRenamerApp app("/usr/bin/zentavo", &viewer);
+    CRenamerApp app(kTestPage, "/usr/bin/zentavo", &viewer);
     app.OnHelp(131172);
     QCOMPARE(viewer.requests.size(), size_t(1));
     QCOMPARE(viewer.requests[0].file, std::string("/usr/bin/zentavo.HLP"));
@@ -398,7 +399,7 @@ void ShellTest::windowCarriesBothIcons() {
 // and from the About box, the help window scrolled by key presses while the
 // main window and then the About box are open, and the program's end.
 void ShellTest::helpWindowStaysUsableInTheRunningProgram() {
-    CRenamerApp app(ZENTAVO_BUILT_PROGRAM);
+    CRenamerApp app(kTestPage, ZENTAVO_BUILT_PROGRAM);
     QCOMPARE(QApplication::applicationName(), QString("zentavo"));
     QPointer<CRenamerDlg> window;
     bool finished = false;

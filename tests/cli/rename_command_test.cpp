@@ -11,6 +11,7 @@
 #include "fileops/os.h"
 #include "fileops/posix_file_system.h"
 #include "tests/cli/temp_tree.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -40,7 +41,7 @@ void RunCase(const CliCase& c) {
     JournalStore journals(SystemOs(), state / "journal");
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), c.status);
+    EXPECT_EQ(CliMain(args, fs, kTestPage, journals, {out, err, false}), c.status);
     EXPECT_EQ(out.str(), WithRoot(c.out, tree.root()));
     EXPECT_EQ(err.str(), WithRoot(c.err, tree.root()));
     EXPECT_EQ(tree.Files(), c.files_after.empty() ? before : c.files_after);
@@ -123,7 +124,7 @@ TEST(RenameCommandTest, TablePadsThePathColumn) {
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-p", "%3g.%e", tree.root()};
-    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), 0);
+    EXPECT_EQ(CliMain(args, fs, kTestPage, journals, {out, err, false}), 0);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str(), WithRoot("Mark     Path^               New Filename\n"
                                   "pending  @/a.txt            001.txt\n"
@@ -183,7 +184,7 @@ TEST(RenameCommandTest, FileReachedTwoWaysIsOneRow) {
     const std::vector<std::string> args = {"-x", "--tsv",        "-p",
                                            "%g", tree.Path("L"), tree.Path("tw")};
 
-    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), 0);
+    EXPECT_EQ(CliMain(args, fs, kTestPage, journals, {out, err, false}), 0);
     EXPECT_EQ(out.str(), WithRoot("renamed\t@/tw/2\t1\nrenamed\t@/tw/3\t2\n", tree.root()));
     EXPECT_EQ(err.str(), "2 renamed, 0 failed\n");
     EXPECT_EQ(tree.Files(), (std::vector<std::string>{"tw/1: tw/2", "tw/2: tw/3"}));
@@ -219,7 +220,7 @@ TEST(RenameCommandTest, RowNotesSayWhereFilesAre) {
     std::ostringstream err;
     const std::vector<std::string> args = {"-x", "--tsv", "-p", "%n.x", tree.root()};
 
-    EXPECT_EQ(CliMain(args, fs, journals, {out, err, false}), 0);
+    EXPECT_EQ(CliMain(args, fs, kTestPage, journals, {out, err, false}), 0);
     EXPECT_EQ(err.str(),
               WithRoot("zentavo-cli: @/a could not be renamed nor put back: it is now @/scratch\n"
                        "zentavo-cli: another program wrote to @/b.x while it was being renamed; "

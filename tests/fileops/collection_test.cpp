@@ -7,6 +7,7 @@
 #include "fileops/rename_session.h"
 #include "tests/fileops/fake_file_system.h"
 #include "tests/support/list_rows.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -78,7 +79,7 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
     for (const DropCase& c : cases) {
         SCOPED_TRACE(c.label);
         FakeFileSystem fs = SampleTree();
-        RenameSession session(fs);
+        RenameSession session(fs, kTestPage);
         const DropOutcome outcome = session.Drop(c.dropped, c.recurse);
         EXPECT_EQ(RowPaths(session.list()), c.rows);
         EXPECT_EQ(outcome.added, c.rows.size());
@@ -95,7 +96,7 @@ TEST(CollectionTest, FilesOfOneFolderCostOneResolution) {
         dropped.push_back("/work/d/" + std::to_string(i));
         fs.AddFile(dropped.back());
     }
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     EXPECT_EQ(session.Drop(dropped, false).added, dropped.size());
     EXPECT_EQ(fs.resolutions(), 1u);
 }
@@ -103,7 +104,7 @@ TEST(CollectionTest, FilesOfOneFolderCostOneResolution) {
 TEST(CollectionTest, UnreadableFolderIsReportedAndSkipped) {
     FakeFileSystem fs = SampleTree();
     fs.FailListing("/work/photos/sub", EACCES);
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     const DropOutcome outcome = session.Drop({"/work/photos"}, true);
     EXPECT_EQ(outcome.added, 3u);
     ASSERT_EQ(outcome.problems.size(), 1u);
@@ -115,7 +116,7 @@ TEST(CollectionTest, DroppingAgainAddsNothingAndCaseVariantsAreOtherFiles) {
     FakeFileSystem fs;
     fs.AddFile("/work/IMG.jpg");
     fs.AddFile("/work/img.jpg");
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     EXPECT_EQ(session.Drop({"/work/IMG.jpg"}, false).added, 1u);
     const DropOutcome again = session.Drop({"/work/IMG.jpg"}, false);
     EXPECT_EQ(again.added, 0u);
@@ -130,7 +131,7 @@ TEST(CollectionTest, DropAfterARunStartsAFreshList) {
     FakeFileSystem fs;
     fs.AddFile("/work/a");
     fs.AddFile("/work/b");
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({"/work/a"}, false);
     session.list().SetNewName(0, "a2");
     session.Rename();

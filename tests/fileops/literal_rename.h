@@ -5,6 +5,7 @@
 #include "core/rename_list.h"
 #include "fileops/file_system.h"
 #include "fileops/rename_run.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo::testing {
 
@@ -13,7 +14,8 @@ inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
     for (size_t i = 0; i < list.count(); ++i) {
         if (list.mark(i) != RowMark::Pending) continue;
         if (list.new_name(i).empty()) continue;
-        const std::string target = RenameTarget(list.path(i), list.new_name(i), list.syntax());
+        const std::string target =
+            RenameTarget(list.path(i), list.new_name(i), list.syntax(), kTestPage);
         if (fs.MoveNoReplace(std::string(list.path(i)), target, ScratchName("literal", i)).error ==
             0) {
             list.SetMark(i, RowMark::Renamed);

@@ -15,6 +15,7 @@
 #include "fileops/rename_run.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -85,7 +86,7 @@ TEST_F(PosixCaseMove, KillBetweenTheStepsLeavesTheFileUnderTheRunsScratchName) {
         PosixFileSystem fs(os_);
         RenameList list;
         list.SetNewName(list.Insert(dir_ / "photo"), "PHOTO");
-        RenameRun(fs, list, {}, "run").Run();
+        RenameRun(fs, list, kTestPage, {}, "run").Run();
         ::_exit(1);
     }
     int status = 0;

@@ -14,6 +14,7 @@
 #include "fileops/rename_session.h"
 #include "tests/fileops/posix_test_support.h"
 #include "tests/support/list_rows.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -69,7 +70,7 @@ TEST_F(PosixFat, MovesNeverReplaceAndLeaveNothingBehind) {
 TEST_F(PosixFat, RunResolvesAChainAndACaseChange) {
     for (const char* name : {"a", "b", "x"}) WriteFile(fat_ + "/" + name, name);
     PosixFileSystem fs;
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({fat_}, false);
     ASSERT_EQ(RowPaths(session.list()), (Names{fat_ + "/a", fat_ + "/b", fat_ + "/x"}));
     // a -> b -> c takes two passes; x -> X only changes letter case.

@@ -9,6 +9,7 @@
 #include "tests/fileops/fake_file_system.h"
 #include "tests/fileops/literal_rename.h"
 #include "tests/support/list_rows.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -32,7 +33,7 @@ std::string RunRenames(FakeFileSystem& fs, RenameList& list, const std::vector<R
         list.SetNewName(row, r.to);
     }
     for (const std::string& path : missing) fs.Remove(path);
-    const RenameOutcome result = RenameRun(fs, list).Run();
+    const RenameOutcome result = RenameRun(fs, list, kTestPage).Run();
     if (outcome) *outcome = result;
     return RowMarks(list);
 }
@@ -138,7 +139,7 @@ TEST(RenameRunTest, RowsKeepTheirPathsAndNamesAndOnlyPendingRowsRun) {
 
     // A second run over the same rows finds nothing Pending.
     const size_t moves = fs.moves();
-    const RenameOutcome again = RenameRun(fs, list).Run();
+    const RenameOutcome again = RenameRun(fs, list, kTestPage).Run();
     EXPECT_EQ(again.renamed, 0u);
     EXPECT_EQ(again.failed, 0u);
     EXPECT_EQ(fs.moves(), moves);
@@ -164,7 +165,7 @@ TEST(RenameRunTest, FailedRowsCarryTheirReason) {
 TEST(RenameRunTest, EmptyListSucceedsWithZero) {
     FakeFileSystem fs;
     RenameList list;
-    const RenameOutcome outcome = RenameRun(fs, list).Run();
+    const RenameOutcome outcome = RenameRun(fs, list, kTestPage).Run();
     EXPECT_EQ(outcome.renamed, 0u);
     EXPECT_EQ(outcome.failed, 0u);
 }
@@ -188,7 +189,7 @@ TEST(RenameRunTest, RenumberingChainCostsAboutTwoMovesPerFile) {
         std::snprintf(name, sizeof name, "f%04d", i + 1);
         list.SetNewName(size_t(i), name);
     }
-    const RenameOutcome outcome = RenameRun(fs, list).Run();
+    const RenameOutcome outcome = RenameRun(fs, list, kTestPage).Run();
     EXPECT_EQ(outcome.renamed, size_t(kFiles));
     EXPECT_EQ(fs.nodes().at("/d/f2000"), "/d/f1999");
     EXPECT_EQ(fs.nodes().at("/d/f0001"), "/d/f0000");
@@ -250,7 +251,7 @@ TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
         const RenameOutcome expected = testing::LiteralRename(literal_fs, literal_list);
 
         FakeFileSystem fs = base;
-        const RenameOutcome actual = RenameRun(fs, list).Run();
+        const RenameOutcome actual = RenameRun(fs, list, kTestPage).Run();
 
         EXPECT_EQ(actual.renamed, expected.renamed);
         EXPECT_EQ(actual.failed, expected.failed);

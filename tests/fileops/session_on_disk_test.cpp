@@ -14,6 +14,7 @@
 #include "fileops/rename_session.h"
 #include "tests/fileops/posix_test_support.h"
 #include "tests/support/list_rows.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -31,7 +32,7 @@ TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
     ASSERT_EQ(symlink("nowhere", (dir / "top/dangling").c_str()), 0);
     PosixFileSystem fs;
 
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({dir / "top"}, true);
     EXPECT_EQ(RowPaths(session.list()),
               (Names{dir / "top/a", dir / "top/dangling", dir / "top/sub/b"}));
@@ -39,7 +40,7 @@ TEST(SessionOnDisk, LinksBackToAnAncestorNeverLoop) {
     // A dropped link to a folder lists the folder under its real path, and a
     // dropped link to a file is itself.
     ASSERT_EQ(symlink("top/a", (dir / "file-link").c_str()), 0);
-    RenameSession through_link(fs);
+    RenameSession through_link(fs, kTestPage);
     through_link.Drop(
         {dir / "link", dir / "link/sub/up/dangling", dir / "top/sub/up/a", dir / "file-link"},
         false);
@@ -52,7 +53,7 @@ TEST(SessionOnDisk, RunRenamesChainsAndNeverReplaces) {
     for (const char* name : {"a", "b", "c", "d", "x", "y"}) WriteFile(dir / name, name);
     WriteFile(dir / "taken", "taken");
     PosixFileSystem fs;
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({dir / "a", dir / "b", dir / "c", dir / "d", dir / "x", dir / "y"}, false);
     // a -> b -> z is a chain; c <-> d a cycle; x and y want one name; the
     // unlisted "taken" stays.
@@ -77,9 +78,9 @@ TEST(SessionOnDisk, FileDeletedAfterTheDropFailsAlone) {
     WriteFile(dir / "gone", "1");
     WriteFile(dir / "kept", "2");
     PosixFileSystem fs;
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({dir.path()}, false);
-    ASSERT_TRUE(SetFilenames(session.list(), "new-%n"));
+    ASSERT_TRUE(SetFilenames(session.list(), "new-%n", kTestPage));
     ASSERT_EQ(unlink((dir / "gone").c_str()), 0);
 
     const RenameOutcome outcome = session.Rename();
@@ -95,9 +96,9 @@ TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
     WriteFile(dir / "locked/f", "f");
     WriteFile(dir / "free", "g");
     PosixFileSystem fs;
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({dir.path()}, true);
-    ASSERT_TRUE(SetFilenames(session.list(), "%t.renamed"));
+    ASSERT_TRUE(SetFilenames(session.list(), "%t.renamed", kTestPage));
     // Root ignores permission bits; the immutable flag binds root too.
     if (const int error = SetImmutable(dir / "locked", true); error != 0)
         GTEST_SKIP() << "cannot make a folder immutable here: " << std::strerror(error);
@@ -117,10 +118,10 @@ TEST(SessionOnDisk, NamesAreBytes) {
                                "-dash",       "back\\slash", "*.*"};
     for (const std::string& name : odd) WriteFile(dir / name, name);
     PosixFileSystem fs;
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({dir.path()}, false);
     ASSERT_EQ(session.list().count(), std::size(odd));
-    ASSERT_TRUE(SetFilenames(session.list(), "%n.\xff"));
+    ASSERT_TRUE(SetFilenames(session.list(), "%n.\xff", kTestPage));
 
     EXPECT_EQ(session.Rename().failed, 0u);
     for (const std::string& name : odd) {

@@ -13,6 +13,7 @@
 #include "tests/fileops/fake_file_system.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -84,7 +85,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
         const bool one_gone = pick(3) == 0;
         if (one_gone) fs.Remove(listed[pick(listed.size())]);
         if (pick(4) == 0) fs.FailMoveFrom(listed[pick(listed.size())], EACCES);
-        RenameSession session(fs);
+        RenameSession session(fs, kTestPage);
         RenameList& list = session.list();
         list.InsertNew(listed);
         for (size_t i = 0; i < list.count(); ++i) {
@@ -107,7 +108,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
         }
 
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
+        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
         if (killed && one_gone) {
             // Two moves of one file that the journal missed may have swapped
             // names round through the vanished one; such files stay, named
@@ -122,7 +123,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
         }
         if (undo.undo_id.empty()) continue;
         UndoOutcome redo;
-        ASSERT_EQ(UndoRun(fs, store, undo.undo_id, redo), 0);
+        ASSERT_EQ(UndoRun(fs, kTestPage, store, undo.undo_id, redo), 0);
         EXPECT_EQ(fs.nodes(), after);
         EXPECT_TRUE(redo.problems.empty());
     }

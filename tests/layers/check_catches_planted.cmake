@@ -11,6 +11,8 @@ set(cases
   "core|#include <filesystem>|1"
   "core|#include <unistd.h>|1"
   "core|#include <sys/stat.h>|1"
+  "core|#include <clocale>|1"
+  "core|#include <langinfo.h>|1"
   "core|#include \"fileops/os.h\"|1"
   "core|#include \"../fileops/os.h\"|1"
   "core|#  include \"cli/help_text.h\"|1"

@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Fails when a layer includes what it may not: the core anything but the
-# standard library (no Qt, no file system, no other layer), fileops and the
+# standard library (no Qt, no file system, no locale, no other layer), fileops and the
 # command line no Qt and no layer above them, the window not the command line.
 #   cmake -DSOURCE=<source tree> -P check_includes.cmake
 
@@ -9,7 +9,9 @@ cmake_minimum_required(VERSION 3.25)
 # Qt.../... or q....h.
 set(qt "^(Q|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
 set(files_and_system "^(filesystem|fstream|cstdio|stdio\\.h|unistd\\.h|fcntl\\.h|dirent\\.h|ftw\\.h|fts\\.h|glob\\.h|libgen\\.h|sys/.*|linux/.*)$")
-set(core_forbidden "${qt}|${files_and_system}")
+# The core reads no locale: code pages and case maps are handed to it.
+set(locale "^(clocale|locale|locale\\.h|langinfo\\.h|cwchar|wchar\\.h|cwctype|wctype\\.h)$")
+set(core_forbidden "${qt}|${files_and_system}|${locale}")
 
 # Folders whose headers a layer may include in quotes.
 set(core_allowed core)
