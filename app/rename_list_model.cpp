@@ -17,15 +17,8 @@ constexpr size_t kMaxRemovedRuns = 64;
 
 }  // namespace
 
-RenameListModel::RenameListModel(RenameList& list, QObject* parent)
-    : QAbstractTableModel(parent), list_(list) {}
-
-void RenameListModel::SetRowImages(RowImageList images) {
-    images_ = std::move(images);
-    if (!list_.empty())
-        emit dataChanged(index(0, kPathColumn), index(rowCount() - 1, kPathColumn),
-                         {Qt::DecorationRole});
-}
+RenameListModel::RenameListModel(RenameList& list, RowImageList images, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), images_(std::move(images)) {}
 
 void RenameListModel::AddRows(const std::function<void()>& change) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);

@@ -17,9 +17,8 @@ class RenameListModel : public QAbstractTableModel {
 public:
     enum Column { kPathColumn = 0, kNewNameColumn = 1, kColumnCount = 2 };
 
-    explicit RenameListModel(RenameList& list, QObject* parent = nullptr);
-
-    void SetRowImages(RowImageList images);
+    // images: the image of each mark, shown at the front of the row.
+    explicit RenameListModel(RenameList& list, RowImageList images = {}, QObject* parent = nullptr);
 
     // Runs change, which adds rows to the list; rows already there keep
     // their selection and current state.

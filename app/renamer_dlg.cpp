@@ -51,7 +51,7 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent)
                           Qt::WindowMinimizeButtonHint),
       units_(DialogUnits::ForFont(font())),
       session_(fs_, page),
-      model_(new RenameListModel(session_.list(), this)) {
+      model_(new RenameListModel(session_.list(), RowImageList::Load(), this)) {
     setWindowTitle(Texts::MainCaption());
     setWindowIcon(AppIcon());
     setFixedSize(units_.ToPixels(layout::kMainWindow));
@@ -148,7 +148,6 @@ void CRenamerDlg::CreateRenameList() {
     rename_list_->header()->setStretchLastSection(false);
     rename_list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    model_->SetRowImages(RowImageList::Load());
     rename_list_->setModel(model_);
     rename_list_->installEventFilter(this);
 
@@ -164,16 +163,15 @@ void CRenamerDlg::CreateWindowMenu() {
     // entries open on the window's free area, the Menu key and Shift+F10.
     window_menu_ = new QMenu(this);
     window_menu_->setObjectName(QStringLiteral("windowMenu"));
-    AddWindowMenuEntry(Texts::MinimizeEntry(), kMinimizeCommand);
-    AddWindowMenuEntry(Texts::CloseEntry(), kCloseCommand);
+    const auto add_entry = [this](const QString& text, unsigned command) {
+        connect(window_menu_->addAction(text), &QAction::triggered, this,
+                [this, command] { OnSysCommand(command); });
+    };
+    add_entry(Texts::MinimizeEntry(), kMinimizeCommand);
+    add_entry(Texts::CloseEntry(), kCloseCommand);
     window_menu_->addSeparator();
-    AddWindowMenuEntry(Texts::AboutEntry(), kAboutCommand);
-    AddWindowMenuEntry(Texts::HelpEntry(), kHelpCommand);
-}
-
-void CRenamerDlg::AddWindowMenuEntry(const QString& text, unsigned command) {
-    connect(window_menu_->addAction(text), &QAction::triggered, this,
-            [this, command] { OnSysCommand(command); });
+    add_entry(Texts::AboutEntry(), kAboutCommand);
+    add_entry(Texts::HelpEntry(), kHelpCommand);
 }
 
 void CRenamerDlg::OnSysCommand(unsigned id) {

@@ -66,7 +66,6 @@ private:
     void CreatePatternBox();
     void CreateRenameList();
     void CreateWindowMenu();
-    void AddWindowMenuEntry(const QString& text, unsigned command);
 
     void OnKeydownList(const QKeyEvent& key);
     void RequestFocusContextMenu();

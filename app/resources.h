@@ -1,4 +1,4 @@
-// The images built into the program.
+// The images built into the program from res/.
 #pragma once
 
 #include <QIcon>
@@ -7,8 +7,12 @@
 namespace zentavo {
 
 // The program's icon, 32 by 32 and 16 by 16 pixels.
-QIcon AppIcon();
+inline QIcon AppIcon() {
+    return QIcon(QStringLiteral(":/zentavo.ico"));
+}
 // The strip of row images, one 13-pixel cell per mark.
-QImage RowImageStrip();
+inline QImage RowImageStrip() {
+    return QImage(QStringLiteral(":/row_images.bmp"));
+}
 
 }  // namespace zentavo

@@ -115,10 +115,9 @@ void RenameListModelTest::showsTheImageOfEachMark() {
         for (int y = 0; y < 2; ++y) strip.setPixel(x, y, colours[x / 2]);
 
     RenameList list;
-    RenameListModel model(list);
+    RenameListModel model(list, RowImageList(strip, 2, qRgb(255, 0, 255)));
     model.AddRows([&] { list.InsertNew({"/a", "/b", "/c"}); });
-    QVERIFY(!model.index(0, 0).data(Qt::DecorationRole).isValid());
-    model.SetRowImages(RowImageList(strip, 2, qRgb(255, 0, 255)));
+    QVERIFY(!RenameListModel(list).index(0, 0).data(Qt::DecorationRole).isValid());
     list.SetMark(1, RowMark::Renamed);
     list.SetMark(2, RowMark::Failed);
     model.RowsRewritten();
