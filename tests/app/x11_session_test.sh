@@ -24,6 +24,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"; cat "$work"/*.log' ERR
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/files"
 chmod 700 "$XDG_RUNTIME_DIR"
@@ -68,12 +69,12 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" 2>/dev/null &
 pids+=($!)
 eventually test -s "$work/display"
 export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
+openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-eventually sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'
+eventually sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
 
 echo "photo" >"$work/files/photo.jpg"
-pcmanfm "$work/files" >/dev/null 2>&1 &
+pcmanfm "$work/files" >"$work/pcmanfm.log" 2>&1 &
 pids+=($!)
 "$zentavo" >"$work/zentavo.log" 2>&1 &
 zentavo_pid=$!
