@@ -1,6 +1,7 @@
 #include "cli/row_output.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "cli/terminal_text.h"
@@ -33,35 +34,53 @@ std::string_view MarkWord(RowMark mark) {
     return "pending";
 }
 
+void AppendTsvField(std::string& out, std::string_view text) {
+    // The escape letter of each byte that needs one, 0 for every other byte.
+    static constexpr auto kEscapes = [] {
+        std::array<char, 256> escapes{};
+        escapes['\\'] = '\\';
+        escapes['\t'] = 't';
+        escapes['\n'] = 'n';
+        escapes['\r'] = 'r';
+        return escapes;
+    }();
+    size_t plain_from = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char escape = kEscapes[static_cast<unsigned char>(text[i])];
+        if (escape == 0) continue;
+        out.append(text, plain_from, i - plain_from);
+        out += '\\';
+        out += escape;
+        plain_from = i + 1;
+    }
+    out.append(text, plain_from);
+}
+
 std::string EscapeTsvField(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
+    AppendTsvField(out, text);
     return out;
 }
 
 void WriteTsvRows(const RenameList& list, std::ostream& out) {
+    // Lines go out in large writes, not a few bytes at a time.
+    constexpr size_t kWriteAt = size_t{1} << 16;
+    std::string lines;
+    lines.reserve(kWriteAt);
     for (size_t i = 0; i < list.count(); ++i) {
-        out << MarkWord(list.mark(i)) << '\t' << EscapeTsvField(list.path(i)) << '\t'
-            << EscapeTsvField(list.new_name(i)) << '\n';
+        lines += MarkWord(list.mark(i));
+        lines += '\t';
+        AppendTsvField(lines, list.path(i));
+        lines += '\t';
+        AppendTsvField(lines, list.new_name(i));
+        lines += '\n';
+        if (lines.size() >= kWriteAt) {
+            out.write(lines.data(), std::streamsize(lines.size()));
+            lines.clear();
+        }
     }
+    out.write(lines.data(), std::streamsize(lines.size()));
 }
 
 void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out) {

@@ -70,6 +70,23 @@ TEST(RowOutputTest, TsvRowsEscapeOnlyTheFourSeparatorBytes) {
               "pending\t/t/b\xff\\t.txt\tx\\ny\\r.txt\n"
               "failed\t/t/c\\\\d.txt\t001.txt\n"
               "pending\t/t/no-name\t\n");
+
+    // Enough rows for several writes: none lost or doubled at their seams.
+    RenameList many;
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string path = "/t/" + std::to_string(i) + "\tx";
+        many.Insert(path);
+    }
+    for (size_t i = 0; i < many.count(); ++i) {
+        many.SetNewName(i, "n\\" + std::to_string(i));
+        expected += "pending\t" +
+                    std::string(many.path(i)).replace(many.path(i).size() - 2, 1, "\\t") +
+                    "\tn\\\\" + std::to_string(i) + "\n";
+    }
+    std::ostringstream many_out;
+    WriteTsvRows(many, many_out);
+    EXPECT_EQ(many_out.str(), expected);
 }
 
 TEST(RowOutputTest, TableLinesUpColumnsAndGivesFailureReasons) {
