@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/statfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,26 +50,42 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double TimeFind(const std::string& folder) {
+ProcessCost RunProcess(const std::vector<std::string>& argv) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string program = "find";
-    std::string type_option = "-type";
-    std::string type = "f";
-    std::string where = folder;
-    char* argv[] = {program.data(), where.data(), type_option.data(), type.data(), nullptr};
+    std::vector<std::string> args = argv;
+    std::vector<char*> pointers;
+    for (std::string& arg : args) pointers.push_back(arg.data());
+    pointers.push_back(nullptr);
 
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int error = ::posix_spawnp(&child, "find", &actions, nullptr, argv, environ);
+    const int error =
+        ::posix_spawnp(&child, pointers[0], &actions, nullptr, pointers.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) throw std::runtime_error("cannot run find");
+    if (error != 0) throw std::runtime_error("cannot run " + argv[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
-    const double seconds = SecondsSince(start);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("find failed");
-    return seconds;
+    struct rusage usage {};
+    ::wait4(child, &status, 0, &usage);
+    ProcessCost cost;
+    cost.seconds = SecondsSince(start);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error(argv[0] + " failed");
+    const auto seconds = [](const timeval& t) {
+        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+    };
+    cost.cpu_seconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    cost.max_rss_bytes = size_t(usage.ru_maxrss) * 1024;  // Linux counts kibibytes
+    return cost;
+}
+
+std::vector<std::string> FindFiles(const std::string& folder) {
+    return {"find", folder, "-type", "f"};
+}
+
+double TimeFind(const std::string& folder) {
+    return RunProcess(FindFiles(folder)).seconds;
 }
 
 }  // namespace zentavo

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace zentavo {
 
@@ -30,7 +32,21 @@ std::string NumberedName(const char* prefix, int number, int width);
 
 double SecondsSince(std::chrono::steady_clock::time_point start);
 
-// Wall time of `find folder -type f > /dev/null`.
+// What one run of a program cost, as a whole process.
+struct ProcessCost {
+    double seconds = 0;      // wall time from start to exit
+    double cpu_seconds = 0;  // user and system time
+    size_t max_rss_bytes = 0;
+};
+
+// Runs argv (the program looked up in PATH) with its output to /dev/null;
+// throws unless it exits with status 0.
+ProcessCost RunProcess(const std::vector<std::string>& argv);
+
+// `find folder -type f > /dev/null`.
+std::vector<std::string> FindFiles(const std::string& folder);
+
+// Wall time of FindFiles(folder).
 double TimeFind(const std::string& folder);
 
 }  // namespace zentavo
