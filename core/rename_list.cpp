@@ -15,6 +15,22 @@ int ComparePaths(std::string_view a, std::string_view b) {
     return a.compare(b);
 }
 
+// Orders rows by compare on their keys, then by position (where each path
+// lies in the buffer, which holds the batch in its given order). A drop
+// gathered folder by folder in the list's order is in order already, and one
+// look at each pair of neighbours proves it.
+template <typename Rows, typename Key, typename Compare>
+void SortByKeyThenPosition(Rows& rows, const Key& key, const Compare& compare) {
+    const auto out_of_order = [&](const auto& a, const auto& b) {
+        return compare(key(a), key(b)) > 0;
+    };
+    if (std::adjacent_find(rows.begin(), rows.end(), out_of_order) == rows.end()) return;
+    std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+        const int compared = compare(key(a), key(b));
+        return compared != 0 ? compared < 0 : a.path_at < b.path_at;
+    });
+}
+
 }  // namespace
 
 bool RenameList::PathLess(std::string_view a, std::string_view b) {
@@ -118,18 +134,14 @@ size_t RenameList::InsertNew(PathBatch batch) {
     };
     // Within each group of paths that name one file, the first in the given
     // order is the one that row-by-row insertion keeps: ordering by the
-    // sameness key, then by position (the batch holds its paths in order),
-    // puts it first in its group.
+    // sameness key, then by position, puts it first in its group.
     if (IgnoresCase(syntax_)) {
-        std::sort(out.begin(), out.end(), [&key](const Row& a, const Row& b) {
-            const int folded = CompareIgnoreAsciiCase(key(a), key(b));
-            return folded != 0 ? folded < 0 : a.path_at < b.path_at;
+        SortByKeyThenPosition(out, key, [](std::string_view a, std::string_view b) {
+            return CompareIgnoreAsciiCase(a, b);
         });
     } else {
-        std::sort(out.begin(), out.end(), [&key](const Row& a, const Row& b) {
-            const int compared = ComparePaths(key(a), key(b));
-            return compared != 0 ? compared < 0 : a.path_at < b.path_at;
-        });
+        SortByKeyThenPosition(
+            out, key, [](std::string_view a, std::string_view b) { return ComparePaths(a, b); });
     }
 
     size_t kept = 0;

@@ -1,5 +1,6 @@
 #include "fileops/file_collection.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zentavo {
@@ -26,14 +27,14 @@ public:
                     Found(resolved, 0);
                     break;
                 case EntryKind::Folder:
-                    if (depth == 0 || recurse_) Walk(resolved, depth + 1);
+                    if (depth == 0 || recurse_) Walk(resolved);
                     break;
                 case EntryKind::FolderLink:
                     // The user chose this link; links met below it are not
                     // entered.
                     if (depth > 0) break;
                     if (std::string real; (error = fs_.RealPath(resolved, real)) == 0)
-                        Walk(std::move(real), depth + 1);
+                        Walk(std::move(real));
                     break;
             }
         }
@@ -62,37 +63,64 @@ private:
         return 0;
     }
 
-    // Depth-first with an explicit stack: folder trees may be deeper than the
-    // call stack is safe for.
-    void Walk(std::string root, int depth) {
-        std::vector<std::pair<std::string, int>> pending;
-        pending.emplace_back(std::move(root), depth);
+    // A folder being walked: its entries in the order of their paths, and
+    // the next one to take.
+    struct Level {
+        std::string folder;
         std::vector<FolderEntry> entries;
+        size_t next = 0;
+    };
+
+    // Depth-first with an explicit stack: folder trees may be deeper than the
+    // call stack is safe for. Files come out in the list's order, so the list
+    // has nothing left to sort, unless two sibling folders differ in letter
+    // case alone (their files interleave).
+    void Walk(std::string root) {
+        std::vector<Level> levels;
+        Enter(std::move(root), levels);
         std::string full;
-        while (!pending.empty()) {
-            auto [folder, level] = std::move(pending.back());
-            pending.pop_back();
-            entries.clear();
-            if (const int error = fs_.ListFolder(folder, entries); error != 0) {
-                out_.problems.push_back({folder, error});
+        while (!levels.empty()) {
+            Level& level = levels.back();
+            if (level.next == level.entries.size()) {
+                levels.pop_back();
                 continue;
             }
-            const bool ends_in_slash = !folder.empty() && folder.back() == '/';
-            for (FolderEntry& entry : entries) {
-                if (entry.kind == EntryKind::FolderLink) continue;
-                if (entry.kind == EntryKind::Folder &&
-                    (entry.name == "." || entry.name == ".." || !recurse_))
-                    continue;
-                full.assign(folder);
-                if (!ends_in_slash) full += '/';
-                full += entry.name;
-                if (entry.kind == EntryKind::Folder) {
-                    pending.emplace_back(full, level + 1);
-                } else {
-                    Found(full, entry.inode);
-                }
+            const FolderEntry& entry = level.entries[level.next++];
+            full.assign(level.folder);
+            if (full.empty() || full.back() != '/') full += '/';
+            full += entry.name;
+            if (entry.kind == EntryKind::Folder) {
+                Enter(full, levels);  // level and entry go stale here
+            } else {
+                Found(full, entry.inode);
             }
         }
+    }
+
+    // Lists folder and puts it on top of levels, its entries in the order of
+    // the paths below them: a subfolder's name sorts as if followed by a
+    // slash, so "a.txt" comes before the files of folder "a" ('.' < '/').
+    void Enter(std::string folder, std::vector<Level>& levels) {
+        std::vector<FolderEntry> entries;
+        if (const int error = fs_.ListFolder(folder, entries); error != 0) {
+            out_.problems.push_back({std::move(folder), error});
+            return;
+        }
+        std::erase_if(entries, [this](const FolderEntry& entry) {
+            return entry.kind == EntryKind::FolderLink ||
+                   (entry.kind == EntryKind::Folder &&
+                    (entry.name == "." || entry.name == ".." || !recurse_));
+        });
+        for (FolderEntry& entry : entries) {
+            if (entry.kind == EntryKind::Folder) entry.name += '/';
+        }
+        std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+            return RenameList::PathLess(a.name, b.name);
+        });
+        for (FolderEntry& entry : entries) {
+            if (entry.kind == EntryKind::Folder) entry.name.pop_back();
+        }
+        levels.push_back({std::move(folder), std::move(entries), 0});
     }
 
     void Found(std::string_view path, uint64_t inode) {

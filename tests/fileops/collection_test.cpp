@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "fileops/rename_session.h"
@@ -87,6 +88,29 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
         EXPECT_EQ(outcome.list_has_rows, !c.rows.empty());
         EXPECT_EQ(outcome.problems.size(), c.problems);
     }
+}
+
+// A recursive drop comes out in the list's order, so the list need not sort
+// it: a file before the folder its name starts ("a.txt" before "a/x"),
+// letter case folded. Only sibling folders that differ in case alone
+// interleave, and the list sorts those.
+TEST(CollectionTest, WalkGathersFilesInTheListsOrder) {
+    FakeFileSystem fs;
+    for (const char* path : {"/t/b/c/d", "/t/a/x", "/t/a.txt", "/t/B", "/t/a-b", "/t/Ab", "/t/_",
+                             "/t/a/X/y", "/t/a/w"})
+        fs.AddFile(path);
+    Gathered gathered;
+    GatherFiles(fs, "/t", 0, true, gathered);
+    std::vector<std::string> found;
+    for (size_t i = 0; i < gathered.files.size(); ++i) found.emplace_back(gathered.files[i]);
+    EXPECT_EQ(found, (std::vector<std::string>{"/t/_", "/t/a-b", "/t/a.txt", "/t/a/w", "/t/a/x",
+                                               "/t/a/X/y", "/t/Ab", "/t/B", "/t/b/c/d"}));
+
+    fs.AddFile("/t/A/z");
+    RenameSession session(fs);
+    session.Drop({"/t"}, true);
+    const std::vector<std::string> rows = RowPaths(session.list());
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), RenameList::PathLess));
 }
 
 TEST(CollectionTest, FilesOfOneFolderCostOneResolution) {
