@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "core/text.h"
+#include "core/utf8.h"
 
 namespace zentavo {
 
@@ -55,12 +56,9 @@ private:
     iconv_t handle_;
 };
 
-size_t Utf8SequenceLength(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text.front());
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
+// A character the codeset lacks is skipped whole.
+size_t CharacterLength(std::string_view utf8) {
+    return std::max<size_t>(ReadUtf8(utf8, 0).length, 1);
 }
 
 }  // namespace
@@ -86,7 +84,7 @@ std::string LocaleCodec::Encode(const QString& text) const {
         Iconv from_utf8(codeset_.c_str(), "UTF-8");
         if (from_utf8.ok()) {
             return from_utf8.Convert(std::string_view(utf8.constData(), size_t(utf8.size())), "?",
-                                     Utf8SequenceLength);
+                                     CharacterLength);
         }
     }
     return std::string(utf8.constData(), size_t(utf8.size()));

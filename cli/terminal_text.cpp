@@ -1,43 +1,10 @@
 #include "cli/terminal_text.h"
 
+#include "core/utf8.h"
+
 namespace zentavo {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at text[pos] (overlong forms,
-// surrogates and code points above U+10FFFF are not), or 0; its code point
-// goes to code_point.
-size_t Utf8Sequence(std::string_view text, size_t pos, char32_t& code_point) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code_point = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code_point = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code_point = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size()) return 0;
-    for (size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos + i]);
-        if (byte < low || byte > high) return 0;
-        low = 0x80;
-        high = 0xBF;
-        code_point = (code_point << 6) | (byte & 0x3F);
-    }
-    return length;
-}
 
 // Terminal columns of a code point: combining marks take none, the East Asian
 // wide and full-width blocks and the emoji blocks take two.
@@ -76,9 +43,9 @@ size_t AppendNonAscii(ShownText& shown, std::string_view text, size_t pos, const
         if (length == 1 && page.IsLeadByte(byte)) length = 0;
         columns = length;
     } else {
-        char32_t code_point = 0;
-        length = Utf8Sequence(text, pos, code_point);
-        if (length > 0) columns = Columns(code_point);
+        const Utf8Char character = ReadUtf8(text, pos);
+        length = character.length;
+        if (length > 0) columns = Columns(character.code_point);
     }
     if (length == 0) {
         AppendHex(shown, byte);

@@ -1,6 +1,9 @@
 #include "core/code_page.h"
 
+#include <algorithm>
+
 #include "core/text.h"
+#include "core/utf8.h"
 
 namespace zentavo {
 
@@ -8,34 +11,6 @@ namespace {
 
 bool InRange(unsigned char b, unsigned lo, unsigned hi) {
     return b >= lo && b <= hi;
-}
-
-// Overlong forms, surrogates and values beyond U+10FFFF are no characters:
-// taking one whole would hide bytes that a byte-wise reader sees on their own.
-size_t Utf8SequenceLength(std::string_view text, size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 0;
-    unsigned second_low = 0x80;
-    unsigned second_high = 0xBF;
-    if (InRange(lead, 0xC2, 0xDF)) {
-        length = 2;
-    } else if (InRange(lead, 0xE0, 0xEF)) {
-        length = 3;
-        if (lead == 0xE0) second_low = 0xA0;
-        if (lead == 0xED) second_high = 0x9F;
-    } else if (InRange(lead, 0xF0, 0xF4)) {
-        length = 4;
-        if (lead == 0xF0) second_low = 0x90;
-        if (lead == 0xF4) second_high = 0x8F;
-    } else {
-        return 1;
-    }
-    if (text.size() - pos < length) return 1;
-    if (!InRange(static_cast<unsigned char>(text[pos + 1]), second_low, second_high)) return 1;
-    for (size_t i = 2; i < length; ++i) {
-        if (!InRange(static_cast<unsigned char>(text[pos + i]), 0x80, 0xBF)) return 1;
-    }
-    return length;
 }
 
 std::string NormalisedCodeset(std::string_view codeset) {
@@ -102,7 +77,7 @@ bool CodePage::IsTrailByte(unsigned char b) const {
 size_t CodePage::CharLength(std::string_view text, size_t pos) const {
     const auto lead = static_cast<unsigned char>(text[pos]);
     if (kind_ == Kind::SingleByte || lead < 0x80) return 1;
-    if (kind_ == Kind::Utf8) return Utf8SequenceLength(text, pos);
+    if (kind_ == Kind::Utf8) return std::max<size_t>(ReadUtf8(text, pos).length, 1);
     if (IsLeadByte(lead) && pos + 1 < text.size() &&
         IsTrailByte(static_cast<unsigned char>(text[pos + 1])))
         return 2;
