@@ -107,7 +107,7 @@ TEST(CollectionTest, WalkGathersFilesInTheListsOrder) {
                                                "/t/a/X/y", "/t/Ab", "/t/B", "/t/b/c/d"}));
 
     fs.AddFile("/t/A/z");
-    RenameSession session(fs);
+    RenameSession session(fs, kTestPage);
     session.Drop({"/t"}, true);
     const std::vector<std::string> rows = RowPaths(session.list());
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), RenameList::PathLess));
