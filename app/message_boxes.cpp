@@ -16,6 +16,14 @@ public:
         box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
         box.exec();
     }
+
+    bool Ask(QWidget* owner, const QString& caption, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                        owner);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
 MessageBoxes* installed = nullptr;

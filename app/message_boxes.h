@@ -8,7 +8,7 @@ class QWidget;
 
 namespace zentavo {
 
-enum class MessageIcon { Information, Warning };
+enum class MessageIcon { Information, Warning, Question };
 
 class MessageBoxes {
 public:
@@ -17,6 +17,9 @@ public:
     // closed.
     virtual void Show(QWidget* owner, MessageIcon icon, const QString& caption,
                       const QString& text) = 0;
+    // Asks a question with Yes and No buttons, modal to owner; returns
+    // whether Yes was chosen.
+    virtual bool Ask(QWidget* owner, const QString& caption, const QString& text) = 0;
 };
 
 // The boxes in use: real modal boxes unless a replacement is installed.

@@ -1,6 +1,7 @@
 #include "app/renamer_app.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/locale_text.h"
 #include "app/message_boxes.h"
@@ -31,6 +32,8 @@ int CRenamerApp::Run() {
     // open, and window managers keep a modal window above the others.
     connect(&window, &QDialog::finished, qApp, &QCoreApplication::quit);
     window.show();
+    // Once the window is up: a run that a crash cut short is offered back.
+    QTimer::singleShot(0, &window, &CRenamerDlg::OfferUndoOfInterruptedRun);
     QApplication::exec();
     return 0;
 }

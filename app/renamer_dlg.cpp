@@ -1,13 +1,19 @@
 #include "app/renamer_dlg.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -29,6 +35,8 @@
 #include "app/wait_cursor.h"
 #include "app/window_texts.h"
 #include "core/rename_pattern.h"
+#include "fileops/os.h"
+#include "fileops/undo_run.h"
 
 namespace zentavo {
 
@@ -45,11 +53,12 @@ void AcceptFileDrag(QDragMoveEvent* drag) {
 
 }  // namespace
 
-CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent)
+CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string journal_folder)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMinimizeButtonHint),
       units_(DialogUnits::ForFont(font())),
+      journals_(SystemOs(), std::move(journal_folder)),
       session_(fs_, page),
       model_(new RenameListModel(session_.list(), RowImageList::Load(), this)) {
     setWindowTitle(Texts::MainCaption());
@@ -97,6 +106,7 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent)
 
     rename_button_->setEnabled(false);
     set_filenames_button_->setEnabled(false);
+    UpdateUndoEntry();
 }
 
 CRenamerDlg::~CRenamerDlg() {
@@ -169,6 +179,16 @@ void CRenamerDlg::CreateWindowMenu() {
     };
     add_entry(Texts::MinimizeEntry(), kMinimizeCommand);
     add_entry(Texts::CloseEntry(), kCloseCommand);
+    window_menu_->addSeparator();
+    // Ctrl+Z works with the menu closed too; in the pattern box it undoes
+    // typing, as it does in every text field.
+    undo_action_ = window_menu_->addAction(Texts::UndoEntry());
+    undo_action_->setObjectName(QStringLiteral("undoAction"));
+    undo_action_->setShortcut(QKeySequence::Undo);
+    addAction(undo_action_);
+    connect(undo_action_, &QAction::triggered, this, &CRenamerDlg::OnUndoLastRename);
+    // Runs of zentavo-cli may have come and gone since the last look.
+    connect(window_menu_, &QMenu::aboutToShow, this, &CRenamerDlg::UpdateUndoEntry);
     window_menu_->addSeparator();
     add_entry(Texts::AboutEntry(), kAboutCommand);
     add_entry(Texts::HelpEntry(), kHelpCommand);
@@ -278,9 +298,19 @@ void CRenamerDlg::OnRename() {
     RenameOutcome outcome;
     {
         WaitCursor wait;
-        outcome = session_.Rename();
-        model_->RowsRewritten();
+        outcome = session_.Rename({}, &journals_);
     }
+    if (outcome.journal_error != 0) {
+        const QString error = QString::fromLocal8Bit(std::strerror(outcome.journal_error));
+        if (!CurrentMessageBoxes().Ask(this, Texts::FailedCaption(),
+                                       Texts::JournalUnwritableQuestion(
+                                           CurrentLocaleCodec().Decode(journals_.folder()), error)))
+            return;
+        WaitCursor wait;
+        outcome = session_.Rename();
+    }
+    model_->RowsRewritten();
+    UpdateUndoEntry();
     QString notes;
     const LocaleCodec& codec = CurrentLocaleCodec();
     for (const RowNote& note : outcome.notes) {
@@ -297,6 +327,94 @@ void CRenamerDlg::OnRename() {
         CurrentMessageBoxes().Show(this, MessageIcon::Information, Texts::FinishedCaption(),
                                    Texts::FinishedSummary(int(outcome.renamed)) + notes);
     }
+}
+
+void CRenamerDlg::UpdateUndoEntry() {
+    std::vector<RunSummary> runs;
+    undo_action_->setEnabled(journals_.List(runs) == 0 && RunToUndo(runs).has_value());
+}
+
+void CRenamerDlg::OnUndoLastRename() {
+    UndoOutcome outcome;
+    int error = 0;
+    {
+        WaitCursor wait;
+        model_->ReplaceRows([&] { error = session_.Undo(journals_, {}, outcome); });
+    }
+    // The files that came back are new rows without new names.
+    rename_button_->setEnabled(false);
+    set_filenames_button_->setEnabled(!session_.list().empty());
+    UpdateUndoEntry();
+    ReportUndo(error, outcome);
+}
+
+void CRenamerDlg::ReportUndo(int error, const UndoOutcome& outcome) {
+    const LocaleCodec& codec = CurrentLocaleCodec();
+    MessageBoxes& boxes = CurrentMessageBoxes();
+    const auto error_text = [](int number) {
+        return QString::fromLocal8Bit(std::strerror(number));
+    };
+    if (error == ENOENT) {
+        boxes.Show(this, MessageIcon::Information, Texts::UndoCaption(), Texts::NothingToUndo());
+        return;
+    }
+    if (error != 0) {
+        boxes.Show(this, MessageIcon::Warning, Texts::UndoCaption(),
+                   Texts::JournalUnreadable(error_text(error)));
+        return;
+    }
+    if (outcome.journal_error != 0) {
+        boxes.Show(this, MessageIcon::Warning, Texts::UndoCaption(),
+                   Texts::UndoJournalUnwritable(codec.Decode(journals_.folder()),
+                                                error_text(outcome.journal_error)));
+        return;
+    }
+    QString text = Texts::UndoDone(int(outcome.restored.size()));
+    if (outcome.problems.empty()) {
+        boxes.Show(this, MessageIcon::Information, Texts::UndoCaption(), text);
+        return;
+    }
+    // One line a file, up to a box's worth.
+    constexpr size_t kMostLines = 20;
+    text += "\n\n" + Texts::UndoMissed(int(outcome.problems.size()));
+    for (size_t i = 0; i < outcome.problems.size() && i < kMostLines; ++i) {
+        const UndoProblem& problem = outcome.problems[i];
+        const QString at = codec.Decode(problem.at);
+        QString reason;
+        switch (problem.reason) {
+            case UndoReason::NameTaken:
+                reason = Texts::NameTakenReason(at);
+                break;
+            case UndoReason::Gone:
+                reason = Texts::GoneReason();
+                break;
+            case UndoReason::Replaced:
+                reason = Texts::ReplacedReason(at);
+                break;
+            case UndoReason::Failed:
+                reason = Texts::FailedReason(at, error_text(problem.error));
+                break;
+        }
+        text += "\n" + Texts::UndoMissedLine(codec.Decode(problem.original), reason);
+    }
+    if (outcome.problems.size() > kMostLines)
+        text += "\n" + Texts::UndoMore(int(outcome.problems.size() - kMostLines));
+    boxes.Show(this, MessageIcon::Warning, Texts::UndoIncompleteCaption(), text);
+}
+
+void CRenamerDlg::OfferUndoOfInterruptedRun() {
+    std::vector<RunSummary> runs;
+    if (journals_.List(runs) != 0 || runs.empty()) return;
+    const RunSummary& newest = runs.front();
+    if (newest.state() != RunState::Interrupted) return;
+    const RunHeader& header = newest.header;
+    const QString started = QDateTime::fromMSecsSinceEpoch(header.started_ns / 1'000'000)
+                                .toString(QLocale().dateTimeFormat(QLocale::ShortFormat));
+    if (CurrentMessageBoxes().Ask(
+            this, Texts::InterruptedCaption(),
+            Texts::InterruptedQuestion(started, CurrentLocaleCodec().Decode(header.first_folder),
+                                       int(header.rows))))
+        OnUndoLastRename();
 }
 
 void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {

@@ -9,9 +9,11 @@
 
 #include "app/dialog_units.h"
 #include "core/code_page.h"
+#include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QMenu;
@@ -35,8 +37,10 @@ public:
     static constexpr unsigned kMinimizeCommand = 0xF020;
     static constexpr unsigned kCloseCommand = 0xF060;
 
-    // page reads the dropped paths and the typed pattern.
-    explicit CRenamerDlg(const CodePage& page, QWidget* parent = nullptr);
+    // page reads the dropped paths and the typed pattern; rename runs keep
+    // their journals in journal_folder.
+    explicit CRenamerDlg(const CodePage& page, QWidget* parent = nullptr,
+                         std::string journal_folder = DefaultJournalFolder());
     ~CRenamerDlg() override;
 
     const RenameSession& session() const { return session_; }
@@ -51,6 +55,10 @@ public slots:
     void OnRename();
     void OnExit();
     void OnSysCommand(unsigned id);
+    void OnUndoLastRename();
+    // When the newest run in the journal was cut short, says so and offers
+    // to undo it. For the start of the program.
+    void OfferUndoOfInterruptedRun();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -68,10 +76,13 @@ private:
     void CreateWindowMenu();
 
     void OnKeydownList(const QKeyEvent& key);
+    void UpdateUndoEntry();
+    void ReportUndo(int error, const UndoOutcome& outcome);
     void RequestFocusContextMenu();
 
     const DialogUnits units_;
     PosixFileSystem fs_;
+    JournalStore journals_;
     RenameSession session_;
     RenameListModel* model_;
 
@@ -81,6 +92,7 @@ private:
     QPushButton* rename_button_;
     QTreeView* rename_list_;
     QMenu* window_menu_;
+    QAction* undo_action_;
 };
 
 }  // namespace zentavo

@@ -41,6 +41,52 @@ public:
             .arg(path, saved_at);
     }
 
+    // Undo and its journal.
+    static QString UndoEntry() { return tr("&Undo Last Rename"); }
+    static QString UndoCaption() { return tr("Undo Last Rename"); }
+    static QString UndoIncompleteCaption() { return tr("Undo Incomplete"); }
+    static QString UndoDone(int restored) {
+        return tr("%n file(s) are back under their names.", nullptr, restored);
+    }
+    static QString UndoMissed(int missed) {
+        return tr("%n file(s) could not be brought back:", nullptr, missed);
+    }
+    static QString UndoMissedLine(const QString& original, const QString& reason) {
+        return tr("%1: %2").arg(original, reason);
+    }
+    static QString UndoMore(int more) { return tr("... and %n more.", nullptr, more); }
+    static QString NameTakenReason(const QString& at) {
+        return tr("its name is taken; it stays as %1").arg(at);
+    }
+    static QString GoneReason() { return tr("it is gone"); }
+    static QString ReplacedReason(const QString& at) {
+        return tr("%1 is no longer the same file").arg(at);
+    }
+    static QString FailedReason(const QString& at, const QString& error) {
+        return tr("%1 could not be moved: %2").arg(at, error);
+    }
+    static QString NothingToUndo() { return tr("There is no rename to undo."); }
+    static QString JournalUnreadable(const QString& error) {
+        return tr("The journal of the last rename cannot be read: %1").arg(error);
+    }
+    static QString UndoJournalUnwritable(const QString& folder, const QString& error) {
+        return tr("The undo keeps a journal too, and it cannot be written in %1: %2\n\nNothing "
+                  "was moved.")
+            .arg(folder, error);
+    }
+    static QString JournalUnwritableQuestion(const QString& folder, const QString& error) {
+        return tr("The journal of this rename cannot be written in %1: %2\n\nWithout it the "
+                  "rename cannot be undone. Rename anyway?")
+            .arg(folder, error);
+    }
+    static QString InterruptedCaption() { return tr("Interrupted Rename"); }
+    static QString InterruptedQuestion(const QString& started, const QString& folder, int rows) {
+        return tr("The last rename, started %1 in %2 for %n file(s), was cut short before it "
+                  "ended. Undo it now?",
+                  nullptr, rows)
+            .arg(started, folder);
+    }
+
     // The window menu.
     static QString MinimizeEntry() { return tr("Mi&nimize"); }
     static QString CloseEntry() { return tr("&Close"); }

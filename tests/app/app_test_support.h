@@ -41,8 +41,14 @@ public:
               const QString& text) override {
         boxes.push_back({owner, icon, caption, text});
     }
+    // A question is recorded and answered with answer.
+    bool Ask(QWidget* owner, const QString& caption, const QString& text) override {
+        boxes.push_back({owner, MessageIcon::Question, caption, text});
+        return answer;
+    }
 
     std::vector<ShownBox> boxes;
+    bool answer = true;
 };
 
 }  // namespace zentavo::testing

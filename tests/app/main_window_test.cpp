@@ -1,9 +1,16 @@
 // The main window driven as a user drives it: drops from a file manager,
 // clicks, keys, over real files in a temporary folder.
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -18,6 +25,8 @@
 #include "app/locale_text.h"
 #include "app/renamer_dlg.h"
 #include "app_test_support.h"
+#include "fileops/journal_store.h"
+#include "fileops/os.h"
 #include "tests/support/test_code_page.h"
 
 using namespace zentavo;
@@ -89,8 +98,9 @@ public:
     }
 
     TempFolder folder;
+    TempFolder state;
     BoxRecorder boxes;
-    CRenamerDlg window{kTestPage};
+    CRenamerDlg window{kTestPage, nullptr, state / "journal"};
 };
 
 // The hue at the centre of a row's image, the colour of its ball; -1 for a
@@ -132,6 +142,10 @@ private slots:
     void renameReportsFailuresAndMarksRows();
     void marksSurviveANewSetFilenames();
     void patternFieldStopsWhenFull();
+    void undoEntryFollowsTheJournal();
+    void undoBringsFilesBackAsAFreshList();
+    void interruptedRunIsOfferedBack_data();
+    void interruptedRunIsOfferedBack();
 };
 
 void MainWindowTest::opensEmptyWithBothButtonsDisabled() {
@@ -625,6 +639,98 @@ void MainWindowTest::patternFieldStopsWhenFull() {
     // A further key is refused.
     QTest::keyClicks(edit, "W");
     QCOMPARE(edit->text(), kept);
+}
+
+void MainWindowTest::undoEntryFollowsTheJournal() {
+    Driver d;
+    auto* undo = d.window.findChild<QAction*>("undoAction");
+    QVERIFY(undo);
+    QCOMPARE(undo->text(), QString("&Undo Last Rename"));
+    QCOMPARE(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QVERIFY(d.window.findChild<QMenu*>("windowMenu")->actions().contains(undo));
+    QVERIFY(!undo->isEnabled());
+
+    d.folder.AddFile("a.txt");
+    d.Drop({"a.txt"});
+    d.SetFilenames("b.txt");
+    d.ClickRename();
+    QVERIFY(undo->isEnabled());
+}
+
+void MainWindowTest::undoBringsFilesBackAsAFreshList() {
+    Driver d;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) d.folder.AddFile(name, name);
+    d.Drop({"a.txt", "b.txt", "c.txt"});
+    d.SetFilenames("%t-new.%e");
+    d.ClickRename();
+    // A new file takes one old name in the meantime.
+    d.folder.AddFile("c.txt", "newcomer");
+
+    d.list()->setFocus();
+    QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
+
+    QCOMPARE(d.boxes.boxes.size(), size_t(2));
+    const ShownBox& box = d.boxes.boxes[1];
+    QCOMPARE(box.icon, MessageIcon::Warning);
+    QCOMPARE(box.caption, QString("Undo Incomplete"));
+    const QString folder = QString::fromStdString(d.folder.path());
+    QCOMPARE(box.text, QString("2 file(s) are back under their names.\n\n1 file(s) could not be "
+                               "brought back:\n%1/c.txt: its name is taken; it stays as "
+                               "%1/c-new.txt")
+                           .arg(folder));
+    const auto content = [&](const char* name) {
+        QFile file(QString::fromStdString(d.folder / name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    QCOMPARE(content("a.txt"), QByteArray("a.txt"));
+    QCOMPARE(content("c-new.txt"), QByteArray("c.txt"));
+    QCOMPARE(content("c.txt"), QByteArray("newcomer"));
+    // The files that came back are new rows; the pattern stays for them.
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    QCOMPARE(d.rows().mark(0), RowMark::Pending);
+    QCOMPARE(d.rows().new_name(0), std::string());
+    QCOMPARE(d.list()->model()->rowCount(), 2);
+    QCOMPARE(d.pattern()->lineEdit()->text(), QString("%t-new.%e"));
+    QVERIFY(d.set_filenames()->isEnabled());
+    QVERIFY(!d.rename()->isEnabled());
+    // The undo is a run of its own, which can be undone in turn.
+    QVERIFY(d.window.findChild<QAction*>("undoAction")->isEnabled());
+}
+
+void MainWindowTest::interruptedRunIsOfferedBack_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void MainWindowTest::interruptedRunIsOfferedBack() {
+    QFETCH(bool, answer);
+    Driver d;
+    d.boxes.answer = answer;
+    d.folder.AddFile("a.txt", "a");
+    // A run that moved its file and was killed before it wrote more.
+    {
+        JournalStore journals(SystemOs(), d.state / "journal");
+        RunHeader header;
+        header.rows = 1;
+        header.first_folder = d.folder.path();
+        JournalWriter writer(journals.os());
+        QCOMPARE(journals.Create(header, writer), 0);
+        struct stat st {};
+        QCOMPARE(::lstat((d.folder / "a.txt").c_str(), &st), 0);
+        writer.Plan({d.folder / "a.txt", d.folder / "b.txt", {st.st_dev, st.st_ino}});
+        QCOMPARE(writer.SealPlan(), 0);
+    }
+    QCOMPARE(::rename((d.folder / "a.txt").c_str(), (d.folder / "b.txt").c_str()), 0);
+
+    d.window.OfferUndoOfInterruptedRun();
+    QVERIFY(!d.boxes.boxes.empty());
+    QCOMPARE(d.boxes.boxes[0].icon, MessageIcon::Question);
+    QCOMPARE(d.boxes.boxes[0].caption, QString("Interrupted Rename"));
+    QVERIFY(d.boxes.boxes[0].text.contains(QString::fromStdString(d.folder.path())));
+    QCOMPARE(d.boxes.boxes.size(), size_t(answer ? 2 : 1));
+    QCOMPARE(d.folder.Exists("a.txt"), answer);
+    if (answer) QCOMPARE(d.boxes.boxes[1].text, QString("1 file(s) are back under their names."));
 }
 
 QTEST_MAIN(MainWindowTest)
