@@ -36,6 +36,7 @@ void AppendCounter(std::string& out, int64_t value, int32_t width) {
 
 std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
                          int64_t directory_counter, int64_t row_position, const CodePage& page) {
+    pattern = pattern.substr(0, pattern.find('\0'));
     std::string result;
     std::string counter_text;
     size_t i = 0;

@@ -30,6 +30,7 @@ namespace zentavo {
 // than a file name can hold.
 constexpr int32_t kMaxCounterWidth = 255;
 
+// The pattern ends at its first NUL, as a C string would.
 std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
                          int64_t directory_counter, int64_t row_position, const CodePage& page);
 

@@ -101,8 +101,9 @@ void RenameRun::Try(size_t row) {
 
     const std::string path(list_.path(row));
     const std::string_view new_name = list_.new_name(row);
-    if (new_name.empty()) {
-        // Without a name the target would be the folder itself.
+    if (new_name.empty() || new_name.find('\0') != std::string_view::npos) {
+        // Without a name the target would be the folder itself; a name with
+        // a NUL would reach the system cut short.
         last_error_[row] = EINVAL;
         gives_up_[row] = true;
         return;

@@ -111,6 +111,7 @@ const SetFilenamesRow kRows[] = {
     {"EmptyList", kWin, {}, "%n", {}, true},
     {"EmptyListEmptyPattern", kWin, {}, "", {}, true},
     {"NameWithSeparatorKept", kWin, {"C:\\p\\a\\f.txt"}, "%2d\\%n", {"p\\f.txt"}, true},
+    {"PatternEndsAtItsFirstNul", kPosix, {"/a/x.txt"}, std::string("new\0%n", 6), {"new"}, true},
 };
 
 // Failure messages name the row instead of dumping its bytes.

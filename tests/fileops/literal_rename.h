@@ -13,7 +13,8 @@ inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
     size_t renamed = 0;
     for (size_t i = 0; i < list.count(); ++i) {
         if (list.mark(i) != RowMark::Pending) continue;
-        if (list.new_name(i).empty()) continue;
+        const std::string_view name = list.new_name(i);
+        if (name.empty() || name.find('\0') != std::string_view::npos) continue;
         const std::string target =
             RenameTarget(list.path(i), list.new_name(i), list.syntax(), kTestPage);
         if (fs.MoveNoReplace(std::string(list.path(i)), target, ScratchName("literal", i)).error ==
