@@ -92,8 +92,9 @@ QVariant RenameListModel::data(const QModelIndex& index, int role) const {
         return {};
     const size_t row = size_t(index.row());
     if (role == Qt::DisplayRole) {
-        return CurrentLocaleCodec().Decode(index.column() == kPathColumn ? list_.path(row)
-                                                                         : list_.new_name(row));
+        if (index.column() == kPathColumn) return CurrentLocaleCodec().Decode(list_.path(row));
+        if (NameTooLong(list_.new_name(row))) return Texts::NameTooLong();
+        return CurrentLocaleCodec().Decode(list_.new_name(row));
     }
     if (role == Qt::DecorationRole && index.column() == kPathColumn) {
         const QPixmap image = images_.image(int(list_.mark(row)));

@@ -21,6 +21,8 @@ public:
     static QString ExitButton() { return tr("E&xit"); }
     static QString PathHeading() { return tr("Path"); }
     static QString NewNameHeading() { return tr("New Filename"); }
+    // Shown instead of a new name too long to be used.
+    static QString NameTooLong() { return tr("(name too long)"); }
 
     // The summary of a rename run.
     static QString FailedCaption() { return tr("Rename Failed"); }

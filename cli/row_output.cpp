@@ -14,6 +14,7 @@ constexpr std::string_view kColumnGap = "  ";
 constexpr std::string_view kMarkHeading = "Mark";
 constexpr std::string_view kPathHeading = "Path";
 constexpr std::string_view kNameHeading = "New Filename";
+constexpr std::string_view kNameTooLong = "(name too long)";
 
 void WritePadded(std::ostream& out, std::string_view text, size_t columns, size_t width) {
     out << text;
@@ -109,7 +110,12 @@ void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out)
             continue;
         }
         WritePadded(out, path.text, path.columns, path_width);
-        out << kColumnGap << ShowForTerminal(list.new_name(i), page).text;
+        out << kColumnGap;
+        if (NameTooLong(list.new_name(i))) {
+            out << kNameTooLong;
+        } else {
+            out << ShowForTerminal(list.new_name(i), page).text;
+        }
         if (failure != 0) out << kColumnGap << '(' << std::strerror(failure) << ')';
         out << '\n';
     }

@@ -24,7 +24,8 @@ std::string EscapeTsvField(std::string_view text);
 void WriteTsvRows(const RenameList& list, std::ostream& out);
 
 // A heading, then one line per row with the columns lined up: the mark, the
-// path, the new name and, for a failed row with a known reason, the reason.
+// path, the new name (or "(name too long)") and, for a failed row with a
+// known reason, the reason.
 // Nothing is cut; names are shown by ShowForTerminal. An empty list prints
 // nothing.
 void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out);

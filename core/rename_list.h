@@ -30,6 +30,15 @@ enum class RowMark : unsigned char {
     Failed = 3,
 };
 
+// The longest new name a row can use: a whole path must fit in PATH_MAX
+// (4096 bytes with its terminator), and a name may lead into subfolders.
+inline constexpr size_t kMaxNewNameLength = 4095;
+
+// A row with such a name is shown as too long and fails without a move.
+inline bool NameTooLong(std::string_view name) {
+    return name.size() > kMaxNewNameLength;
+}
+
 class RenameList {
 public:
     explicit RenameList(PathSyntax syntax = kNativeSyntax) : syntax_(syntax) {}

@@ -32,23 +32,63 @@ void AppendCounter(std::string& out, int64_t value, int32_t width) {
     }
 }
 
-}  // namespace
+size_t FirstNonSpace(std::string_view text) {
+    const auto found = std::find_if(text.begin(), text.end(), [](char c) { return !IsCSpace(c); });
+    return found == text.end() ? std::string_view::npos : size_t(found - text.begin());
+}
 
-std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
-                         int64_t directory_counter, int64_t row_position, const CodePage& page) {
+// A name that stops growing one byte past the longest usable one. Only what
+// survives trimming counts: leading white space makes way when room runs out,
+// and bytes cut off the end matter only if they are not all white space.
+class BoundedName {
+public:
+    void Append(std::string_view piece) {
+        if (only_space_) {
+            const size_t first = FirstNonSpace(piece);
+            only_space_ = first == std::string_view::npos;
+            if (text_.size() + piece.size() > kLimit) {
+                text_.clear();
+                piece.remove_prefix(only_space_ ? piece.size() : first);
+            }
+        }
+        const size_t room = kLimit - text_.size();
+        if (piece.size() <= room) {
+            text_ += piece;
+            return;
+        }
+        text_ += piece.substr(0, room);
+        if (FirstNonSpace(piece.substr(room)) != std::string_view::npos) cut_ = true;
+    }
+    void Append(char c) { Append(std::string_view(&c, 1)); }
+
+    // Whether bytes other than white space were cut off: the name is too
+    // long whatever trimming would make of it.
+    bool cut() const { return cut_; }
+    std::string Take() { return std::move(text_); }
+
+private:
+    static constexpr size_t kLimit = kMaxNewNameLength + 1;
+
+    std::string text_;
+    bool only_space_ = true;
+    bool cut_ = false;
+};
+
+std::string BuildName(std::string_view pattern, const CPathParts& parts, int64_t directory_counter,
+                      int64_t row_position, const CodePage& page, bool& cut) {
     pattern = pattern.substr(0, pattern.find('\0'));
-    std::string result;
+    BoundedName result;
     std::string counter_text;
     size_t i = 0;
     const size_t end = pattern.size();
     while (i < end) {
         if (pattern[i] != '%') {
-            result += pattern[i++];
+            result.Append(pattern[i++]);
             continue;
         }
         if (++i == end) break;
         if (pattern[i] == '%') {
-            result += '%';
+            result.Append('%');
             ++i;
             continue;
         }
@@ -100,14 +140,23 @@ std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
         }
         if (piece.empty()) continue;
         if (case_mode == '<') {
-            result += page.ToLower(piece);
+            result.Append(page.ToLower(piece));
         } else if (case_mode == '>') {
-            result += page.ToUpper(piece);
+            result.Append(page.ToUpper(piece));
         } else {
-            result += piece;
+            result.Append(piece);
         }
     }
-    return result;
+    cut = result.cut();
+    return result.Take();
+}
+
+}  // namespace
+
+std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
+                         int64_t directory_counter, int64_t row_position, const CodePage& page) {
+    bool cut = false;
+    return BuildName(pattern, parts, directory_counter, row_position, page, cut);
 }
 
 bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& page) {
@@ -129,8 +178,9 @@ bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& pa
             counter = 1;
             previous_directory = parts.directory;
         }
-        std::string name = ApplyPattern(trimmed, parts, counter, int64_t(i) + 1, page);
-        TrimInPlace(name);
+        bool cut = false;
+        std::string name = BuildName(trimmed, parts, counter, int64_t(i) + 1, page, cut);
+        if (!cut) TrimInPlace(name);
         if (name.empty()) all_named = false;
         list.SetNewName(i, std::move(name));
         ++counter;

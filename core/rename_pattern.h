@@ -30,12 +30,15 @@ namespace zentavo {
 // than a file name can hold.
 constexpr int32_t kMaxCounterWidth = 255;
 
-// The pattern ends at its first NUL, as a C string would.
+// The pattern ends at its first NUL, as a C string would. A name longer than
+// kMaxNewNameLength comes out cut to one byte more than that: known to be too
+// long, and bounded for any pattern.
 std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
                          int64_t directory_counter, int64_t row_position, const CodePage& page);
 
 // Gives every row its new name by the pattern (trimmed first) and trims every
-// name. Marks are untouched. Returns whether every row got a non-empty name
+// name; a name too long to use (see NameTooLong) is kept cut, not trimmed.
+// Marks are untouched. Returns whether every row got a non-empty name
 // (true for an empty list).
 bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& page);
 

@@ -101,10 +101,14 @@ void RenameRun::Try(size_t row) {
 
     const std::string path(list_.path(row));
     const std::string_view new_name = list_.new_name(row);
-    if (new_name.empty() || new_name.find('\0') != std::string_view::npos) {
-        // Without a name the target would be the folder itself; a name with
-        // a NUL would reach the system cut short.
-        last_error_[row] = EINVAL;
+    // Without a name the target would be the folder itself; a name with a
+    // NUL would reach the system cut short; one that is too long cannot be
+    // a path. None of them touches the disk.
+    if (const int error = new_name.empty() || new_name.find('\0') != std::string_view::npos ? EINVAL
+                          : NameTooLong(new_name) ? ENAMETOOLONG
+                                                  : 0;
+        error != 0) {
+        last_error_[row] = error;
         gives_up_[row] = true;
         return;
     }

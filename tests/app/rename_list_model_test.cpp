@@ -105,6 +105,10 @@ void RenameListModelTest::showsBytesDecodedButKeepsThem() {
     QCOMPARE(model.index(0, 1).data().toString(), QString::fromUtf8("\xEF\xBF\xBD.jpg"));
     QCOMPARE(std::string(list.path(1)), std::string("/photos/\xFF\xFEz.jpg"));
     QCOMPARE(std::string(list.new_name(0)), std::string("\xE9.jpg"));
+
+    list.SetNewName(1, std::string(kMaxNewNameLength + 1, 'n'));
+    model.RowsRewritten();
+    QCOMPARE(model.index(1, 1).data().toString(), QString("(name too long)"));
 }
 
 void RenameListModelTest::showsTheImageOfEachMark() {

@@ -106,6 +106,13 @@ TEST(RenameCommandTest, PreviewListsTheDropAndChangesNothing) {
          "zentavo-cli: no new name for @/photos/IMG_2.JPG\n",
          {}},
         {kPhotos,
+         {"-p", "%n" + std::string(20000, 'x'), "@/photos/sub/README"},
+         0,
+         "Mark     Path^                 New Filename\n"
+         "pending  @/photos/sub/README  (name too long)\n",
+         "",
+         {}},
+        {kPhotos,
          {"-x", "-p", "%n", "@/empty"},
          0,
          "0 renamed, 0 failed\n",

@@ -22,6 +22,12 @@ struct SetFilenamesRow {
     bool all_named;
 };
 
+std::string Repeated(const std::string& text, size_t times) {
+    std::string out;
+    for (size_t i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 RenameList ListInOrder(PathSyntax syntax, const std::vector<std::string>& paths) {
     RenameList list(syntax);
     list.InsertNew(paths);
@@ -112,6 +118,38 @@ const SetFilenamesRow kRows[] = {
     {"EmptyListEmptyPattern", kWin, {}, "", {}, true},
     {"NameWithSeparatorKept", kWin, {"C:\\p\\a\\f.txt"}, "%2d\\%n", {"p\\f.txt"}, true},
     {"PatternEndsAtItsFirstNul", kPosix, {"/a/x.txt"}, std::string("new\0%n", 6), {"new"}, true},
+    // Names stay bounded for any pattern; one too long is kept one byte past
+    // the longest usable name, whatever white space it holds.
+    {"LongestUsableName",
+     kPosix,
+     {"/a/x"},
+     Repeated("%255c", 16) + "%15c",
+     {Repeated(std::string(254, '0') + "1", 16) + std::string(14, '0') + "1"},
+     true},
+    {"TooLongNameIsBounded",
+     kPosix,
+     {"/a/x"},
+     Repeated("%255c", 20000),
+     {Repeated(std::string(254, '0') + "1", 17).substr(0, kMaxNewNameLength + 1)},
+     true},
+    {"TooLongWithSpaceWhereItIsCut",
+     kPosix,
+     {"/a/x"},
+     "x" + std::string(5000, ' ') + "y",
+     {"x" + std::string(kMaxNewNameLength, ' ')},
+     true},
+    {"LongTrailingSpaceIsTrimmed",
+     kPosix,
+     {"/a/x"},
+     "%n" + std::string(5000, ' ') + "%0d",
+     {"x"},
+     true},
+    {"LongLeadingSpaceIsTrimmed",
+     kPosix,
+     {"/a/x"},
+     "%0d" + std::string(5000, ' ') + "%n",
+     {"x"},
+     true},
 };
 
 // Failure messages name the row instead of dumping its bytes.

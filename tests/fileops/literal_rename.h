@@ -14,7 +14,8 @@ inline size_t LiteralRenamePass(FileSystem& fs, RenameList& list) {
     for (size_t i = 0; i < list.count(); ++i) {
         if (list.mark(i) != RowMark::Pending) continue;
         const std::string_view name = list.new_name(i);
-        if (name.empty() || name.find('\0') != std::string_view::npos) continue;
+        if (name.empty() || name.find('\0') != std::string_view::npos || NameTooLong(name))
+            continue;
         const std::string target =
             RenameTarget(list.path(i), list.new_name(i), list.syntax(), kTestPage);
         if (fs.MoveNoReplace(std::string(list.path(i)), target, ScratchName("literal", i)).error ==

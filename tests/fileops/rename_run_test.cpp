@@ -93,6 +93,11 @@ TEST(RenameRunTest, PassRules) {
          {},
          "F",
          {{"/d/a", "/d/a"}}},
+        {"a name too long for a path never touches the disk",
+         {{"/d/a", std::string(kMaxNewNameLength + 1, 'n')}},
+         {},
+         "F",
+         {{"/d/a", "/d/a"}}},
         {"file at the root", {{"/x.txt", "y.txt"}}, {}, "R", {{"/y.txt", "/x.txt"}}},
         {"long chain backwards",
          {{"/d/f1", "f2"}, {"/d/f2", "f3"}, {"/d/f3", "f4"}, {"/d/f4", "f5"}},
@@ -157,14 +162,19 @@ TEST(RenameRunTest, FailedRowsCarryTheirReason) {
     fs.FailMoveFrom("/d/locked", EACCES);
     RenameList list;
     RenameOutcome outcome;
-    EXPECT_EQ(RunRenames(fs, list, {{"/d/a", "taken"}, {"/d/locked", "free"}, {"/d/ok", "fine"}},
+    EXPECT_EQ(RunRenames(fs, list,
+                         {{"/d/a", "taken"},
+                          {"/d/locked", "free"},
+                          {"/d/ok", "fine"},
+                          {"/d/z", std::string(kMaxNewNameLength + 1, 'n')}},
                          &outcome),
-              "FFR");
+              "FFRF");
     EXPECT_EQ(list.failure(0), EEXIST);
     EXPECT_EQ(list.failure(1), EACCES);
     EXPECT_EQ(list.failure(2), 0);
+    EXPECT_EQ(list.failure(3), ENAMETOOLONG);
     EXPECT_EQ(outcome.renamed, 1u);
-    EXPECT_EQ(outcome.failed, 2u);
+    EXPECT_EQ(outcome.failed, 3u);
 }
 
 TEST(RenameRunTest, EmptyListSucceedsWithZero) {
