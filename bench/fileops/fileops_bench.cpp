@@ -1,6 +1,7 @@
 // Collection and rename runs through PosixFileSystem, each against a
 // baseline timed in the same repetition on the same files: `find -type f`
-// for the collection, a plain loop of renameat2 calls for the renames. Every
+// for the collection, a plain loop of renameat2 calls for the renames. The
+// rename runs write their journal, on the same disk, as every run does. Every
 // repetition reports its own time, the baseline's (baseline_s) and their
 // ratio; read the medians. Nothing here asserts a time. The collection also
 // reports the walk alone (walk_ratio): the drop adds the sorted insertion of
@@ -17,6 +18,8 @@
 
 #include "bench/fileops/bench_folder.h"
 #include "fileops/file_collection.h"
+#include "fileops/journal_store.h"
+#include "fileops/os.h"
 #include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
 
@@ -31,6 +34,13 @@ constexpr int kFlatFiles = 100000;
 constexpr int kChainFiles = 10000;
 constexpr int kRepetitions = 5;
 const CodePage kPage(CodePage::Kind::Utf8);
+
+// The journal folder of every benchmarked run.
+JournalStore& Journals() {
+    static BenchFolder folder;
+    static JournalStore journals(SystemOs(), folder.path() + "/journal");
+    return journals;
+}
 
 void Report(benchmark::State& state, double seconds, double baseline) {
     state.SetIterationTime(seconds);
@@ -124,7 +134,7 @@ void BM_RenameFolder(benchmark::State& state) {
             list.SetNewName(row, "a" + std::string(path.substr(path.size() - 6)));
         }
         start = Clock::now();
-        const RenameOutcome outcome = session.Rename();
+        const RenameOutcome outcome = session.Rename({}, &Journals());
         const double seconds = SecondsSince(start);
         if (!moved || outcome.renamed != size_t{kFlatFiles}) {
             state.SkipWithError("not every file was renamed");
@@ -185,7 +195,7 @@ void BM_RenumberChain(benchmark::State& state) {
         for (size_t row = 0; row < list.count(); ++row)
             list.SetNewName(row, NumberedName("f", static_cast<int>(row) + 1, 5));
         start = Clock::now();
-        const RenameOutcome outcome = session.Rename();
+        const RenameOutcome outcome = session.Rename({}, &Journals());
         const double seconds = SecondsSince(start);
         moved &= ShiftDown(chain);
         if (!moved || outcome.renamed != size_t{kChainFiles}) {
