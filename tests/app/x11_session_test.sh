@@ -65,10 +65,14 @@ click_list() {
     xdotool mousemove $((X + 200)) $((Y + 150)) click 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" 2>/dev/null &
+# -noreset: a server that resets when its last client leaves refuses the
+# next one for a moment.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" \
+    2>"$work/xvfb.log" &
 pids+=($!)
 eventually test -s "$work/display"
 export DISPLAY=":$(cat "$work/display")"
+eventually xprop -root
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 eventually sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
