@@ -2,6 +2,16 @@
 
 namespace zentavo {
 
+void AppendPathName(std::string& path, std::string_view name, PathSyntax syntax,
+                    const CodePage& page) {
+    const char separator = Separator(syntax);
+    const bool ends_in_separator =
+        !path.empty() && (page.IsDoubleByte() ? page.FindLast(path, separator) == path.size() - 1
+                                              : path.back() == separator);
+    if (!ends_in_separator) path += separator;
+    path += name;
+}
+
 CPathParts::CPathParts(std::string_view p, PathSyntax syntax, const CodePage& page) {
     Parse(p, syntax, page);
 }

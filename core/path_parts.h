@@ -10,6 +10,13 @@
 
 namespace zentavo {
 
+// Appends name to the folder in path with one separator between them: none
+// is added when the folder already ends in a separator of its own (on a
+// double-byte page a trail byte that equals it does not count). An empty
+// folder is the root.
+void AppendPathName(std::string& path, std::string_view name, PathSyntax syntax,
+                    const CodePage& page);
+
 class CPathParts {
 public:
     std::string path;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "fileops/lexical_path.h"
+
 namespace zentavo {
 
 namespace {
@@ -58,8 +60,7 @@ private:
             known = out_.real_folders.emplace(folder, std::move(real)).first;
         }
         resolved = known->second;
-        if (resolved.back() != '/') resolved += '/';
-        resolved.append(absolute, slash + 1);
+        AppendPosixName(resolved, std::string_view(absolute).substr(slash + 1));
         return 0;
     }
 
@@ -87,8 +88,7 @@ private:
             }
             const FolderEntry& entry = level.entries[level.next++];
             full.assign(level.folder);
-            if (full.empty() || full.back() != '/') full += '/';
-            full += entry.name;
+            AppendPosixName(full, entry.name);
             if (entry.kind == EntryKind::Folder) {
                 Enter(full, levels);  // level and entry go stale here
             } else {

@@ -2,15 +2,28 @@
 
 #include <vector>
 
+#include "core/path_parts.h"
+
 namespace zentavo {
+
+void AppendPosixName(std::string& path, std::string_view name) {
+    AppendPathName(path, name, PathSyntax::Posix, CodePage());
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    AppendPosixName(path, name);
+    return path;
+}
 
 std::string LexicallyAbsolute(std::string_view base, std::string_view path) {
     std::string joined;
     if (path.empty() || path.front() != '/') {
         joined.assign(base);
-        joined += '/';
+        AppendPosixName(joined, path);
+    } else {
+        joined.assign(path);
     }
-    joined += path;
 
     std::vector<std::string_view> parts;
     std::string_view rest = joined;

@@ -7,6 +7,13 @@
 
 namespace zentavo {
 
+// AppendPathName for POSIX paths, where the slash is a character of its own
+// on every code page.
+void AppendPosixName(std::string& path, std::string_view name);
+
+// name inside folder, with one slash between them.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
 // Joins path to base unless it is absolute, then drops "." components,
 // repeated and trailing slashes, and lets ".." remove the component before it
 // (never climbing above "/").

@@ -14,13 +14,6 @@ std::string FolderOf(std::string_view path) {
     return std::string(path.substr(0, end + 1));
 }
 
-std::string JoinPath(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    if (path.empty() || path.back() != '/') path += '/';
-    path += name;
-    return path;
-}
-
 bool StillNames(Os& os, const std::string& path, const struct stat& st) {
     struct stat now {};
     return os.Lstat(path.c_str(), now) == 0 && SameInode(now, st);

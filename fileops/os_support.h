@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileops/lexical_path.h"
 #include "fileops/os.h"
 
 namespace zentavo {
@@ -61,9 +62,6 @@ int ForEachEntry(Os& os, int fd, std::vector<char>& buffer, Each each) {
 // The folder that holds path, lexically: "." for a bare name, "/" for a name
 // in the root.
 std::string FolderOf(std::string_view path);
-
-// name inside folder, with one slash between them.
-std::string JoinPath(std::string_view folder, std::string_view name);
 
 // Whether path names, right now, the very file that st describes.
 bool StillNames(Os& os, const std::string& path, const struct stat& st);

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <functional>
 
+#include "core/path_parts.h"
 #include "fileops/journal_writer.h"
 #include "fileops/lexical_path.h"
 
@@ -17,18 +18,9 @@ constexpr size_t kProgressEvery = 4096;
 
 std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
                          const CodePage& page) {
-    const char separator = Separator(syntax);
-    const size_t last = page.FindLast(path, separator);
-    std::string target;
-    if (last == std::string_view::npos) {
-        target = ".";
-    } else {
-        target.assign(path.substr(0, last));
-    }
-    if (target.empty() || page.FindLast(target, separator) != target.size() - 1) {
-        target += separator;
-    }
-    target += new_name;
+    const size_t last = page.FindLast(path, Separator(syntax));
+    std::string target(last == std::string_view::npos ? "." : path.substr(0, last));
+    AppendPathName(target, new_name, syntax, page);
     return target;
 }
 
