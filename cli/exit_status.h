@@ -5,10 +5,12 @@ namespace zentavo {
 
 enum ExitStatus : int {
     kExitSuccess = 0,
-    kExitRenameFailed = 1,  // some row ended Failed; some file of an undo did not come back
-    kExitUsage = 2,         // the command line could not be run
-    kExitEmptyName = 3,     // some row's new name came out empty
-    kExitNoJournal = 4,     // the journal could not be written: nothing was renamed
+    // Some row ended Failed, some PATH could not be read (or a folder below
+    // it), or some file of an undo did not come back.
+    kExitRenameFailed = 1,
+    kExitUsage = 2,      // the command line could not be run
+    kExitEmptyName = 3,  // some row's new name came out empty
+    kExitNoJournal = 4,  // the journal could not be written: nothing was renamed
 };
 
 }  // namespace zentavo

@@ -59,10 +59,10 @@ an undo takes back in separate fields. --undo --tsv writes MARK (restored or
 failed), ORIGINAL PATH, WHERE THE FILE IS, REASON (gone, replaced, taken or the
 system's error text).
 
-Exit status: 0 success; 1 some file could not be renamed, or some file of an
-undo could not be brought back; 2 usage error; 3 some new name came out empty
-(with -x nothing is renamed then); 4 the journal could not be written (nothing
-was renamed).
+Exit status: 0 success; 1 some file could not be renamed, some PATH (or a
+folder below it) could not be read, or some file of an undo could not be
+brought back; 2 usage error; 3 some new name came out empty (with -x nothing
+is renamed then); 4 the journal could not be written (nothing was renamed).
 )";
 }
 

@@ -82,12 +82,16 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& 
     for (const ReadProblem& problem : drop.problems) {
         ReportUnreadable(io.err, problem.path, problem.error);
     }
+    // A PATH that could not be read is a failure, told by the exit status
+    // once everything else is done.
+    const bool unreadable = !drop.problems.empty() || paths.size() < options.paths.size();
+    const int done = unreadable ? kExitRenameFailed : kExitSuccess;
 
     RenameList& list = session.list();
     const bool all_named = SetFilenames(list, *options.pattern, page);
     if (!all_named || !options.execute) {
         WriteRows(options, list, page, io.out);
-        if (all_named) return kExitSuccess;
+        if (all_named) return done;
         ReportUnnamed(list, io.err);
         if (options.execute) io.err << kProgramPrefix << "nothing was renamed\n";
         return kExitEmptyName;
@@ -116,7 +120,7 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& 
     ReportNotes(outcome, list, page, io.err);
     (options.tsv ? io.err : io.out)
         << outcome.renamed << " renamed, " << outcome.failed << " failed\n";
-    return outcome.failed > 0 ? kExitRenameFailed : kExitSuccess;
+    return outcome.failed > 0 ? kExitRenameFailed : done;
 }
 
 }  // namespace zentavo

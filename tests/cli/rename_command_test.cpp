@@ -50,6 +50,12 @@ void RunCase(const CliCase& c) {
 const std::vector<std::string> kPhotos = {"photos/img_1.jpg", "photos/IMG_2.JPG",
                                           "photos/sub/x.png", "photos/sub/README"};
 const std::string kNoFile = std::strerror(ENOENT);
+// Deeper than PATH_MAX.
+const std::string kTooDeep = [] {
+    std::string path = "@";
+    while (path.size() < 4200) path += "/deep";
+    return path;
+}();
 
 TEST(RenameCommandTest, PreviewListsTheDropAndChangesNothing) {
     const CliCase cases[] = {
@@ -80,7 +86,7 @@ TEST(RenameCommandTest, PreviewListsTheDropAndChangesNothing) {
          {}},
         {kPhotos,
          {"--tsv", "-p", "%n", "@/missing", "", "@/photos/sub/x.png"},
-         0,
+         1,
          "pending\t@/photos/sub/x.png\tx.png\n",
          "zentavo-cli: cannot read : " + kNoFile +
              "\nzentavo-cli: cannot read @/missing: " + kNoFile + "\n",
@@ -114,9 +120,15 @@ TEST(RenameCommandTest, PreviewListsTheDropAndChangesNothing) {
          {}},
         {kPhotos,
          {"-x", "-p", "%n", "@/empty"},
-         0,
+         1,
          "0 renamed, 0 failed\n",
          "zentavo-cli: cannot read @/empty: " + kNoFile + "\n",
+         {}},
+        {kPhotos,
+         {"--tsv", "-x", "-p", "%n", kTooDeep, "@/photos/sub/x.png"},
+         1,
+         "renamed\t@/photos/sub/x.png\tx.png\n",
+         "zentavo-cli: cannot read " + kTooDeep + ": " + kNoFile + "\n1 renamed, 0 failed\n",
          {}},
     };
     for (const CliCase& c : cases) RunCase(c);
