@@ -111,16 +111,25 @@ private:
                    (entry.kind == EntryKind::Folder &&
                     (entry.name == "." || entry.name == ".." || !recurse_));
         });
-        for (FolderEntry& entry : entries) {
-            if (entry.kind == EntryKind::Folder) entry.name += '/';
+        // Sorted as views, which move more cheaply than the entries.
+        struct Key {
+            std::string_view name;
+            size_t entry;
+        };
+        std::vector<Key> keys;
+        keys.reserve(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].kind == EntryKind::Folder) entries[i].name += '/';
+            keys.push_back({entries[i].name, i});
         }
-        std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-            return RenameList::PathLess(a.name, b.name);
-        });
-        for (FolderEntry& entry : entries) {
+        std::sort(keys.begin(), keys.end(),
+                  [](const Key& a, const Key& b) { return RenameList::PathLess(a.name, b.name); });
+        Level& level = levels.emplace_back(Level{std::move(folder), {}, 0});
+        level.entries.reserve(entries.size());
+        for (const Key& key : keys) {
+            FolderEntry& entry = level.entries.emplace_back(std::move(entries[key.entry]));
             if (entry.kind == EntryKind::Folder) entry.name.pop_back();
         }
-        levels.push_back({std::move(folder), std::move(entries), 0});
     }
 
     void Found(std::string_view path, uint64_t inode) {

@@ -76,6 +76,8 @@ TEST(CompareIgnoreAsciiCase, FoldsOnlyAsciiLettersAndComparesBytesUnsigned) {
          "/home/user/pictures/2024/holiday/img_0002.jpg", -1},
         {"/home/user/pictures/2024/holiday/img_0001.jpg",
          "/HOME/USER/PICTURES/2024/HOLIDAY/IMG_0001.JPG", 0},
+        // Two differences in one word: the first decides.
+        {"/photos/Xbcdefghijk", "/photos/Ybcdeaghijk", -1},
     };
     for (const CompareCase& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::string(c.a)) + " vs " +
