@@ -15,18 +15,27 @@ int ComparePaths(std::string_view a, std::string_view b) {
     return a.compare(b);
 }
 
-// Orders rows by compare on their keys, then by position (where each path
-// lies in the buffer, which holds the batch in its given order). A drop
-// gathered folder by folder in the list's order is in order already, and one
-// look at each pair of neighbours proves it.
-template <typename Rows, typename Key, typename Compare>
-void SortByKeyThenPosition(Rows& rows, const Key& key, const Compare& compare) {
+// Orders rows by compare on their paths, then by position (where each path
+// lies in texts, which holds the batch in its given order). A drop gathered
+// folder by folder in the list's order is in order already, and one look at
+// each pair of neighbours proves it.
+template <typename Rows, typename Compare>
+void SortByPathThenPosition(Rows& rows, const char* texts, const Compare& compare) {
+    const auto path = [texts](const auto& row) {
+        return std::string_view(texts + row.path_at, row.path_size);
+    };
     const auto out_of_order = [&](const auto& a, const auto& b) {
-        return compare(key(a), key(b)) > 0;
+        return compare(path(a), path(b)) > 0;
     };
     if (std::adjacent_find(rows.begin(), rows.end(), out_of_order) == rows.end()) return;
+
+    // A drop's paths usually share a long prefix (the dropped folder); the
+    // comparisons start after it, since equal bytes fold equal too.
+    const std::string_view first = path(rows.front());
+    size_t shared = first.size();
+    for (const auto& row : rows) shared = CommonPrefixLength(first.substr(0, shared), path(row));
     std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
-        const int compared = compare(key(a), key(b));
+        const int compared = compare(path(a).substr(shared), path(b).substr(shared));
         return compared != 0 ? compared < 0 : a.path_at < b.path_at;
     });
 }
@@ -118,30 +127,17 @@ size_t RenameList::InsertNew(PathBatch batch) {
     }
     batch = PathBatch();
 
-    // A drop's paths usually share a long prefix (the dropped folder); the
-    // comparisons start after it, since equal bytes fold equal too.
-    const std::string_view first = PathOf(out.front());
-    size_t shared = first.size();
-    for (const Row& row : out) {
-        const std::string_view path = PathOf(row);
-        shared = std::min(shared, path.size());
-        shared = size_t(std::mismatch(path.data(), path.data() + shared, first.data()).first -
-                        path.data());
-    }
-    const char* const texts = paths_.data();
-    const auto key = [texts, shared](const Row& row) {
-        return std::string_view(texts + row.path_at + shared, row.path_size - shared);
-    };
     // Within each group of paths that name one file, the first in the given
     // order is the one that row-by-row insertion keeps: ordering by the
     // sameness key, then by position, puts it first in its group.
     if (IgnoresCase(syntax_)) {
-        SortByKeyThenPosition(out, key, [](std::string_view a, std::string_view b) {
+        SortByPathThenPosition(out, paths_.data(), [](std::string_view a, std::string_view b) {
             return CompareIgnoreAsciiCase(a, b);
         });
     } else {
-        SortByKeyThenPosition(
-            out, key, [](std::string_view a, std::string_view b) { return ComparePaths(a, b); });
+        SortByPathThenPosition(out, paths_.data(), [](std::string_view a, std::string_view b) {
+            return ComparePaths(a, b);
+        });
     }
 
     size_t kept = 0;

@@ -65,6 +65,10 @@ int CompareIgnoreAsciiCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+size_t CommonPrefixLength(std::string_view a, std::string_view b) {
+    return FirstDifference(a.data(), b.data(), 0, std::min(a.size(), b.size()));
+}
+
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareIgnoreAsciiCase(a, b) == 0;
 }

@@ -2,6 +2,7 @@
 // every machine gives the same answer for the same bytes.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,8 @@ void TrimInPlace(std::string& text);
 // positive like memcmp.
 int CompareIgnoreAsciiCase(std::string_view a, std::string_view b);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
+// The number of leading bytes a and b share.
+size_t CommonPrefixLength(std::string_view a, std::string_view b);
 
 }  // namespace zentavo
