@@ -167,14 +167,6 @@ size_t RenameList::InsertNew(PathBatch batch) {
     return kept;
 }
 
-void RenameList::Remove(size_t i) {
-    dead_path_bytes_ += rows_[i].path_size;
-    dead_name_bytes_ += rows_[i].name_size;
-    rows_.erase(rows_.begin() + std::ptrdiff_t(i));
-    ReleaseDead(paths_, dead_path_bytes_, &Row::path_at, &Row::path_size);
-    ReleaseDead(names_, dead_name_bytes_, &Row::name_at, &Row::name_size);
-}
-
 void RenameList::Remove(std::span<const size_t> indexes) {
     std::vector<bool> doomed(rows_.size(), false);
     for (size_t i : indexes) {

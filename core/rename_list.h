@@ -76,7 +76,6 @@ public:
     size_t InsertNew(PathBatch batch);
     size_t InsertNew(const std::vector<std::string>& paths);
 
-    void Remove(size_t i);
     // Removes the rows at the given indexes (any order, repeats allowed); the
     // others keep their order.
     void Remove(std::span<const size_t> indexes);

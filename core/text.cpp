@@ -15,10 +15,6 @@ std::string_view TrimView(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-std::string Trim(std::string_view text) {
-    return std::string(TrimView(text));
-}
-
 void TrimInPlace(std::string& text) {
     size_t end = text.size();
     while (end > 0 && IsCSpace(text[end - 1])) --end;

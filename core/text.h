@@ -27,7 +27,6 @@ constexpr char AsciiUpper(char c) {
 }
 
 std::string_view TrimView(std::string_view text);
-std::string Trim(std::string_view text);
 // Trims in place, keeping the buffer.
 void TrimInPlace(std::string& text);
 

@@ -16,7 +16,7 @@ public:
     Collector(FileSystem& fs, bool recurse, Gathered& out, const Progress& progress)
         : fs_(fs), recurse_(recurse), out_(out), progress_(progress) {}
 
-    void Dropped(std::string_view path, int depth) {
+    void Dropped(std::string_view path) {
         std::string absolute;
         std::string resolved;
         EntryKind kind = EntryKind::File;
@@ -29,12 +29,11 @@ public:
                     Found(resolved, 0);
                     break;
                 case EntryKind::Folder:
-                    if (depth == 0 || recurse_) Walk(resolved);
+                    Walk(resolved);
                     break;
                 case EntryKind::FolderLink:
                     // The user chose this link; links met below it are not
                     // entered.
-                    if (depth > 0) break;
                     if (std::string real; (error = fs_.RealPath(resolved, real)) == 0)
                         Walk(std::move(real));
                     break;
@@ -145,15 +144,9 @@ private:
 
 }  // namespace
 
-void GatherFiles(FileSystem& fs, std::string_view path, int depth, bool recurse, Gathered& out,
+void GatherFiles(FileSystem& fs, std::string_view path, bool recurse, Gathered& out,
                  const Progress& progress) {
-    Collector(fs, recurse, out, progress).Dropped(path, depth);
-}
-
-size_t AddFiles(FileSystem& fs, RenameList& list, std::string_view path, int depth, bool recurse) {
-    Gathered gathered;
-    GatherFiles(fs, path, depth, recurse, gathered);
-    return list.InsertNew(std::move(gathered.files));
+    Collector(fs, recurse, out, progress).Dropped(path);
 }
 
 }  // namespace zentavo

@@ -27,20 +27,16 @@ struct Gathered {
     std::unordered_map<std::string, std::string> real_folders;
 };
 
-// Searches path and appends the full path of every file it finds. depth is 0
-// for a dropped path and grows by one per folder level entered: a dropped
-// folder is always entered, its subfolders only when recurse is set. Below a
-// dropped path, links to folders are not entered, so no link can loop.
+// Searches the dropped path and appends the full path of every file it finds:
+// a dropped folder is always entered, its subfolders only when recurse is
+// set. Below a dropped path, links to folders are not entered, so no link can
+// loop.
 //
 // Files are listed under their folder's real path, so that one file reached
 // by two spellings (through a link to a folder, say) is one path. A dropped
 // link to a file stays itself, since the link is what gets renamed; a dropped
 // link to a folder lists that folder's files.
-void GatherFiles(FileSystem& fs, std::string_view path, int depth, bool recurse, Gathered& out,
+void GatherFiles(FileSystem& fs, std::string_view path, bool recurse, Gathered& out,
                  const Progress& progress = {});
-
-// Adds a Pending row for every file found under path that the list does not
-// hold yet. Returns the number of rows added.
-size_t AddFiles(FileSystem& fs, RenameList& list, std::string_view path, int depth, bool recurse);
 
 }  // namespace zentavo

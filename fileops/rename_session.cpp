@@ -24,7 +24,7 @@ DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recu
     // One sorted merge for the whole drop rather than a search and an insert
     // per file; the rows come out as if inserted one by one.
     Gathered gathered;
-    for (const std::string& path : paths) GatherFiles(fs_, path, 0, recurse, gathered, progress);
+    for (const std::string& path : paths) GatherFiles(fs_, path, recurse, gathered, progress);
 
     DropOutcome outcome;
     outcome.added = list_.InsertNew(std::move(gathered.files));

@@ -126,7 +126,7 @@ void CheckSetFilenames(std::string_view pattern, const std::vector<std::string>&
     bool none_empty = true;
     for (size_t i = 0; i < list.count(); ++i) {
         const std::string_view name = list.new_name(i);
-        Check(name == Trim(name));
+        Check(name == TrimView(name));
         if (pattern.find('%') == npos) Check(name == TrimView(pattern));
         none_empty = none_empty && !name.empty();
         Check(list.mark(i) == RowMark::Pending);

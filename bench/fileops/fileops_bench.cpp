@@ -83,7 +83,7 @@ void BM_CollectTree(benchmark::State& state) {
         // The walk alone, without the sorted insertion into the list.
         Gathered gathered;
         const auto walk_start = Clock::now();
-        GatherFiles(fs, root, 0, true, gathered);
+        GatherFiles(fs, root, true, gathered);
         state.counters["walk_ratio"] = SecondsSince(walk_start) / baseline;
         Report(state, seconds, baseline);
     }

@@ -100,7 +100,7 @@ TEST(CollectionTest, WalkGathersFilesInTheListsOrder) {
                              "/t/a/X/y", "/t/a/w"})
         fs.AddFile(path);
     Gathered gathered;
-    GatherFiles(fs, "/t", 0, true, gathered);
+    GatherFiles(fs, "/t", true, gathered);
     std::vector<std::string> found;
     for (size_t i = 0; i < gathered.files.size(); ++i) found.emplace_back(gathered.files[i]);
     EXPECT_EQ(found, (std::vector<std::string>{"/t/_", "/t/a-b", "/t/a.txt", "/t/a/w", "/t/a/x",
@@ -173,15 +173,6 @@ TEST(CollectionTest, DropAfterARunStartsAFreshList) {
     EXPECT_TRUE(session.list().empty());
     EXPECT_FALSE(nothing.list_has_rows);
     EXPECT_FALSE(nothing.rows_added);
-}
-
-TEST(CollectionTest, AddFilesSkipsFoldersBelowTheDropWithoutRecursion) {
-    FakeFileSystem fs = SampleTree();
-    RenameList list;
-    // A folder met at depth 1 is entered only with recursion.
-    EXPECT_EQ(AddFiles(fs, list, "/work/photos/sub", 1, false), 0u);
-    EXPECT_EQ(AddFiles(fs, list, "/work/photos/sub", 1, true), 2u);
-    EXPECT_EQ(AddFiles(fs, list, "/work/photos/sub", 0, false), 0u);  // b.jpg is listed
 }
 
 }  // namespace

@@ -186,7 +186,7 @@ TEST(PosixAbsolutePath, CopesWithTheCurrentFolder) {
     EXPECT_EQ(absolute, "/a");
 
     Gathered gathered;
-    GatherFiles(fs, "a", 0, false, gathered);
+    GatherFiles(fs, "a", false, gathered);
     ASSERT_EQ(gathered.problems.size(), 1u);
     EXPECT_EQ(gathered.problems[0].error, EACCES);
 }
