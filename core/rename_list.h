@@ -9,6 +9,7 @@
 // reach 4 GiB.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -52,13 +53,22 @@ public:
         return {names_.data() + rows_[i].name_at, rows_[i].name_size};
     }
     uint64_t inode(size_t i) const { return rows_[i].inode; }
-    RowMark mark(size_t i) const { return rows_[i].mark; }
-    int failure(size_t i) const { return rows_[i].failure; }
+
+    // Marks may be read on one thread while a rename run on another sets
+    // them, so that a window can show rows turning green; nothing else of a
+    // row changes during a run. A mark is set after its reason, so whoever
+    // reads a Failed mark reads its reason too.
+    RowMark mark(size_t i) const {
+        return std::atomic_ref(const_cast<RowMark&>(rows_[i].mark)).load(std::memory_order_acquire);
+    }
+    int failure(size_t i) const {
+        return std::atomic_ref(const_cast<int&>(rows_[i].failure)).load(std::memory_order_relaxed);
+    }
 
     void SetNewName(size_t i, std::string_view name);
     void SetMark(size_t i, RowMark mark, int failure = 0) {
-        rows_[i].mark = mark;
-        rows_[i].failure = failure;
+        std::atomic_ref(rows_[i].failure).store(failure, std::memory_order_relaxed);
+        std::atomic_ref(rows_[i].mark).store(mark, std::memory_order_release);
     }
 
     // The row that names the same file as path: on POSIX the same bytes, on

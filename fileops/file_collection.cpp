@@ -13,8 +13,9 @@ constexpr size_t kProgressEvery = 4096;
 
 class Collector {
 public:
-    Collector(FileSystem& fs, bool recurse, Gathered& out, const Progress& progress)
-        : fs_(fs), recurse_(recurse), out_(out), progress_(progress) {}
+    Collector(FileSystem& fs, bool recurse, Gathered& out, const Progress& progress,
+              std::stop_token stop)
+        : fs_(fs), recurse_(recurse), out_(out), progress_(progress), stop_(std::move(stop)) {}
 
     void Dropped(std::string_view path) {
         std::string absolute;
@@ -79,7 +80,7 @@ private:
         std::vector<Level> levels;
         Enter(std::move(root), levels);
         std::string full;
-        while (!levels.empty()) {
+        while (!levels.empty() && !stop_.stop_requested()) {
             Level& level = levels.back();
             if (level.next == level.entries.size()) {
                 levels.pop_back();
@@ -140,13 +141,15 @@ private:
     bool recurse_;
     Gathered& out_;
     const Progress& progress_;
+    std::stop_token stop_;
 };
 
 }  // namespace
 
 void GatherFiles(FileSystem& fs, std::string_view path, bool recurse, Gathered& out,
-                 const Progress& progress) {
-    Collector(fs, recurse, out, progress).Dropped(path);
+                 const Progress& progress, std::stop_token stop) {
+    if (stop.stop_requested()) return;
+    Collector(fs, recurse, out, progress, std::move(stop)).Dropped(path);
 }
 
 }  // namespace zentavo

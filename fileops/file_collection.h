@@ -1,6 +1,7 @@
 // Turning dropped paths into rows of the rename list.
 #pragma once
 
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -36,7 +37,10 @@ struct Gathered {
 // by two spellings (through a link to a folder, say) is one path. A dropped
 // link to a file stays itself, since the link is what gets renamed; a dropped
 // link to a folder lists that folder's files.
+//
+// Once stop is requested, no further folder is read: what was found so far
+// is incomplete and only good to be thrown away.
 void GatherFiles(FileSystem& fs, std::string_view path, bool recurse, Gathered& out,
-                 const Progress& progress = {});
+                 const Progress& progress = {}, std::stop_token stop = {});
 
 }  // namespace zentavo

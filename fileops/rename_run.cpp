@@ -148,7 +148,7 @@ size_t RenameRun::RenamePass() {
     renamed_in_pass_ = 0;
     if (next_pass_ == Pass::Full) {
         in_full_pass_ = true;
-        for (size_t row = 0; row < list_.count(); ++row) {
+        for (size_t row = 0; row < list_.count() && !stop_.stop_requested(); ++row) {
             if (list_.mark(row) == RowMark::Pending && !gives_up_[row]) Try(row);
         }
         in_full_pass_ = false;
@@ -160,7 +160,7 @@ size_t RenameRun::RenamePass() {
             armed_next_[row] = false;
             armed_now_[row] = true;
         }
-        while (!woken_now_.empty()) {
+        while (!woken_now_.empty() && !stop_.stop_requested()) {
             std::pop_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
             const size_t row = woken_now_.back();
             woken_now_.pop_back();
@@ -176,15 +176,19 @@ size_t RenameRun::RenamePass() {
 }
 
 RenameOutcome RenameRun::Run() {
-    while (true) {
+    while (!stop_.stop_requested()) {
         const Pass pass = next_pass_;
         const size_t renamed = RenamePass();
         if (renamed == 0 && pass == Pass::Full) break;
     }
+    const bool stopped = stop_.stop_requested();
     size_t failed = 0;
     for (size_t row = 0; row < list_.count(); ++row) {
         if (list_.mark(row) != RowMark::Pending) continue;
-        list_.SetMark(row, RowMark::Failed, last_error_[row]);
+        // A row woken for another try might have moved had the run gone on.
+        const bool cut_short =
+            stopped && (last_error_[row] == 0 || armed_now_[row] || armed_next_[row]);
+        list_.SetMark(row, RowMark::Failed, cut_short ? ECANCELED : last_error_[row]);
         ++failed;
     }
     if (progress_) progress_(renamed_, list_.count());

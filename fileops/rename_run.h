@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -73,6 +74,10 @@ public:
     // The target of a row: from targets when given, else from its new name.
     std::string TargetOf(size_t row) const;
 
+    // Once stop is requested, the run makes no further move: the rows it
+    // has not tried, or was about to try again, end Failed with ECANCELED.
+    void StopWhen(std::stop_token stop) { stop_ = std::move(stop); }
+
     // One pass; returns the number of rows renamed in it.
     size_t RenamePass();
 
@@ -92,6 +97,7 @@ private:
     RenameList& list_;
     CodePage page_;
     Progress progress_;
+    std::stop_token stop_;
     std::string run_token_;
     std::vector<RowNote> notes_;
     JournalWriter* journal_ = nullptr;

@@ -17,15 +17,23 @@ bool Planned(const RenameList& list, size_t row) {
 
 DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recurse,
                                 const Progress& progress) {
+    return AddGathered(GatherDrop(paths, recurse, progress));
+}
+
+Gathered RenameSession::GatherDrop(const std::vector<std::string>& paths, bool recurse,
+                                   const Progress& progress, std::stop_token stop) const {
+    Gathered gathered;
+    for (const std::string& path : paths) GatherFiles(fs_, path, recurse, gathered, progress, stop);
+    return gathered;
+}
+
+DropOutcome RenameSession::AddGathered(Gathered gathered) {
     if (stale_) {
         stale_ = false;
         list_.RemoveAll();
     }
     // One sorted merge for the whole drop rather than a search and an insert
     // per file; the rows come out as if inserted one by one.
-    Gathered gathered;
-    for (const std::string& path : paths) GatherFiles(fs_, path, recurse, gathered, progress);
-
     DropOutcome outcome;
     outcome.added = list_.InsertNew(std::move(gathered.files));
     outcome.rows_added = outcome.added > 0;
@@ -34,7 +42,8 @@ DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recu
     return outcome;
 }
 
-RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* journals) {
+RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* journals,
+                                    std::stop_token stop) {
     RunHeader header;
     header.kind = RunKind::Rename;
     for (size_t row = 0; row < list_.count(); ++row) {
@@ -42,7 +51,9 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row));
     }
     if (journals == nullptr || header.rows == 0) {
-        RenameOutcome outcome = RenameRun(fs_, list_, page_, progress).Run();
+        RenameRun run(fs_, list_, page_, progress);
+        run.StopWhen(stop);
+        RenameOutcome outcome = run.Run();
         stale_ = true;
         return outcome;
     }
@@ -55,7 +66,9 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         writer.Finish(0, 0);
         return outcome;
     }
-    outcome = RenameRun(fs_, list_, page_, progress, writer, std::move(plan_rows)).Run();
+    RenameRun run(fs_, list_, page_, progress, writer, std::move(plan_rows));
+    run.StopWhen(std::move(stop));
+    outcome = run.Run();
     outcome.journal_write_error = writer.Finish(outcome.renamed, outcome.failed);
     if (writer.steps() > 0) outcome.run_id = header.id;
     journals->Prune(header.id);

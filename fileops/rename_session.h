@@ -2,6 +2,7 @@
 // a run has ended, the next drop starts a fresh list.
 #pragma once
 
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,20 @@ public:
     DropOutcome Drop(const std::vector<std::string>& paths, bool recurse,
                      const Progress& progress = {});
 
+    // The same in two steps, for a caller that lets others read the list
+    // while the disk is searched: GatherDrop reads the disk and leaves the
+    // session alone; AddGathered changes the list. A drop stopped while it
+    // gathers is only good to be thrown away.
+    Gathered GatherDrop(const std::vector<std::string>& paths, bool recurse,
+                        const Progress& progress = {}, std::stop_token stop = {}) const;
+    DropOutcome AddGathered(Gathered gathered);
+
     // Renames the Pending rows and ends the list's run: the next drop starts
     // afresh. With journals, the run writes its journal there first, and
-    // renames nothing when it cannot.
-    RenameOutcome Rename(const Progress& progress = {}, JournalStore* journals = nullptr);
+    // renames nothing when it cannot. Once stop is requested, the run makes
+    // no further move (see RenameRun::StopWhen).
+    RenameOutcome Rename(const Progress& progress = {}, JournalStore* journals = nullptr,
+                         std::stop_token stop = {});
 
     // Takes back a run (id, or the one a plain undo picks when empty) and
     // makes the files it brought back a fresh list of Pending rows.

@@ -1,11 +1,16 @@
 #include "fileops/rename_run.h"
 
+#include <algorithm>
+#include <map>
+#include <stop_token>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <random>
 
+#include "fileops/target_check.h"
 #include "tests/fileops/fake_file_system.h"
 #include "tests/fileops/literal_rename.h"
 #include "tests/support/list_rows.h"
@@ -211,55 +216,75 @@ TEST(RenameRunTest, RenumberingChainCostsAboutTwoMovesPerFile) {
     EXPECT_LE(fs.moves(), size_t(2 * kFiles + 1));
 }
 
-// Random lists over a few folders with chains, cycles, shared targets,
-// unlisted files in the way, names into subfolders and permanent errors: the
-// optimised run must leave the same marks and the same files as trying every
-// row in every pass.
-TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
-    std::mt19937 random(20261207);
+// A random list over a few folders with chains, cycles, shared targets,
+// unlisted files in the way, names into subfolders and, unless clean,
+// permanent errors and files gone since the drop.
+struct RandomCase {
+    FakeFileSystem fs;
+    RenameList list;
+    bool slashes = false;  // some new name leads into another folder
+    bool gone = false;     // some listed file is gone
+};
+
+RandomCase MakeRandomCase(std::mt19937& random, bool clean) {
     const std::vector<std::string> folders = {"/a", "/a/s", "/b"};
     auto pick = [&](size_t n) { return size_t(random() % n); };
+    const size_t names = 2 + pick(8);
+    const size_t rows = 1 + pick(12);
+    auto random_name = [&] { return "n" + std::to_string(pick(names)); };
+
+    RandomCase made;
+    FakeFileSystem& base = made.fs;
+    for (const std::string& folder : folders) base.AddFolder(folder);
+    std::vector<std::string> listed;
+    for (size_t i = 0; i < rows; ++i) {
+        const std::string path = folders[pick(folders.size())] + "/" + random_name();
+        if (!base.Exists(path)) base.AddFile(path, path);
+        listed.push_back(path);
+    }
+    for (size_t i = pick(4); i > 0; --i) {
+        const std::string path = folders[pick(folders.size())] + "/" + random_name();
+        if (!base.Exists(path)) base.AddFile(path, "unlisted " + path);
+    }
+    if (!clean && pick(4) == 0) base.FailMoveFrom(listed[pick(listed.size())], EACCES);
+    // A file deleted after the drop may be brought back by another row's
+    // move, which a row earlier in the list must notice.
+    for (size_t i = clean ? 0 : pick(3); i > 0; --i) {
+        base.Remove(listed[pick(listed.size())]);
+        made.gone = true;
+    }
+
+    // Half the new names are names of listed files: targets that others
+    // contest, vacate or bring back.
+    auto listed_name = [&] {
+        const std::string& path = listed[pick(listed.size())];
+        return path.substr(path.rfind('/') + 1);
+    };
+    RenameList& list = made.list;
+    list.InsertNew(listed);
+    for (size_t i = 0; i < list.count(); ++i) {
+        const size_t kind = pick(12);
+        made.slashes |= kind < 2;
+        list.SetNewName(i, kind == 0   ? "s/" + random_name()
+                           : kind == 1 ? "../" + random_name()
+                           : kind == 2 ? std::string()
+                           : kind < 8  ? listed_name()
+                                       : random_name());
+    }
+    // A row marked already from an earlier run takes no part.
+    if (list.count() > 1 && pick(5) == 0) list.SetMark(pick(list.count()), RowMark::Renamed);
+    return made;
+}
+
+// The optimised run must leave the same marks and the same files as trying
+// every row in every pass.
+TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
+    std::mt19937 random(20261207);
     for (int round = 0; round < 3000; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
-        const size_t names = 2 + pick(8);
-        const size_t rows = 1 + pick(12);
-        auto random_name = [&] { return "n" + std::to_string(pick(names)); };
-
-        FakeFileSystem base;
-        for (const std::string& folder : folders) base.AddFolder(folder);
-        std::vector<std::string> listed;
-        for (size_t i = 0; i < rows; ++i) {
-            const std::string path = folders[pick(folders.size())] + "/" + random_name();
-            if (!base.Exists(path)) base.AddFile(path, path);
-            listed.push_back(path);
-        }
-        for (size_t i = pick(4); i > 0; --i) {
-            const std::string path = folders[pick(folders.size())] + "/" + random_name();
-            if (!base.Exists(path)) base.AddFile(path, "unlisted " + path);
-        }
-        if (pick(4) == 0) base.FailMoveFrom(listed[pick(listed.size())], EACCES);
-        // A file deleted after the drop may be brought back by another row's
-        // move, which a row earlier in the list must notice.
-        for (size_t i = pick(3); i > 0; --i) base.Remove(listed[pick(listed.size())]);
-
-        // Half the new names are names of listed files: targets that others
-        // contest, vacate or bring back.
-        auto listed_name = [&] {
-            const std::string& path = listed[pick(listed.size())];
-            return path.substr(path.rfind('/') + 1);
-        };
-        RenameList list;
-        list.InsertNew(listed);
-        for (size_t i = 0; i < list.count(); ++i) {
-            const size_t kind = pick(12);
-            list.SetNewName(i, kind == 0   ? "s/" + random_name()
-                               : kind == 1 ? "../" + random_name()
-                               : kind == 2 ? std::string()
-                               : kind < 8  ? listed_name()
-                                           : random_name());
-        }
-        // A row marked already from an earlier run takes no part.
-        if (list.count() > 1 && pick(5) == 0) list.SetMark(pick(list.count()), RowMark::Renamed);
+        RandomCase made = MakeRandomCase(random, false);
+        const FakeFileSystem& base = made.fs;
+        RenameList& list = made.list;
 
         FakeFileSystem literal_fs = base;
         RenameList literal_list = list;
@@ -275,6 +300,135 @@ TEST(RenameRunTest, AgreesWithTryingEveryRowInEveryPass) {
                 << list.path(i) << " -> " << list.new_name(i);
         }
         EXPECT_EQ(fs.nodes(), literal_fs.nodes());
+    }
+}
+
+// What the preview foretells of a run must come true: unless a listed file
+// is gone, a row warned of a taken target or a cycle fails; where no files
+// are locked or gone and no name leads elsewhere, of rows sharing a target at
+// most one is renamed, and without such rows every row not warned of is
+// renamed.
+TEST(TargetCheckTest, ForetellsTheRun) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 3000; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const bool clean = round % 2 == 0;
+        RandomCase made = MakeRandomCase(random, clean);
+        const std::vector<TargetProblem> problems = CheckTargets(made.fs, made.list, kTestPage);
+        std::vector<const TargetProblem*> problem_of(made.list.count(), nullptr);
+        for (const TargetProblem& problem : problems) problem_of[problem.row] = &problem;
+        const RenameList before = made.list;
+        RenameRun(made.fs, made.list, kTestPage).Run();
+
+        const bool exact = clean && !made.slashes;
+        const bool shared = std::any_of(problems.begin(), problems.end(), [](const auto& p) {
+            return p.kind == TargetProblemKind::SameTarget;
+        });
+        std::map<std::string, int> renamed_to;
+        for (size_t i = 0; i < before.count(); ++i) {
+            SCOPED_TRACE(std::string(before.path(i)) + " -> " + std::string(before.new_name(i)));
+            const TargetProblem* problem = problem_of[i];
+            const bool moves =
+                before.mark(i) == RowMark::Pending && !before.new_name(i).empty() &&
+                RenameTarget(before.path(i), before.new_name(i), before.syntax(), kTestPage) != before.path(i);
+            if (problem) {
+                EXPECT_TRUE(moves);
+            }
+            if (problem && problem->kind != TargetProblemKind::SameTarget && !made.gone) {
+                EXPECT_EQ(made.list.mark(i), RowMark::Failed);
+            } else if (exact && !shared && moves) {
+                EXPECT_EQ(made.list.mark(i), RowMark::Renamed);
+            }
+            if (exact && problem && problem->kind == TargetProblemKind::SameTarget &&
+                made.list.mark(i) == RowMark::Renamed) {
+                EXPECT_EQ(
+                    ++renamed_to[RenameTarget(before.path(i), before.new_name(i), before.syntax(), kTestPage)],
+                    1);
+            }
+        }
+    }
+}
+
+// What the random lists meet too seldom to tell apart. Each row's letter:
+// - nothing, S same target, T taken, C cycle.
+TEST(TargetCheckTest, NamedCases) {
+    const struct {
+        const char* label;
+        std::vector<Rename> renames;
+        std::vector<std::string> unlisted;
+        std::string kinds;  // in sorted list order
+    } cases[] = {
+        {"a row into a ring fails with it",
+         {{"/d/a", "b"}, {"/d/b", "a"}, {"/d/x", "a"}},
+         {},
+         "CCT"},
+        {"a taken target outweighs a shared one", {{"/d/a", "t"}, {"/d/b", "t"}}, {"/d/t"}, "TT"},
+        {"a ring of three", {{"/d/a", "b"}, {"/d/b", "c"}, {"/d/c", "a"}}, {}, "CCC"},
+        {"a name into a folder and back", {{"/d/a", "../d/b"}, {"/d/b", "./a"}}, {}, "CC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeFileSystem fs;
+        for (const std::string& path : c.unlisted) fs.AddFile(path);
+        RenameList list;
+        for (const Rename& r : c.renames) {
+            fs.AddFile(r.from);
+            list.SetNewName(list.Insert(r.from), r.to);
+        }
+        std::string kinds(list.count(), '-');
+        for (const TargetProblem& problem : CheckTargets(fs, list, kTestPage))
+            kinds[problem.row] = "STC"[int(problem.kind)];
+        EXPECT_EQ(kinds, c.kinds);
+    }
+}
+
+// Stop comes while the first move that succeeds is under way: the run makes
+// no other.
+// A row that was to be tried again since cannot know, and says so.
+TEST(RenameRunTest, StopEndsTheRunAfterTheMoveUnderWay) {
+    struct StoppingFileSystem : FakeFileSystem {
+        std::stop_source stop;
+        MoveResult MoveNoReplace(const std::string& from, const std::string& to,
+                                 const std::string& scratch_name) override {
+            MoveResult result = FakeFileSystem::MoveNoReplace(from, to, scratch_name);
+            if (result.error == 0) stop.request_stop();
+            return result;
+        }
+    };
+    const struct {
+        const char* label;
+        std::vector<Rename> renames;
+        std::vector<std::string> unlisted;
+        std::string marks;
+        std::vector<int> failures;
+    } cases[] = {
+        {"rows after it are not tried", {{"/d/a", "x"}, {"/d/b", "y"}}, {}, "RF", {0, ECANCELED}},
+        {"a row woken by it is not tried again",
+         {{"/d/a", "b"}, {"/d/b", "c"}},
+         {},
+         "FR",
+         {ECANCELED, 0}},
+        {"a row that failed keeps its reason",
+         {{"/d/a", "t"}, {"/d/b", "c"}, {"/d/e", "f"}},
+         {"/d/t"},
+         "FRF",
+         {EEXIST, 0, ECANCELED}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        StoppingFileSystem fs;
+        for (const std::string& path : c.unlisted) fs.AddFile(path);
+        RenameList list;
+        for (const Rename& r : c.renames) {
+            fs.AddFile(r.from);
+            list.SetNewName(list.Insert(r.from), r.to);
+        }
+        RenameRun run(fs, list, kTestPage);
+        run.StopWhen(fs.stop.get_token());
+        const RenameOutcome outcome = run.Run();
+        EXPECT_EQ(RowMarks(list), c.marks);
+        for (size_t i = 0; i < list.count(); ++i) EXPECT_EQ(list.failure(i), c.failures[i]) << i;
+        EXPECT_EQ(outcome.renamed + outcome.failed, list.count());
     }
 }
 

@@ -1,0 +1,147 @@
+#include "fileops/target_check.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "fileops/lexical_path.h"
+#include "fileops/rename_run.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr size_t kStopCheckEvery = 256;
+constexpr uint32_t kNone = UINT32_MAX;
+
+enum class State : unsigned char { Free, Taken, Follows, OnStack, Cycle };
+
+// The targets of the rows a run would move, one after another in one block:
+// a million of them cost no more than their bytes.
+class Movers {
+public:
+    void Add(size_t row, std::string_view key) {
+        rows_.push_back(row);
+        keys_ += key;
+        ends_.push_back(keys_.size());
+    }
+    size_t count() const { return rows_.size(); }
+    size_t row(size_t k) const { return rows_[k]; }
+    std::string_view key(size_t k) const {
+        const size_t begin = k == 0 ? 0 : ends_[k - 1];
+        return std::string_view(keys_).substr(begin, ends_[k] - begin);
+    }
+    // The mover of a row, if it is one.
+    uint32_t Of(size_t row) const {
+        const auto found = std::lower_bound(rows_.begin(), rows_.end(), row);
+        return found != rows_.end() && *found == row ? uint32_t(found - rows_.begin()) : kNone;
+    }
+
+private:
+    std::vector<size_t> rows_;  // ascending
+    std::string keys_;
+    std::vector<size_t> ends_;
+};
+
+bool UsableName(std::string_view name) {
+    return !name.empty() && name.find('\0') == std::string_view::npos;
+}
+
+// The target as the run meets it: "sub/../x" and "./x" name what they lead to.
+std::string TargetKey(const RenameList& list, size_t row, const CodePage& page) {
+    const std::string_view name = list.new_name(row);
+    std::string target = RenameTarget(list.path(row), name, list.syntax(), page);
+    const bool leads_elsewhere =
+        name.find('/') != std::string_view::npos || name == "." || name == "..";
+    if (leads_elsewhere && list.syntax() == PathSyntax::Posix && target.front() == '/')
+        return LexicallyAbsolute("/", target);
+    return target;
+}
+
+}  // namespace
+
+std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
+                                        const CodePage& page, std::stop_token stop) {
+    Movers movers;
+    for (size_t row = 0; row < list.count(); ++row) {
+        if (row % kStopCheckEvery == 0 && stop.stop_requested()) return {};
+        if (list.mark(row) != RowMark::Pending || !UsableName(list.new_name(row))) continue;
+        const std::string key = TargetKey(list, row, page);
+        if (key != list.path(row)) movers.Add(row, key);
+    }
+    const size_t count = movers.count();
+
+    // Rows with one target lie side by side once sorted by it.
+    std::vector<uint32_t> order(count);
+    for (size_t k = 0; k < count; ++k) order[k] = uint32_t(k);
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        const int compared = movers.key(a).compare(movers.key(b));
+        return compared < 0 || (compared == 0 && a < b);
+    });
+    std::vector<uint32_t> same_target(count, kNone);
+    for (size_t i = 1; i < count; ++i) {
+        if (movers.key(order[i]) != movers.key(order[i - 1])) continue;
+        same_target[order[i]] = order[i - 1];
+        if (same_target[order[i - 1]] == kNone) same_target[order[i - 1]] = order[i];
+    }
+    order = {};
+
+    // Each target is free, held by a file that stays, or held by a mover.
+    std::vector<State> state(count, State::Free);
+    std::vector<uint32_t> next(count, kNone);
+    std::string key;
+    for (size_t k = 0; k < count; ++k) {
+        if (k % kStopCheckEvery == 0 && stop.stop_requested()) return {};
+        key = movers.key(k);
+        const std::optional<size_t> holder = list.Find(key);
+        if (holder) {
+            next[k] = movers.Of(*holder);
+            if (next[k] != kNone) {
+                state[k] = State::Follows;
+                continue;
+            }
+        }
+        if (FileStamp stamp; fs.Stamp(key, stamp) == 0) state[k] = State::Taken;
+    }
+
+    // Along each chain to its end: a free end frees the whole chain, a held
+    // one holds it, and a chain that comes back on itself is a ring whose
+    // rows all fail, as do the rows that lead into it.
+    std::vector<uint32_t> chain;
+    for (size_t start = 0; start < count; ++start) {
+        chain.clear();
+        uint32_t k = uint32_t(start);
+        while (state[k] == State::Follows) {
+            state[k] = State::OnStack;
+            chain.push_back(k);
+            k = next[k];
+        }
+        State end = state[k];
+        if (end == State::OnStack) {
+            for (auto member = std::find(chain.begin(), chain.end(), k); member != chain.end();
+                 ++member)
+                state[*member] = State::Cycle;
+            end = State::Taken;
+        } else if (end == State::Cycle) {
+            end = State::Taken;
+        }
+        for (uint32_t member : chain)
+            if (state[member] == State::OnStack) state[member] = end;
+    }
+
+    std::vector<TargetProblem> problems;
+    for (size_t k = 0; k < count; ++k) {
+        const size_t row = movers.row(k);
+        if (state[k] == State::Cycle) {
+            problems.push_back({row, TargetProblemKind::Cycle, movers.row(next[k])});
+        } else if (state[k] == State::Taken) {
+            const std::optional<size_t> holder = list.Find(movers.key(k));
+            problems.push_back({row, TargetProblemKind::TargetTaken, holder.value_or(kNoRow)});
+        } else if (same_target[k] != kNone) {
+            problems.push_back({row, TargetProblemKind::SameTarget, movers.row(same_target[k])});
+        }
+    }
+    return problems;
+}
+
+}  // namespace zentavo
