@@ -9,5 +9,6 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     const zentavo::LocaleCodePage locale;
     QApplication application(argc, argv);
-    return zentavo::CRenamerApp(locale.page()).Run();
+    return zentavo::CRenamerApp(locale.page())
+        .Run(zentavo::CRenamerApp::PathsFromArguments(argc, argv));
 }

@@ -8,11 +8,12 @@ namespace {
 
 class ModalMessageBoxes : public MessageBoxes {
 public:
-    void Show(QWidget* owner, MessageIcon icon, const QString& caption,
-              const QString& text) override {
+    void Show(QWidget* owner, MessageIcon icon, const QString& caption, const QString& text,
+              const QString& detail) override {
         QMessageBox box(
             icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information, caption,
             text, QMessageBox::Ok, owner);
+        box.setDetailedText(detail);
         box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
         box.exec();
     }

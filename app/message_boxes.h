@@ -14,9 +14,9 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // Shows a box with an OK button, modal to owner, and returns when it is
-    // closed.
-    virtual void Show(QWidget* owner, MessageIcon icon, const QString& caption,
-                      const QString& text) = 0;
+    // closed. A detail, when given, is there to be unfolded below the text.
+    virtual void Show(QWidget* owner, MessageIcon icon, const QString& caption, const QString& text,
+                      const QString& detail = {}) = 0;
     // Asks a question with Yes and No buttons, modal to owner; returns
     // whether Yes was chosen.
     virtual bool Ask(QWidget* owner, const QString& caption, const QString& text) = 0;

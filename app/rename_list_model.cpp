@@ -4,6 +4,10 @@
 #include <optional>
 #include <string>
 
+#include <QBrush>
+#include <QColor>
+#include <QTextDocument>
+
 #include "app/locale_text.h"
 #include "app/window_texts.h"
 
@@ -14,41 +18,74 @@ namespace {
 // Past this many separate runs of removed rows, one reset is cheaper than
 // telling the views about every run.
 constexpr size_t kMaxRemovedRuns = 64;
+// The rows of a ring that its warning names before it gives up.
+constexpr int kCycleNamesShown = 6;
+
+const QColor kWarningText(0x9c, 0x35, 0x00);
+const QColor kWarningBackground(0xff, 0xe2, 0xb0);
+
+QString Decode(std::string_view bytes) {
+    return CurrentLocaleCodec().Decode(bytes);
+}
+
+std::string_view FileName(std::string_view path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
 }  // namespace
 
-RenameListModel::RenameListModel(RenameList& list, RowImageList images, QObject* parent)
-    : QAbstractTableModel(parent), list_(list), images_(std::move(images)) {}
+RenameListModel::RenameListModel(RenameList& list, const CodePage& page, RowImageList images,
+                                 std::shared_mutex* writing, QObject* parent)
+    : QAbstractTableModel(parent),
+      list_(list),
+      page_(page),
+      writing_(writing),
+      images_(std::move(images)),
+      shown_rows_(int(list.count())) {}
 
-void RenameListModel::AddRows(const std::function<void()>& change) {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+void RenameListModel::BeginRowChange(bool replace) {
+    replacing_ = replace;
+    if (replace) return;
     // Rows are found again by their paths, which never change.
-    const QModelIndexList before = persistentIndexList();
-    std::vector<std::string> paths;
-    paths.reserve(size_t(before.size()));
-    for (const QModelIndex& index : before) paths.emplace_back(list_.path(size_t(index.row())));
+    persistent_ = persistentIndexList();
+    persistent_paths_.clear();
+    persistent_paths_.reserve(size_t(persistent_.size()));
+    for (const QModelIndex& index : persistent_)
+        persistent_paths_.emplace_back(list_.path(size_t(index.row())));
+}
 
-    change();
-
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        const std::optional<size_t> row = list_.Find(paths[size_t(i)]);
-        after << (row ? index(int(*row), before[i].column()) : QModelIndex());
+void RenameListModel::EndRowChange() {
+    warnings_.clear();
+    if (replacing_) {
+        beginResetModel();
+        notes_.clear();
+        shown_rows_ = int(list_.count());
+        endResetModel();
+        return;
     }
-    changePersistentIndexList(before, after);
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    QModelIndexList after;
+    after.reserve(persistent_.size());
+    shown_rows_ = int(list_.count());
+    for (qsizetype i = 0; i < persistent_.size(); ++i) {
+        const std::optional<size_t> row = list_.Find(persistent_paths_[size_t(i)]);
+        after << (row ? index(int(*row), persistent_[i].column()) : QModelIndex());
+    }
+    changePersistentIndexList(persistent_, after);
+    persistent_.clear();
+    persistent_paths_.clear();
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void RenameListModel::ReplaceRows(const std::function<void()>& change) {
-    beginResetModel();
+    BeginRowChange(true);
     change();
-    endResetModel();
+    EndRowChange();
 }
 
 void RenameListModel::RowsRewritten() {
-    if (list_.empty()) return;
-    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1),
+    if (shown_rows_ == 0) return;
+    emit dataChanged(index(0, 0), index(shown_rows_ - 1, kColumnCount - 1),
                      {Qt::DisplayRole, Qt::DecorationRole});
 }
 
@@ -56,6 +93,7 @@ void RenameListModel::RemoveRows(std::vector<size_t> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty()) return;
+    warnings_.clear();
 
     std::vector<std::pair<size_t, size_t>> runs;  // first and last row of each run
     for (size_t row : rows) {
@@ -75,12 +113,96 @@ void RenameListModel::RemoveRows(std::vector<size_t> rows) {
         std::vector<size_t> indexes(run->second - run->first + 1);
         for (size_t i = 0; i < indexes.size(); ++i) indexes[i] = run->first + i;
         list_.Remove(indexes);
+        shown_rows_ = int(list_.count());
         endRemoveRows();
     }
 }
 
+void RenameListModel::SetWarnings(std::vector<TargetProblem> warnings) {
+    const bool had_warnings = !warnings_.empty();
+    warnings_ = std::move(warnings);
+    if (shown_rows_ == 0 || (!had_warnings && warnings_.empty())) return;
+    emit dataChanged(index(0, 0), index(shown_rows_ - 1, kColumnCount - 1),
+                     {Qt::ToolTipRole, Qt::ForegroundRole, Qt::BackgroundRole});
+}
+
+void RenameListModel::AddNotes(const std::vector<RowNote>& notes) {
+    for (const RowNote& note : notes) notes_[std::string(list_.path(note.row))] = note;
+}
+
+const TargetProblem* RenameListModel::WarningOf(size_t row) const {
+    const auto found =
+        std::lower_bound(warnings_.begin(), warnings_.end(), row,
+                         [](const TargetProblem& warning, size_t r) { return warning.row < r; });
+    return found != warnings_.end() && found->row == row ? &*found : nullptr;
+}
+
+QString RenameListModel::WarningText(const TargetProblem& warning) const {
+    switch (warning.kind) {
+        case TargetProblemKind::SameTarget:
+            return Texts::SameTarget(Decode(list_.path(warning.other)));
+        case TargetProblemKind::TargetTaken:
+            return Texts::TargetTaken(Decode(list_.new_name(warning.row)));
+        case TargetProblemKind::Cycle:
+            break;
+    }
+    // The ring by its names, from this row round to it again.
+    QStringList names{Decode(FileName(list_.path(warning.row)))};
+    const TargetProblem* step = &warning;
+    while (names.size() <= kCycleNamesShown) {
+        step = WarningOf(step->other);
+        if (!step || step->kind != TargetProblemKind::Cycle) break;
+        names << Decode(FileName(list_.path(step->row)));
+        if (step->row == warning.row) break;
+    }
+    if (step == nullptr || step->row != warning.row) names << QStringLiteral("\u2026");
+    return Texts::Cycle(names.join(QStringLiteral(" \u2192 ")));
+}
+
+QString RenameListModel::FailureReason(size_t row) const {
+    QString reason = Texts::FailureReason(list_.failure(row), Decode(list_.new_name(row)));
+    if (const auto note = notes_.find(std::string(list_.path(row)));
+        note != notes_.end() && !note->second.left_at.empty())
+        reason = Texts::ReasonAndNote(reason, Texts::LeftAt(Decode(note->second.left_at)));
+    return reason;
+}
+
+QString RenameListModel::Reason(size_t row) const {
+    QStringList lines;
+    const RowMark mark = list_.mark(row);
+    if (mark == RowMark::Failed && list_.failure(row) != 0) {
+        lines << Texts::NotRenamed(
+            Texts::FailureReason(list_.failure(row), Decode(list_.new_name(row))));
+    } else if (mark == RowMark::Renamed) {
+        lines << Texts::Renamed();
+    } else if (const TargetProblem* warning = WarningOf(row); mark == RowMark::Pending && warning) {
+        lines << WarningText(*warning);
+    }
+    if (const auto note = notes_.find(std::string(list_.path(row))); note != notes_.end()) {
+        if (!note->second.left_at.empty()) lines << Texts::LeftAt(Decode(note->second.left_at));
+        if (!note->second.saved_other.empty())
+            lines << Texts::SavedOther(Decode(note->second.saved_other));
+    }
+    return lines.join('\n');
+}
+
+QString RenameListModel::ToolTip(size_t row) const {
+    QStringList lines{Decode(list_.path(row))};
+    if (const std::string_view name = list_.new_name(row); NameTooLong(name))
+        lines << Texts::NewPath(Texts::NameTooLong());
+    else if (!name.empty())
+        lines << Texts::NewPath(Decode(RenameTarget(list_.path(row), name, list_.syntax(), page_)));
+    if (const QString reason = Reason(row); !reason.isEmpty()) lines << reason;
+    // Paths may hold anything, "<b>" too: the text is shown as it is. Plain
+    // text is kept so where it is safe, since a tooltip of rich text wraps
+    // long paths.
+    const QString text = lines.join('\n');
+    if (!Qt::mightBeRichText(text)) return text;
+    return Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap);
+}
+
 int RenameListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(list_.count());
+    return parent.isValid() ? 0 : shown_rows_;
 }
 
 int RenameListModel::columnCount(const QModelIndex& parent) const {
@@ -90,17 +212,36 @@ int RenameListModel::columnCount(const QModelIndex& parent) const {
 QVariant RenameListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
+    std::shared_lock<std::shared_mutex> reading;
+    if (writing_) {
+        reading = std::shared_lock(*writing_, std::try_to_lock);
+        if (!reading.owns_lock()) return {};
+    }
     const size_t row = size_t(index.row());
-    if (role == Qt::DisplayRole) {
-        if (index.column() == kPathColumn) return CurrentLocaleCodec().Decode(list_.path(row));
-        if (NameTooLong(list_.new_name(row))) return Texts::NameTooLong();
-        return CurrentLocaleCodec().Decode(list_.new_name(row));
+    // Rows changed elsewhere show as they are only once the views know.
+    if (row >= list_.count()) return {};
+    const bool name_column = index.column() == kNewNameColumn;
+    switch (role) {
+        case Qt::DisplayRole:
+            if (!name_column) return Decode(list_.path(row));
+            if (NameTooLong(list_.new_name(row))) return Texts::NameTooLong();
+            return Decode(list_.new_name(row));
+        case Qt::DecorationRole:
+            if (!name_column) {
+                const QPixmap image = images_.image(int(list_.mark(row)));
+                if (!image.isNull()) return image;
+            }
+            return {};
+        case Qt::ToolTipRole:
+            return ToolTip(row);
+        case Qt::ForegroundRole:
+        case Qt::BackgroundRole:
+            if (name_column && list_.mark(row) == RowMark::Pending && WarningOf(row))
+                return QBrush(role == Qt::ForegroundRole ? kWarningText : kWarningBackground);
+            return {};
+        default:
+            return {};
     }
-    if (role == Qt::DecorationRole && index.column() == kPathColumn) {
-        const QPixmap image = images_.image(int(list_.mark(row)));
-        if (!image.isNull()) return image;
-    }
-    return {};
 }
 
 Qt::ItemFlags RenameListModel::flags(const QModelIndex& index) const {

@@ -23,7 +23,13 @@ QString CRenamerApp::ApplicationName() const {
     return CurrentLocaleCodec().Decode(executable_title_);
 }
 
-int CRenamerApp::Run() {
+std::vector<std::string> CRenamerApp::PathsFromArguments(int argc, char** argv) {
+    std::vector<std::string> paths;
+    for (int i = 1; i < argc; ++i) paths.emplace_back(argv[i]);
+    return paths;
+}
+
+int CRenamerApp::Run(const std::vector<std::string>& paths) {
     CRenamerDlg window(page_);
     main_window_ = &window;
     connect(&window, &CRenamerDlg::helpRequested, this, &CRenamerApp::OnHelp);
@@ -32,8 +38,13 @@ int CRenamerApp::Run() {
     // open, and window managers keep a modal window above the others.
     connect(&window, &QDialog::finished, qApp, &QCoreApplication::quit);
     window.show();
-    // Once the window is up: a run that a crash cut short is offered back.
-    QTimer::singleShot(0, &window, &CRenamerDlg::OfferUndoOfInterruptedRun);
+    // Once the window is up: a run that a crash cut short is offered back,
+    // then the paths given are dropped, as a drop would be (after that
+    // undo, if one is made).
+    QTimer::singleShot(0, &window, [&window, paths] {
+        window.OfferUndoOfInterruptedRun();
+        if (!paths.empty()) window.OnDropFiles(paths);
+    });
     QApplication::exec();
     return 0;
 }

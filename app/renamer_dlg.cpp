@@ -2,18 +2,17 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDateTime>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -22,20 +21,25 @@
 #include <QSysInfo>
 #include <QTreeView>
 
+#include <QDateTime>
+#include <QLocale>
+#include <QResizeEvent>
+
 #include "app/about_dlg.h"
 #include "app/dialog_layout.h"
 #include "app/fit_validator.h"
 #include "app/focus_selection_delegate.h"
 #include "app/locale_text.h"
 #include "app/message_boxes.h"
+#include "app/progress_dialog.h"
 #include "app/rename_list_model.h"
 #include "app/resources.h"
 #include "app/row_images.h"
 #include "app/uri_list.h"
-#include "app/wait_cursor.h"
 #include "app/window_texts.h"
 #include "core/rename_pattern.h"
 #include "fileops/os.h"
+#include "fileops/target_check.h"
 #include "fileops/undo_run.h"
 
 namespace zentavo {
@@ -44,29 +48,71 @@ namespace {
 
 const QString kUriListFormat = QStringLiteral("text/uri-list");
 
-void AcceptFileDrag(QDragMoveEvent* drag) {
-    if (drag->mimeData()->hasFormat(kUriListFormat))
-        drag->acceptProposedAction();
-    else
-        drag->ignore();
+// Work that takes longer than this shows its progress.
+constexpr int kProgressDelayMs = 500;
+constexpr int kProgressTickMs = 100;
+// Naming this many rows takes a few milliseconds, and looking at their
+// targets as many: no thread is worth it.
+constexpr size_t kRowsNamedHere = 20000;
+constexpr size_t kRowsCheckedHere = 2000;
+// The paths or rows a message lists before it only counts the rest.
+constexpr size_t kListedInMessages = 10;
+
+QString Count(size_t count) {
+    return QLocale().toString(qulonglong(count));
+}
+
+QString Decode(std::string_view bytes) {
+    return CurrentLocaleCodec().Decode(bytes);
+}
+
+// What the user does with keys and the mouse, not what the system tells.
+bool IsUserInput(const QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A rectangle of the template that keeps its distance to the bottom edge,
+// and to the right edge when anchored there; the list takes the room gained.
+QRect Placed(const QRect& rect, const QSize& gained, bool right) {
+    return rect.translated(right ? gained.width() : 0, gained.height());
 }
 
 }  // namespace
 
-CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string journal_folder)
+CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string journal_folder,
+                         FileSystem* fs)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowMinimizeButtonHint),
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       units_(DialogUnits::ForFont(font())),
+      fs_(fs ? *fs : posix_fs_),
       journals_(SystemOs(), std::move(journal_folder)),
       session_(fs_, page),
-      model_(new RenameListModel(session_.list(), RowImageList::Load(), this)) {
+      model_(
+          new RenameListModel(session_.list(), page, RowImageList::Load(), &list_writing_, this)),
+      job_(this),
+      check_job_(this) {
     setWindowTitle(Texts::MainCaption());
     setWindowIcon(AppIcon());
-    setFixedSize(units_.ToPixels(layout::kMainWindow));
+    setMinimumSize(units_.ToPixels(layout::kMainWindow));
+    resize(minimumSize());
 
     // In tab order.
     auto* pattern_label = new QLabel(Texts::PatternLabel(), this);
+    pattern_label->setObjectName(QStringLiteral("patternLabel"));
     pattern_label->setGeometry(units_.ToPixels(layout::kPatternLabel));
     CreatePatternBox();
     pattern_label->setBuddy(pattern_box_);
@@ -104,12 +150,28 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
     setAcceptDrops(true);
     for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
 
+    job_.setObjectName(QStringLiteral("job"));
+    check_job_.setObjectName(QStringLiteral("previewCheck"));
+    connect(&job_, &BackgroundJob::finished, this, &CRenamerDlg::OnJobFinished);
+    connect(&check_job_, &BackgroundJob::finished, this, [this] { check_done_(); });
+    progress_delay_.setSingleShot(true);
+    progress_delay_.setInterval(kProgressDelayMs);
+    connect(&progress_delay_, &QTimer::timeout, this, &CRenamerDlg::ShowProgress);
+    progress_ticks_.setInterval(kProgressTickMs);
+    connect(&progress_ticks_, &QTimer::timeout, this, &CRenamerDlg::ShowProgress);
+
     rename_button_->setEnabled(false);
     set_filenames_button_->setEnabled(false);
     UpdateUndoEntry();
 }
 
 CRenamerDlg::~CRenamerDlg() {
+    // Work still under way ends before the rows and the widgets it uses.
+    disconnect(&job_, nullptr, this, nullptr);
+    disconnect(&check_job_, nullptr, this, nullptr);
+    job_.StopAndWait();
+    check_job_.StopAndWait();
+    qApp->removeEventFilter(this);
     // The session dies before the widgets do: no view may read it after this.
     rename_list_->setModel(nullptr);
     delete model_;
@@ -153,6 +215,8 @@ void CRenamerDlg::CreateRenameList() {
     rename_list_->setSelectionBehavior(QAbstractItemView::SelectItems);
     rename_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     rename_list_->setItemDelegate(new FocusSelectionDelegate(rename_list_));
+    // A long path keeps both ends in sight: where it is and the file's name.
+    rename_list_->setTextElideMode(Qt::ElideMiddle);
     rename_list_->header()->setSectionsClickable(false);
     rename_list_->header()->setSectionsMovable(false);
     rename_list_->header()->setStretchLastSection(false);
@@ -161,11 +225,55 @@ void CRenamerDlg::CreateRenameList() {
     rename_list_->setModel(model_);
     rename_list_->installEventFilter(this);
 
+    ShareColumns();
+    connect(rename_list_->header(), &QHeaderView::sectionResized, this, [this] {
+        if (!sharing_columns_) columns_set_by_user_ = true;
+    });
+}
+
+void CRenamerDlg::ShareColumns() {
+    if (columns_set_by_user_) return;
     // The columns share the client width less a vertical scroll bar, 7 to 3.
     const int width = rename_list_->width() - 2 * rename_list_->frameWidth() -
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rename_list_);
+    sharing_columns_ = true;
     rename_list_->header()->resizeSection(RenameListModel::kPathColumn, width * 7 / 10);
     rename_list_->header()->resizeSection(RenameListModel::kNewNameColumn, width * 3 / 10);
+    sharing_columns_ = false;
+}
+
+void CRenamerDlg::PlaceControls() {
+    // Everything below the list keeps its place as seen from the bottom
+    // edge; Help and Exit from the bottom right corner.
+    const QSize gained = size() - units_.ToPixels(layout::kMainWindow);
+    const struct {
+        const char* name;
+        QRect rect;
+        bool right;
+    } placed[] = {
+        {"patternLabel", layout::kPatternLabel, false},
+        {"recurseCheck", layout::kRecurseCheck, false},
+        {"setFilenamesButton", layout::kSetFilenamesButton, false},
+        {"renameButton", layout::kRenameButton, false},
+        {"helpButton", layout::kHelpButton, true},
+        {"exitButton", layout::kExitButton, true},
+    };
+    for (const auto& control : placed) {
+        if (auto* widget = findChild<QWidget*>(control.name))
+            widget->setGeometry(Placed(units_.ToPixels(control.rect), gained, control.right));
+    }
+    QRect pattern = Placed(units_.ToPixels(layout::kPatternBox), gained, false);
+    pattern.setHeight(pattern_box_->height());
+    pattern_box_->setGeometry(pattern);
+    QRect list = units_.ToPixels(layout::kRenameList);
+    list.setSize(list.size() + gained);
+    rename_list_->setGeometry(list);
+    ShareColumns();
+}
+
+void CRenamerDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceControls();
 }
 
 void CRenamerDlg::CreateWindowMenu() {
@@ -245,17 +353,27 @@ void CRenamerDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CRenamerDlg::eventFilter(QObject* watched, QEvent* event) {
+    // While a job runs, the list takes no input: its rows are not to be
+    // touched. The commands ignore what comes meanwhile, and typing a
+    // pattern does no harm.
+    if (busy() && IsUserInput(event)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == rename_list_ || rename_list_->isAncestorOf(widget))) return true;
+    }
     if (watched == rename_list_ && event->type() == QEvent::KeyPress)
         OnKeydownList(*static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
 }
 
 void CRenamerDlg::dragEnterEvent(QDragEnterEvent* event) {
-    AcceptFileDrag(event);
+    dragMoveEvent(event);
 }
 
 void CRenamerDlg::dragMoveEvent(QDragMoveEvent* event) {
-    AcceptFileDrag(event);
+    if (!busy() && event->mimeData()->hasFormat(kUriListFormat))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void CRenamerDlg::dropEvent(QDropEvent* event) {
@@ -269,83 +387,217 @@ void CRenamerDlg::dropEvent(QDropEvent* event) {
 
 void CRenamerDlg::closeEvent(QCloseEvent* event) {
     OnExit();
-    event->accept();
+    event->ignore();
+}
+
+void CRenamerDlg::RunJob(Job job, std::function<void()> work, std::function<void()> done,
+                         bool small) {
+    StopCheck();
+    job_kind_ = job;
+    job_done_ = std::move(done);
+    wait_cursor_.emplace();
+    qApp->installEventFilter(this);
+    undo_action_->setEnabled(false);
+    progress_delay_.start();
+    // Names and undone moves cannot be left half done.
+    job_.Start(std::move(work), job == Job::Drop || job == Job::Rename, small);
+}
+
+void CRenamerDlg::OnJobFinished() {
+    progress_delay_.stop();
+    progress_ticks_.stop();
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
+    qApp->removeEventFilter(this);
+    wait_cursor_.reset();
+    if (close_when_done_) {
+        OnExit();
+        return;
+    }
+    std::exchange(job_done_, nullptr)();
+    if (busy()) return;
+    UpdateUndoEntry();
+    if (!queued_drop_.empty()) OnDropFiles(std::exchange(queued_drop_, {}));
+}
+
+void CRenamerDlg::ShowProgress() {
+    if (!busy()) return;
+    if (!progress_) {
+        progress_ = new ProgressDialog(this);
+        connect(progress_, &ProgressDialog::cancelRequested, this, &CRenamerDlg::OnCancel);
+        if (job_.stop_requested()) progress_->ShowCancelling();
+        progress_ticks_.start();
+        // The box says the window is busy; its Cancel button wants a pointer.
+        wait_cursor_.reset();
+    }
+    progress_->SetCancellable(job_.stoppable());
+    const size_t done = job_.done();
+    const size_t total = job_.total();
+    switch (job_kind_) {
+        case Job::Drop:
+            // Once the files are found they go into the list in one piece,
+            // which cannot be stopped halfway.
+            progress_->SetProgress(job_.stoppable() ? Texts::LookingForFiles(Count(done))
+                                                    : Texts::AddingFiles(Count(total)),
+                                   0, 0);
+            break;
+        case Job::SetFilenames:
+            progress_->SetProgress(Texts::SettingNames(Count(session_.list().count())), 0, 0);
+            break;
+        case Job::Rename:
+            progress_->SetProgress(Texts::Renaming(Count(done), Count(total)), done, total);
+            // Rows turn green as their files are renamed.
+            rename_list_->viewport()->update();
+            break;
+        case Job::Undo:
+            progress_->SetProgress(Texts::Undoing(Count(done)), 0, 0);
+            break;
+    }
+    progress_->show();
+}
+
+void CRenamerDlg::OnCancel() {
+    if (job_.RequestStop() && progress_) progress_->ShowCancelling();
+}
+
+void CRenamerDlg::StartCheck() {
+    StopCheck();
+    if (!names_to_check_) return;
+    auto problems = std::make_shared<std::vector<TargetProblem>>();
+    check_done_ = [this, problems] {
+        if (!check_job_.stop_requested()) model_->SetWarnings(std::move(*problems));
+    };
+    check_job_.Start(
+        [this, problems] {
+            *problems =
+                CheckTargets(fs_, session_.list(), session_.page(), check_job_.stop_token());
+        },
+        true, session_.list().count() <= kRowsCheckedHere);
+}
+
+void CRenamerDlg::StopCheck() {
+    check_job_.StopAndWait();
 }
 
 void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
-    WaitCursor wait;
+    if (busy()) {
+        queued_drop_.insert(queued_drop_.end(), paths.begin(), paths.end());
+        return;
+    }
     const bool recurse = recurse_check_->isChecked();
-    DropOutcome outcome;
-    const auto drop = [&] { outcome = session_.Drop(paths, recurse); };
-    if (session_.stale())
-        model_->ReplaceRows(drop);
-    else
-        model_->AddRows(drop);
-
-    if (outcome.rows_added) rename_button_->setEnabled(false);
-    set_filenames_button_->setEnabled(outcome.list_has_rows);
+    auto outcome = std::make_shared<std::optional<DropOutcome>>();
+    const auto progress = [this](size_t done, size_t total) { job_.Report(done, total); };
+    // The list stays as it is until the files are all found: a drop that is
+    // cancelled leaves nothing of itself.
+    model_->BeginRowChange(session_.stale());
+    RunJob(
+        Job::Drop,
+        [this, paths, recurse, outcome, progress] {
+            Gathered gathered = session_.GatherDrop(paths, recurse, progress, job_.stop_token());
+            job_.Report(gathered.files.size(), gathered.files.size());
+            if (!job_.Commit()) return;
+            std::unique_lock writing(list_writing_);
+            *outcome = session_.AddGathered(std::move(gathered));
+        },
+        [this, outcome] {
+            if (!*outcome) return;
+            model_->EndRowChange();
+            if ((*outcome)->rows_added) rename_button_->setEnabled(false);
+            set_filenames_button_->setEnabled((*outcome)->list_has_rows);
+            StartCheck();
+            if (!(*outcome)->problems.empty()) ShowDropProblems((*outcome)->problems);
+        });
 }
 
 void CRenamerDlg::OnSetFilenames() {
-    WaitCursor wait;
+    if (busy()) return;
     const std::string pattern = CurrentLocaleCodec().Encode(pattern_box_->lineEdit()->text());
-    const bool all_named = SetFilenames(session_.list(), pattern, session_.page());
-    model_->RowsRewritten();
-    rename_button_->setEnabled(all_named);
+    auto all_named = std::make_shared<bool>(false);
+    names_to_check_ = false;
+    model_->SetWarnings({});
+    RunJob(
+        Job::SetFilenames,
+        [this, pattern, all_named] {
+            std::unique_lock writing(list_writing_);
+            *all_named = SetFilenames(session_.list(), pattern, session_.page());
+        },
+        [this, all_named] {
+            model_->RowsRewritten();
+            rename_button_->setEnabled(*all_named);
+            names_to_check_ = true;
+            StartCheck();
+        },
+        session_.list().count() <= kRowsNamedHere);
 }
 
 void CRenamerDlg::OnRename() {
-    RenameOutcome outcome;
-    {
-        WaitCursor wait;
-        outcome = session_.Rename({}, &journals_);
-    }
-    if (outcome.journal_error != 0) {
-        const QString error = QString::fromLocal8Bit(std::strerror(outcome.journal_error));
-        if (!CurrentMessageBoxes().Ask(this, Texts::FailedCaption(),
-                                       Texts::JournalUnwritableQuestion(
-                                           CurrentLocaleCodec().Decode(journals_.folder()), error)))
-            return;
-        WaitCursor wait;
-        outcome = session_.Rename();
-    }
-    model_->RowsRewritten();
-    UpdateUndoEntry();
-    QString notes;
-    const LocaleCodec& codec = CurrentLocaleCodec();
-    for (const RowNote& note : outcome.notes) {
-        const QString path = codec.Decode(session_.list().path(note.row));
-        if (!note.left_at.empty())
-            notes += "\n\n" + Texts::LeftAtNote(path, codec.Decode(note.left_at));
-        if (!note.saved_other.empty())
-            notes += "\n\n" + Texts::SavedOtherNote(path, codec.Decode(note.saved_other));
-    }
-    if (outcome.failed > 0) {
-        CurrentMessageBoxes().Show(this, MessageIcon::Warning, Texts::FailedCaption(),
-                                   Texts::FailedSummary(int(outcome.failed)) + notes);
-    } else {
-        CurrentMessageBoxes().Show(this, MessageIcon::Information, Texts::FinishedCaption(),
-                                   Texts::FinishedSummary(int(outcome.renamed)) + notes);
-    }
+    if (busy()) return;
+    RunRename(true);
+}
+
+void CRenamerDlg::RunRename(bool journaled) {
+    // The marks the run sets end what the preview had to say.
+    names_to_check_ = false;
+    model_->SetWarnings({});
+    auto outcome = std::make_shared<RenameOutcome>();
+    size_t pending = 0;
+    for (size_t row = 0; row < session_.list().count(); ++row)
+        pending += session_.list().mark(row) == RowMark::Pending;
+    const auto progress = [this, pending](size_t renamed, size_t) {
+        job_.Report(renamed, pending);
+    };
+    RunJob(
+        Job::Rename,
+        [this, outcome, progress, journaled] {
+            progress(0, 0);
+            *outcome =
+                session_.Rename(progress, journaled ? &journals_ : nullptr, job_.stop_token());
+        },
+        [this, outcome] {
+            if (outcome->journal_error != 0) {
+                // Nothing was renamed: the user decides whether to go on.
+                const QString error = QString::fromLocal8Bit(std::strerror(outcome->journal_error));
+                if (CurrentMessageBoxes().Ask(
+                        this, Texts::FailedCaption(),
+                        Texts::JournalUnwritableQuestion(Decode(journals_.folder()), error)))
+                    RunRename(false);
+                return;
+            }
+            model_->AddNotes(outcome->notes);
+            model_->RowsRewritten();
+            ShowRenameSummary(*outcome);
+        });
 }
 
 void CRenamerDlg::UpdateUndoEntry() {
     std::vector<RunSummary> runs;
-    undo_action_->setEnabled(journals_.List(runs) == 0 && RunToUndo(runs).has_value());
+    undo_action_->setEnabled(!busy() && journals_.List(runs) == 0 && RunToUndo(runs).has_value());
 }
 
 void CRenamerDlg::OnUndoLastRename() {
-    UndoOutcome outcome;
-    int error = 0;
-    {
-        WaitCursor wait;
-        model_->ReplaceRows([&] { error = session_.Undo(journals_, {}, outcome); });
-    }
-    // The files that came back are new rows without new names.
-    rename_button_->setEnabled(false);
-    set_filenames_button_->setEnabled(!session_.list().empty());
-    UpdateUndoEntry();
-    ReportUndo(error, outcome);
+    if (busy()) return;
+    auto outcome = std::make_shared<UndoOutcome>();
+    auto error = std::make_shared<int>(0);
+    const auto progress = [this](size_t done, size_t total) { job_.Report(done, total); };
+    names_to_check_ = false;
+    // The files that come back replace the list.
+    model_->BeginRowChange(true);
+    RunJob(
+        Job::Undo,
+        [this, outcome, error, progress] {
+            std::unique_lock writing(list_writing_);
+            *error = session_.Undo(journals_, {}, *outcome, progress);
+        },
+        [this, outcome, error] {
+            model_->EndRowChange();
+            // The files that came back are new rows without new names.
+            rename_button_->setEnabled(false);
+            set_filenames_button_->setEnabled(!session_.list().empty());
+            ReportUndo(*error, *outcome);
+        });
 }
 
 void CRenamerDlg::ReportUndo(int error, const UndoOutcome& outcome) {
@@ -417,15 +669,67 @@ void CRenamerDlg::OfferUndoOfInterruptedRun() {
         OnUndoLastRename();
 }
 
+void CRenamerDlg::ShowDropProblems(const std::vector<ReadProblem>& problems) {
+    QStringList lines;
+    for (size_t i = 0; i < problems.size() && i < kListedInMessages; ++i) {
+        lines << Texts::PathAndReason(Decode(problems[i].path),
+                                      Texts::ReadProblemReason(problems[i].error));
+    }
+    if (problems.size() > kListedInMessages)
+        lines << Texts::AndMore(int(problems.size() - kListedInMessages));
+    CurrentMessageBoxes().Show(this, MessageIcon::Warning, Texts::DropProblemsCaption(),
+                               Texts::DropProblems() + "\n\n" + lines.join('\n'));
+}
+
+void CRenamerDlg::ShowRenameSummary(const RenameOutcome& outcome) {
+    QString notes;
+    for (const RowNote& note : outcome.notes) {
+        const QString path = Decode(session_.list().path(note.row));
+        if (!note.left_at.empty()) notes += "\n\n" + Texts::LeftAtNote(path, Decode(note.left_at));
+        if (!note.saved_other.empty())
+            notes += "\n\n" + Texts::SavedOtherNote(path, Decode(note.saved_other));
+    }
+    QString detail = Texts::SummaryCounts(int(outcome.renamed), int(outcome.failed));
+    if (outcome.failed > 0) {
+        // The failed rows are this run's: a list is fresh for every run.
+        QStringList failures;
+        size_t failed = 0;
+        const RenameList& list = session_.list();
+        for (size_t row = 0; row < list.count(); ++row) {
+            if (list.mark(row) != RowMark::Failed) continue;
+            if (failed++ < kListedInMessages)
+                failures << Texts::PathAndReason(Decode(list.path(row)),
+                                                 model_->FailureReason(row));
+        }
+        detail += "\n\n" + Texts::FirstFailures(int(failures.size())) + "\n" + failures.join('\n');
+        if (failed > kListedInMessages)
+            detail += "\n" + Texts::AndMore(int(failed - kListedInMessages));
+        CurrentMessageBoxes().Show(this, MessageIcon::Warning, Texts::FailedCaption(),
+                                   Texts::FailedSummary(int(outcome.failed)) + notes, detail);
+    } else {
+        CurrentMessageBoxes().Show(this, MessageIcon::Information, Texts::FinishedCaption(),
+                                   Texts::FinishedSummary(int(outcome.renamed)) + notes, detail);
+    }
+}
+
 void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {
-    if (key.key() != Qt::Key_Delete) return;
+    if (key.key() != Qt::Key_Delete || busy()) return;
     std::vector<size_t> rows;
     for (const QModelIndex& index : rename_list_->selectionModel()->selectedIndexes())
         if (index.column() == RenameListModel::kPathColumn) rows.push_back(size_t(index.row()));
+    if (rows.empty()) return;
+    StopCheck();
     model_->RemoveRows(std::move(rows));
+    StartCheck();
 }
 
 void CRenamerDlg::OnExit() {
+    // Work under way stops first: a rename after the move it is making.
+    if (busy()) {
+        close_when_done_ = true;
+        OnCancel();
+        return;
+    }
     done(1);
 }
 

@@ -2,12 +2,19 @@
 // drive the naming core and the file operations.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <optional>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
 #include <QDialog>
+#include <QTimer>
 
+#include "app/background_job.h"
 #include "app/dialog_units.h"
+#include "app/wait_cursor.h"
 #include "core/code_page.h"
 #include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
@@ -22,6 +29,7 @@ class QTreeView;
 
 namespace zentavo {
 
+class ProgressDialog;
 class RenameListModel;
 
 class CRenamerDlg : public QDialog {
@@ -38,12 +46,17 @@ public:
     static constexpr unsigned kCloseCommand = 0xF060;
 
     // page reads the dropped paths and the typed pattern; rename runs keep
-    // their journals in journal_folder.
+    // their journals in journal_folder. The files are reached through fs,
+    // or the real file system when it is null.
     explicit CRenamerDlg(const CodePage& page, QWidget* parent = nullptr,
-                         std::string journal_folder = DefaultJournalFolder());
+                         std::string journal_folder = DefaultJournalFolder(),
+                         FileSystem* fs = nullptr);
     ~CRenamerDlg() override;
 
     const RenameSession& session() const { return session_; }
+    // Whether a drop, naming, rename or undo is under way: the window takes
+    // no other command until it is over.
+    bool busy() const { return job_.running(); }
 
 signals:
     // Help is wanted at context: this window's, or that of its About box.
@@ -67,24 +80,68 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class Job { Drop, SetFilenames, Rename, Undo };
+
     QPushButton* CreateButton(const QString& text, const QRect& rect, const QString& name);
     void CreatePatternBox();
     void CreateRenameList();
     void CreateWindowMenu();
 
+    void PlaceControls();
+    void ShareColumns();
+
     void OnKeydownList(const QKeyEvent& key);
+    void RequestFocusContextMenu();
+    // Renames the pending rows, with a journal unless journaled is clear.
+    void RunRename(bool journaled);
     void UpdateUndoEntry();
     void ReportUndo(int error, const UndoOutcome& outcome);
-    void RequestFocusContextMenu();
+
+    // Runs work off this thread (or here, for small work) while the window
+    // takes no commands, shows its progress after a moment, then runs done
+    // here.
+    void RunJob(Job job, std::function<void()> work, std::function<void()> done,
+                bool small = false);
+    void OnJobFinished();
+    void ShowProgress();
+    void OnCancel();
+    // Looks for the rows the preview must warn of, off this thread.
+    void StartCheck();
+    void StopCheck();
+    void ShowDropProblems(const std::vector<ReadProblem>& problems);
+    void ShowRenameSummary(const RenameOutcome& outcome);
 
     const DialogUnits units_;
-    PosixFileSystem fs_;
+    PosixFileSystem posix_fs_;
+    FileSystem& fs_;
     JournalStore journals_;
     RenameSession session_;
+    // Held by a job while it changes the rows or their names.
+    std::shared_mutex list_writing_;
     RenameListModel* model_;
+
+    BackgroundJob job_;
+    Job job_kind_ = Job::Drop;
+    std::function<void()> job_done_;
+    std::optional<WaitCursor> wait_cursor_;
+    QTimer progress_delay_;
+    QTimer progress_ticks_;
+    ProgressDialog* progress_ = nullptr;
+    bool close_when_done_ = false;
+    // Paths handed over while a job ran, dropped once it is over.
+    std::vector<std::string> queued_drop_;
+
+    BackgroundJob check_job_;
+    std::function<void()> check_done_;
+    // The rows have new names that a check can look at.
+    bool names_to_check_ = false;
+    // Whether the user set the columns' widths: then they keep them.
+    bool columns_set_by_user_ = false;
+    bool sharing_columns_ = false;
 
     QComboBox* pattern_box_;
     QCheckBox* recurse_check_;

@@ -1,5 +1,4 @@
-// Shows the wait cursor for as long as it lives: the window does its long
-// work in one piece and takes no input meanwhile.
+// Shows the wait cursor for as long as it lives.
 #pragma once
 
 #include <QGuiApplication>

@@ -42,6 +42,91 @@ public:
                   "data was saved as %2")
             .arg(path, saved_at);
     }
+    // The summary's detail: the counts, then the first failures.
+    static QString SummaryCounts(int renamed, int failed) {
+        return tr("Renamed: %1\nFailed: %2").arg(renamed).arg(failed);
+    }
+    static QString FirstFailures(int shown) {
+        return tr("The first %n failure(s):", nullptr, shown);
+    }
+    static QString PathAndReason(const QString& path, const QString& reason) {
+        return tr("%1: %2").arg(path, reason);
+    }
+    static QString AndMore(int more) { return tr("and %1 more").arg(more); }
+    static QString ReasonAndNote(const QString& reason, const QString& note) {
+        return tr("%1; %2").arg(reason, note);
+    }
+
+    // Why a row was not renamed, from the errno value it carries; new_name
+    // is the name it was to get.
+    static QString FailureReason(int error, const QString& new_name);
+    static QString NameTaken(const QString& new_name) {
+        return tr("A file named \"%1\" already exists").arg(new_name);
+    }
+    static QString PermissionDenied() { return tr("Permission denied"); }
+    static QString FileGone() { return tr("The file is no longer there"); }
+    static QString FileOrFolderGone() {
+        return tr("The file, or the folder it was to move into, is not there");
+    }
+    static QString Cancelled() { return tr("Cancelled"); }
+    static QString NameNotAllowed() { return tr("The file system does not accept this name"); }
+    static QString NewNameTooLong() { return tr("The new name is too long"); }
+    static QString ReadOnly() { return tr("The file system is read-only"); }
+    static QString DiskFull() { return tr("The disk is full"); }
+    static QString FileBusy() { return tr("The file is in use"); }
+    static QString LeftAt(const QString& left_at) {
+        return tr("The file is now under the temporary name %1").arg(left_at);
+    }
+    static QString SavedOther(const QString& saved_at) {
+        return tr("Another program's data that met this rename was saved as %1").arg(saved_at);
+    }
+
+    // What the preview sees in the way of a row.
+    static QString SameTarget(const QString& other_path) {
+        return tr("Another listed file is to get the same new path: %1").arg(other_path);
+    }
+    static QString TargetTaken(const QString& new_name) {
+        return tr("A file named \"%1\" already exists and no listed file moves it away")
+            .arg(new_name);
+    }
+    static QString Cycle(const QString& names) {
+        return tr("These renames form a cycle, which cannot complete without replacing a file: %1")
+            .arg(names);
+    }
+
+    // A row's tooltip.
+    static QString NewPath(const QString& path) { return tr("New path: %1").arg(path); }
+    static QString NotRenamed(const QString& reason) { return tr("Not renamed: %1").arg(reason); }
+    static QString Renamed() { return tr("Renamed"); }
+
+    // A drop that could not read everything it was given.
+    static QString DropProblemsCaption() { return tr("Not Everything Was Added"); }
+    static QString DropProblems() {
+        return tr("These could not be read, so nothing in them was added:");
+    }
+    // Why a dropped path or a folder below it could not be read.
+    static QString ReadProblemReason(int error);
+    static QString NotFound() { return tr("Not found"); }
+    static QString PathTooLong() { return tr("The path is too long"); }
+
+    // The progress of long work; counts come formatted for the locale.
+    static QString LookingForFiles(const QString& found) {
+        return tr("Looking for files: %1 found").arg(found);
+    }
+    static QString AddingFiles(const QString& count) {
+        return tr("Adding %1 files to the list").arg(count);
+    }
+    static QString SettingNames(const QString& count) {
+        return tr("Giving %1 files their new names").arg(count);
+    }
+    static QString Renaming(const QString& renamed, const QString& total) {
+        return tr("Renaming: %1 of %2 files renamed").arg(renamed, total);
+    }
+    static QString Undoing(const QString& moved) {
+        return tr("Undoing the last rename: %1 files moved back").arg(moved);
+    }
+    static QString Cancelling() { return tr("Cancelling..."); }
+    static QString CancelButton() { return tr("Cancel"); }
 
     // Undo and its journal.
     static QString UndoEntry() { return tr("&Undo Last Rename"); }

@@ -79,6 +79,12 @@ std::unique_ptr<CRenamerDlg> ShownWindow() {
     return window;
 }
 
+// The window does long work beside its event loop: runs the loop until the
+// work is over.
+void WaitUntilIdle(const CRenamerDlg& window) {
+    while (window.busy()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 void PaintList(CRenamerDlg& window) {
     window.findChild<QTreeView*>("renameList")->viewport()->repaint();
 }
@@ -97,6 +103,7 @@ void BM_WindowDrop(benchmark::State& state) {
         std::unique_ptr<CRenamerDlg> window = ShownWindow();
         state.ResumeTiming();
         DropOn(window.get(), folder->path());
+        WaitUntilIdle(*window);
         PaintList(*window);
         state.PauseTiming();
         const bool all_listed = window->session().list().count() == size_t(kFiles);
@@ -119,10 +126,12 @@ void BM_CoreSetFilenames(benchmark::State& state) {
 void BM_WindowSetFilenames(benchmark::State& state) {
     std::unique_ptr<CRenamerDlg> window = ShownWindow();
     DropOn(window.get(), folder->path());
+    WaitUntilIdle(*window);
     window->findChild<QComboBox*>("patternBox")->lineEdit()->setText(kPattern);
     auto* button = window->findChild<QPushButton*>("setFilenamesButton");
     for (auto _ : state) {
         button->click();
+        WaitUntilIdle(*window);
         PaintList(*window);
     }
 }

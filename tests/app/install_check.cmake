@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks that the program, its
-# help file, the desktop entry and the icons land where a desktop finds them.
+# help file, the desktop entry, Dolphin's service menu and the icons land
+# where a desktop finds them.
 #   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P install_check.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
@@ -12,6 +13,7 @@ set(expected
   bin/zentavo
   bin/zentavo.HLP
   share/applications/zentavo.desktop
+  share/kio/servicemenus/zentavo-rename.desktop
   share/icons/hicolor/16x16/apps/zentavo.png
   share/icons/hicolor/32x32/apps/zentavo.png
   share/icons/hicolor/48x48/apps/zentavo.png
@@ -27,7 +29,7 @@ foreach(file ${expected})
   endif()
 endforeach()
 file(STRINGS "${PREFIX}/share/applications/zentavo.desktop" entry)
-foreach(line "Name=Zentavo" "Exec=zentavo" "Icon=zentavo")
+foreach(line "Name=Zentavo" "Exec=zentavo %F" "Icon=zentavo")
   list(FIND entry "${line}" found)
   if(found EQUAL -1)
     message(STATUS "FAIL: the desktop entry lacks ${line}")

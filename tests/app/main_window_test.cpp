@@ -16,9 +16,12 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QTreeView>
 #include <QtTest>
+
+#include <cerrno>
 
 #include "app/dialog_units.h"
 #include "app/fit_validator.h"
@@ -57,12 +60,22 @@ public:
         std::vector<std::string> paths;
         for (const std::string& name : relative) paths.push_back(folder.path() + "/" + name);
         QVERIFY(DropPaths(&window, paths));
+        QTRY_VERIFY(!window.busy());
     }
     void SetFilenames(const QString& text) {
         pattern()->lineEdit()->setText(text);
         QTest::mouseClick(set_filenames(), Qt::LeftButton);
+        QTRY_VERIFY(!window.busy());
     }
-    void ClickRename() { QTest::mouseClick(rename(), Qt::LeftButton); }
+    void ClickRename() {
+        QTest::mouseClick(rename(), Qt::LeftButton);
+        QTRY_VERIFY(!window.busy());
+    }
+    // What the row's tooltip says, as plain text, read as QToolTip reads it.
+    QString ToolTip(int row) const {
+        const QString tip = list()->model()->index(row, 1).data(Qt::ToolTipRole).toString();
+        return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+    }
     void SelectRows(std::initializer_list<int> rows) {
         list()->setFocus();
         for (int row : rows) {
@@ -100,7 +113,8 @@ public:
     TempFolder folder;
     TempFolder state;
     BoxRecorder boxes;
-    CRenamerDlg window{kTestPage, nullptr, state / "journal"};
+    GatedFileSystem fs;
+    CRenamerDlg window{kTestPage, nullptr, state / "journal", &fs};
 };
 
 // The hue at the centre of a row's image, the colour of its ball; -1 for a
@@ -117,7 +131,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void opensEmptyWithBothButtonsDisabled();
-    void isAFixedApplicationWindowCentredOnTheScreen();
+    void isAnApplicationWindowCentredOnTheScreen();
+    void resizingGivesTheListTheRoom();
     void controlsSitWhereTheLayoutPutsThem_data();
     void controlsSitWhereTheLayoutPutsThem();
     void listColumnsShareTheClientWidth();
@@ -141,6 +156,16 @@ private slots:
     void renameReportsSuccess();
     void renameReportsFailuresAndMarksRows();
     void marksSurviveANewSetFilenames();
+    void tooltipsSayWhy_data();
+    void tooltipsSayWhy();
+    void summaryDetailCountsAndListsFirstFailures_data();
+    void summaryDetailCountsAndListsFirstFailures();
+    void previewWarnsOfFailures_data();
+    void previewWarnsOfFailures();
+    void dropTellsWhatItCouldNotRead_data();
+    void dropTellsWhatItCouldNotRead();
+    void cancel_data();
+    void cancel();
     void patternFieldStopsWhenFull();
     void undoEntryFollowsTheJournal();
     void undoBringsFilesBackAsAFreshList();
@@ -172,15 +197,17 @@ void MainWindowTest::opensEmptyWithBothButtonsDisabled() {
     QCOMPARE(d.recurse()->text(), QString("&Recurse into Subdirectories"));
 }
 
-void MainWindowTest::isAFixedApplicationWindowCentredOnTheScreen() {
+void MainWindowTest::isAnApplicationWindowCentredOnTheScreen() {
     Driver d;
     QCOMPARE(d.window.windowTitle(), QString("Zentavo 1.0"));
     QCOMPARE(d.window.parentWidget(), nullptr);
     QCOMPARE(d.window.windowType(), Qt::Window);
     const Qt::WindowFlags flags = d.window.windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(d.window.minimumSize(), d.window.maximumSize());
+    QVERIFY(flags & Qt::WindowMaximizeButtonHint);
+    const QSize layout = DialogUnits::ForFont(QApplication::font()).ToPixels(QSize(340, 226));
+    QCOMPARE(d.window.size(), layout);
+    QCOMPARE(d.window.minimumSize(), layout);
 
     const QRect available = d.window.screen()->availableGeometry();
     const QPoint offset = d.window.frameGeometry().center() - available.center();
@@ -220,6 +247,7 @@ void MainWindowTest::listColumnsShareTheClientWidth() {
     std::vector<std::string> names;
     for (int i = 0; i < 40; ++i) names.push_back(d.folder.AddFile(std::to_string(i)));
     QVERIFY(DropPaths(&d.window, names));
+    QTRY_VERIFY(!d.window.busy());
     QTreeView* list = d.list();
     QTRY_VERIFY(list->verticalScrollBar()->isVisible());
     const int path = list->header()->sectionSize(0);
@@ -236,6 +264,49 @@ void MainWindowTest::listColumnsShareTheClientWidth() {
     QVERIFY(!list->header()->sectionsClickable());
     QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void MainWindowTest::resizingGivesTheListTheRoom() {
+    Driver d;
+    const auto geometry = [&](const char* name) {
+        return d.window.findChild<QWidget*>(name)->geometry();
+    };
+    const auto columns = [&] {
+        return std::pair(d.list()->header()->sectionSize(0), d.list()->header()->sectionSize(1));
+    };
+    const QRect list = geometry("renameList");
+    const QRect pattern = geometry("patternBox");
+    const QRect exit = geometry("exitButton");
+    const auto [path, name] = columns();
+
+    const QSize gained(300, 200);
+    d.window.resize(d.window.size() + gained);
+    QTRY_COMPARE(geometry("renameList").size(), list.size() + gained);
+    QCOMPARE(geometry("renameList").topLeft(), list.topLeft());
+    QCOMPARE(geometry("patternBox"), pattern.translated(0, gained.height()));
+    QCOMPARE(geometry("exitButton"), exit.translated(gained.width(), gained.height()));
+    const auto [wide_path, wide_name] = columns();
+    QVERIFY(wide_path + wide_name > path + name + gained.width() - 3);
+    QVERIFY2(std::abs(wide_path * 3 - wide_name * 7) <= 10,
+             qPrintable(QString("%1 : %2").arg(wide_path).arg(wide_name)));
+
+    // Once the user drags the divider, the columns keep what was chosen.
+    QHeaderView* header = d.list()->header();
+    const QPoint divider(header->sectionViewportPosition(1), header->height() / 2);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, divider);
+    QMouseEvent drag(QEvent::MouseMove, divider - QPoint(80, 0),
+                     header->viewport()->mapToGlobal(divider - QPoint(80, 0)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(header->viewport(), &drag);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, divider - QPoint(80, 0));
+    QCOMPARE(header->sectionSize(0), wide_path - 80);
+    d.window.resize(d.window.size() - gained);
+    QTRY_COMPARE(geometry("renameList").size(), list.size());
+    QCOMPARE(header->sectionSize(0), wide_path - 80);
+
+    // It cannot be made smaller than the layout.
+    d.window.resize(100, 100);
+    QCOMPARE(d.window.size(), d.window.minimumSize());
 }
 
 // Each row is a sequence of user actions and the state of the two working
@@ -340,6 +411,7 @@ void MainWindowTest::dropTakesNonUtf8NamesExactly() {
     const std::string latin1_name = "caf\xE9 cr\xE8me.txt";  // not valid UTF-8
     const std::string path = d.folder.AddFile(latin1_name);
     QVERIFY(DropUriList(&d.window, FileUrl(path) + "\r\n"));
+    QTRY_VERIFY(!d.window.busy());
 
     QCOMPARE(d.rows().count(), size_t(1));
     QCOMPARE(std::string(d.rows().path(0)), path);
@@ -389,6 +461,7 @@ void MainWindowTest::dropIgnoresUrlsThatAreNotLocalFiles() {
         "file://another-host" +
         QByteArray::fromStdString(elsewhere) + "\r\n" + FileUrl(local) + "\r\n";
     QVERIFY(DropUriList(&d.window, uri_list));
+    QTRY_VERIFY(!d.window.busy());
     QCOMPARE(d.Names(), std::vector<std::string>{"kept.txt"});
 }
 
@@ -623,6 +696,245 @@ void MainWindowTest::marksSurviveANewSetFilenames() {
     QVERIFY(d.folder.Exists("a-new.txt") && d.folder.Exists("in-the-way.txt"));
 }
 
+// Each row: files on disk (a name ending in "/" is a folder), the files
+// dropped, a pattern, what the file system does to the move of the first
+// dropped file, and what the first row's tooltip says once renamed.
+void MainWindowTest::tooltipsSayWhy_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("left_at");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("renamed") << QStringList{"a.txt"} << QStringList{"a.txt"} << "b.txt" << 0 << ""
+                             << "New path: @/b.txt\nRenamed";
+    QTest::newRow("a name that looks like markup")
+        << QStringList{"<b>a &amp; b"} << QStringList{"<b>a &amp; b"} << "<i>%n" << 0 << ""
+        << "New path: @/<i><b>a &amp; b\nRenamed";
+    QTest::newRow("name taken")
+        << QStringList{"a.txt", "b.txt"} << QStringList{"a.txt"} << "b.txt" << 0 << ""
+        << "New path: @/b.txt\nNot renamed: A file named \"b.txt\" already exists";
+    QTest::newRow("permission denied")
+        << QStringList{"a.txt"} << QStringList{"a.txt"} << "b.txt" << EACCES << ""
+        << "Not renamed: Permission denied";
+    QTest::newRow("file gone") << QStringList{"a.txt"} << QStringList{"a.txt"} << "b.txt" << ENOENT
+                               << ""
+                               << "Not renamed: The file is no longer there";
+    QTest::newRow("folder missing")
+        << QStringList{"a.txt"} << QStringList{"a.txt"} << "sub/b.txt" << 0 << ""
+        << "Not renamed: The file, or the folder it was to move into, is not there";
+    QTest::newRow("left under a temporary name")
+        << QStringList{"a.txt"} << QStringList{"a.txt"} << "A.txt" << EIO << "@/.zentavo-run-0.tmp"
+        << "The file is now under the temporary name @/.zentavo-run-0.tmp";
+}
+
+void MainWindowTest::tooltipsSayWhy() {
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, pattern);
+    QFETCH(int, error);
+    QFETCH(QString, left_at);
+    QFETCH(QString, says);
+    Driver d;
+    const QString root = QString::fromStdString(d.folder.path());
+    for (const QString& file : files) d.folder.AddFile(file.toStdString());
+    std::vector<std::string> names;
+    for (const QString& name : dropped) names.push_back(name.toStdString());
+    d.Drop(names);
+    if (error != 0) {
+        MoveResult result;
+        result.error = error;
+        result.left_at = QString(left_at).replace("@", root).toStdString();
+        d.fs.FailMove(std::string(d.rows().path(0)), result);
+    }
+    d.SetFilenames(pattern);
+    d.ClickRename();
+    const QString tip = d.ToolTip(0);
+    QVERIFY2(tip.startsWith(QString::fromStdString(std::string(d.rows().path(0))) + "\n"),
+             qPrintable(tip));
+    QVERIFY2(tip.contains(QString(says).replace("@", root)), qPrintable(tip));
+    // Both cells of the row say the same.
+    QCOMPARE(d.list()->model()->index(0, 0).data(Qt::ToolTipRole),
+             d.list()->model()->index(0, 1).data(Qt::ToolTipRole));
+}
+
+void MainWindowTest::summaryDetailCountsAndListsFirstFailures_data() {
+    QTest::addColumn<int>("failing");
+    QTest::addColumn<QString>("last_line");
+    QTest::newRow("two failures") << 2 << "@/f01.txt: A file named \"taken.txt\" already exists";
+    QTest::newRow("twelve failures") << 12 << "and 2 more";
+}
+
+void MainWindowTest::summaryDetailCountsAndListsFirstFailures() {
+    QFETCH(int, failing);
+    QFETCH(QString, last_line);
+    Driver d;
+    d.folder.AddFile("taken.txt");
+    d.folder.AddFile("a.txt");
+    std::vector<std::string> names{"a.txt"};
+    for (int i = 0; i < failing; ++i) {
+        names.push_back(QString::asprintf("f%02d.txt", i).toStdString());
+        d.folder.AddFile(names.back());
+    }
+    d.Drop(names);
+    // a.txt goes its way; every other file is to take the name taken.txt.
+    d.SetFilenames("taken.txt");
+    d.fs.FailMove(std::string(d.rows().path(0)), {});
+    d.ClickRename();
+
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    const QStringList lines = d.boxes.boxes[0].detail.split('\n');
+    const int shown = std::min(failing, 10);
+    QCOMPARE(lines.mid(0, 4), (QStringList{"Renamed: 1", QString("Failed: %1").arg(failing), "",
+                                           QString("The first %1 failure(s):").arg(shown)}));
+    QCOMPARE(lines.size(), 4 + shown + (failing > 10 ? 1 : 0));
+    QCOMPARE(lines.last(), last_line.replace("@", QString::fromStdString(d.folder.path())));
+}
+
+// Each row: files on disk, the files dropped, a pattern, and what the
+// preview says of each row ("-" for nothing).
+void MainWindowTest::previewWarnsOfFailures_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("warnings");
+    const QString same = "Another listed file is to get the same new path: @/";
+    const QString taken = "A file named \"%1\" already exists and no listed file moves it away";
+    const QString cycle =
+        "These renames form a cycle, which cannot complete without replacing a file: ";
+    QTest::newRow("two rows, one new path") << QStringList{"a", "b"} << QStringList{"a", "b"}
+                                            << "same" << QStringList{same + "b", same + "a"};
+    QTest::newRow("an existing file that stays")
+        << QStringList{"a", "kept"} << QStringList{"a"} << "kept" << QStringList{taken.arg("kept")};
+    QTest::newRow("a cycle") << QStringList{"p/q", "q/p"} << QStringList{"p/q", "q/p"}
+                             << "../%n/%1d"
+                             << QStringList{cycle + "q \u2192 p \u2192 q",
+                                            cycle + "p \u2192 q \u2192 p"};
+    QTest::newRow("a chain that ends at a free name")
+        << QStringList{"0", "1"} << QStringList{"0", "1"} << "%c" << QStringList{"-", "-"};
+    QTest::newRow("a chain that ends at a file that stays")
+        << QStringList{"0", "1", "2"} << QStringList{"0", "1"} << "%c"
+        << QStringList{taken.arg("1"), taken.arg("2")};
+    QTest::newRow("a row that moves nothing")
+        << QStringList{"a"} << QStringList{"a"} << "%n" << QStringList{"-"};
+}
+
+void MainWindowTest::previewWarnsOfFailures() {
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, warnings);
+    Driver d;
+    for (const QString& file : files) d.folder.AddFile(file.toStdString());
+    std::vector<std::string> names;
+    for (const QString& name : dropped) names.push_back(name.toStdString());
+    d.Drop(names);
+    d.SetFilenames(pattern);
+
+    QAbstractItemModel* model = d.list()->model();
+    const QString root = QString::fromStdString(d.folder.path());
+    for (int row = 0; row < warnings.size(); ++row) {
+        const QModelIndex name = model->index(row, 1);
+        const QString expected = QString(warnings[row]).replace("@", root);
+        if (expected == "-") {
+            QVERIFY(!name.data(Qt::BackgroundRole).isValid());
+            QVERIFY2(d.ToolTip(row).count('\n') == 1, qPrintable(d.ToolTip(row)));
+            continue;
+        }
+        QVERIFY(name.data(Qt::BackgroundRole).isValid());
+        QVERIFY(name.data(Qt::ForegroundRole).isValid());
+        QVERIFY2(d.ToolTip(row).endsWith("\n" + expected), qPrintable(d.ToolTip(row)));
+        QCOMPARE(d.rows().mark(size_t(row)), RowMark::Pending);
+    }
+    // Warnings change neither the marks nor what can be pressed.
+    QVERIFY(d.rename()->isEnabled());
+}
+
+void MainWindowTest::dropTellsWhatItCouldNotRead_data() {
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<QString>("last_line");
+    QTest::newRow("one missing path") << 1 << "@/missing-0: Not found";
+    QTest::newRow("twelve missing paths") << 12 << "and 2 more";
+}
+
+void MainWindowTest::dropTellsWhatItCouldNotRead() {
+    QFETCH(int, missing);
+    QFETCH(QString, last_line);
+    Driver d;
+    d.folder.AddFile("there.txt");
+    std::vector<std::string> names{"there.txt"};
+    for (int i = 0; i < missing; ++i) names.push_back("missing-" + std::to_string(i));
+    d.Drop(names);
+
+    QCOMPARE(d.Names(), std::vector<std::string>{"there.txt"});
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    const ShownBox& box = d.boxes.boxes[0];
+    QCOMPARE(box.icon, MessageIcon::Warning);
+    QCOMPARE(box.caption, QString("Not Everything Was Added"));
+    const QStringList lines = box.text.split('\n');
+    QCOMPARE(lines[0], QString("These could not be read, so nothing in them was added:"));
+    QCOMPARE(lines.size(), 2 + std::min(missing, 10) + (missing > 10 ? 1 : 0));
+    QCOMPARE(lines.last(), last_line.replace("@", QString::fromStdString(d.folder.path())));
+
+    d.Drop({"there.txt"});
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));  // a drop that read everything says nothing
+}
+
+// Cancel, pressed while the job waits on the file system: a rename stops
+// after the move it is making, a drop keeps nothing of itself.
+void MainWindowTest::cancel_data() {
+    QTest::addColumn<QString>("job");
+    QTest::addColumn<QString>("marks");  // R renamed, F failed
+    QTest::newRow("rename") << "rename"
+                            << "RRFFF";
+    QTest::newRow("drop") << "drop"
+                          << "RRRRR";
+}
+
+void MainWindowTest::cancel() {
+    QFETCH(QString, job);
+    QFETCH(QString, marks);
+    Driver d;
+    for (const char* name : {"a", "b", "c", "d", "e", "more/f"}) d.folder.AddFile(name);
+    d.Drop({"a", "b", "c", "d", "e"});
+    d.SetFilenames("%n-new");
+    if (job == "rename") {
+        d.fs.HoldMove(2);
+        QTest::mouseClick(d.rename(), Qt::LeftButton);
+    } else {
+        d.ClickRename();
+        d.fs.HoldListings();
+        QVERIFY(DropPaths(&d.window, {d.folder / "more"}));
+    }
+    QTRY_VERIFY(d.fs.holding());
+    // The window keeps answering, and shows a way to stop after a moment.
+    QPushButton* cancel = nullptr;
+    QTRY_VERIFY((cancel = d.window.findChild<QPushButton*>("cancelButton")) != nullptr);
+    QTRY_VERIFY(cancel->isVisible() && cancel->isEnabled());
+    QVERIFY(d.window.busy());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    d.fs.Open();
+    QTRY_VERIFY(!d.window.busy());
+    QVERIFY(!d.window.findChild<QWidget*>("progressDialog") ||
+            !d.window.findChild<QWidget*>("progressDialog")->isVisible());
+
+    // A rename completed the move under way when Cancel was pressed and
+    // tried no other; the list of a drop is as it was, run and all.
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    QString shown;
+    for (size_t row = 0; row < d.rows().count(); ++row)
+        shown += d.rows().mark(row) == RowMark::Renamed ? 'R' : 'F';
+    QCOMPARE(shown, marks);
+    QCOMPARE(d.folder.Exists("c-new"), job == "drop");
+    QVERIFY(d.window.session().stale());
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    if (job == "rename") {
+        QVERIFY(d.folder.Exists("b-new") && d.folder.Exists("c"));
+        QVERIFY(d.ToolTip(4).endsWith("Not renamed: Cancelled"));
+        QCOMPARE(d.boxes.boxes[0].text, QString("Renaming failed for 3 file(s)."));
+    }
+}
+
 void MainWindowTest::patternFieldStopsWhenFull() {
     Driver d;
     QLineEdit* edit = d.pattern()->lineEdit();
@@ -668,6 +980,7 @@ void MainWindowTest::undoBringsFilesBackAsAFreshList() {
 
     d.list()->setFocus();
     QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(!d.window.busy());
 
     QCOMPARE(d.boxes.boxes.size(), size_t(2));
     const ShownBox& box = d.boxes.boxes[1];
@@ -688,7 +1001,7 @@ void MainWindowTest::undoBringsFilesBackAsAFreshList() {
     // The files that came back are new rows; the pattern stays for them.
     QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
     QCOMPARE(d.rows().mark(0), RowMark::Pending);
-    QCOMPARE(d.rows().new_name(0), std::string());
+    QCOMPARE(std::string(d.rows().new_name(0)), std::string());
     QCOMPARE(d.list()->model()->rowCount(), 2);
     QCOMPARE(d.pattern()->lineEdit()->text(), QString("%t-new.%e"));
     QVERIFY(d.set_filenames()->isEnabled());
@@ -724,6 +1037,7 @@ void MainWindowTest::interruptedRunIsOfferedBack() {
     QCOMPARE(::rename((d.folder / "a.txt").c_str(), (d.folder / "b.txt").c_str()), 0);
 
     d.window.OfferUndoOfInterruptedRun();
+    QTRY_VERIFY(!d.window.busy());
     QVERIFY(!d.boxes.boxes.empty());
     QCOMPARE(d.boxes.boxes[0].icon, MessageIcon::Question);
     QCOMPARE(d.boxes.boxes[0].caption, QString("Interrupted Rename"));

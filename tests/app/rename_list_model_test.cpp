@@ -6,8 +6,20 @@
 
 #include "app/rename_list_model.h"
 #include "app/row_images.h"
+#include "tests/support/test_code_page.h"
 
 using namespace zentavo;
+
+namespace {
+
+// Rows added as a drop adds them.
+void AddRows(RenameListModel& model, const std::function<void()>& change) {
+    model.BeginRowChange(false);
+    change();
+    model.EndRowChange();
+}
+
+}  // namespace
 
 class RenameListModelTest : public QObject {
     Q_OBJECT
@@ -23,12 +35,12 @@ private slots:
 
 void RenameListModelTest::staysConsistentThroughEveryChange() {
     RenameList list;
-    RenameListModel model(list);
+    RenameListModel model(list, kTestPage);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
-    model.AddRows([&] { list.InsertNew({"/d/b", "/d/d", "/d/f"}); });
+    AddRows(model, [&] { list.InsertNew({"/d/b", "/d/d", "/d/f"}); });
     QCOMPARE(model.rowCount(), 3);
-    model.AddRows([&] { list.InsertNew({"/d/a", "/d/c", "/d/e", "/d/g"}); });
+    AddRows(model, [&] { list.InsertNew({"/d/a", "/d/c", "/d/e", "/d/g"}); });
     QCOMPARE(model.rowCount(), 7);
     list.SetNewName(2, "x");
     model.RowsRewritten();
@@ -43,13 +55,13 @@ void RenameListModelTest::staysConsistentThroughEveryChange() {
 
 void RenameListModelTest::addedRowsKeepTheSelectionOfOldRows() {
     RenameList list;
-    RenameListModel model(list);
+    RenameListModel model(list, kTestPage);
     QItemSelectionModel selection(&model);
-    model.AddRows([&] { list.InsertNew({"/d/b", "/d/d"}); });
+    AddRows(model, [&] { list.InsertNew({"/d/b", "/d/d"}); });
     selection.select(model.index(1, 0), QItemSelectionModel::Select);
     selection.setCurrentIndex(model.index(0, 0), QItemSelectionModel::NoUpdate);
 
-    model.AddRows([&] { list.InsertNew({"/d/a", "/d/c", "/d/e"}); });
+    AddRows(model, [&] { list.InsertNew({"/d/a", "/d/c", "/d/e"}); });
     QCOMPARE(selection.selectedIndexes(), QModelIndexList{model.index(3, 0)});
     QCOMPARE(selection.currentIndex(), model.index(1, 0));
     QCOMPARE(model.index(3, 0).data().toString(), QString("/d/d"));
@@ -68,11 +80,11 @@ void RenameListModelTest::removesRuns() {
     QFETCH(int, rows);
     QFETCH(int, step);
     RenameList list;
-    RenameListModel model(list);
+    RenameListModel model(list, kTestPage);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     std::vector<std::string> paths;
     for (int i = 0; i < rows; ++i) paths.push_back(QString::asprintf("/f/%05d", i).toStdString());
-    model.AddRows([&] { list.InsertNew(paths); });
+    AddRows(model, [&] { list.InsertNew(paths); });
 
     std::vector<size_t> removed;
     std::vector<std::string> kept;
@@ -91,8 +103,8 @@ void RenameListModelTest::removesRuns() {
 
 void RenameListModelTest::showsBytesDecodedButKeepsThem() {
     RenameList list;
-    RenameListModel model(list);
-    model.AddRows([&] {
+    RenameListModel model(list, kTestPage);
+    AddRows(model, [&] {
         list.InsertNew({"/photos/\xFF\xFEz.jpg", "/photos/\xC3\xA9t\xC3\xA9.jpg"});
     });
     list.SetNewName(0, "\xE9.jpg");
@@ -119,9 +131,9 @@ void RenameListModelTest::showsTheImageOfEachMark() {
         for (int y = 0; y < 2; ++y) strip.setPixel(x, y, colours[x / 2]);
 
     RenameList list;
-    RenameListModel model(list, RowImageList(strip, 2, qRgb(255, 0, 255)));
-    model.AddRows([&] { list.InsertNew({"/a", "/b", "/c"}); });
-    QVERIFY(!RenameListModel(list).index(0, 0).data(Qt::DecorationRole).isValid());
+    RenameListModel model(list, kTestPage, RowImageList(strip, 2, qRgb(255, 0, 255)));
+    AddRows(model, [&] { list.InsertNew({"/a", "/b", "/c"}); });
+    QVERIFY(!RenameListModel(list, kTestPage).index(0, 0).data(Qt::DecorationRole).isValid());
     list.SetMark(1, RowMark::Renamed);
     list.SetMark(2, RowMark::Failed);
     model.RowsRewritten();
@@ -139,8 +151,8 @@ void RenameListModelTest::showsTheImageOfEachMark() {
 
 void RenameListModelTest::onlyTheFirstColumnIsSelectable() {
     RenameList list;
-    RenameListModel model(list);
-    model.AddRows([&] { list.InsertNew({"/a"}); });
+    RenameListModel model(list, kTestPage);
+    AddRows(model, [&] { list.InsertNew({"/a"}); });
     QCOMPARE(model.flags(model.index(0, 0)), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     QCOMPARE(model.flags(model.index(0, 1)), Qt::ItemFlags(Qt::ItemIsEnabled));
     QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString("Path"));

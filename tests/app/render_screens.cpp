@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <clocale>
@@ -26,12 +30,47 @@ using namespace zentavo::testing;
 
 namespace {
 
-bool Save(QWidget& window, const QString& folder, const char* name) {
-    QApplication::processEvents();
+bool SaveImage(const QImage& image, const QString& folder, const char* name) {
     const QString file = folder + "/" + name;
-    const bool saved = window.grab().save(file);
+    const bool saved = image.save(file);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
     return saved;
+}
+
+bool Save(QWidget& window, const QString& folder, const char* name) {
+    QApplication::processEvents();
+    return SaveImage(window.grab().toImage(), folder, name);
+}
+
+bool WaitUntilIdle(const CRenamerDlg& window) {
+    return QTest::qWaitFor([&] { return !window.busy(); }, 60000);
+}
+
+// The window with the tooltip that hovering over a cell of the list brings
+// up, drawn where it would appear.
+bool SaveWithToolTip(CRenamerDlg& window, const QModelIndex& cell, const QString& folder,
+                     const char* name) {
+    auto* list = window.findChild<QTreeView*>("renameList");
+    const QPoint at = list->visualRect(cell).center();
+    QHelpEvent hover(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &hover);
+    QApplication::processEvents();
+    QWidget* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible()) tip = widget;
+    if (!tip) return false;
+
+    const QPoint origin = window.mapToGlobal(QPoint(0, 0));
+    const QRect tip_rect = tip->geometry().translated(-origin);
+    const QRect canvas = window.rect().united(tip_rect);
+    QImage image(canvas.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawPixmap(-canvas.topLeft(), window.grab());
+    painter.drawPixmap(tip_rect.topLeft() - canvas.topLeft(), tip->grab());
+    painter.end();
+    QToolTip::hideText();
+    return SaveImage(image, folder, name);
 }
 
 }  // namespace
@@ -64,16 +103,24 @@ int main(int argc, char** argv) {
     DropPaths(&window,
               {photos.path() + "/Rome", photos.path() + "/Florence/DSC01877.jpg",
                photos.path() + "/Florence/DSC01878.jpg", photos.path() + "/Florence/DSC01880.jpg"});
+    ok = WaitUntilIdle(window) && ok;
     window.findChild<QComboBox*>("patternBox")->lineEdit()->setText("%<1d-%3c.%<e");
     window.findChild<QPushButton*>("setFilenamesButton")->click();
+    ok = WaitUntilIdle(window) && ok;
     auto* list = window.findChild<QTreeView*>("renameList");
     list->setFocus();
     list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
     ok = Save(window, folder, "main-window-named.png") && ok;
+    // The first Florence photo's new name is taken: the preview warns of it.
+    ok = SaveWithToolTip(window, list->model()->index(0, 1), folder, "main-window-warning.png") &&
+         ok;
 
     window.findChild<QPushButton*>("renameButton")->click();
+    ok = WaitUntilIdle(window) && ok;
     list->clearSelection();
     ok = Save(window, folder, "main-window-renamed.png") && ok;
+    ok =
+        SaveWithToolTip(window, list->model()->index(0, 0), folder, "main-window-failed.png") && ok;
 
     CAboutDlg about(&window);
     about.show();

@@ -107,6 +107,7 @@ private slots:
     void aboutBoxIsModalAndCentredOnTheWindow();
     void windowCarriesBothIcons();
     void helpWindowStaysUsableInTheRunningProgram();
+    void startsWithThePathsItIsGiven();
 };
 
 void ShellTest::helpFromTheMainWindow_data() {
@@ -192,9 +193,9 @@ void ShellTest::applicationAsksTheViewerAndReportsFailure() {
     viewer.succeed = false;
     struct AskAgain : BoxRecorder {
         std::function<void()> again;
-        void Show(QWidget* owner, MessageIcon icon, const QString& caption,
-                  const QString& text) override {
-            BoxRecorder::Show(owner, icon, caption, text);
+        void Show(QWidget* owner, MessageIcon icon, const QString& caption, const QString& text,
+                  const QString& detail) override {
+            BoxRecorder::Show(owner, icon, caption, text, detail);
             again();
         }
     } asking_again;
@@ -449,6 +450,37 @@ void ShellTest::helpWindowStaysUsableInTheRunningProgram() {
     QCOMPARE(app.Run(), 0);
     QVERIFY(finished);
     QVERIFY(!window);
+}
+
+// "zentavo PATH..." as a file manager runs it: the paths, bytes that are not
+// UTF-8 among them, are listed as a drop would list them.
+void ShellTest::startsWithThePathsItIsGiven() {
+    TempFolder folder;
+    const std::string latin1 = folder.AddFile("caf\xE9.txt");
+    folder.AddFile("photos/a.jpg");
+    folder.AddFile("photos/sub/b.jpg");
+    std::string program = "zentavo", first = latin1, second = folder / "photos";
+    char* argv[] = {program.data(), first.data(), second.data(), nullptr};
+    const std::vector<std::string> paths = CRenamerApp::PathsFromArguments(3, argv);
+    QCOMPARE(paths, (std::vector<std::string>{latin1, folder / "photos"}));
+
+    CRenamerApp app(kTestPage, ZENTAVO_BUILT_PROGRAM);
+    std::vector<std::string> listed;
+    QPointer<CRenamerDlg> window;
+    const auto read_list = [&] {
+        QTRY_VERIFY((window = qobject_cast<CRenamerDlg*>(QApplication::activeWindow())) != nullptr);
+        QTRY_VERIFY(!window->busy() && window->session().list().count() > 0);
+        for (size_t i = 0; i < window->session().list().count(); ++i)
+            listed.emplace_back(window->session().list().path(i));
+    };
+    QTimer::singleShot(0, &app, [&] {
+        read_list();
+        // A failed check returns early: end the program all the same.
+        if (window) window->close();
+    });
+    QCOMPARE(app.Run(paths), 0);
+    // The check box is clear at start: a folder's subfolders are not searched.
+    QCOMPARE(listed, (std::vector<std::string>{latin1, folder / "photos/a.jpg"}));
 }
 
 QTEST_MAIN(ShellTest)

@@ -7,7 +7,9 @@
 #   it while the main window stays open;
 # - Shift+F10 in the list opens the window menu, whose About entry opens the
 #   About box; F1 there opens help, which scrolls and closes while the About
-#   box stays open; the Menu key opens the window menu too.
+#   box stays open; the Menu key opens the window menu too;
+# - a path given on the command line in bytes that are not UTF-8 is listed
+#   and renamed exactly.
 #   x11_session_test.sh ZENTAVO WINDOW_GRAB
 set -euo pipefail
 zentavo=$1
@@ -149,6 +151,30 @@ eventually gone "Zentavo Help"
 xdotool windowactivate --sync "$main"
 xdotool key alt+F4
 check "Alt+F4 on the main window ends the program" eventually sh -c "! kill -0 $zentavo_pid"
+
+# A path given on the command line, as "Open With" gives it, in bytes that
+# are not UTF-8.
+latin1=$(printf 'caf\351.txt')
+echo "coffee" >"$work/files/$latin1"
+"$zentavo" "$work/files/$latin1" >>"$work/zentavo.log" 2>&1 &
+zentavo_pid=$!
+pids+=("$zentavo_pid")
+eventually shown "Zentavo 1.0"
+main=$(window "Zentavo 1.0")
+xdotool windowactivate --sync "$main"
+xdotool key alt+p
+xdotool type '%t-given.%e'
+xdotool key alt+s
+sleep 0.5
+xdotool key alt+n
+check "a non-UTF-8 path from the command line is renamed" \
+    eventually test -e "$work/files/$(printf 'caf\351-given.txt')"
+check "the summary says so" eventually shown Finished
+xdotool key Return
+eventually gone Finished
+xdotool windowactivate --sync "$main"
+xdotool key alt+F4
+eventually sh -c "! kill -0 $zentavo_pid"
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]
