@@ -1,0 +1,344 @@
+// How the window answers while it drops, names and renames many files, on a
+// real X display: a probe pings it as a window manager does (_NET_WM_PING)
+// and keeps the longest time it went unanswered. Each step is measured twice
+// in the same run: as the work was done before, on the window's own thread
+// (a list view over the same session and model), and by the window itself.
+// Every rename keeps a journal, as the window's do. Optionally times
+// zentavo-cli doing the same work, and the process's peak memory. Run it through
+// run-responsiveness, which starts Xvfb and openbox:
+//   zentavo_responsiveness_bench FILES REPETITIONS [--no-baseline] [--cli ZENTAVO_CLI]
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/background_job.h"
+#include "app/message_boxes.h"
+#include "app/rename_list_model.h"
+#include "app/renamer_dlg.h"
+#include "bench/app/ping_probe.h"
+#include "core/code_page.h"
+#include "core/rename_pattern.h"
+#include "fileops/journal_store.h"
+#include "fileops/os.h"
+#include "fileops/posix_file_system.h"
+#include "fileops/rename_session.h"
+#include "fileops/target_check.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace zentavo;
+using bench::PingProbe;
+using Clock = std::chrono::steady_clock;
+
+// The window and the work as done before name the files under the same page.
+const CodePage kPage(CodePage::Kind::Utf8);
+
+class QuietBoxes : public MessageBoxes {
+public:
+    void Show(QWidget*, MessageIcon, const QString&, const QString& text, const QString&) override {
+        last = text;
+    }
+    bool Ask(QWidget*, const QString&, const QString&) override { return true; }
+    QString last;
+};
+
+double Seconds(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double>(to - from).count();
+}
+
+// The process's memory in bytes: resident now, or at its peak.
+size_t Memory(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return size_t(std::atoll(line.c_str() + std::strlen(field))) * 1024;
+    }
+    return 0;
+}
+
+// Runs the event loop until done says so, looking every few milliseconds.
+void RunUntil(const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer look;
+    look.setInterval(2);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (done()) loop.quit();
+    });
+    look.start();
+    if (!done()) loop.exec();
+}
+
+// Keeps the event loop running for a while, as a user's pause.
+void Idle(double seconds) {
+    const Clock::time_point until = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                       std::chrono::duration<double>(seconds));
+    RunUntil([&] { return Clock::now() >= until; });
+}
+
+class Folder {
+public:
+    explicit Folder(size_t files) {
+        const char* base = std::getenv("ZENTAVO_BENCH_DIR");
+        std::string pattern =
+            (std::filesystem::path(base ? base : "/var/tmp") / "zentavo-responsive-XXXXXX")
+                .string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        path_ = pattern;
+        char name[32];
+        for (size_t i = 0; i < files; ++i) {
+            std::snprintf(name, sizeof name, "/IMG_%07zu.JPG", i);
+            const int fd = open((path_ + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            if (fd < 0) std::abort();
+            close(fd);
+        }
+    }
+    ~Folder() { std::filesystem::remove_all(path_); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+struct Step {
+    double seconds = 0;
+    double gap = 0;
+};
+
+struct Steps {
+    Step drop, names, check, rename;
+    size_t paints = 0;  // of the list while the files were renamed
+};
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    size_t paints = 0;
+};
+
+template <typename Work>
+Step Measure(PingProbe& probe, Work&& work) {
+    const Clock::time_point start = Clock::now();
+    work();
+    const Clock::time_point end = Clock::now();
+    // The probe's last answer may still be on its way.
+    Idle(0.05);
+    return {Seconds(start, end), probe.LongestGapSeconds(start, end)};
+}
+
+// The work as the window did it before: on its own thread, the list shown by
+// the same model in a view of the window's size.
+Steps Before(const std::string& folder, const std::string& pattern, const QSize& size) {
+    PosixFileSystem fs;
+    RenameSession session(fs, kPage);
+    QTreeView view;
+    RenameListModel model(session.list(), kPage);
+    // As the window sets up its list.
+    view.setRootIsDecorated(false);
+    view.setUniformRowHeights(true);
+    view.setModel(&model);
+    view.resize(size);
+    view.show();
+    Idle(0.3);
+    PingProbe probe(uint32_t(view.winId()), std::chrono::milliseconds(5));
+    Idle(0.1);
+    Steps steps;
+    steps.drop = Measure(probe, [&] {
+        model.ReplaceRows([&] { session.Drop({folder}, false); });
+        view.viewport()->repaint();
+    });
+    steps.names = Measure(probe, [&] {
+        SetFilenames(session.list(), pattern, kPage);
+        model.RowsRewritten();
+        view.viewport()->repaint();
+    });
+    steps.check = Measure(probe, [&] { CheckTargets(fs, session.list(), kPage); });
+    JournalStore journals(SystemOs(), DefaultJournalFolder());
+    steps.rename = Measure(probe, [&] {
+        session.Rename({}, &journals);
+        model.RowsRewritten();
+        view.viewport()->repaint();
+    });
+    return steps;
+}
+
+Steps Window(const std::string& folder, const std::string& pattern) {
+    CRenamerDlg window(kPage);
+    window.show();
+    Idle(0.3);
+    PingProbe probe(uint32_t(window.winId()), std::chrono::milliseconds(5));
+    Idle(0.1);
+    auto* job = window.findChild<BackgroundJob*>("job");
+    auto* check = window.findChild<BackgroundJob*>("previewCheck");
+    const auto idle = [&] { RunUntil([&] { return !job->running(); }); };
+    Steps steps;
+    steps.drop = Measure(probe, [&] {
+        window.OnDropFiles({folder});
+        idle();
+    });
+    window.findChild<QComboBox*>("patternBox")
+        ->lineEdit()
+        ->setText(QString::fromStdString(pattern));
+    steps.names = Measure(probe, [&] {
+        window.findChild<QPushButton*>("setFilenamesButton")->click();
+        idle();
+    });
+    steps.check = Measure(probe, [&] { RunUntil([&] { return !check->running(); }); });
+    PaintCounter paints(window.findChild<QTreeView*>("renameList")->viewport());
+    steps.rename = Measure(probe, [&] {
+        window.findChild<QPushButton*>("renameButton")->click();
+        idle();
+    });
+    steps.paints = paints.paints;
+    return steps;
+}
+
+// Runs zentavo-cli with args, its output thrown away; returns the seconds.
+double RunCli(const std::string& cli, std::vector<std::string> args) {
+    args.insert(args.begin(), cli);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const Clock::time_point start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, cli.c_str(), &actions, nullptr, argv.data(), environ) != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return Seconds(start, Clock::now());
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double Max(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s FILES REPETITIONS [--no-baseline] [--cli ZENTAVO_CLI]\n",
+                     argv[0]);
+        return 2;
+    }
+    const size_t files = std::strtoull(argv[1], nullptr, 10);
+    const int repetitions = std::atoi(argv[2]);
+    bool baseline = true;
+    std::string cli;
+    for (int i = 3; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-baseline") == 0) baseline = false;
+        if (std::strcmp(argv[i], "--cli") == 0 && i + 1 < argc) cli = argv[++i];
+    }
+    QuietBoxes boxes;
+    InstallMessageBoxes(&boxes);
+    const size_t before_files = Memory("VmRSS:");
+    const Folder folder(files);
+    std::printf("%zu files in %s; resident at start %.1f MB\n", files, folder.path().c_str(),
+                double(before_files) / 1e6);
+
+    std::map<std::string, std::vector<double>> seconds, gaps;
+    std::vector<double> paints;
+    const auto keep = [&](const std::string& who, const Steps& steps) {
+        const std::pair<const char*, const Step*> named[] = {{"drop", &steps.drop},
+                                                             {"names", &steps.names},
+                                                             {"check", &steps.check},
+                                                             {"rename", &steps.rename}};
+        for (const auto& [name, step] : named) {
+            seconds[who + " " + name].push_back(step->seconds);
+            gaps[who + " " + name].push_back(step->gap);
+        }
+    };
+    const QSize size = CRenamerDlg(kPage).size();
+    int round = 0;
+    for (int rep = 0; rep < repetitions; ++rep) {
+        // Every step renames every file: each one gives them new names.
+        const auto pattern = [&] { return "r" + std::to_string(round++) + "-%7c.%<e"; };
+        if (baseline) keep("before", Before(folder.path(), pattern(), size));
+        const Steps window = Window(folder.path(), pattern());
+        keep("window", window);
+        paints.push_back(double(window.paints));
+        if (!cli.empty()) {
+            seconds["cli preview"].push_back(
+                RunCli(cli, {"--tsv", "-p", pattern(), folder.path()}));
+            seconds["cli rename"].push_back(
+                RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
+        }
+        std::printf("repetition %d done; last summary: %s\n", rep + 1, qPrintable(boxes.last));
+        std::fflush(stdout);
+    }
+
+    std::printf("\nmedians of %d repetition(s), %zu files:\n", repetitions, files);
+    std::printf("%-8s %12s %12s %8s %14s %14s\n", "step", "window s", "before s", "ratio",
+                "window gap s", "before gap s");
+    for (const char* step : {"drop", "names", "check", "rename"}) {
+        const double window = Median(seconds[std::string("window ") + step]);
+        const double before = Median(seconds[std::string("before ") + step]);
+        std::printf("%-8s %12.3f %12.3f %8.2f %14.3f %14.3f\n", step, window, before,
+                    before > 0 ? window / before : 0.0, Max(gaps[std::string("window ") + step]),
+                    Max(gaps[std::string("before ") + step]));
+    }
+    double window_total = 0, before_total = 0;
+    for (const char* step : {"drop", "names", "rename"}) {
+        window_total += Median(seconds[std::string("window ") + step]);
+        before_total += Median(seconds[std::string("before ") + step]);
+    }
+    std::printf("drop + names + rename: window %.3f s, before %.3f s, ratio %.2f\n", window_total,
+                before_total, before_total > 0 ? window_total / before_total : 0.0);
+    std::printf("the list repainted %.0f times while the files were renamed (median)\n",
+                Median(paints));
+    if (!cli.empty()) {
+        const double preview = Median(seconds["cli preview"]);
+        const double rename = Median(seconds["cli rename"]);
+        const double window_preview =
+            Median(seconds["window drop"]) + Median(seconds["window names"]);
+        std::printf(
+            "zentavo-cli: list and name %.3f s (window drop + names %.3f s, %.2fx); "
+            "list, name and rename %.3f s (window %.3f s, %.2fx)\n",
+            preview, window_preview, window_preview / preview, rename, window_total,
+            window_total / rename);
+    }
+    const size_t peak = Memory("VmHWM:");
+    std::printf("peak resident %.1f MB: %.0f bytes per row (%.0f without the %.1f MB at start)\n",
+                double(peak) / 1e6, double(peak) / double(files),
+                double(peak - before_files) / double(files), double(before_files) / 1e6);
+    return 0;
+}
