@@ -43,8 +43,9 @@ private:
     std::vector<size_t> ends_;
 };
 
+// A name a run would try: the others fail without touching the disk.
 bool UsableName(std::string_view name) {
-    return !name.empty() && name.find('\0') == std::string_view::npos;
+    return !name.empty() && name.find('\0') == std::string_view::npos && !NameTooLong(name);
 }
 
 // The target as the run meets it: "sub/../x" and "./x" name what they lead to.

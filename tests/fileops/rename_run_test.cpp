@@ -328,9 +328,9 @@ TEST(TargetCheckTest, ForetellsTheRun) {
         for (size_t i = 0; i < before.count(); ++i) {
             SCOPED_TRACE(std::string(before.path(i)) + " -> " + std::string(before.new_name(i)));
             const TargetProblem* problem = problem_of[i];
-            const bool moves =
-                before.mark(i) == RowMark::Pending && !before.new_name(i).empty() &&
-                RenameTarget(before.path(i), before.new_name(i), before.syntax(), kTestPage) != before.path(i);
+            const bool moves = before.mark(i) == RowMark::Pending && !before.new_name(i).empty() &&
+                               RenameTarget(before.path(i), before.new_name(i), before.syntax(),
+                                            kTestPage) != before.path(i);
             if (problem) {
                 EXPECT_TRUE(moves);
             }
@@ -341,9 +341,9 @@ TEST(TargetCheckTest, ForetellsTheRun) {
             }
             if (exact && problem && problem->kind == TargetProblemKind::SameTarget &&
                 made.list.mark(i) == RowMark::Renamed) {
-                EXPECT_EQ(
-                    ++renamed_to[RenameTarget(before.path(i), before.new_name(i), before.syntax(), kTestPage)],
-                    1);
+                EXPECT_EQ(++renamed_to[RenameTarget(before.path(i), before.new_name(i),
+                                                    before.syntax(), kTestPage)],
+                          1);
             }
         }
     }
@@ -365,6 +365,11 @@ TEST(TargetCheckTest, NamedCases) {
         {"a taken target outweighs a shared one", {{"/d/a", "t"}, {"/d/b", "t"}}, {"/d/t"}, "TT"},
         {"a ring of three", {{"/d/a", "b"}, {"/d/b", "c"}, {"/d/c", "a"}}, {}, "CCC"},
         {"a name into a folder and back", {{"/d/a", "../d/b"}, {"/d/b", "./a"}}, {}, "CC"},
+        {"names too long to use are not looked at",
+         {{"/d/a", std::string(kMaxNewNameLength + 1, 'n')},
+          {"/d/b", std::string(kMaxNewNameLength + 1, 'n')}},
+         {},
+         "--"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
