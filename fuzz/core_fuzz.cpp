@@ -108,14 +108,17 @@ void CheckPattern(std::string_view pattern, const CPathParts& parts, int64_t cou
     const size_t longest_piece = std::max<size_t>(parts.path.size(), 20);
     Check(name.size() <= pattern.size() * (longest_piece + 255));
 
-    if (pattern.find('%') == npos) Check(name == pattern);
+    // The pattern ends at its first NUL.
+    const std::string_view used = pattern.substr(0, pattern.find('\0'));
+    Check(name == ApplyPattern(used, parts, counter, position, page));
+    if (used.find('%') == npos) Check(name == used);
 
     std::string escaped;
-    for (char c : pattern) {
+    for (char c : used) {
         escaped += c;
         if (c == '%') escaped += '%';
     }
-    Check(ApplyPattern(escaped, parts, counter, position, page) == pattern);
+    Check(ApplyPattern(escaped, parts, counter, position, page) == used);
 }
 
 void CheckSetFilenames(std::string_view pattern, const std::vector<std::string>& paths,
@@ -127,7 +130,8 @@ void CheckSetFilenames(std::string_view pattern, const std::vector<std::string>&
     for (size_t i = 0; i < list.count(); ++i) {
         const std::string_view name = list.new_name(i);
         Check(name == TrimView(name));
-        if (pattern.find('%') == npos) Check(name == TrimView(pattern));
+        const std::string_view used = pattern.substr(0, pattern.find('\0'));
+        if (used.find('%') == npos) Check(name == TrimView(used));
         none_empty = none_empty && !name.empty();
         Check(list.mark(i) == RowMark::Pending);
     }
