@@ -56,12 +56,13 @@ void BM_ListingAgainstFind(benchmark::State& state) {
     Tree& tree = TreeOf(int(state.range(0)));
     const std::vector<std::string> find = FindFiles(tree.folder.path());
     const char* other_cli = std::getenv("ZENTAVO_BENCH_CLI");
-    const std::vector<std::string> listing = {other_cli != nullptr ? other_cli : ZENTAVO_CLI,
-                                              "--tsv",
-                                              "-r",
-                                              "-p",
-                                              kPattern,
-                                              tree.folder.path()};
+    const std::vector<std::string> listing = {
+        other_cli != nullptr && *other_cli != '\0' ? other_cli : ZENTAVO_CLI,
+        "--tsv",
+        "-r",
+        "-p",
+        kPattern,
+        tree.folder.path()};
     if (!tree.warm) {
         RunProcess(find);
         RunProcess(listing);
