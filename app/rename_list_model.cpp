@@ -84,9 +84,11 @@ void RenameListModel::ReplaceRows(const std::function<void()>& change) {
 }
 
 void RenameListModel::RowsRewritten() {
-    if (shown_rows_ == 0) return;
-    emit dataChanged(index(0, 0), index(shown_rows_ - 1, kColumnCount - 1),
-                     {Qt::DisplayRole, Qt::DecorationRole});
+    // Every row may show something new. A new layout costs a tree view one
+    // pass over its rows; a change of every row's data costs it several (for
+    // a million rows, 0.1 s against 0.5 s of a frozen window).
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::NoLayoutChangeHint);
+    emit layoutChanged({}, QAbstractItemModel::NoLayoutChangeHint);
 }
 
 void RenameListModel::RemoveRows(std::vector<size_t> rows) {
