@@ -126,6 +126,7 @@ private:
 struct Step {
     double seconds = 0;
     double gap = 0;
+    size_t peak = 0;  // of the process, once the step is over
 };
 
 struct Steps {
@@ -151,7 +152,7 @@ Step Measure(PingProbe& probe, Work&& work) {
     const Clock::time_point end = Clock::now();
     // The probe's last answer may still be on its way.
     Idle(0.05);
-    return {Seconds(start, end), probe.LongestGapSeconds(start, end)};
+    return {Seconds(start, end), probe.LongestGapSeconds(start, end), Memory("VmHWM:")};
 }
 
 // The work as the window did it before: on its own thread, the list shown by
@@ -275,7 +276,7 @@ int main(int argc, char** argv) {
     std::printf("%zu files in %s; resident at start %.1f MB\n", files, folder.path().c_str(),
                 double(before_files) / 1e6);
 
-    std::map<std::string, std::vector<double>> seconds, gaps;
+    std::map<std::string, std::vector<double>> seconds, gaps, peaks;
     std::vector<double> paints;
     const auto keep = [&](const std::string& who, const Steps& steps) {
         const std::pair<const char*, const Step*> named[] = {{"drop", &steps.drop},
@@ -285,6 +286,7 @@ int main(int argc, char** argv) {
         for (const auto& [name, step] : named) {
             seconds[who + " " + name].push_back(step->seconds);
             gaps[who + " " + name].push_back(step->gap);
+            peaks[who + " " + name].push_back(double(step->peak));
         }
     };
     const QSize size = CRenamerDlg(kPage).size();
@@ -336,6 +338,10 @@ int main(int argc, char** argv) {
             preview, window_preview, window_preview / preview, rename, window_total,
             window_total / rename);
     }
+    std::printf("peak resident after the window's");
+    for (const char* step : {"drop", "names", "check", "rename"})
+        std::printf(" %s %.1f MB", step, Max(peaks[std::string("window ") + step]) / 1e6);
+    std::printf("\n");
     const size_t peak = Memory("VmHWM:");
     std::printf("peak resident %.1f MB: %.0f bytes per row (%.0f without the %.1f MB at start)\n",
                 double(peak) / 1e6, double(peak) / double(files),
