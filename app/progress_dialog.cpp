@@ -20,6 +20,7 @@ ProgressDialog::ProgressDialog(QWidget* owner)
     setWindowModality(Qt::WindowModal);
 
     text_ = new QLabel(this);
+    text_->setObjectName(QStringLiteral("progressText"));
     text_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);

@@ -116,6 +116,9 @@ void RenameRun::Try(size_t row) {
         list_.SetMark(row, RowMark::Renamed);
         ++renamed_in_pass_;
         ++renamed_;
+        // A run of few files may still be slow (copies to another disk):
+        // its every move is told.
+        if (progress_ && renamed_ <= kProgressEvery) progress_(renamed_, list_.count());
         if (!waiting_.empty()) {
             Wake(Key(path));
             Wake(Key(target));
