@@ -88,7 +88,9 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     order = {};
 
     // Each target is free, held by a file that stays, or held by a mover.
-    std::vector<State> state(count, State::Free);
+    // Value-initialised, every state starts Free (g++ 12 at -O3 misreads the
+    // vector filled from a value as freeing a pointer into it).
+    std::vector<State> state(count);
     std::vector<uint32_t> next(count, kNone);
     std::string key;
     for (size_t k = 0; k < count; ++k) {
