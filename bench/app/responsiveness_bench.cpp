@@ -126,7 +126,7 @@ private:
 struct Step {
     double seconds = 0;
     double gap = 0;
-    size_t peak = 0;  // of the process, once the step is over
+    size_t peak = 0;  // of the process while the step ran
 };
 
 struct Steps {
@@ -145,8 +145,15 @@ public:
     size_t paints = 0;
 };
 
+// Starts the process's peak memory afresh from what it holds now, so that
+// each step's peak is its own.
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
 template <typename Work>
 Step Measure(PingProbe& probe, Work&& work) {
+    ResetPeakMemory();
     const Clock::time_point start = Clock::now();
     work();
     const Clock::time_point end = Clock::now();
@@ -304,7 +311,11 @@ int main(int argc, char** argv) {
             seconds["cli rename"].push_back(
                 RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
         }
-        std::printf("repetition %d done; last summary: %s\n", rep + 1, qPrintable(boxes.last));
+        std::printf("repetition %d done; the window's peak %.1f MB; last summary: %s\n", rep + 1,
+                    double(std::max({window.drop.peak, window.names.peak, window.check.peak,
+                                     window.rename.peak})) /
+                        1e6,
+                    qPrintable(boxes.last));
         std::fflush(stdout);
     }
 
@@ -338,11 +349,16 @@ int main(int argc, char** argv) {
             preview, window_preview, window_preview / preview, rename, window_total,
             window_total / rename);
     }
-    std::printf("peak resident after the window's");
+    std::printf("peak resident during the window's");
+    size_t peak = Memory("VmHWM:");
+    for (const char* step : {"drop", "names", "check", "rename"}) {
+        const double step_peak = Max(peaks[std::string("window ") + step]);
+        std::printf(" %s %.1f MB", step, step_peak / 1e6);
+        peak = std::max(peak, size_t(step_peak));
+    }
     for (const char* step : {"drop", "names", "check", "rename"})
-        std::printf(" %s %.1f MB", step, Max(peaks[std::string("window ") + step]) / 1e6);
+        peak = std::max(peak, size_t(Max(peaks[std::string("before ") + step])));
     std::printf("\n");
-    const size_t peak = Memory("VmHWM:");
     std::printf("peak resident %.1f MB: %.0f bytes per row (%.0f without the %.1f MB at start)\n",
                 double(peak) / 1e6, double(peak) / double(files),
                 double(peak - before_files) / double(files), double(before_files) / 1e6);
