@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/path_syntax.h"
 #include "fileops/lexical_path.h"
 #include "fileops/rename_run.h"
 
@@ -20,8 +21,15 @@ enum class State : unsigned char { Free, Taken, Follows, OnStack, Cycle };
 // a million of them cost no more than their bytes.
 class Movers {
 public:
+    // Room for everything at once: grown bit by bit, the keys would for a
+    // moment take three times their size.
+    void Reserve(size_t rows, size_t key_bytes) {
+        rows_.reserve(rows);
+        ends_.reserve(rows);
+        keys_.reserve(key_bytes);
+    }
     void Add(size_t row, std::string_view key) {
-        rows_.push_back(row);
+        rows_.push_back(uint32_t(row));
         keys_ += key;
         ends_.push_back(keys_.size());
     }
@@ -33,12 +41,12 @@ public:
     }
     // The mover of a row, if it is one.
     uint32_t Of(size_t row) const {
-        const auto found = std::lower_bound(rows_.begin(), rows_.end(), row);
+        const auto found = std::lower_bound(rows_.begin(), rows_.end(), uint32_t(row));
         return found != rows_.end() && *found == row ? uint32_t(found - rows_.begin()) : kNone;
     }
 
 private:
-    std::vector<size_t> rows_;  // ascending
+    std::vector<uint32_t> rows_;  // ascending
     std::string keys_;
     std::vector<size_t> ends_;
 };
@@ -46,6 +54,11 @@ private:
 // A name a run would try: the others fail without touching the disk.
 bool UsableName(std::string_view name) {
     return !name.empty() && name.find('\0') == std::string_view::npos && !NameTooLong(name);
+}
+
+// Whether a run would try to move the row.
+bool WouldMove(const RenameList& list, size_t row) {
+    return list.mark(row) == RowMark::Pending && UsableName(list.new_name(row));
 }
 
 // The target as the run meets it: "sub/../x" and "./x" name what they lead to.
@@ -63,10 +76,21 @@ std::string TargetKey(const RenameList& list, size_t row, const CodePage& page) 
 
 std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
                                         const CodePage& page, std::stop_token stop) {
+    // A target is its row's folder and new name; one that leads elsewhere
+    // ("../x") is no longer than that.
+    size_t rows = 0, key_bytes = 0;
+    for (size_t row = 0; row < list.count(); ++row) {
+        if (!WouldMove(list, row)) continue;
+        const std::string_view path = list.path(row);
+        const size_t last = page.FindLast(path, Separator(list.syntax()));
+        key_bytes += (last == std::string_view::npos ? 2 : last + 1) + list.new_name(row).size();
+        ++rows;
+    }
     Movers movers;
+    movers.Reserve(rows, key_bytes);
     for (size_t row = 0; row < list.count(); ++row) {
         if (row % kStopCheckEvery == 0 && stop.stop_requested()) return {};
-        if (list.mark(row) != RowMark::Pending || !UsableName(list.new_name(row))) continue;
+        if (!WouldMove(list, row)) continue;
         const std::string key = TargetKey(list, row, page);
         if (key != list.path(row)) movers.Add(row, key);
     }
