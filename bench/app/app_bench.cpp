@@ -22,6 +22,7 @@
 #include <string>
 
 #include "app/renamer_dlg.h"
+#include "bench/fileops/bench_folder.h"
 #include "core/code_page.h"
 #include "core/rename_pattern.h"
 #include "fileops/posix_file_system.h"
@@ -36,29 +37,7 @@ constexpr char kPattern[] = "%<1d-%3c.%<e";
 // The window and the core alone name the files under the same page.
 const CodePage kPage(CodePage::Kind::Utf8);
 
-class Folder {
-public:
-    Folder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zentavo-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-        char name[32];
-        for (int i = 0; i < kFiles; ++i) {
-            std::snprintf(name, sizeof name, "/IMG_%06d.JPG", i);
-            const int fd = open((path_ + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-            if (fd < 0) std::abort();
-            close(fd);
-        }
-    }
-    ~Folder() { std::filesystem::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-const Folder* folder = nullptr;
+const BenchFolder* folder = nullptr;
 
 void DropOn(QWidget* window, const std::string& path) {
     QMimeData data;
@@ -176,7 +155,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    const Folder files;
+    const BenchFolder files;
+    CreateImageFiles(files.path(), kFiles);
     folder = &files;
 
     MedianReporter reporter;

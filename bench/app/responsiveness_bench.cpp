@@ -37,6 +37,7 @@
 #include "app/rename_list_model.h"
 #include "app/renamer_dlg.h"
 #include "bench/app/ping_probe.h"
+#include "bench/fileops/bench_folder.h"
 #include "core/code_page.h"
 #include "core/rename_pattern.h"
 #include "fileops/journal_store.h"
@@ -98,30 +99,6 @@ void Idle(double seconds) {
                                                        std::chrono::duration<double>(seconds));
     RunUntil([&] { return Clock::now() >= until; });
 }
-
-class Folder {
-public:
-    explicit Folder(size_t files) {
-        const char* base = std::getenv("ZENTAVO_BENCH_DIR");
-        std::string pattern =
-            (std::filesystem::path(base ? base : "/var/tmp") / "zentavo-responsive-XXXXXX")
-                .string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-        char name[32];
-        for (size_t i = 0; i < files; ++i) {
-            std::snprintf(name, sizeof name, "/IMG_%07zu.JPG", i);
-            const int fd = open((path_ + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-            if (fd < 0) std::abort();
-            close(fd);
-        }
-    }
-    ~Folder() { std::filesystem::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 struct Step {
     double seconds = 0;
@@ -279,7 +256,8 @@ int main(int argc, char** argv) {
     QuietBoxes boxes;
     InstallMessageBoxes(&boxes);
     const size_t before_files = Memory("VmRSS:");
-    const Folder folder(files);
+    const BenchFolder folder;
+    CreateImageFiles(folder.path(), int(files));
     std::printf("%zu files in %s; resident at start %.1f MB\n", files, folder.path().c_str(),
                 double(before_files) / 1e6);
 

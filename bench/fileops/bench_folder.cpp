@@ -46,6 +46,11 @@ std::string NumberedName(const char* prefix, int number, int width) {
     return prefix + std::string(digits);
 }
 
+void CreateImageFiles(const std::string& folder, int count) {
+    for (int i = 0; i < count; ++i)
+        CreateEmptyFile(folder + "/" + NumberedName("IMG_", i, 7) + ".JPG");
+}
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }

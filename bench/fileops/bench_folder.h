@@ -30,6 +30,9 @@ void CreateEmptyFile(const std::string& path);
 // "prefix" followed by number in width digits.
 std::string NumberedName(const char* prefix, int number, int width);
 
+// Fills folder with count empty files: IMG_0000000.JPG, IMG_0000001.JPG, ...
+void CreateImageFiles(const std::string& folder, int count);
+
 double SecondsSince(std::chrono::steady_clock::time_point start);
 
 // What one run of a program cost, as a whole process.
