@@ -1,7 +1,5 @@
 #include "app/renamer_dlg.h"
 
-#include <cerrno>
-#include <cstring>
 #include <mutex>
 
 #include <QAction>
@@ -35,6 +33,7 @@
 #include "app/rename_list_model.h"
 #include "app/resources.h"
 #include "app/row_images.h"
+#include "app/run_reports.h"
 #include "app/uri_list.h"
 #include "app/window_texts.h"
 #include "core/rename_pattern.h"
@@ -55,8 +54,6 @@ constexpr int kProgressTickMs = 100;
 // targets as many: no thread is worth it.
 constexpr size_t kRowsNamedHere = 20000;
 constexpr size_t kRowsCheckedHere = 2000;
-// The paths or rows a message lists before it only counts the rest.
-constexpr size_t kListedInMessages = 10;
 
 QString Count(size_t count) {
     return QLocale().toString(qulonglong(count));
@@ -508,7 +505,7 @@ void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
             if ((*outcome)->rows_added) rename_button_->setEnabled(false);
             set_filenames_button_->setEnabled((*outcome)->list_has_rows);
             StartCheck();
-            if (!(*outcome)->problems.empty()) ShowDropProblems((*outcome)->problems);
+            if (!(*outcome)->problems.empty()) Tell(DropProblemsReport((*outcome)->problems));
         });
 }
 
@@ -559,7 +556,7 @@ void CRenamerDlg::RunRename(bool journaled) {
         [this, outcome] {
             if (outcome->journal_error != 0) {
                 // Nothing was renamed: the user decides whether to go on.
-                const QString error = QString::fromLocal8Bit(std::strerror(outcome->journal_error));
+                const QString error = Texts::SystemReason(outcome->journal_error);
                 if (CurrentMessageBoxes().Ask(
                         this, Texts::FailedCaption(),
                         Texts::JournalUnwritableQuestion(Decode(journals_.folder()), error)))
@@ -568,7 +565,8 @@ void CRenamerDlg::RunRename(bool journaled) {
             }
             model_->AddNotes(outcome->notes);
             model_->RowsRewritten();
-            ShowRenameSummary(*outcome);
+            Tell(RenameSummaryReport(*outcome, session_.list(),
+                                     [this](size_t row) { return model_->FailureReason(row); }));
         });
 }
 
@@ -596,62 +594,8 @@ void CRenamerDlg::OnUndoLastRename() {
             // The files that came back are new rows without new names.
             rename_button_->setEnabled(false);
             set_filenames_button_->setEnabled(!session_.list().empty());
-            ReportUndo(*error, *outcome);
+            Tell(UndoReport(*error, *outcome, journals_.folder()));
         });
-}
-
-void CRenamerDlg::ReportUndo(int error, const UndoOutcome& outcome) {
-    const LocaleCodec& codec = CurrentLocaleCodec();
-    MessageBoxes& boxes = CurrentMessageBoxes();
-    const auto error_text = [](int number) {
-        return QString::fromLocal8Bit(std::strerror(number));
-    };
-    if (error == ENOENT) {
-        boxes.Show(this, MessageIcon::Information, Texts::UndoCaption(), Texts::NothingToUndo());
-        return;
-    }
-    if (error != 0) {
-        boxes.Show(this, MessageIcon::Warning, Texts::UndoCaption(),
-                   Texts::JournalUnreadable(error_text(error)));
-        return;
-    }
-    if (outcome.journal_error != 0) {
-        boxes.Show(this, MessageIcon::Warning, Texts::UndoCaption(),
-                   Texts::UndoJournalUnwritable(codec.Decode(journals_.folder()),
-                                                error_text(outcome.journal_error)));
-        return;
-    }
-    QString text = Texts::UndoDone(int(outcome.restored.size()));
-    if (outcome.problems.empty()) {
-        boxes.Show(this, MessageIcon::Information, Texts::UndoCaption(), text);
-        return;
-    }
-    // One line a file, up to a box's worth.
-    constexpr size_t kMostLines = 20;
-    text += "\n\n" + Texts::UndoMissed(int(outcome.problems.size()));
-    for (size_t i = 0; i < outcome.problems.size() && i < kMostLines; ++i) {
-        const UndoProblem& problem = outcome.problems[i];
-        const QString at = codec.Decode(problem.at);
-        QString reason;
-        switch (problem.reason) {
-            case UndoReason::NameTaken:
-                reason = Texts::NameTakenReason(at);
-                break;
-            case UndoReason::Gone:
-                reason = Texts::GoneReason();
-                break;
-            case UndoReason::Replaced:
-                reason = Texts::ReplacedReason(at);
-                break;
-            case UndoReason::Failed:
-                reason = Texts::FailedReason(at, error_text(problem.error));
-                break;
-        }
-        text += "\n" + Texts::UndoMissedLine(codec.Decode(problem.original), reason);
-    }
-    if (outcome.problems.size() > kMostLines)
-        text += "\n" + Texts::UndoMore(int(outcome.problems.size() - kMostLines));
-    boxes.Show(this, MessageIcon::Warning, Texts::UndoIncompleteCaption(), text);
 }
 
 void CRenamerDlg::OfferUndoOfInterruptedRun() {
@@ -669,47 +613,8 @@ void CRenamerDlg::OfferUndoOfInterruptedRun() {
         OnUndoLastRename();
 }
 
-void CRenamerDlg::ShowDropProblems(const std::vector<ReadProblem>& problems) {
-    QStringList lines;
-    for (size_t i = 0; i < problems.size() && i < kListedInMessages; ++i) {
-        lines << Texts::PathAndReason(Decode(problems[i].path),
-                                      Texts::ReadProblemReason(problems[i].error));
-    }
-    if (problems.size() > kListedInMessages)
-        lines << Texts::AndMore(int(problems.size() - kListedInMessages));
-    CurrentMessageBoxes().Show(this, MessageIcon::Warning, Texts::DropProblemsCaption(),
-                               Texts::DropProblems() + "\n\n" + lines.join('\n'));
-}
-
-void CRenamerDlg::ShowRenameSummary(const RenameOutcome& outcome) {
-    QString notes;
-    for (const RowNote& note : outcome.notes) {
-        const QString path = Decode(session_.list().path(note.row));
-        if (!note.left_at.empty()) notes += "\n\n" + Texts::LeftAtNote(path, Decode(note.left_at));
-        if (!note.saved_other.empty())
-            notes += "\n\n" + Texts::SavedOtherNote(path, Decode(note.saved_other));
-    }
-    QString detail = Texts::SummaryCounts(int(outcome.renamed), int(outcome.failed));
-    if (outcome.failed > 0) {
-        // The failed rows are this run's: a list is fresh for every run.
-        QStringList failures;
-        size_t failed = 0;
-        const RenameList& list = session_.list();
-        for (size_t row = 0; row < list.count(); ++row) {
-            if (list.mark(row) != RowMark::Failed) continue;
-            if (failed++ < kListedInMessages)
-                failures << Texts::PathAndReason(Decode(list.path(row)),
-                                                 model_->FailureReason(row));
-        }
-        detail += "\n\n" + Texts::FirstFailures(int(failures.size())) + "\n" + failures.join('\n');
-        if (failed > kListedInMessages)
-            detail += "\n" + Texts::AndMore(int(failed - kListedInMessages));
-        CurrentMessageBoxes().Show(this, MessageIcon::Warning, Texts::FailedCaption(),
-                                   Texts::FailedSummary(int(outcome.failed)) + notes, detail);
-    } else {
-        CurrentMessageBoxes().Show(this, MessageIcon::Information, Texts::FinishedCaption(),
-                                   Texts::FinishedSummary(int(outcome.renamed)) + notes, detail);
-    }
+void CRenamerDlg::Tell(const Report& report) {
+    CurrentMessageBoxes().Show(this, report.icon, report.caption, report.text, report.detail);
 }
 
 void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {

@@ -30,6 +30,7 @@ class QTreeView;
 namespace zentavo {
 
 class ProgressDialog;
+struct Report;
 class RenameListModel;
 
 class CRenamerDlg : public QDialog {
@@ -99,7 +100,6 @@ private:
     // Renames the pending rows, with a journal unless journaled is clear.
     void RunRename(bool journaled);
     void UpdateUndoEntry();
-    void ReportUndo(int error, const UndoOutcome& outcome);
 
     // Runs work off this thread (or here, for small work) while the window
     // takes no commands, shows its progress after a moment, then runs done
@@ -112,8 +112,7 @@ private:
     // Looks for the rows the preview must warn of, off this thread.
     void StartCheck();
     void StopCheck();
-    void ShowDropProblems(const std::vector<ReadProblem>& problems);
-    void ShowRenameSummary(const RenameOutcome& outcome);
+    void Tell(const Report& report);
 
     const DialogUnits units_;
     PosixFileSystem posix_fs_;

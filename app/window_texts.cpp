@@ -5,14 +5,9 @@
 
 namespace zentavo {
 
-namespace {
-
-// The system's own words for the reasons without words of ours.
-QString SystemReason(int error) {
+QString Texts::SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
-
-}  // namespace
 
 QString Texts::FailureReason(int error, const QString& new_name) {
     switch (error) {

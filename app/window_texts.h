@@ -60,6 +60,8 @@ public:
     // Why a row was not renamed, from the errno value it carries; new_name
     // is the name it was to get.
     static QString FailureReason(int error, const QString& new_name);
+    // The system's own words for an error without words of ours.
+    static QString SystemReason(int error);
     static QString NameTaken(const QString& new_name) {
         return tr("A file named \"%1\" already exists").arg(new_name);
     }

@@ -1,0 +1,106 @@
+#include "app/run_reports.h"
+
+#include <cerrno>
+
+#include <QStringList>
+
+#include "app/locale_text.h"
+#include "app/window_texts.h"
+
+namespace zentavo {
+
+namespace {
+
+// The paths or rows a message lists before it only counts the rest.
+constexpr size_t kListedInMessages = 10;
+// An undo lists a file a line, up to a box's worth.
+constexpr size_t kUndoLinesListed = 20;
+
+QString Decode(std::string_view bytes) {
+    return CurrentLocaleCodec().Decode(bytes);
+}
+
+QString UndoProblemReason(const UndoProblem& problem) {
+    const QString at = Decode(problem.at);
+    switch (problem.reason) {
+        case UndoReason::NameTaken:
+            return Texts::NameTakenReason(at);
+        case UndoReason::Gone:
+            return Texts::GoneReason();
+        case UndoReason::Replaced:
+            return Texts::ReplacedReason(at);
+        case UndoReason::Failed:
+            break;
+    }
+    return Texts::FailedReason(at, Texts::SystemReason(problem.error));
+}
+
+}  // namespace
+
+Report DropProblemsReport(const std::vector<ReadProblem>& problems) {
+    QStringList lines;
+    for (size_t i = 0; i < problems.size() && i < kListedInMessages; ++i) {
+        lines << Texts::PathAndReason(Decode(problems[i].path),
+                                      Texts::ReadProblemReason(problems[i].error));
+    }
+    if (problems.size() > kListedInMessages)
+        lines << Texts::AndMore(int(problems.size() - kListedInMessages));
+    return {MessageIcon::Warning, Texts::DropProblemsCaption(),
+            Texts::DropProblems() + "\n\n" + lines.join('\n'), {}};
+}
+
+Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
+                           const std::function<QString(size_t row)>& failure_reason) {
+    QString notes;
+    for (const RowNote& note : outcome.notes) {
+        const QString path = Decode(list.path(note.row));
+        if (!note.left_at.empty()) notes += "\n\n" + Texts::LeftAtNote(path, Decode(note.left_at));
+        if (!note.saved_other.empty())
+            notes += "\n\n" + Texts::SavedOtherNote(path, Decode(note.saved_other));
+    }
+    QString detail = Texts::SummaryCounts(int(outcome.renamed), int(outcome.failed));
+    if (outcome.failed == 0) {
+        return {MessageIcon::Information, Texts::FinishedCaption(),
+                Texts::FinishedSummary(int(outcome.renamed)) + notes, detail};
+    }
+    // The failed rows are this run's: a list is fresh for every run.
+    QStringList failures;
+    size_t failed = 0;
+    for (size_t row = 0; row < list.count(); ++row) {
+        if (list.mark(row) != RowMark::Failed) continue;
+        if (failed++ < kListedInMessages)
+            failures << Texts::PathAndReason(Decode(list.path(row)), failure_reason(row));
+    }
+    detail += "\n\n" + Texts::FirstFailures(int(failures.size())) + "\n" + failures.join('\n');
+    if (failed > kListedInMessages)
+        detail += "\n" + Texts::AndMore(int(failed - kListedInMessages));
+    return {MessageIcon::Warning, Texts::FailedCaption(),
+            Texts::FailedSummary(int(outcome.failed)) + notes, detail};
+}
+
+Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journal_folder) {
+    if (error == ENOENT)
+        return {MessageIcon::Information, Texts::UndoCaption(), Texts::NothingToUndo(), {}};
+    if (error != 0) {
+        return {MessageIcon::Warning, Texts::UndoCaption(),
+                Texts::JournalUnreadable(Texts::SystemReason(error)), {}};
+    }
+    if (outcome.journal_error != 0) {
+        return {MessageIcon::Warning, Texts::UndoCaption(),
+                Texts::UndoJournalUnwritable(Decode(journal_folder),
+                                             Texts::SystemReason(outcome.journal_error)),
+                {}};
+    }
+    QString text = Texts::UndoDone(int(outcome.restored.size()));
+    if (outcome.problems.empty()) return {MessageIcon::Information, Texts::UndoCaption(), text, {}};
+    text += "\n\n" + Texts::UndoMissed(int(outcome.problems.size()));
+    for (size_t i = 0; i < outcome.problems.size() && i < kUndoLinesListed; ++i) {
+        const UndoProblem& problem = outcome.problems[i];
+        text += "\n" + Texts::UndoMissedLine(Decode(problem.original), UndoProblemReason(problem));
+    }
+    if (outcome.problems.size() > kUndoLinesListed)
+        text += "\n" + Texts::UndoMore(int(outcome.problems.size() - kUndoLinesListed));
+    return {MessageIcon::Warning, Texts::UndoIncompleteCaption(), text, {}};
+}
+
+}  // namespace zentavo

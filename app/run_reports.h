@@ -1,0 +1,38 @@
+// The messages the window shows when its work ends, composed from what the
+// work returned: which box, its caption, its text and its detail.
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+
+#include "app/message_boxes.h"
+#include "core/rename_list.h"
+#include "fileops/file_collection.h"
+#include "fileops/rename_run.h"
+#include "fileops/undo_run.h"
+
+namespace zentavo {
+
+struct Report {
+    MessageIcon icon = MessageIcon::Information;
+    QString caption;
+    QString text;
+    QString detail;
+};
+
+// The paths of a drop that could not be read, with their reasons.
+Report DropProblemsReport(const std::vector<ReadProblem>& problems);
+
+// The end of a rename run: the counts, the first failed rows with their
+// reasons (failure_reason of a row), and where files were left or saved.
+Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
+                           const std::function<QString(size_t row)>& failure_reason);
+
+// The end of an undo: error is what reading the journal met (ENOENT:
+// nothing to undo), journal_folder where undo journals itself.
+Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journal_folder);
+
+}  // namespace zentavo
