@@ -16,6 +16,10 @@ std::string Key(const std::string& path) {
     return !path.empty() && path.front() == '/' ? LexicallyAbsolute("/", path) : path;
 }
 
+std::string NameOf(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
+
 // File systems stamp times from a clock that may lag the one the journal
 // reads by a tick or so: a file made just after the run began can look a
 // little older than the run.
@@ -148,6 +152,7 @@ private:
             } else {
                 ClearScratchCopy(move, row);
                 ClearFinishedCopy(move);
+                ClearSecondLink(move);
             }
         }
     }
@@ -160,15 +165,46 @@ private:
         if (!at_target || !(at_target->identity == move.identity) ||
             Key(move.target) == Key(move.source))
             return false;
-        const std::string folder = FolderOf(move.source);
+        return !Listed(move.source);
+    }
+
+    // Whether the folder's listing holds the path's name byte for byte.
+    bool Listed(const std::string& path) {
+        const std::string folder = FolderOf(path);
         auto [names, added] = listed_.try_emplace(folder);
         if (added) {
             std::vector<FolderEntry> entries;
             fs_.ListFolder(folder, entries);
             for (FolderEntry& entry : entries) names->second.insert(std::move(entry.name));
         }
-        const size_t slash = move.source.find_last_of('/');
-        return !names->second.count(move.source.substr(slash + 1));
+        return names->second.count(NameOf(path)) != 0;
+    }
+
+    // Whether two names of one file are two entries: in two folders, or two
+    // names both listed in one. Where letter case is ignored, or a folder is
+    // reached through a link, two spellings may be one entry, and removing
+    // either would remove the file.
+    bool TwoEntries(const std::string& a, const std::string& b) {
+        FileStamp folder_a;
+        FileStamp folder_b;
+        if (fs_.Stamp(JoinPath(FolderOf(a), "."), folder_a) != 0 ||
+            fs_.Stamp(JoinPath(FolderOf(b), "."), folder_b) != 0 || folder_a.identity.inode == 0)
+            return false;
+        if (!(folder_a.identity == folder_b.identity)) return true;
+        return NameOf(a) != NameOf(b) && Listed(a) && Listed(b);
+    }
+
+    // The file still under its source and, as a second entry whose status
+    // changed during the run, under its target too: a move by a hard link
+    // and an unlink, cut short between the two. The target name goes; the
+    // file keeps its own.
+    void ClearSecondLink(const PlannedMove& move) {
+        const FileStamp* at_target = StampAt(move.target);
+        if (!at_target || !(at_target->identity == move.identity) ||
+            at_target->changed_ns < run_.header.started_ns - kCoarseClockNs ||
+            !TwoEntries(move.source, move.target))
+            return;
+        plan_.leftovers.push_back({move.target, at_target->identity});
     }
 
     // An empty file made during the run under the target while the row's
