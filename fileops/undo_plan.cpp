@@ -128,26 +128,52 @@ private:
             Look(Scratch(move.target, row));
         }
         std::unordered_set<FileIdentity, IdentityHash> claimed;
+        std::unordered_set<std::string> taken;  // names already accounted for
         for (Tracked& file : tracked_) {
             claimed.insert(file.identity);
             const FileStamp* stamp = file.at.empty() ? nullptr : StampAt(file.at);
-            if (stamp && stamp->identity == file.identity) continue;
-            if (const auto found = where_.find(file.identity); found != where_.end())
+            if (stamp && stamp->identity == file.identity) {
+                taken.insert(file.at);
+                continue;
+            }
+            if (const auto found = where_.find(file.identity); found != where_.end()) {
                 file.found_at = found->second;
+                taken.insert(found->second);
+            }
+        }
+        // Hard links of one file share its identity: each row looks for it
+        // under its own names first, so that every name finds its way back.
+        std::vector<const std::string*> own(run_.plan.size(), nullptr);
+        for (size_t row = 0; row < run_.plan.size(); ++row) {
+            if (stepped_[row]) continue;
+            const PlannedMove& move = run_.plan[row];
+            for (const std::string* name : {&move.source, &move.target}) {
+                const FileStamp* stamp = StampAt(*name);
+                if (move.identity.inode == 0 || !stamp || !(stamp->identity == move.identity) ||
+                    !taken.insert(*name).second)
+                    continue;
+                own[row] = name;
+                break;
+            }
         }
         for (size_t row = 0; row < run_.plan.size(); ++row) {
             if (stepped_[row]) continue;
             const PlannedMove& move = run_.plan[row];
-            if (move.identity.inode == 0 || claimed.count(move.identity)) continue;
-            const auto found = where_.find(move.identity);
-            if (found != where_.end()) ClearPlaceholder(move);
-            if (found == where_.end()) {
+            const std::string* found = own[row];
+            if (!found) {
+                if (move.identity.inode == 0 || claimed.count(move.identity)) continue;
+                const auto elsewhere = where_.find(move.identity);
+                if (elsewhere != where_.end() && taken.count(elsewhere->second)) continue;
+                if (elsewhere != where_.end()) found = &elsewhere->second;
+            }
+            if (found) ClearPlaceholder(move);
+            if (!found) {
                 AdoptFinishedCopy(move, row);
-            } else if (found->second != move.source || Respelt(move)) {
+            } else if (*found != move.source || Respelt(move)) {
                 // Where letter case is ignored, the file answers to both
                 // spellings; it goes back to the old one whichever it has.
                 Tracked file{row, move.source, move.identity, run_.header.started_ns, {}, {}};
-                file.found_at = found->second != move.source ? found->second : move.target;
+                file.found_at = *found != move.source ? *found : move.target;
                 tracked_.push_back(std::move(file));
             } else {
                 ClearScratchCopy(move, row);

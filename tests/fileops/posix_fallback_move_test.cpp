@@ -10,13 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
-#include "fileops/rename_session.h"
-#include "fileops/undo_run.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
-#include "tests/support/test_code_page.h"
 
 namespace zentavo {
 namespace {
@@ -164,45 +160,6 @@ TEST(PosixPlaceholderMeetsAWriter, LosesNoData) {
             EXPECT_EQ(ReadFile(result.saved_other), c.saved);
             EXPECT_EQ(NamesIn(dir.path()), (Names{"b", "b (saved by zentavo)"}));
         }
-    }
-}
-
-// The process dies in the middle of a move: the undo of the run it left
-// brings back the one name there was, and nothing beside it.
-TEST(PosixFallbackMoveKilled, UndoLeavesTheFileAsItWas) {
-    struct Killed {};
-    const struct {
-        const char* label;
-        bool links;
-        OsCall call;  // the process dies just before the nth such call on path
-        const char* path;
-        int nth;
-    } cases[] = {
-        {"between the link and the unlink", true, OsCall::Unlink, "a", 1},
-        {"between the placeholder and the rename over it", false, OsCall::Rename, "b", 2},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        TempFolder dir;
-        TempFolder state;
-        WriteFile(dir / "a", "content");
-        FaultyOs os;
-        os.RefuseRenameFlags();
-        if (!c.links) os.Add({.call = OsCall::Link, .error = EPERM});
-        os.Add(
-            {.call = c.call, .path = dir / c.path, .nth = c.nth, .before = [] { throw Killed{}; }});
-        PosixFileSystem fs(os);
-        JournalStore store(SystemOs(), state / "journal");
-        RenameSession session(fs, kTestPage);
-        session.Drop({dir / "a"}, false);
-        session.list().SetNewName(0, "b");
-        EXPECT_THROW(session.Rename({}, &store), Killed);
-
-        PosixFileSystem after_the_kill;
-        UndoOutcome undo;
-        ASSERT_EQ(UndoRun(after_the_kill, kTestPage, store, "", undo), 0);
-        EXPECT_EQ(NamesIn(dir.path()), Names{"a"});
-        EXPECT_EQ(ReadFile(dir / "a"), "content");
     }
 }
 

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "core/rename_pattern.h"
+#include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
+#include "fileops/undo_run.h"
+#include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
 #include "tests/support/list_rows.h"
 #include "tests/support/test_code_page.h"
@@ -110,6 +113,58 @@ TEST(SessionOnDisk, ImmutableFolderKeepsItsFiles) {
     EXPECT_EQ(session.list().failure(1), EPERM);
     EXPECT_EQ(outcome.failed, 1u);
     EXPECT_EQ(NamesIn(dir / "locked"), Names{"f"});
+}
+
+// The process dies in the middle of a run, before its moves reach the
+// journal: the undo brings back every name there was, and nothing beside.
+TEST(SessionOnDisk, UndoAfterAKillBringsBackEveryNameAndNoOther) {
+    struct Killed {};
+    const struct {
+        const char* label;
+        bool renames_replace;  // the file system takes no RENAME_NOREPLACE
+        bool links;
+        bool b_is_a_link_to_a;
+        OsCall call;  // the process dies just before the nth such call on path
+        const char* path;
+        int nth;
+    } cases[] = {
+        {"between the link and the unlink", true, true, false, OsCall::Unlink, "a", 1},
+        {"between the placeholder and the rename over it", true, false, false, OsCall::Rename, "n1",
+         2},
+        {"one of two hard links moved", false, true, true, OsCall::Rename, "b", 1},
+        {"both hard links moved", false, true, true, OsCall::Rename, "c", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder dir;
+        TempFolder state;
+        WriteFile(dir / "a", "a");
+        if (c.b_is_a_link_to_a) {
+            ASSERT_EQ(::link((dir / "a").c_str(), (dir / "b").c_str()), 0);
+        } else {
+            WriteFile(dir / "b", "b");
+        }
+        WriteFile(dir / "c", "c");
+        const Names before = NamesIn(dir.path());
+        FaultyOs os;
+        if (c.renames_replace) os.RefuseRenameFlags();
+        if (!c.links) os.Add({.call = OsCall::Link, .error = EPERM});
+        os.Add(
+            {.call = c.call, .path = dir / c.path, .nth = c.nth, .before = [] { throw Killed{}; }});
+        PosixFileSystem fs(os);
+        JournalStore store(SystemOs(), state / "journal");
+        RenameSession session(fs, kTestPage);
+        session.Drop({dir.path()}, false);
+        ASSERT_TRUE(SetFilenames(session.list(), "n%g", kTestPage));
+        EXPECT_THROW(session.Rename({}, &store), Killed);
+
+        PosixFileSystem after_the_kill;
+        UndoOutcome undo;
+        ASSERT_EQ(UndoRun(after_the_kill, kTestPage, store, "", undo), 0);
+        EXPECT_EQ(NamesIn(dir.path()), before);
+        EXPECT_EQ(ReadFile(dir / "c"), "c");
+        EXPECT_TRUE(undo.problems.empty());
+    }
 }
 
 TEST(SessionOnDisk, NamesAreBytes) {
