@@ -136,8 +136,9 @@ std::string_view StateWord(RunState state) {
     return "interrupted";
 }
 
-std::string Count(const std::optional<RunEnd>& end, uint64_t RunEnd::*field) {
-    return end ? std::to_string((*end).*field) : std::string();
+// A run cut short never wrote how many of its files failed.
+std::string FailedCount(const RunSummary& run, std::string_view unknown) {
+    return run.end ? std::to_string(run.end->failed) : std::string(unknown);
 }
 
 }  // namespace
@@ -204,7 +205,7 @@ int RunListRunsCommand(const CliOptions& options, const CodePage& page, JournalS
             io.out << header.id << '\t' << FormatTime(header.started_ns, "%Y-%m-%dT%H:%M:%S%z")
                    << '\t' << (header.kind == RunKind::Undo ? "undo" : "rename") << '\t'
                    << header.undoes << '\t' << header.rows << '\t' << run.renamed() << '\t'
-                   << Count(run.end, &RunEnd::failed) << '\t' << StateWord(run.state()) << '\t'
+                   << FailedCount(run, "") << '\t' << StateWord(run.state()) << '\t'
                    << EscapeTsvField(header.first_folder) << '\n';
         }
         return kExitSuccess;
@@ -216,10 +217,9 @@ int RunListRunsCommand(const CliOptions& options, const CodePage& page, JournalS
         const RunHeader& header = run.header;
         const std::string what =
             header.kind == RunKind::Undo ? "undo of " + header.undoes : std::string("rename");
-        const std::string failed = run.end ? std::to_string(run.end->failed) : "-";
         table.Add({Plain(header.id), Plain(FormatTime(header.started_ns, "%Y-%m-%d %H:%M:%S")),
                    Plain(what), Plain(std::to_string(header.rows)),
-                   Plain(std::to_string(run.renamed())), Plain(failed),
+                   Plain(std::to_string(run.renamed())), Plain(FailedCount(run, "-")),
                    Plain(StateWord(run.state())), Shown(header.first_folder, page)});
     }
     table.Write(io.out);
