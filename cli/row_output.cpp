@@ -21,20 +21,7 @@ void WritePadded(std::ostream& out, std::string_view text, size_t columns, size_
     for (size_t i = columns; i < width; ++i) out << ' ';
 }
 
-}  // namespace
-
-std::string_view MarkWord(RowMark mark) {
-    switch (mark) {
-        case RowMark::Pending:
-            return "pending";
-        case RowMark::Renamed:
-            return "renamed";
-        case RowMark::Failed:
-            return "failed";
-    }
-    return "pending";
-}
-
+// As EscapeTsvField, appended to out.
 void AppendTsvField(std::string& out, std::string_view text) {
     // The escape letter of each byte that needs one, 0 for every other byte.
     static constexpr auto kEscapes = [] {
@@ -55,6 +42,20 @@ void AppendTsvField(std::string& out, std::string_view text) {
         plain_from = i + 1;
     }
     out.append(text, plain_from);
+}
+
+}  // namespace
+
+std::string_view MarkWord(RowMark mark) {
+    switch (mark) {
+        case RowMark::Pending:
+            return "pending";
+        case RowMark::Renamed:
+            return "renamed";
+        case RowMark::Failed:
+            return "failed";
+    }
+    return "pending";
 }
 
 std::string EscapeTsvField(std::string_view text) {

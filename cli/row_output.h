@@ -16,7 +16,6 @@ std::string_view MarkWord(RowMark mark);
 
 // Backslash, tab, line feed and carriage return written as "\\", "\t", "\n",
 // "\r"; every other byte as it is, so a field never spans a separator.
-void AppendTsvField(std::string& out, std::string_view text);
 std::string EscapeTsvField(std::string_view text);
 
 // One line per row: MARK, tab, PATH, tab, NEW NAME. Nothing else, not even a
