@@ -25,7 +25,6 @@ public:
         const size_t begin = i == 0 ? 0 : ends_[i - 1];
         return std::string_view(text_).substr(begin, ends_[i] - begin);
     }
-    uint64_t inode(size_t i) const { return inodes_[i]; }
 
 private:
     friend class RenameList;  // takes the buffer over rather than copy it

@@ -304,11 +304,11 @@ TEST(RenameList, TextsSurviveRewritesAndRemovals) {
         RenameList list(PathSyntax::Posix);
         std::vector<Plain> plain;
         PathBatch batch;
-        for (uint64_t i = 0; i < 40; ++i) batch.Add("/d/" + std::to_string(random() % 1000), i + 1);
-        for (size_t i = 0; i < batch.size(); ++i) {
-            const auto same = [&](const Plain& row) { return row.path == batch[i]; };
-            if (std::none_of(plain.begin(), plain.end(), same))
-                plain.push_back({std::string(batch[i]), "", batch.inode(i)});
+        for (uint64_t i = 0; i < 40; ++i) {
+            const std::string path = "/d/" + std::to_string(random() % 1000);
+            batch.Add(path, i + 1);
+            const auto same = [&](const Plain& row) { return row.path == path; };
+            if (std::none_of(plain.begin(), plain.end(), same)) plain.push_back({path, "", i + 1});
         }
         list.InsertNew(std::move(batch));
         std::sort(plain.begin(), plain.end(),
