@@ -29,6 +29,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,12 @@ void ResetPeakMemory() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// A probe that never reached the display would report a window that never
+// kept it waiting.
+void RequireConnected(const PingProbe& probe) {
+    if (!probe.connected()) throw std::runtime_error("the probe cannot reach the X display");
+}
+
 template <typename Work>
 Step Measure(PingProbe& probe, Work&& work) {
     ResetPeakMemory();
@@ -155,6 +162,7 @@ Steps Before(const std::string& folder, const std::string& pattern, const QSize&
     Idle(0.3);
     PingProbe probe(uint32_t(view.winId()), std::chrono::milliseconds(5));
     Idle(0.1);
+    RequireConnected(probe);
     Steps steps;
     steps.drop = Measure(probe, [&] {
         model.ReplaceRows([&] { session.Drop({folder}, false); });
@@ -181,6 +189,7 @@ Steps Window(const std::string& folder, const std::string& pattern) {
     Idle(0.3);
     PingProbe probe(uint32_t(window.winId()), std::chrono::milliseconds(5));
     Idle(0.1);
+    RequireConnected(probe);
     auto* job = window.findChild<BackgroundJob*>("job");
     auto* check = window.findChild<BackgroundJob*>("previewCheck");
     const auto idle = [&] { RunUntil([&] { return !job->running(); }); };
@@ -218,10 +227,12 @@ double RunCli(const std::string& cli, std::vector<std::string> args) {
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const Clock::time_point start = Clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, cli.c_str(), &actions, nullptr, argv.data(), environ) != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const int spawned = posix_spawn(&pid, cli.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        throw std::runtime_error(cli + " did not do its work");
     return Seconds(start, Clock::now());
 }
 
@@ -276,25 +287,32 @@ int main(int argc, char** argv) {
     };
     const QSize size = CRenamerDlg(kPage).size();
     int round = 0;
-    for (int rep = 0; rep < repetitions; ++rep) {
-        // Every step renames every file: each one gives them new names.
-        const auto pattern = [&] { return "r" + std::to_string(round++) + "-%7c.%<e"; };
-        if (baseline) keep("before", Before(folder.path(), pattern(), size));
-        const Steps window = Window(folder.path(), pattern());
-        keep("window", window);
-        paints.push_back(double(window.paints));
-        if (!cli.empty()) {
-            seconds["cli preview"].push_back(
-                RunCli(cli, {"--tsv", "-p", pattern(), folder.path()}));
-            seconds["cli rename"].push_back(
-                RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
+    try {
+        for (int rep = 0; rep < repetitions; ++rep) {
+            // Every step renames every file: each one gives them new names.
+            const auto pattern = [&] { return "r" + std::to_string(round++) + "-%7c.%<e"; };
+            if (baseline) keep("before", Before(folder.path(), pattern(), size));
+            const Steps window = Window(folder.path(), pattern());
+            keep("window", window);
+            paints.push_back(double(window.paints));
+            if (!cli.empty()) {
+                seconds["cli preview"].push_back(
+                    RunCli(cli, {"--tsv", "-p", pattern(), folder.path()}));
+                seconds["cli rename"].push_back(
+                    RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
+            }
+            std::printf("repetition %d done; the window's peak %.1f MB; last summary: %s\n",
+                        rep + 1,
+                        double(std::max({window.drop.peak, window.names.peak, window.check.peak,
+                                         window.rename.peak})) /
+                            1e6,
+                        qPrintable(boxes.last));
+            std::fflush(stdout);
         }
-        std::printf("repetition %d done; the window's peak %.1f MB; last summary: %s\n", rep + 1,
-                    double(std::max({window.drop.peak, window.names.peak, window.check.peak,
-                                     window.rename.peak})) /
-                        1e6,
-                    qPrintable(boxes.last));
-        std::fflush(stdout);
+    } catch (const std::exception& failure) {
+        // Returning, not exiting, so that the files go with their folder.
+        std::fprintf(stderr, "no figures: %s\n", failure.what());
+        return 1;
     }
 
     std::printf("\nmedians of %d repetition(s), %zu files:\n", repetitions, files);
