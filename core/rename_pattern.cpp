@@ -74,8 +74,11 @@ private:
     bool cut_ = false;
 };
 
-std::string BuildName(std::string_view pattern, const CPathParts& parts, int64_t directory_counter,
-                      int64_t row_position, const CodePage& page, bool& cut) {
+}  // namespace
+
+std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
+                         int64_t directory_counter, int64_t row_position, const CodePage& page,
+                         bool* cut) {
     pattern = pattern.substr(0, pattern.find('\0'));
     BoundedName result;
     std::string counter_text;
@@ -147,16 +150,8 @@ std::string BuildName(std::string_view pattern, const CPathParts& parts, int64_t
             result.Append(piece);
         }
     }
-    cut = result.cut();
+    if (cut) *cut = result.cut();
     return result.Take();
-}
-
-}  // namespace
-
-std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
-                         int64_t directory_counter, int64_t row_position, const CodePage& page) {
-    bool cut = false;
-    return BuildName(pattern, parts, directory_counter, row_position, page, cut);
 }
 
 bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& page) {
@@ -179,7 +174,7 @@ bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& pa
             previous_directory = parts.directory;
         }
         bool cut = false;
-        std::string name = BuildName(trimmed, parts, counter, int64_t(i) + 1, page, cut);
+        std::string name = ApplyPattern(trimmed, parts, counter, int64_t(i) + 1, page, &cut);
         if (!cut) TrimInPlace(name);
         if (name.empty()) all_named = false;
         list.SetNewName(i, std::move(name));

@@ -32,9 +32,11 @@ constexpr int32_t kMaxCounterWidth = 255;
 
 // The pattern ends at its first NUL, as a C string would. A name longer than
 // kMaxNewNameLength comes out cut to one byte more than that: known to be too
-// long, and bounded for any pattern.
+// long, and bounded for any pattern. cut, when given, learns whether bytes
+// other than white space were cut off (trimming cannot make such a name fit).
 std::string ApplyPattern(std::string_view pattern, const CPathParts& parts,
-                         int64_t directory_counter, int64_t row_position, const CodePage& page);
+                         int64_t directory_counter, int64_t row_position, const CodePage& page,
+                         bool* cut = nullptr);
 
 // Gives every row its new name by the pattern (trimmed first) and trims every
 // name; a name too long to use (see NameTooLong) is kept cut, not trimmed.
