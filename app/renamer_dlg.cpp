@@ -55,10 +55,6 @@ constexpr int kProgressTickMs = 100;
 constexpr size_t kRowsNamedHere = 20000;
 constexpr size_t kRowsCheckedHere = 2000;
 
-QString Count(size_t count) {
-    return QLocale().toString(qulonglong(count));
-}
-
 QString Decode(std::string_view bytes) {
     return CurrentLocaleCodec().Decode(bytes);
 }
@@ -437,20 +433,22 @@ void CRenamerDlg::ShowProgress() {
         case Job::Drop:
             // Once the files are found they go into the list in one piece,
             // which cannot be stopped halfway.
-            progress_->SetProgress(job_.stoppable() ? Texts::LookingForFiles(Count(done))
-                                                    : Texts::AddingFiles(Count(total)),
+            progress_->SetProgress(job_.stoppable() ? Texts::LookingForFiles(Texts::Number(done))
+                                                    : Texts::AddingFiles(Texts::Number(total)),
                                    0, 0);
             break;
         case Job::SetFilenames:
-            progress_->SetProgress(Texts::SettingNames(Count(session_.list().count())), 0, 0);
+            progress_->SetProgress(Texts::SettingNames(Texts::Number(session_.list().count())), 0,
+                                   0);
             break;
         case Job::Rename:
-            progress_->SetProgress(Texts::Renaming(Count(done), Count(total)), done, total);
+            progress_->SetProgress(Texts::Renaming(Texts::Number(done), Texts::Number(total)), done,
+                                   total);
             // Rows turn green as their files are renamed.
             rename_list_->viewport()->update();
             break;
         case Job::Undo:
-            progress_->SetProgress(Texts::Undoing(Count(done)), 0, 0);
+            progress_->SetProgress(Texts::Undoing(Texts::Number(done)), 0, 0);
             break;
     }
     progress_->show();
@@ -609,7 +607,7 @@ void CRenamerDlg::OfferUndoOfInterruptedRun() {
     if (CurrentMessageBoxes().Ask(
             this, Texts::InterruptedCaption(),
             Texts::InterruptedQuestion(started, CurrentLocaleCodec().Decode(header.first_folder),
-                                       int(header.rows))))
+                                       newest.renamed(), int(header.rows))))
         OnUndoLastRename();
 }
 

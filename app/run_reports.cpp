@@ -44,7 +44,7 @@ Report DropProblemsReport(const std::vector<ReadProblem>& problems) {
                                       Texts::ReadProblemReason(problems[i].error));
     }
     if (problems.size() > kListedInMessages)
-        lines << Texts::AndMore(int(problems.size() - kListedInMessages));
+        lines << Texts::AndMore(problems.size() - kListedInMessages);
     return {MessageIcon::Warning, Texts::DropProblemsCaption(),
             Texts::DropProblems() + "\n\n" + lines.join('\n'), {}};
 }
@@ -58,24 +58,38 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
         if (!note.saved_other.empty())
             notes += "\n\n" + Texts::SavedOtherNote(path, Decode(note.saved_other));
     }
-    QString detail = Texts::SummaryCounts(int(outcome.renamed), int(outcome.failed));
     if (outcome.failed == 0) {
         return {MessageIcon::Information, Texts::FinishedCaption(),
-                Texts::FinishedSummary(int(outcome.renamed)) + notes, detail};
+                Texts::FinishedSummary(int(outcome.renamed)) + notes,
+                Texts::SummaryCounts(outcome.renamed, 0)};
     }
-    // The failed rows are this run's: a list is fresh for every run.
+    // The failed rows are this run's: a list is fresh for every run. Those
+    // a cancelled run did not try are no failure of theirs.
     QStringList failures;
     size_t failed = 0;
+    size_t not_tried = 0;
     for (size_t row = 0; row < list.count(); ++row) {
         if (list.mark(row) != RowMark::Failed) continue;
-        if (failed++ < kListedInMessages)
+        if (list.failure(row) == ECANCELED) {
+            ++not_tried;
+        } else if (failed++ < kListedInMessages) {
             failures << Texts::PathAndReason(Decode(list.path(row)), failure_reason(row));
+        }
     }
-    detail += "\n\n" + Texts::FirstFailures(int(failures.size())) + "\n" + failures.join('\n');
-    if (failed > kListedInMessages)
-        detail += "\n" + Texts::AndMore(int(failed - kListedInMessages));
-    return {MessageIcon::Warning, Texts::FailedCaption(),
-            Texts::FailedSummary(int(outcome.failed)) + notes, detail};
+    QString detail = Texts::SummaryCounts(outcome.renamed, failed);
+    if (not_tried > 0) detail += "\n" + Texts::NotTriedCount(not_tried);
+    if (failed > 0) {
+        detail += "\n\n" + Texts::FirstFailures(int(failures.size())) + "\n" + failures.join('\n');
+        if (failed > kListedInMessages) detail += "\n" + Texts::AndMore(failed - kListedInMessages);
+    }
+    if (not_tried == 0) {
+        return {MessageIcon::Warning, Texts::FailedCaption(),
+                Texts::FailedSummary(int(outcome.failed)) + notes, detail};
+    }
+    QString text = Texts::CancelledSummary(outcome.renamed, int(not_tried));
+    if (failed > 0) text += "\n\n" + Texts::FailedSummary(int(failed));
+    const MessageIcon icon = failed > 0 ? MessageIcon::Warning : MessageIcon::Information;
+    return {icon, Texts::CancelledCaption(), text + notes, detail};
 }
 
 Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journal_folder) {

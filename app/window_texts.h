@@ -3,7 +3,10 @@
 // translating this file's texts.
 #pragma once
 
+#include <cstddef>
+
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 
 namespace zentavo {
@@ -11,6 +14,9 @@ namespace zentavo {
 class Texts {
     Q_DECLARE_TR_FUNCTIONS(Texts)
 public:
+    // A count as the locale writes it, digits grouped: 1,204 or 1.204.
+    static QString Number(size_t count) { return QLocale().toString(qulonglong(count)); }
+
     // The main window.
     static QString MainCaption() { return tr("Zentavo 1.0"); }
     static QString PatternLabel() { return tr("Rename &Pattern:"); }
@@ -27,11 +33,16 @@ public:
     // The summary of a rename run.
     static QString FailedCaption() { return tr("Rename Failed"); }
     static QString FailedSummary(int failed) {
-        return tr("Renaming failed for %n file(s).", nullptr, failed);
+        return tr("Renaming failed for %Ln file(s).", nullptr, failed);
     }
     static QString FinishedCaption() { return tr("Finished"); }
     static QString FinishedSummary(int renamed) {
-        return tr("%n file(s) were renamed successfully.", nullptr, renamed);
+        return tr("%Ln file(s) were renamed successfully.", nullptr, renamed);
+    }
+    // A run the user stopped: the rows it did not try are no failure.
+    static QString CancelledCaption() { return tr("Cancelled"); }
+    static QString CancelledSummary(size_t renamed, int not_tried) {
+        return tr("%1 renamed; %Ln not tried.", nullptr, not_tried).arg(Number(renamed));
     }
     // Added to the summary for the rare rows that need it.
     static QString LeftAtNote(const QString& path, const QString& left_at) {
@@ -43,16 +54,19 @@ public:
             .arg(path, saved_at);
     }
     // The summary's detail: the counts, then the first failures.
-    static QString SummaryCounts(int renamed, int failed) {
-        return tr("Renamed: %1\nFailed: %2").arg(renamed).arg(failed);
+    static QString SummaryCounts(size_t renamed, size_t failed) {
+        return tr("Renamed: %1\nFailed: %2").arg(Number(renamed), Number(failed));
+    }
+    static QString NotTriedCount(size_t not_tried) {
+        return tr("Not tried: %1").arg(Number(not_tried));
     }
     static QString FirstFailures(int shown) {
-        return tr("The first %n failure(s):", nullptr, shown);
+        return tr("The first %Ln failure(s):", nullptr, shown);
     }
     static QString PathAndReason(const QString& path, const QString& reason) {
         return tr("%1: %2").arg(path, reason);
     }
-    static QString AndMore(int more) { return tr("and %1 more").arg(more); }
+    static QString AndMore(size_t more) { return tr("and %1 more").arg(Number(more)); }
     static QString ReasonAndNote(const QString& reason, const QString& note) {
         return tr("%1; %2").arg(reason, note);
     }
@@ -135,15 +149,15 @@ public:
     static QString UndoCaption() { return tr("Undo Last Rename"); }
     static QString UndoIncompleteCaption() { return tr("Undo Incomplete"); }
     static QString UndoDone(int restored) {
-        return tr("%n file(s) are back under their names.", nullptr, restored);
+        return tr("%Ln file(s) are back under their names.", nullptr, restored);
     }
     static QString UndoMissed(int missed) {
-        return tr("%n file(s) could not be brought back:", nullptr, missed);
+        return tr("%Ln file(s) could not be brought back:", nullptr, missed);
     }
     static QString UndoMissedLine(const QString& original, const QString& reason) {
         return tr("%1: %2").arg(original, reason);
     }
-    static QString UndoMore(int more) { return tr("... and %n more.", nullptr, more); }
+    static QString UndoMore(int more) { return tr("... and %Ln more.", nullptr, more); }
     static QString NameTakenReason(const QString& at) {
         return tr("its name is taken; it stays as %1").arg(at);
     }
@@ -169,11 +183,12 @@ public:
             .arg(folder, error);
     }
     static QString InterruptedCaption() { return tr("Interrupted Rename"); }
-    static QString InterruptedQuestion(const QString& started, const QString& folder, int rows) {
-        return tr("The last rename, started %1 in %2 for %n file(s), was cut short before it "
-                  "ended. Undo it now?",
+    static QString InterruptedQuestion(const QString& started, const QString& folder,
+                                       size_t renamed, int rows) {
+        return tr("The last rename, started %1 in %2, did not end: %3 of %Ln files were renamed "
+                  "before it was cut short.\n\nUndo it now?",
                   nullptr, rows)
-            .arg(started, folder);
+            .arg(started, folder, Number(renamed));
     }
 
     // The window menu.

@@ -24,6 +24,8 @@
 
 #include <cerrno>
 
+#include <QScopeGuard>
+
 #include "app/dialog_units.h"
 #include "app/fit_validator.h"
 #include "app/locale_text.h"
@@ -167,6 +169,8 @@ private slots:
     void dropTellsWhatItCouldNotRead();
     void cancel_data();
     void cancel();
+    void countsAreGroupedAsTheLocaleWritesThem_data();
+    void countsAreGroupedAsTheLocaleWritesThem();
     void patternFieldStopsWhenFull();
     void undoEntryFollowsTheJournal();
     void undoBringsFilesBackAsAFreshList();
@@ -930,8 +934,75 @@ void MainWindowTest::cancel() {
     if (job == "rename") {
         QVERIFY(d.folder.Exists("b-new") && d.folder.Exists("c"));
         QVERIFY(d.ToolTip(4).endsWith("Not renamed: Cancelled"));
-        QCOMPARE(d.boxes.boxes[0].text, QString("Renaming failed for 3 file(s)."));
+        // Stopping is what the user asked for, not a failure.
+        QCOMPARE(d.boxes.boxes[0].icon, MessageIcon::Information);
+        QCOMPARE(d.boxes.boxes[0].caption, QString("Cancelled"));
+        QCOMPARE(d.boxes.boxes[0].text, QString("2 renamed; 3 not tried."));
+        QCOMPARE(d.boxes.boxes[0].detail, QString("Renamed: 2\nFailed: 0\nNot tried: 3"));
     }
+}
+
+// Each row: what is done to a folder of 1,205 files, and the box that tells
+// of it, in a locale that groups digits by thousands.
+void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem_data() {
+    QTest::addColumn<QString>("job");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a finished run") << "rename" << "Finished"
+                                    << "1,205 file(s) were renamed successfully.";
+    QTest::newRow("a cancelled run") << "cancel" << "Cancelled" << "1,101 renamed; 104 not tried.";
+    QTest::newRow("a run cut short")
+        << "kill" << "Interrupted Rename"
+        << "1,101 of 1,205 files were renamed before it was cut short.";
+}
+
+void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem() {
+    QFETCH(QString, job);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    constexpr int kFiles = 1205;
+    constexpr int kMoved = 1101;
+    Driver d;
+    for (int i = 0; i < kFiles; ++i) d.folder.AddFile("many/" + std::to_string(i));
+    if (job == "kill") {
+        // The journal of a run killed after its moves' steps were written:
+        // every step is due at once by this clock.
+        JournalStore journals(SystemOs(), d.state / "journal");
+        RunHeader header;
+        header.rows = kFiles;
+        header.first_folder = d.folder / "many";
+        int64_t now = WallClockNs();
+        JournalWriter writer(journals.os(), [&now] { return now += 2'000'000'000; });
+        QCOMPARE(journals.Create(header, writer), 0);
+        for (int i = 0; i < kFiles; ++i) {
+            const std::string from = d.folder / ("many/" + std::to_string(i));
+            writer.Plan({from, from + "-new", {}});
+        }
+        QCOMPARE(writer.SealPlan(), 0);
+        for (int i = 0; i < kMoved; ++i) writer.Moved({size_t(i), 0, {}, {}, {}});
+        d.boxes.answer = false;
+        d.window.OfferUndoOfInterruptedRun();
+    } else {
+        d.Drop({"many"});
+        d.SetFilenames("%n-new");
+        if (job == "cancel") d.fs.HoldMove(kMoved);
+        QTest::mouseClick(d.rename(), Qt::LeftButton);
+        if (job == "cancel") {
+            QTRY_VERIFY(d.fs.holding());
+            QPushButton* cancel = nullptr;
+            QTRY_VERIFY((cancel = d.window.findChild<QPushButton*>("cancelButton")) != nullptr);
+            QTRY_VERIFY(cancel->isVisible() && cancel->isEnabled());
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            d.fs.Open();
+        }
+        QTRY_VERIFY(!d.window.busy());
+    }
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    QCOMPARE(d.boxes.boxes[0].caption, caption);
+    QVERIFY2(d.boxes.boxes[0].text.contains(text), qPrintable(d.boxes.boxes[0].text));
 }
 
 void MainWindowTest::patternFieldStopsWhenFull() {
