@@ -24,6 +24,15 @@ std::string RenameTarget(std::string_view path, std::string_view new_name, PathS
     return target;
 }
 
+int UnusableName(std::string_view new_name) {
+    if (new_name.empty() || new_name.find('\0') != std::string_view::npos) return EINVAL;
+    return NameTooLong(new_name) ? ENAMETOOLONG : 0;
+}
+
+bool RunWillTry(const RenameList& list, size_t row) {
+    return list.mark(row) == RowMark::Pending && UnusableName(list.new_name(row)) == 0;
+}
+
 RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
                      std::string run_token)
     : fs_(fs),
@@ -92,14 +101,7 @@ void RenameRun::Try(size_t row) {
     if (progress_ && ++tries_ % kProgressEvery == 0) progress_(renamed_, list_.count());
 
     const std::string path(list_.path(row));
-    const std::string_view new_name = list_.new_name(row);
-    // Without a name the target would be the folder itself; a name with a
-    // NUL would reach the system cut short; one that is too long cannot be
-    // a path. None of them touches the disk.
-    if (const int error = new_name.empty() || new_name.find('\0') != std::string_view::npos ? EINVAL
-                          : NameTooLong(new_name) ? ENAMETOOLONG
-                                                  : 0;
-        error != 0) {
+    if (const int error = UnusableName(list_.new_name(row)); error != 0) {
         last_error_[row] = error;
         gives_up_[row] = true;
         return;

@@ -38,6 +38,16 @@ struct RenameOutcome {
 std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
                          const CodePage& page);
 
+// Why a run cannot use a new name, without touching the disk: EINVAL for an
+// empty one (the target would be the folder itself) or one holding a NUL
+// (the system would see it cut short), ENAMETOOLONG for one too long to be
+// a path. 0 for a name a run can try.
+int UnusableName(std::string_view new_name);
+
+// Whether a run tries to move the row: the rows a run moves, the preview
+// checks and a journal plans are these, and only these.
+bool RunWillTry(const RenameList& list, size_t row);
+
 // Moves every Pending row's file to its new name in its own folder, never
 // replacing a file. Each pass tries the Pending rows in list order; a move
 // that failed is tried again in a later pass, and the run ends with a pass

@@ -6,15 +6,6 @@
 
 namespace zentavo {
 
-namespace {
-
-// The rows a run tries, and so the rows of its journal's plan.
-bool Planned(const RenameList& list, size_t row) {
-    return list.mark(row) == RowMark::Pending && !list.new_name(row).empty();
-}
-
-}  // namespace
-
 DropOutcome RenameSession::Drop(const std::vector<std::string>& paths, bool recurse,
                                 const Progress& progress) {
     return AddGathered(GatherDrop(paths, recurse, progress));
@@ -47,7 +38,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
     RunHeader header;
     header.kind = RunKind::Rename;
     for (size_t row = 0; row < list_.count(); ++row) {
-        if (!Planned(list_, row)) continue;
+        if (!RunWillTry(list_, row)) continue;
         if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row));
     }
     if (journals == nullptr || header.rows == 0) {
@@ -86,7 +77,7 @@ int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& wr
     uint64_t device = 0;
     uint32_t planned = 0;
     for (size_t row = 0; row < list_.count(); ++row) {
-        if (!Planned(list_, row)) continue;
+        if (!RunWillTry(list_, row)) continue;
         plan_rows[row] = planned++;
         const std::string_view path = list_.path(row);
         FileIdentity identity;

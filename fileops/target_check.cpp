@@ -51,16 +51,6 @@ private:
     std::vector<size_t> ends_;
 };
 
-// A name a run would try: the others fail without touching the disk.
-bool UsableName(std::string_view name) {
-    return !name.empty() && name.find('\0') == std::string_view::npos && !NameTooLong(name);
-}
-
-// Whether a run would try to move the row.
-bool WouldMove(const RenameList& list, size_t row) {
-    return list.mark(row) == RowMark::Pending && UsableName(list.new_name(row));
-}
-
 // The target as the run meets it: "sub/../x" and "./x" name what they lead to.
 std::string TargetKey(const RenameList& list, size_t row, const CodePage& page) {
     const std::string_view name = list.new_name(row);
@@ -80,7 +70,7 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     // ("../x") is no longer than that.
     size_t rows = 0, key_bytes = 0;
     for (size_t row = 0; row < list.count(); ++row) {
-        if (!WouldMove(list, row)) continue;
+        if (!RunWillTry(list, row)) continue;
         const std::string_view path = list.path(row);
         const size_t last = page.FindLast(path, Separator(list.syntax()));
         key_bytes += (last == std::string_view::npos ? 2 : last + 1) + list.new_name(row).size();
@@ -90,7 +80,7 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     movers.Reserve(rows, key_bytes);
     for (size_t row = 0; row < list.count(); ++row) {
         if (row % kStopCheckEvery == 0 && stop.stop_requested()) return {};
-        if (!WouldMove(list, row)) continue;
+        if (!RunWillTry(list, row)) continue;
         const std::string key = TargetKey(list, row, page);
         if (key != list.path(row)) movers.Add(row, key);
     }

@@ -168,7 +168,7 @@ private:
             }
             if (found) ClearPlaceholder(move);
             if (!found) {
-                AdoptFinishedCopy(move, row);
+                if (!AdoptDetour(move, row)) AdoptFinishedCopy(move, row);
             } else if (*found != move.source || Respelt(move)) {
                 // Where letter case is ignored, the file answers to both
                 // spellings; it goes back to the old one whichever it has.
@@ -269,6 +269,20 @@ private:
         bool same = false;
         if (fs_.SameBytes(move.source, move.target, same) == 0 && same)
             plan_.leftovers.push_back({move.target, stamp->identity});
+    }
+
+    // A change of letter case cut short between its two steps leaves the file
+    // under the row's scratch name beside its source. The name is the run's
+    // own, so the file is too, even where the rename renumbered it (FAT
+    // through FUSE numbers a file by where its entry lies).
+    bool AdoptDetour(const PlannedMove& move, size_t row) {
+        const std::string scratch = Scratch(move.source, row);
+        const FileStamp* stamp = StampAt(scratch);
+        if (!stamp) return false;
+        Tracked file{row, move.source, stamp->identity, INT64_MAX, {}, {}};
+        file.found_at = scratch;
+        tracked_.push_back(std::move(file));
+        return true;
     }
 
     // The source is gone and a copy made during the run stands under the

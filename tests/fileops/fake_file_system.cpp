@@ -29,18 +29,33 @@ void FakeFileSystem::AddFolder(const std::string& path) {
     if (path == "/" || Exists(path)) return;
     AddFolder(Parent(path));
     nodes_[path] = kFolder;
-    inodes_[path] = {next_inode_++, now_ns_};
+    Made(path);
+}
+
+void FakeFileSystem::Made(const std::string& path) {
+    inodes_[path] = {next_inode_++, keep_birth_ ? now_ns_ : 0, now_ns_};
+}
+
+// The device of the innermost mount above path; 1 outside every mount.
+uint64_t FakeFileSystem::DeviceOf(const std::string& path) const {
+    for (std::string folder = path; folder != "/"; folder = Parent(folder)) {
+        if (const auto mount = devices_.find(folder); mount != devices_.end())
+            return mount->second;
+    }
+    return 1;
 }
 
 void FakeFileSystem::AddFile(const std::string& path, std::string content) {
     AddFolder(Parent(path));
     nodes_[path] = std::move(content);
-    inodes_[path] = {next_inode_++, now_ns_};
+    Made(path);
 }
 
 void FakeFileSystem::Recreate(const std::string& path, std::string content) {
     nodes_[path] = std::move(content);
-    inodes_[path].born_ns = now_ns_;
+    const uint64_t number = inodes_[path].number;
+    Made(path);
+    inodes_[path].number = number;
 }
 
 void FakeFileSystem::AddFolderLink(const std::string& path, const std::string& target) {
@@ -106,11 +121,12 @@ int FakeFileSystem::RealPath(const std::string& path, std::string& real) {
 MoveResult FakeFileSystem::MoveNoReplace(const std::string& from, const std::string& to,
                                          const std::string&) {
     MoveResult result;
-    result.error = Move(from, to);
+    result.error = Move(from, to, result);
     return result;
 }
 
-int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to) {
+int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to,
+                         MoveResult& result) {
     if (moves_ == kill_after_) throw Killed{};
     ++moves_;
     const std::string from = LexicallyAbsolute("/", raw_from);
@@ -132,7 +148,13 @@ int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to)
     std::string content = std::move(source->second);
     nodes_.erase(source);
     nodes_[to] = std::move(content);
-    inodes_[to] = inodes_[from];
+    if (DeviceOf(from) == DeviceOf(to)) {
+        inodes_[to] = inodes_[from];
+        inodes_[to].changed_ns = now_ns_;
+    } else {
+        Made(to);
+        result.new_identity = {DeviceOf(to), inodes_[to].number};
+    }
     inodes_.erase(from);
     return 0;
 }
@@ -141,7 +163,9 @@ int FakeFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     const auto found = inodes_.find(LexicallyAbsolute("/", path));
     if (found == inodes_.end()) return ENOENT;
     const std::string& content = nodes_.at(found->first);
-    stamp = {{1, found->second.number}, found->second.born_ns, 0, content.empty()};
+    const Inode& inode = found->second;
+    stamp = {{DeviceOf(found->first), inode.number}, inode.born_ns, inode.changed_ns,
+             content.empty()};
     return 0;
 }
 
@@ -154,8 +178,10 @@ int FakeFileSystem::RemoveIfSame(const std::string& path, const FileIdentity& id
 }
 
 int FakeFileSystem::SameBytes(const std::string& a, const std::string& b, bool& same) {
-    if (!Exists(a) || !Exists(b)) return ENOENT;
-    same = nodes_.at(a) == nodes_.at(b);
+    const std::string first = LexicallyAbsolute("/", a);
+    const std::string second = LexicallyAbsolute("/", b);
+    if (!Exists(first) || !Exists(second)) return ENOENT;
+    same = nodes_.at(first) == nodes_.at(second);
     return 0;
 }
 

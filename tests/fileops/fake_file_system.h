@@ -28,12 +28,20 @@ public:
     // Removes the file at path and makes a new one there that gets the same
     // inode number, as file systems often do.
     void Recreate(const std::string& path, std::string content);
+    // Everything below folder from now on lies on a device of its own: a
+    // move onto it or off it is a copy, with a new inode.
+    void Mount(const std::string& folder) { devices_[folder] = next_device_++; }
     // Every move asked for after the first count ones throws Killed, as if
     // the process died there.
     struct Killed {};
     void KillAfterMoves(size_t count) { kill_after_ = count; }
-    // The birth time the files made from now on get; 0: none is kept.
-    void SetClock(int64_t now_ns) { now_ns_ = now_ns; }
+    // The time stamps from now on: the birth of a file made, the status
+    // change of one made, moved or changed. Without birth times (keep_birth
+    // false) files are born at 0, as stamps tell where none is kept.
+    void SetClock(int64_t now_ns, bool keep_birth = true) {
+        now_ns_ = now_ns;
+        keep_birth_ = keep_birth;
+    }
 
     // Every listing of folder fails with error.
     void FailListing(const std::string& folder, int error) { listing_errors_[folder] = error; }
@@ -64,7 +72,9 @@ public:
     int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 
 private:
-    int Move(const std::string& from, const std::string& to);
+    int Move(const std::string& from, const std::string& to, MoveResult& result);
+    uint64_t DeviceOf(const std::string& path) const;
+    void Made(const std::string& path);
 
     std::string current_folder_;
     std::map<std::string, std::string> nodes_;
@@ -80,10 +90,14 @@ private:
     struct Inode {
         uint64_t number = 0;
         int64_t born_ns = 0;
+        int64_t changed_ns = 0;
     };
     std::map<std::string, Inode> inodes_;
     uint64_t next_inode_ = 100;
     int64_t now_ns_ = 0;
+    bool keep_birth_ = true;
+    std::map<std::string, uint64_t> devices_;  // mount folder -> device
+    uint64_t next_device_ = 2;
     size_t kill_after_ = SIZE_MAX;
 };
 

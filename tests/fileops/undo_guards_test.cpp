@@ -1,0 +1,223 @@
+// What keeps an undo from moving or removing what is not the run's: a
+// stranger under a reused inode, a copy that only looks finished, a file
+// under another one's name. Each row also has a twin that must go ahead, so
+// a guard that refuses everything fails too.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fileops/journal_store.h"
+#include "fileops/posix_file_system.h"
+#include "fileops/rename_session.h"
+#include "fileops/scratch_name.h"
+#include "fileops/undo_run.h"
+#include "tests/fileops/fake_file_system.h"
+#include "tests/fileops/posix_test_support.h"
+#include "tests/support/test_code_page.h"
+
+namespace zentavo {
+namespace {
+
+using testing::FakeFileSystem;
+
+constexpr int64_t kSecond = 1'000'000'000;
+constexpr int64_t kRunTime = 1000 * kSecond;  // the journal's clock stands still here
+
+JournalStore StoreIn(const TempFolder& state) {
+    return JournalStore(SystemOs(), state / "journal", Retention{}, [] { return kRunTime; });
+}
+
+std::string ContentOf(const FakeFileSystem& fs, const std::string& path) {
+    const auto found = fs.nodes().find(path);
+    return found == fs.nodes().end() ? "(none)" : found->second;
+}
+
+// Renames /d/a to new_name with a journal; killed before its first move
+// when killed is set. Returns the run's id.
+std::string RunOne(FakeFileSystem& fs, JournalStore& store, const std::string& new_name,
+                   bool killed) {
+    RenameSession session(fs, kTestPage);
+    session.list().InsertNew(std::vector<std::string>{"/d/a"});
+    session.list().SetNewName(0, new_name);
+    fs.KillAfterMoves(killed ? 0 : SIZE_MAX);
+    std::string id;
+    try {
+        id = session.Rename({}, &store).run_id;
+    } catch (const FakeFileSystem::Killed&) {
+        std::vector<RunSummary> runs;
+        store.List(runs);
+        id = runs.at(0).header.id;
+    }
+    fs.KillAfterMoves(SIZE_MAX);
+    return id;
+}
+
+TEST(UndoGuards, JournalPlansOnlyTheRowsTheRunTries) {
+    const struct {
+        std::string new_name;
+        bool tried;
+    } rows[] = {
+        {"x", true},
+        {std::string("nul\0name", 8), false},
+        {std::string(kMaxNewNameLength + 1, 'n'), false},
+        {"", false},
+        {"y", true},
+    };
+    TempFolder state;
+    JournalStore store = StoreIn(state);
+    FakeFileSystem fs;
+    RenameSession session(fs, kTestPage);
+    std::vector<std::string> paths;
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        paths.push_back("/d/" + std::to_string(i));
+        fs.AddFile(paths.back());
+    }
+    session.list().InsertNew(paths);
+    std::vector<std::string> planned;
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        session.list().SetNewName(i, rows[i].new_name);
+        if (rows[i].tried) planned.push_back(paths[i]);
+    }
+    const RenameOutcome outcome = session.Rename({}, &store);
+
+    RunRecord run;
+    ASSERT_EQ(store.Read(outcome.run_id, run), 0);
+    std::vector<std::string> sources;
+    for (const PlannedMove& move : run.plan) sources.push_back(move.source);
+    EXPECT_EQ(sources, planned);
+    EXPECT_EQ(run.end->renamed, planned.size());
+}
+
+// Deleted after the run and made anew under the new name, a file may get the
+// inode number back: only its birth time, or where none is kept its status
+// change after the run's end, tells it from the one the run moved.
+TEST(UndoGuards, StrangerUnderAReusedInodeStays) {
+    const struct {
+        const char* label;
+        bool keep_birth;
+        bool recreated;
+    } cases[] = {
+        {"birth time kept, made anew", true, true},
+        {"no birth time, made anew", false, true},
+        {"birth time kept, the run's own file", true, false},
+        {"no birth time, the run's own file", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder state;
+        JournalStore store = StoreIn(state);
+        FakeFileSystem fs;
+        fs.SetClock(kRunTime - 500 * kSecond, c.keep_birth);
+        fs.AddFile("/d/a", "ours");
+        fs.SetClock(kRunTime, c.keep_birth);
+        const std::string id = RunOne(fs, store, "b", false);
+        fs.SetClock(kRunTime + 60 * kSecond, c.keep_birth);
+        if (c.recreated) fs.Recreate("/d/b", "stranger");
+
+        UndoOutcome undo;
+        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        if (c.recreated) {
+            EXPECT_EQ(ContentOf(fs, "/d/b"), "stranger");
+            EXPECT_FALSE(fs.Exists("/d/a"));
+            ASSERT_EQ(undo.problems.size(), 1u);
+            EXPECT_EQ(undo.problems[0].reason, UndoReason::Replaced);
+        } else {
+            EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
+            EXPECT_TRUE(undo.problems.empty());
+        }
+    }
+}
+
+// Killed between placing the copy on the other disk and removing the
+// source: the copy goes only when it holds the source's bytes, since a file
+// someone else made there during the run looks the same otherwise.
+TEST(UndoGuards, FinishedCopyOnAnotherDiskGoesOnlyWhenItHoldsTheSameBytes) {
+    const struct {
+        const char* at_target;
+        bool removed;
+    } cases[] = {
+        {"ours", true},
+        {"theirs", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at_target);
+        TempFolder state;
+        JournalStore store = StoreIn(state);
+        FakeFileSystem fs;
+        fs.AddFolder("/usb");
+        fs.Mount("/usb");
+        fs.SetClock(kRunTime - 500 * kSecond);
+        fs.AddFile("/d/a", "ours");
+        const std::string id = RunOne(fs, store, "../usb/a", true);
+        fs.SetClock(kRunTime + kSecond);
+        fs.AddFile("/usb/a", c.at_target);
+
+        UndoOutcome undo;
+        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
+        EXPECT_EQ(fs.Exists("/usb/a"), !c.removed);
+    }
+}
+
+// A change of letter case killed between its two steps leaves the file
+// under the row's scratch name; FAT through FUSE numbers the file anew
+// there, so only that name finds it.
+TEST(UndoGuards, CaseChangeCutShortIsFoundUnderItsScratchName) {
+    const struct {
+        const char* label;
+        bool renumbered;
+    } cases[] = {
+        {"same inode", false},
+        {"renumbered by the rename", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder state;
+        JournalStore store = StoreIn(state);
+        FakeFileSystem fs;
+        fs.AddFile("/d/a", "ours");
+        const std::string id = RunOne(fs, store, "A", true);
+        const std::string scratch = "/d/" + ScratchName(id, 0);
+        if (c.renumbered) {
+            fs.Remove("/d/a");
+            fs.AddFile(scratch, "ours");
+        } else {
+            ASSERT_EQ(fs.MoveNoReplace("/d/a", scratch, "").error, 0);
+        }
+
+        UndoOutcome undo;
+        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        EXPECT_TRUE(undo.problems.empty());
+        EXPECT_EQ(undo.restored, std::vector<std::string>{"/d/a"});
+        EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
+        EXPECT_FALSE(fs.Exists(scratch));
+    }
+}
+
+TEST(UndoGuards, RemoveIfSameLeavesAnotherFileAlone) {
+    const struct {
+        const char* label;
+        bool replaced;
+        int error;
+    } cases[] = {
+        {"the same file", false, 0},
+        {"another file under the name", true, ESTALE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder dir;
+        WriteFile(dir / "a", "ours");
+        const struct stat ours = LstatOf(dir / "a");
+        if (c.replaced) {
+            WriteFile(dir / "other", "theirs");
+            ASSERT_EQ(std::rename((dir / "other").c_str(), (dir / "a").c_str()), 0);
+        }
+        PosixFileSystem fs;
+        EXPECT_EQ(fs.RemoveIfSame(dir / "a", {ours.st_dev, ours.st_ino}), c.error);
+        EXPECT_EQ(Exists(dir / "a"), c.replaced);
+    }
+}
+
+}  // namespace
+}  // namespace zentavo
