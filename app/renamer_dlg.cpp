@@ -556,9 +556,14 @@ void CRenamerDlg::RunRename(bool journaled) {
                 // Nothing was renamed: the user decides whether to go on.
                 const QString error = Texts::SystemReason(outcome->journal_error);
                 if (CurrentMessageBoxes().Ask(
-                        this, Texts::FailedCaption(),
-                        Texts::JournalUnwritableQuestion(Decode(journals_.folder()), error)))
+                        this, Texts::WithoutUndoCaption(),
+                        Texts::JournalUnwritableQuestion(Decode(journals_.folder()), error))) {
                     RunRename(false);
+                } else {
+                    // The rows are as they were: the preview looks at them again.
+                    names_to_check_ = true;
+                    StartCheck();
+                }
                 return;
             }
             model_->AddNotes(outcome->notes);
@@ -578,8 +583,7 @@ void CRenamerDlg::OnUndoLastRename() {
     auto outcome = std::make_shared<UndoOutcome>();
     auto error = std::make_shared<int>(0);
     const auto progress = [this](size_t done, size_t total) { job_.Report(done, total); };
-    names_to_check_ = false;
-    // The files that come back replace the list.
+    // The files that come back replace the list, if any do.
     model_->BeginRowChange(true);
     RunJob(
         Job::Undo,
@@ -588,10 +592,18 @@ void CRenamerDlg::OnUndoLastRename() {
             *error = session_.Undo(journals_, {}, *outcome, progress);
         },
         [this, outcome, error] {
-            model_->EndRowChange();
-            // The files that came back are new rows without new names.
-            rename_button_->setEnabled(false);
-            set_filenames_button_->setEnabled(!session_.list().empty());
+            if (*error != 0 || outcome->journal_error != 0) {
+                // Nothing moved and the list is as it was; the rows read
+                // while the undo looked show again.
+                rename_list_->viewport()->update();
+                StartCheck();
+            } else {
+                model_->EndRowChange();
+                names_to_check_ = false;
+                // The files that came back are new rows without new names.
+                rename_button_->setEnabled(false);
+                set_filenames_button_->setEnabled(!session_.list().empty());
+            }
             Tell(UndoReport(*error, *outcome, journals_.folder()));
         });
 }

@@ -177,6 +177,7 @@ public:
                   "was moved.")
             .arg(folder, error);
     }
+    static QString WithoutUndoCaption() { return tr("Rename Without Undo?"); }
     static QString JournalUnwritableQuestion(const QString& folder, const QString& error) {
         return tr("The journal of this rename cannot be written in %1: %2\n\nWithout it the "
                   "rename cannot be undone. Rename anyway?")

@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <filesystem>
 
 #include <QScopeGuard>
 
@@ -174,6 +175,10 @@ private slots:
     void patternFieldStopsWhenFull();
     void undoEntryFollowsTheJournal();
     void undoBringsFilesBackAsAFreshList();
+    void failedUndoLeavesTheWindowAsItWas_data();
+    void failedUndoLeavesTheWindowAsItWas();
+    void renameWithoutJournalIsAsked_data();
+    void renameWithoutJournalIsAsked();
     void interruptedRunIsOfferedBack_data();
     void interruptedRunIsOfferedBack();
 };
@@ -1078,6 +1083,80 @@ void MainWindowTest::undoBringsFilesBackAsAFreshList() {
     QVERIFY(!d.rename()->isEnabled());
     // The undo is a run of its own, which can be undone in turn.
     QVERIFY(d.window.findChild<QAction*>("undoAction")->isEnabled());
+}
+
+// Each row: what becomes of the journal after a run, and what Ctrl+Z then
+// says; the rows, the selection and the buttons stay as they were.
+void MainWindowTest::failedUndoLeavesTheWindowAsItWas_data() {
+    QTest::addColumn<QString>("journal");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("gone") << "removed"
+                          << "There is no rename to undo.";
+    QTest::newRow("unreadable") << "a file" << "The journal of the last rename cannot be read: ";
+}
+
+void MainWindowTest::failedUndoLeavesTheWindowAsItWas() {
+    QFETCH(QString, journal);
+    QFETCH(QString, says);
+    Driver d;
+    for (const char* name : {"a", "b", "c"}) d.folder.AddFile(name);
+    d.Drop({"a", "b", "c"});
+    d.SetFilenames("%n-x");
+    d.ClickRename();
+    QVERIFY(d.window.findChild<QAction*>("undoAction")->isEnabled());
+    // Another program (zentavo-cli, say) changes the journal meanwhile.
+    std::filesystem::remove_all(d.state / "journal");
+    if (journal == "a file") d.state.AddFile("journal");
+    d.SelectRows({0, 2});
+
+    QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(!d.window.busy());
+    QCOMPARE(d.boxes.boxes.size(), size_t(2));
+    QVERIFY2(d.boxes.boxes[1].text.startsWith(says), qPrintable(d.boxes.boxes[1].text));
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c"}));
+    QCOMPARE(d.rows().mark(1), RowMark::Renamed);
+    QCOMPARE(d.list()->model()->rowCount(), 3);
+    QCOMPARE(d.list()->selectionModel()->selectedRows().size(), 2);
+    QVERIFY(d.list()->selectionModel()->isRowSelected(2, {}));
+    QVERIFY(d.set_filenames()->isEnabled());
+    QVERIFY(d.rename()->isEnabled());
+}
+
+// The journal cannot be written: the question says what renaming now means,
+// and No leaves the list as it was, warnings and all.
+void MainWindowTest::renameWithoutJournalIsAsked_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void MainWindowTest::renameWithoutJournalIsAsked() {
+    QFETCH(bool, answer);
+    Driver d;
+    d.boxes.answer = answer;
+    d.state.AddFile("journal");  // where the journal folder should be
+    // b's new name is taken by a file that stays.
+    for (const char* name : {"a", "b", "b-x"}) d.folder.AddFile(name);
+    d.Drop({"a", "b"});
+    d.SetFilenames("%n-x");
+    const auto warned = [&] {
+        return d.list()->model()->index(1, 1).data(Qt::BackgroundRole).isValid();
+    };
+    QTRY_VERIFY(warned());
+
+    d.ClickRename();
+    QVERIFY(!d.boxes.boxes.empty());
+    const ShownBox& question = d.boxes.boxes[0];
+    QCOMPARE(question.icon, MessageIcon::Question);
+    QCOMPARE(question.caption, QString("Rename Without Undo?"));
+    QVERIFY(question.text.contains(QString::fromStdString(d.state / "journal")));
+    QCOMPARE(d.boxes.boxes.size(), size_t(answer ? 2 : 1));
+    QCOMPARE(d.rows().mark(0), answer ? RowMark::Renamed : RowMark::Pending);
+    QCOMPARE(d.rows().mark(1), answer ? RowMark::Failed : RowMark::Pending);
+    QCOMPARE(d.folder.Exists("a"), !answer);
+    QCOMPARE(d.window.session().stale(), answer);
+    QVERIFY(d.rename()->isEnabled());
+    if (!answer) QTRY_VERIFY(warned());
 }
 
 void MainWindowTest::interruptedRunIsOfferedBack_data() {
