@@ -89,6 +89,10 @@ public:
 
     // Whether two regular files hold the same bytes.
     virtual int SameBytes(const std::string& a, const std::string& b, bool& same) = 0;
+
+    // The longest name, in bytes, that folder can hold (its NAME_MAX); 0
+    // when it sets no limit.
+    virtual int NameMax(const std::string& folder, size_t& longest) = 0;
 };
 
 }  // namespace zentavo

@@ -72,6 +72,13 @@ int PosixOs::Fstatfs(int fd, struct statfs& st) {
     return Status(::fstatfs(fd, &st));
 }
 
+int PosixOs::Pathconf(const char* path, int name, long& value) {
+    // -1 with errno untouched means no limit.
+    errno = 0;
+    value = ::pathconf(path, name);
+    return value == -1 ? errno : 0;
+}
+
 int PosixOs::Mkdir(const char* path, mode_t mode) {
     return Status(::mkdir(path, mode));
 }

@@ -37,6 +37,8 @@ public:
     // system keeps one.
     virtual int Statx(const char* path, int flags, unsigned mask, struct statx& st) = 0;
     virtual int Fstatfs(int fd, struct statfs& st) = 0;
+    // pathconf(path, name): value is -1 where the system sets no limit.
+    virtual int Pathconf(const char* path, int name, long& value) = 0;
     virtual int Mkdir(const char* path, mode_t mode) = 0;
 
     virtual int Open(const char* path, int flags, mode_t mode, int& fd) = 0;
@@ -83,6 +85,7 @@ public:
     int Fstat(int fd, struct stat& st) override;
     int Statx(const char* path, int flags, unsigned mask, struct statx& st) override;
     int Fstatfs(int fd, struct statfs& st) override;
+    int Pathconf(const char* path, int name, long& value) override;
     int Mkdir(const char* path, mode_t mode) override;
 
     int Open(const char* path, int flags, mode_t mode, int& fd) override;

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -99,6 +100,14 @@ int PosixFileSystem::ListFolder(const std::string& folder, std::vector<FolderEnt
                             entries.push_back({name, KindOfListed(handle.fd(), name, type),
                                                inodes_hold ? inode : 0});
                         });
+}
+
+int PosixFileSystem::NameMax(const std::string& folder, size_t& longest) {
+    long value = 0;
+    if (const int error = os_.Pathconf(folder.c_str(), _PC_NAME_MAX, value); error != 0)
+        return error;
+    longest = value < 0 ? 0 : size_t(value);
+    return 0;
 }
 
 int PosixFileSystem::RealPath(const std::string& path, std::string& real) {

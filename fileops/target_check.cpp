@@ -62,6 +62,32 @@ std::string TargetKey(const RenameList& list, size_t row, const CodePage& page) 
     return target;
 }
 
+// The NAME_MAX of the folders targets lie in, asked once per run of rows in
+// one folder.
+class NameLimits {
+public:
+    explicit NameLimits(FileSystem& fs) : fs_(fs) {}
+
+    // Whether the last name of target is longer than its folder allows; a
+    // folder that cannot be asked (gone, say) allows any length, and the
+    // run will tell.
+    bool TooLong(std::string_view target, char separator) {
+        const size_t last = target.rfind(separator);
+        if (last == std::string_view::npos) return false;
+        const std::string_view folder = target.substr(0, last == 0 ? 1 : last);
+        if (folder != folder_) {
+            folder_ = folder;
+            if (fs_.NameMax(folder_, limit_) != 0) limit_ = 0;
+        }
+        return limit_ != 0 && target.size() - last - 1 > limit_;
+    }
+
+private:
+    FileSystem& fs_;
+    std::string folder_;
+    size_t limit_ = 0;
+};
+
 }  // namespace
 
 std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
@@ -78,11 +104,18 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     }
     Movers movers;
     movers.Reserve(rows, key_bytes);
+    NameLimits limits(fs);
+    // The run fails these without moving them, so their files stay put.
+    std::vector<TargetProblem> too_long;
     for (size_t row = 0; row < list.count(); ++row) {
         if (row % kStopCheckEvery == 0 && stop.stop_requested()) return {};
         if (!RunWillTry(list, row)) continue;
         const std::string key = TargetKey(list, row, page);
-        if (key != list.path(row)) movers.Add(row, key);
+        if (key == list.path(row)) continue;
+        if (limits.TooLong(key, Separator(list.syntax())))
+            too_long.push_back({row, TargetProblemKind::NameTooLong});
+        else
+            movers.Add(row, key);
     }
     const size_t count = movers.count();
 
@@ -157,6 +190,11 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
         } else if (same_target[k] != kNone) {
             problems.push_back({row, TargetProblemKind::SameTarget, movers.row(same_target[k])});
         }
+    }
+    if (!too_long.empty()) {
+        problems.insert(problems.end(), too_long.begin(), too_long.end());
+        std::sort(problems.begin(), problems.end(),
+                  [](const TargetProblem& a, const TargetProblem& b) { return a.row < b.row; });
     }
     return problems;
 }

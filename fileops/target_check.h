@@ -17,6 +17,7 @@ enum class TargetProblemKind : unsigned char {
     SameTarget,   // another row is to move to the same path: one of them fails
     TargetTaken,  // a file is at the target, and no row of the list moves it away
     Cycle,        // the rows form a ring, each waiting for the next to move away
+    NameTooLong,  // the new name is longer than the target's folder allows
 };
 
 inline constexpr size_t kNoRow = SIZE_MAX;
@@ -34,7 +35,8 @@ struct TargetProblem {
 // does not name the file itself) and returns, in list order, the rows whose
 // move cannot succeed as things stand. A chain of renames that ends at a free
 // name is fine however long; a row whose target is held by a row that cannot
-// move is TargetTaken too. Targets are compared as POSIX paths. Once stop is
+// move is TargetTaken too. A row whose new name is longer than its target
+// folder's NAME_MAX is NameTooLong and moves nothing out of the way. Targets are compared as POSIX paths. Once stop is
 // requested it gives up and returns nothing. page reads the paths.
 std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
                                         const CodePage& page, std::stop_token stop = {});

@@ -111,6 +111,10 @@ int GatedFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     return real_.Stamp(path, stamp);
 }
 
+int GatedFileSystem::NameMax(const std::string& folder, size_t& longest) {
+    return real_.NameMax(folder, longest);
+}
+
 int GatedFileSystem::RemoveIfSame(const std::string& path, const FileIdentity& identity) {
     return real_.RemoveIfSame(path, identity);
 }

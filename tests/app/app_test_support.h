@@ -78,6 +78,7 @@ public:
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
     int Stamp(const std::string& path, FileStamp& stamp) override;
+    int NameMax(const std::string& folder, size_t& longest) override;
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
     int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 

@@ -140,6 +140,7 @@ int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to,
     const std::string to = LexicallyAbsolute("/", raw_to);
     const auto source = nodes_.find(from);
     if (source == nodes_.end()) return ENOENT;
+    if (name_max_ != 0 && to.size() - to.rfind('/') - 1 > name_max_) return ENAMETOOLONG;
     if (from == to) return 0;
     const auto parent = nodes_.find(Parent(to));
     if (parent == nodes_.end()) return ENOENT;
@@ -166,6 +167,14 @@ int FakeFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     const Inode& inode = found->second;
     stamp = {{DeviceOf(found->first), inode.number}, inode.born_ns, inode.changed_ns,
              content.empty()};
+    return 0;
+}
+
+int FakeFileSystem::NameMax(const std::string& folder, size_t& longest) {
+    const auto found = nodes_.find(LexicallyAbsolute("/", folder));
+    if (found == nodes_.end()) return ENOENT;
+    if (found->second != kFolder) return ENOTDIR;
+    longest = name_max_;
     return 0;
 }
 

@@ -68,6 +68,9 @@ public:
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
     int Stamp(const std::string& path, FileStamp& stamp) override;
+    // Every folder holds names of up to name_max bytes (0: any length).
+    int NameMax(const std::string& folder, size_t& longest) override;
+    void SetNameMax(size_t name_max) { name_max_ = name_max; }
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
     int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 
@@ -77,6 +80,7 @@ private:
     void Made(const std::string& path);
 
     std::string current_folder_;
+    size_t name_max_ = 255;
     std::map<std::string, std::string> nodes_;
     std::map<std::string, std::string> link_targets_;
     std::map<std::string, int> listing_errors_;

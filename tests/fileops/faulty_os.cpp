@@ -110,6 +110,11 @@ int FaultyOs::Fstatfs(int fd, struct statfs& st) {
     return verdict.error != 0 ? verdict.error : real_.Fstatfs(fd, st);
 }
 
+int FaultyOs::Pathconf(const char* path, int name, long& value) {
+    const Verdict verdict = Judge(OsCall::Pathconf, {&path});
+    return verdict.error != 0 ? verdict.error : real_.Pathconf(path, name, value);
+}
+
 int FaultyOs::Mkdir(const char* path, mode_t mode) {
     const Verdict verdict = Judge(OsCall::Mkdir, {&path});
     return verdict.error != 0 ? verdict.error : real_.Mkdir(path, mode);

@@ -25,6 +25,7 @@ enum class OsCall {
     Fstat,
     Statx,
     Fstatfs,
+    Pathconf,
     Mkdir,
     Open,
     Close,
@@ -87,6 +88,7 @@ public:
     int Fstat(int fd, struct stat& st) override;
     int Statx(const char* path, int flags, unsigned mask, struct statx& st) override;
     int Fstatfs(int fd, struct statfs& st) override;
+    int Pathconf(const char* path, int name, long& value) override;
     int Mkdir(const char* path, mode_t mode) override;
 
     int Open(const char* path, int flags, mode_t mode, int& fd) override;

@@ -350,7 +350,8 @@ TEST(TargetCheckTest, ForetellsTheRun) {
 }
 
 // What the random lists meet too seldom to tell apart. Each row's letter:
-// - nothing, S same target, T taken, C cycle.
+// - nothing, S same target, T taken, C cycle, L longer than the folder takes
+// (255 bytes).
 TEST(TargetCheckTest, NamedCases) {
     const struct {
         const char* label;
@@ -370,6 +371,16 @@ TEST(TargetCheckTest, NamedCases) {
           {"/d/b", std::string(kMaxNewNameLength + 1, 'n')}},
          {},
          "--"},
+        {"a name longer than its folder takes", {{"/d/a", std::string(256, 'n')}}, {}, "L"},
+        {"a name as long as its folder takes", {{"/d/a", std::string(255, 'n')}}, {}, "-"},
+        {"a file whose name is too long stays in the way",
+         {{"/d/a", std::string(256, 'n')}, {"/d/b", "a"}},
+         {},
+         "LT"},
+        {"the folder a name leads into counts",
+         {{"/d/a", "sub/" + std::string(256, 'n')}, {"/d/b", "../" + std::string(255, 'n')}},
+         {"/d/sub/x"},
+         "L-"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -382,7 +393,7 @@ TEST(TargetCheckTest, NamedCases) {
         }
         std::string kinds(list.count(), '-');
         for (const TargetProblem& problem : CheckTargets(fs, list, kTestPage))
-            kinds[problem.row] = "STC"[int(problem.kind)];
+            kinds[problem.row] = "STCL"[int(problem.kind)];
         EXPECT_EQ(kinds, c.kinds);
     }
 }
