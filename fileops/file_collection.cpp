@@ -107,9 +107,11 @@ private:
             return;
         }
         std::erase_if(entries, [this](const FolderEntry& entry) {
-            return entry.kind == EntryKind::FolderLink ||
-                   (entry.kind == EntryKind::Folder &&
-                    (entry.name == "." || entry.name == ".." || !recurse_));
+            if (entry.kind == EntryKind::FolderLink) return true;
+            if (entry.kind != EntryKind::Folder) return false;
+            if (entry.name == "." || entry.name == "..") return true;
+            out_.subfolders_skipped += !recurse_;
+            return !recurse_;
         });
         // Sorted as views, which move more cheaply than the entries.
         struct Key {

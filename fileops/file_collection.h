@@ -23,6 +23,9 @@ struct ReadProblem {
 struct Gathered {
     PathBatch files;  // full paths in the order found, each with its inode
     std::vector<ReadProblem> problems;
+    // Subfolders passed over because recurse was not set: a drop that found
+    // no file but these can say why.
+    size_t subfolders_skipped = 0;
     // Folder -> its real path, for every folder of a dropped path resolved
     // so far: the files of one folder dropped one by one cost one resolution.
     std::unordered_map<std::string, std::string> real_folders;

@@ -30,6 +30,7 @@ DropOutcome RenameSession::AddGathered(Gathered gathered) {
     outcome.rows_added = outcome.added > 0;
     outcome.list_has_rows = !list_.empty();
     outcome.problems = std::move(gathered.problems);
+    outcome.subfolders_skipped = gathered.subfolders_skipped;
     return outcome;
 }
 

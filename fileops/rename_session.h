@@ -21,6 +21,7 @@ struct DropOutcome {
     bool list_has_rows = false;  // "Set Filenames" can be used
     bool rows_added = false;     // the new rows have no names: "Rename" must wait
     std::vector<ReadProblem> problems;
+    size_t subfolders_skipped = 0;  // passed over for want of recursion
 };
 
 class RenameSession {

@@ -38,6 +38,7 @@ struct DropCase {
     bool recurse;
     std::vector<std::string> rows;
     size_t problems;
+    size_t subfolders_skipped = 0;
 };
 
 TEST(CollectionTest, DropsFillTheListInOrder) {
@@ -48,24 +49,27 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
          {"/work/photos"},
          false,
          {"/work/photos/*.*", "/work/photos/.hidden", "/work/photos/a.jpg"},
-         0},
+         0,
+         2},
         {"folder with recursion: every depth, links below not entered",
          {"/work/photos/"},
          true,
          {"/work/photos/*.*", "/work/photos/.hidden", "/work/photos/a.jpg",
           "/work/photos/sub/b.jpg", "/work/photos/sub/deeper/c.jpg"},
          0},
-        {"folder holding only folders, no recursion", {"/work/only-folders"}, false, {}, 0},
+        {"folder holding only folders, no recursion", {"/work/only-folders"}, false, {}, 0, 1},
         {"a dropped link to a folder lists the folder under its real path",
          {"/work/link-to-photos"},
          false,
          {"/work/photos/sub/b.jpg"},
-         0},
+         0,
+         1},
         {"one file through a link and directly",
          {"/work/link-to-photos/b.jpg", "/work/link-to-photos", "/work/photos/sub"},
          false,
          {"/work/photos/sub/b.jpg"},
-         0},
+         0,
+         2},
         {"missing path adds nothing and the drop goes on",
          {"/work/nope", "/work/photos/a.jpg"},
          false,
@@ -87,6 +91,7 @@ TEST(CollectionTest, DropsFillTheListInOrder) {
         EXPECT_EQ(outcome.rows_added, !c.rows.empty());
         EXPECT_EQ(outcome.list_has_rows, !c.rows.empty());
         EXPECT_EQ(outcome.problems.size(), c.problems);
+        EXPECT_EQ(outcome.subfolders_skipped, c.subfolders_skipped);
     }
 }
 
