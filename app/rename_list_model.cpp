@@ -145,6 +145,8 @@ QString RenameListModel::WarningText(const TargetProblem& warning) const {
             return Texts::SameTarget(Decode(list_.path(warning.other)));
         case TargetProblemKind::TargetTaken:
             return Texts::TargetTaken(Decode(list_.new_name(warning.row)));
+        case TargetProblemKind::NameTooLong:
+            return Texts::NameTooLongForFolder();
         case TargetProblemKind::Cycle:
             break;
     }

@@ -6,7 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +20,6 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QSysInfo>
-#include <QTreeView>
 
 #include <QDateTime>
 #include <QLocale>
@@ -31,6 +33,7 @@
 #include "app/message_boxes.h"
 #include "app/progress_dialog.h"
 #include "app/rename_list_model.h"
+#include "app/rename_list_view.h"
 #include "app/resources.h"
 #include "app/row_images.h"
 #include "app/run_reports.h"
@@ -77,6 +80,23 @@ bool IsUserInput(const QEvent* event) {
     }
 }
 
+// The paths chosen in a file dialog that opens in folder, which then
+// becomes the folder they were chosen from. The platform's own dialog is
+// used where there is one (a portal's, on a desktop that has them).
+std::vector<std::string> ChooseInDialog(QWidget* owner, const QString& caption,
+                                        QFileDialog::FileMode mode, QString& folder) {
+    QFileDialog dialog(owner, caption, folder);
+    dialog.setObjectName(QStringLiteral("addDialog"));
+    dialog.setFileMode(mode);
+    if (mode == QFileDialog::Directory) dialog.setOption(QFileDialog::ShowDirsOnly);
+    std::vector<std::string> paths;
+    if (dialog.exec() != QDialog::Accepted) return paths;
+    for (const QString& path : dialog.selectedFiles())
+        paths.push_back(QFile::encodeName(path).toStdString());
+    folder = dialog.directory().absolutePath();
+    return paths;
+}
+
 // A rectangle of the template that keeps its distance to the bottom edge,
 // and to the right edge when anchored there; the list takes the room gained.
 QRect Placed(const QRect& rect, const QSize& gained, bool right) {
@@ -97,7 +117,8 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
       model_(
           new RenameListModel(session_.list(), page, RowImageList::Load(), &list_writing_, this)),
       job_(this),
-      check_job_(this) {
+      check_job_(this),
+      dialog_folder_(QDir::homePath()) {
     setWindowTitle(Texts::MainCaption());
     setWindowIcon(AppIcon());
     setMinimumSize(units_.ToPixels(layout::kMainWindow));
@@ -198,7 +219,7 @@ void CRenamerDlg::CreatePatternBox() {
 }
 
 void CRenamerDlg::CreateRenameList() {
-    rename_list_ = new QTreeView(this);
+    rename_list_ = new RenameListView(this);
     rename_list_->setObjectName(QStringLiteral("renameList"));
     rename_list_->setGeometry(units_.ToPixels(layout::kRenameList));
     rename_list_->setRootIsDecorated(false);
@@ -274,6 +295,20 @@ void CRenamerDlg::CreateWindowMenu() {
     // entries open on the window's free area, the Menu key and Shift+F10.
     window_menu_ = new QMenu(this);
     window_menu_->setObjectName(QStringLiteral("windowMenu"));
+    // The keyboard's way to add files: the keys work with the menu closed.
+    const auto add_command = [this](const QString& text, const QKeySequence& keys,
+                                    const QString& name, void (CRenamerDlg::*slot)()) {
+        QAction* action = window_menu_->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add_command(Texts::AddFilesEntry(), QKeySequence(Qt::CTRL | Qt::Key_O),
+                QStringLiteral("addFilesAction"), &CRenamerDlg::OnAddFiles);
+    add_command(Texts::AddFolderEntry(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                QStringLiteral("addFolderAction"), &CRenamerDlg::OnAddFolder);
+    window_menu_->addSeparator();
     const auto add_entry = [this](const QString& text, unsigned command) {
         connect(window_menu_->addAction(text), &QAction::triggered, this,
                 [this, command] { OnSysCommand(command); });
@@ -375,7 +410,22 @@ void CRenamerDlg::dropEvent(QDropEvent* event) {
         LocalPathsFromUriList(std::string_view(uri_list.constData(), size_t(uri_list.size())),
                               QSysInfo::machineHostName().toStdString());
     event->acceptProposedAction();
+    // The keyboard follows the files: the user goes on here, not in the
+    // file manager the drag came from.
+    activateWindow();
     OnDropFiles(paths);
+}
+
+void CRenamerDlg::OnAddFiles() {
+    const std::vector<std::string> paths =
+        ChooseInDialog(this, Texts::AddFilesCaption(), QFileDialog::ExistingFiles, dialog_folder_);
+    if (!paths.empty()) OnDropFiles(paths);
+}
+
+void CRenamerDlg::OnAddFolder() {
+    const std::vector<std::string> paths =
+        ChooseInDialog(this, Texts::AddFolderCaption(), QFileDialog::Directory, dialog_folder_);
+    if (!paths.empty()) OnDropFiles(paths);
 }
 
 void CRenamerDlg::closeEvent(QCloseEvent* event) {
@@ -502,6 +552,9 @@ void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
             model_->EndRowChange();
             if ((*outcome)->rows_added) rename_button_->setEnabled(false);
             set_filenames_button_->setEnabled((*outcome)->list_has_rows);
+            const bool only_subfolders =
+                !(*outcome)->list_has_rows && (*outcome)->subfolders_skipped > 0;
+            rename_list_->SetEmptyHint(only_subfolders ? Texts::OnlySubfoldersHint() : QString());
             StartCheck();
             if (!(*outcome)->problems.empty()) Tell(DropProblemsReport((*outcome)->problems));
         });
@@ -599,6 +652,7 @@ void CRenamerDlg::OnUndoLastRename() {
                 StartCheck();
             } else {
                 model_->EndRowChange();
+                rename_list_->SetEmptyHint({});
                 names_to_check_ = false;
                 // The files that came back are new rows without new names.
                 rename_button_->setEnabled(false);

@@ -25,13 +25,13 @@ class QCheckBox;
 class QComboBox;
 class QMenu;
 class QPushButton;
-class QTreeView;
 
 namespace zentavo {
 
 class ProgressDialog;
 struct Report;
 class RenameListModel;
+class RenameListView;
 
 class CRenamerDlg : public QDialog {
     Q_OBJECT
@@ -70,6 +70,10 @@ public slots:
     void OnExit();
     void OnSysCommand(unsigned id);
     void OnUndoLastRename();
+    // Add files, or a folder, chosen in the platform's file dialog as if
+    // they were dropped.
+    void OnAddFiles();
+    void OnAddFolder();
     // When the newest run in the journal was cut short, says so and offers
     // to undo it. For the start of the program.
     void OfferUndoOfInterruptedRun();
@@ -146,7 +150,9 @@ private:
     QCheckBox* recurse_check_;
     QPushButton* set_filenames_button_;
     QPushButton* rename_button_;
-    QTreeView* rename_list_;
+    RenameListView* rename_list_;
+    // Where the file dialogs open: the folder chosen from last.
+    QString dialog_folder_;
     QMenu* window_menu_;
     QAction* undo_action_;
 };

@@ -105,6 +105,9 @@ public:
         return tr("A file named \"%1\" already exists and no listed file moves it away")
             .arg(new_name);
     }
+    static QString NameTooLongForFolder() {
+        return tr("The new name is too long for this folder");
+    }
     static QString Cycle(const QString& names) {
         return tr("These renames form a cycle, which cannot complete without replacing a file: %1")
             .arg(names);
@@ -114,6 +117,15 @@ public:
     static QString NewPath(const QString& path) { return tr("New path: %1").arg(path); }
     static QString NotRenamed(const QString& reason) { return tr("Not renamed: %1").arg(reason); }
     static QString Renamed() { return tr("Renamed"); }
+
+    // The file dialogs that add files as a drop does.
+    static QString AddFilesCaption() { return tr("Add Files"); }
+    static QString AddFolderCaption() { return tr("Add Folder"); }
+    // In the empty list after a drop that found only subfolders.
+    static QString OnlySubfoldersHint() {
+        return tr("No files were added: the folder holds only subfolders. Tick Recurse into "
+                  "Subdirectories and drop it again.");
+    }
 
     // A drop that could not read everything it was given.
     static QString DropProblemsCaption() { return tr("Not Everything Was Added"); }
@@ -193,6 +205,8 @@ public:
     }
 
     // The window menu.
+    static QString AddFilesEntry() { return tr("Add &Files..."); }
+    static QString AddFolderEntry() { return tr("Add F&older..."); }
     static QString MinimizeEntry() { return tr("Mi&nimize"); }
     static QString CloseEntry() { return tr("&Close"); }
     static QString AboutEntry() { return tr("&About Zentavo..."); }
@@ -203,19 +217,17 @@ public:
     static QString AboutVersion() { return tr("Zentavo Version 1.0"); }
     static QString AboutRights() {
         return tr(
-            "Copyright \u00a9 the Zentavo contributors.\n\nZentavo is free to use. You may "
-            "copy it and pass it on, as long as it stays whole and unchanged and nobody is "
-            "charged for it.");
+            "Copyright \u00a9 the Zentavo developers.\n\nZentavo is free software under the MIT "
+            "licence: you may use, copy, change, sell and pass it on, as long as the copyright "
+            "and licence notice go with it. It comes without any warranty.");
     }
     static QString AboutPostcard() {
         return tr(
             "If Zentavo saves you some work, money is always welcome, but a postcard will do "
-            "just as well. Send it to:");
+            "just as well. Problems, ideas and postcards go to:");
     }
     static QString AboutAddress() {
-        return tr(
-            "The Zentavo Project\nThe maintainers\nContact details are in\nthe project's "
-            "README");
+        return tr("The Zentavo developers\nzentavo@example.org");
     }
     static QString OkButton() { return tr("OK"); }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,13 +25,16 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 
 #include <QScopeGuard>
 
 #include "app/dialog_units.h"
 #include "app/fit_validator.h"
 #include "app/locale_text.h"
+#include "app/rename_list_view.h"
 #include "app/renamer_dlg.h"
+#include "app/window_texts.h"
 #include "app_test_support.h"
 #include "fileops/journal_store.h"
 #include "fileops/os.h"
@@ -57,7 +61,7 @@ public:
     }
     QPushButton* rename() const { return window.findChild<QPushButton*>("renameButton"); }
     QPushButton* exit() const { return window.findChild<QPushButton*>("exitButton"); }
-    QTreeView* list() const { return window.findChild<QTreeView*>("renameList"); }
+    RenameListView* list() const { return window.findChild<RenameListView*>("renameList"); }
     const RenameList& rows() const { return window.session().list(); }
 
     void Drop(const std::vector<std::string>& relative) {
@@ -147,6 +151,9 @@ private slots:
     void dropTakesNonUtf8NamesExactly();
     void dropOfFolder_data();
     void dropOfFolder();
+    void addFromTheMenu_data();
+    void addFromTheMenu();
+    void dropTakesTheKeyboard();
     void dropIgnoresUrlsThatAreNotLocalFiles();
     void dropIgnoresAllButFileLists();
     void deleteRemovesEverySelectedRow_data();
@@ -427,19 +434,37 @@ void MainWindowTest::dropTakesNonUtf8NamesExactly() {
 }
 
 void MainWindowTest::dropOfFolder_data() {
+    QTest::addColumn<QStringList>("files");
     QTest::addColumn<bool>("recurse");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("without recursion") << false << QStringList{"top/a.txt", "top/b.txt"};
-    QTest::newRow("with recursion")
-        << true << QStringList{"top/a.txt", "top/b.txt", "top/sub/c.txt", "top/sub/deeper/d.txt"};
+    QTest::addColumn<bool>("hint");
+    const QStringList tree{"top/a.txt", "top/b.txt", "top/sub/c.txt", "top/sub/deeper/d.txt"};
+    QTest::newRow("without recursion")
+        << tree << false << QStringList{"top/a.txt", "top/b.txt"} << false;
+    QTest::newRow("with recursion") << tree << true << tree << false;
+    QTest::newRow("only subfolders, without recursion")
+        << QStringList{"top/sub/c.txt"} << false << QStringList{} << true;
+    QTest::newRow("only subfolders, with recursion")
+        << QStringList{"top/sub/c.txt"} << true << QStringList{"top/sub/c.txt"} << false;
+    QTest::newRow("an empty subfolder is a subfolder")
+        << QStringList{"top/sub/"} << false << QStringList{} << true;
+    QTest::newRow("an empty folder has no subfolder to blame")
+        << QStringList{} << false << QStringList{} << false;
 }
 
 void MainWindowTest::dropOfFolder() {
+    QFETCH(QStringList, files);
     QFETCH(bool, recurse);
     QFETCH(QStringList, names);
+    QFETCH(bool, hint);
     Driver d;
-    for (const char* name : {"top/a.txt", "top/b.txt", "top/sub/c.txt", "top/sub/deeper/d.txt"})
-        d.folder.AddFile(name);
+    d.folder.AddFolder("top");
+    for (const QString& name : files) {
+        if (name.endsWith('/'))
+            d.folder.AddFolder(name.chopped(1).toStdString());
+        else
+            d.folder.AddFile(name.toStdString());
+    }
     if (recurse) QTest::mouseClick(d.recurse(), Qt::LeftButton);
     QCOMPARE(d.recurse()->isChecked(), recurse);
 
@@ -447,7 +472,75 @@ void MainWindowTest::dropOfFolder() {
     std::vector<std::string> expected;
     for (const QString& name : names) expected.push_back(name.toStdString());
     QCOMPARE(d.Names(), expected);
-    QVERIFY(d.set_filenames()->isEnabled());
+    QCOMPARE(d.set_filenames()->isEnabled(), !names.empty());
+    QCOMPARE(d.list()->emptyHint(), hint ? Texts::OnlySubfoldersHint() : QString());
+    QCOMPARE(d.list()->accessibleDescription(), d.list()->emptyHint());
+
+    // Whatever comes next, the list no longer stands empty for that reason.
+    d.folder.AddFile("more.txt");
+    d.Drop({"more.txt"});
+    QCOMPARE(d.list()->emptyHint(), QString());
+}
+
+void MainWindowTest::addFromTheMenu_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("files")
+        << QKeySequence("Ctrl+O") << QStringList{"top/a.txt", "top/b b.txt"}
+        << QStringList{"top/a.txt", "top/b b.txt"};
+    QTest::newRow("a folder, as dropped")
+        << QKeySequence("Ctrl+Shift+O") << QStringList{"top"}
+        << QStringList{"top/a.txt", "top/b b.txt", "top/c.txt"};
+    QTest::newRow("nothing chosen") << QKeySequence("Ctrl+O") << QStringList{} << QStringList{};
+}
+
+// The platform's dialog is answered as a user would: the names typed into
+// it, then accepted, or cancelled when nothing is chosen.
+void MainWindowTest::addFromTheMenu() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QStringList, chosen);
+    QFETCH(QStringList, names);
+    Driver d;
+    for (const char* name : {"top/a.txt", "top/b b.txt", "top/c.txt", "top/sub/d.txt"})
+        d.folder.AddFile(name);
+    const QString folder = QString::fromStdString(d.folder.path());
+    bool answered = false;
+    std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        answered = true;
+        if (chosen.isEmpty()) return dialog->reject();
+        QStringList quoted;
+        for (const QString& name : chosen) quoted << '"' + folder + '/' + name + '"';
+        dialog->selectFile(chosen.size() == 1 ? folder + '/' + chosen[0] : quoted.join(' '));
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    QTimer::singleShot(0, answer);
+    QTest::keySequence(&d.window, keys);
+    QTRY_VERIFY(answered);
+    QTRY_VERIFY(!d.window.busy());
+
+    std::vector<std::string> expected;
+    for (const QString& name : names) expected.push_back(name.toStdString());
+    QCOMPARE(d.Names(), expected);
+    QCOMPARE(d.set_filenames()->isEnabled(), !names.empty());
+}
+
+// A drag from a file manager leaves the keyboard here, where the user goes
+// on.
+void MainWindowTest::dropTakesTheKeyboard() {
+    Driver d;
+    QWidget file_manager;
+    file_manager.show();
+    file_manager.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &file_manager);
+    d.folder.AddFile("a.txt");
+    d.Drop({"a.txt"});
+    QTRY_COMPARE(QApplication::activeWindow(), &d.window);
 }
 
 void MainWindowTest::dropIgnoresUrlsThatAreNotLocalFiles() {
@@ -818,6 +911,10 @@ void MainWindowTest::previewWarnsOfFailures_data() {
         << QStringList{taken.arg("1"), taken.arg("2")};
     QTest::newRow("a row that moves nothing")
         << QStringList{"a"} << QStringList{"a"} << "%n" << QStringList{"-"};
+    const QString long_name(128, 'a');
+    QTest::newRow("a name longer than the folder takes")
+        << QStringList{long_name, "b"} << QStringList{long_name, "b"} << "%n%n"
+        << QStringList{"The new name is too long for this folder", "-"};
 }
 
 void MainWindowTest::previewWarnsOfFailures() {

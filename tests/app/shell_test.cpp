@@ -255,8 +255,9 @@ void ShellTest::windowMenuEndsWithAboutAndHelp() {
     QStringList entries;
     for (QAction* action : shell.WindowMenu()->actions())
         entries << (action->isSeparator() ? QString("-") : action->text());
-    QCOMPARE(entries, (QStringList{"Mi&nimize", "&Close", "-", "&Undo Last Rename", "-",
-                                   "&About Zentavo...", "&Help..."}));
+    QCOMPARE(entries, (QStringList{"Add &Files...", "Add F&older...", "-", "Mi&nimize", "&Close",
+                                   "-", "&Undo Last Rename", "-", "&About Zentavo...",
+                                   "&Help..."}));
 }
 
 // Where the window menu opens, by real key presses and mouse clicks: "window"
