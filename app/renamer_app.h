@@ -10,6 +10,7 @@
 
 #include "app/help_viewer.h"
 #include "app/module_paths.h"
+#include "app/translations.h"
 #include "core/code_page.h"
 
 namespace zentavo {
@@ -42,6 +43,8 @@ private:
     // The executable's title, the caption of the program's own messages.
     QString ApplicationName() const;
 
+    // First, so that every window shows the user's language.
+    Translations translations_;
     CodePage page_;
     std::string executable_title_;
     std::string help_file_path_;

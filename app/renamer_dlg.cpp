@@ -483,22 +483,20 @@ void CRenamerDlg::ShowProgress() {
         case Job::Drop:
             // Once the files are found they go into the list in one piece,
             // which cannot be stopped halfway.
-            progress_->SetProgress(job_.stoppable() ? Texts::LookingForFiles(Texts::Number(done))
-                                                    : Texts::AddingFiles(Texts::Number(total)),
+            progress_->SetProgress(job_.stoppable() ? Texts::LookingForFiles(int(done))
+                                                    : Texts::AddingFiles(int(total)),
                                    0, 0);
             break;
         case Job::SetFilenames:
-            progress_->SetProgress(Texts::SettingNames(Texts::Number(session_.list().count())), 0,
-                                   0);
+            progress_->SetProgress(Texts::SettingNames(int(session_.list().count())), 0, 0);
             break;
         case Job::Rename:
-            progress_->SetProgress(Texts::Renaming(Texts::Number(done), Texts::Number(total)), done,
-                                   total);
+            progress_->SetProgress(Texts::Renaming(int(done), int(total)), done, total);
             // Rows turn green as their files are renamed.
             rename_list_->viewport()->update();
             break;
         case Job::Undo:
-            progress_->SetProgress(Texts::Undoing(Texts::Number(done)), 0, 0);
+            progress_->SetProgress(Texts::Undoing(int(done)), 0, 0);
             break;
     }
     progress_->show();

@@ -137,21 +137,21 @@ public:
     static QString NotFound() { return tr("Not found"); }
     static QString PathTooLong() { return tr("The path is too long"); }
 
-    // The progress of long work; counts come formatted for the locale.
-    static QString LookingForFiles(const QString& found) {
-        return tr("Looking for files: %1 found").arg(found);
+    // The progress of long work.
+    static QString LookingForFiles(int found) {
+        return tr("Looking for files: %Ln found", nullptr, found);
     }
-    static QString AddingFiles(const QString& count) {
-        return tr("Adding %1 files to the list").arg(count);
+    static QString AddingFiles(int count) {
+        return tr("Adding %Ln file(s) to the list", nullptr, count);
     }
-    static QString SettingNames(const QString& count) {
-        return tr("Giving %1 files their new names").arg(count);
+    static QString SettingNames(int count) {
+        return tr("Giving %Ln file(s) their new names", nullptr, count);
     }
-    static QString Renaming(const QString& renamed, const QString& total) {
-        return tr("Renaming: %1 of %2 files renamed").arg(renamed, total);
+    static QString Renaming(int renamed, int total) {
+        return tr("Renaming: %L1 of %Ln file(s) renamed", nullptr, total).arg(renamed);
     }
-    static QString Undoing(const QString& moved) {
-        return tr("Undoing the last rename: %1 files moved back").arg(moved);
+    static QString Undoing(int moved) {
+        return tr("Undoing the last rename: %Ln file(s) moved back", nullptr, moved);
     }
     static QString Cancelling() { return tr("Cancelling..."); }
     static QString CancelButton() { return tr("Cancel"); }

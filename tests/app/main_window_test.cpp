@@ -1013,7 +1013,7 @@ void MainWindowTest::cancel() {
     if (job == "rename") {
         // The box counts every move, and the list shows the first row done.
         QTRY_COMPARE(d.window.findChild<QLabel*>("progressText")->text(),
-                     QString("Renaming: 1 of 5 files renamed"));
+                     QString("Renaming: 1 of 5 file(s) renamed"));
         const int green = RowImageHue(d.list()->model(), 0);
         QVERIFY2(green > 80 && green < 160, qPrintable(QString::number(green)));
     }

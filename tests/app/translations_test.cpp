@@ -1,0 +1,208 @@
+// The translations: every window text translated in every shipped language,
+// with its placeholders and mnemonic kept, and the right file picked for a
+// locale, Qt's own texts included.
+#include <QtTest>
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include "app/translations.h"
+#include "app/window_texts.h"
+
+using namespace zentavo;
+
+namespace {
+
+// Where the test's fixture left copies of the translation files, brought up
+// to date with the sources as update_translations would.
+const QString kRefreshed = QStringLiteral(ZENTAVO_REFRESHED_TRANSLATIONS);
+
+const QString kHowToFix = QStringLiteral(
+    "To fix: run 'cmake --build BUILD --target update_translations', then translate the "
+    "entries marked type=\"unfinished\" in res/translations/%1 (with Qt Linguist, or in an "
+    "editor: fill in <translation>, or each <numerusform> for a counting text, and remove "
+    "type=\"unfinished\"). docs/architecture.md, 'Adding a text', tells more.");
+
+struct Message {
+    QString source;
+    bool counting = false;  // one translation per plural form
+    QStringList translations;
+    bool finished = false;
+};
+
+QList<Message> ReadMessages(const QString& ts_file) {
+    QFile file(ts_file);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QStringView name = xml.name();
+        if (name == QLatin1String("message")) {
+            messages.append(Message());
+            messages.back().counting =
+                xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (name == QLatin1String("source")) {
+            messages.back().source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            Message& message = messages.back();
+            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            if (!message.counting) message.translations.append(xml.readElementText());
+        } else if (name == QLatin1String("numerusform")) {
+            messages.back().translations.append(xml.readElementText());
+        }
+    }
+    return messages;
+}
+
+// The %1, %L2, %n and %Ln of a text.
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%L?([1-9]|n)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(text)) found << m.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// How many mnemonic markers a text has: an "&" not doubled.
+int Mnemonics(const QString& text) {
+    QString single = text;
+    single.remove(QStringLiteral("&&"));
+    return int(single.count(u'&'));
+}
+
+// What is wrong with one translated text, or nothing.
+QString Fault(const Message& message, const QString& translation) {
+    if (!message.finished || translation.isEmpty()) return QStringLiteral("has no translation");
+    QStringList wanted = Placeholders(message.source);
+    QStringList given = Placeholders(translation);
+    // A plural form may leave the count out ("the first failure").
+    if (message.counting) {
+        wanted.removeAll(QStringLiteral("%Ln"));
+        wanted.removeAll(QStringLiteral("%n"));
+        given.removeAll(QStringLiteral("%Ln"));
+        given.removeAll(QStringLiteral("%n"));
+    }
+    if (wanted != given) {
+        return QStringLiteral("is translated as \"%1\", whose placeholders %2 differ from %3")
+            .arg(translation, given.join(u' '), wanted.join(u' '));
+    }
+    if (Mnemonics(message.source) != Mnemonics(translation)) {
+        return QStringLiteral("is translated as \"%1\", which needs exactly %2 mnemonic \"&\"")
+            .arg(translation)
+            .arg(Mnemonics(message.source));
+    }
+    return {};
+}
+
+}  // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void window_texts_complete_data();
+    void window_texts_complete();
+    void locale_picks_texts_data();
+    void locale_picks_texts();
+    void qt_texts_follow_data();
+    void qt_texts_follow();
+};
+
+void TranslationsTest::window_texts_complete_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("counting_only");
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ja", "zh_CN"}) {
+        QTest::newRow(language) << QStringLiteral("zentavo_%1.ts").arg(language) << false;
+    }
+    QTest::newRow("en, plural forms") << QStringLiteral("zentavo_en.ts") << true;
+}
+
+void TranslationsTest::window_texts_complete() {
+    QFETCH(QString, file);
+    QFETCH(bool, counting_only);
+    const QList<Message> messages = ReadMessages(kRefreshed + u'/' + file);
+    QVERIFY2(!messages.isEmpty(), qPrintable(file + " holds no texts"));
+    QStringList faults;
+    for (const Message& message : messages) {
+        if (counting_only && !message.counting) continue;
+        const QStringList translations =
+            message.translations.isEmpty() ? QStringList(QString()) : message.translations;
+        for (const QString& translation : translations) {
+            const QString fault = Fault(message, translation);
+            if (fault.isEmpty()) continue;
+            faults << QStringLiteral("  \"%1\" %2").arg(message.source, fault);
+            break;
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1: %2 window text(s) not ready:\n%3\n%4")
+                                              .arg(file)
+                                              .arg(faults.size())
+                                              .arg(faults.join(u'\n'), kHowToFix.arg(file))));
+}
+
+using TextOf = QString (*)();
+Q_DECLARE_METATYPE(TextOf)
+
+void TranslationsTest::locale_picks_texts_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<TextOf>("text");
+    QTest::addColumn<QString>("shown");
+    const TextOf rename = [] { return Texts::RenameButton(); };
+    const TextOf one = [] { return Texts::FinishedSummary(1); };
+    const TextOf none = [] { return Texts::FinishedSummary(0); };
+    const TextOf many = [] { return Texts::FinishedSummary(1234); };
+    QTest::newRow("C: the source text") << "C" << rename << "Re&name!";
+    QTest::newRow("C: English singular") << "C" << one << "1 file was renamed successfully.";
+    QTest::newRow("English plural of 0") << "en_US" << none << "0 files were renamed successfully.";
+    QTest::newRow("English grouping")
+        << "en_US" << many << "1,234 files were renamed successfully.";
+    QTest::newRow("German") << "de_DE" << rename << "&Umbenennen!";
+    QTest::newRow("German singular") << "de_AT" << one << "1 Datei wurde erfolgreich umbenannt.";
+    QTest::newRow("German grouping")
+        << "de_DE" << many << "1.234 Dateien wurden erfolgreich umbenannt.";
+    QTest::newRow("French: 0 is singular") << "fr_FR" << none << "0 fichier a été renommé.";
+    QTest::newRow("Brazilian Portuguese")
+        << "pt_BR" << one << "1 arquivo foi renomeado com sucesso.";
+    QTest::newRow("Japanese") << "ja_JP" << rename << "名前の変更(&N)";
+    QTest::newRow("Japanese has one form")
+        << "ja_JP" << many << "1,234 個のファイルの名前を変更しました。";
+    QTest::newRow("Simplified Chinese") << "zh_CN" << many << "已成功重命名 1,234 个文件。";
+    QTest::newRow("a language not shipped") << "sv_SE" << one << "1 file was renamed successfully.";
+}
+
+void TranslationsTest::locale_picks_texts() {
+    QFETCH(QString, locale);
+    QFETCH(TextOf, text);
+    QFETCH(QString, shown);
+    // Numbers are grouped by the default locale, as in the program.
+    QLocale::setDefault(QLocale(locale));
+    const Translations translations{QLocale(locale)};
+    QCOMPARE(text(), shown);
+}
+
+void TranslationsTest::qt_texts_follow_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("yes");
+    QTest::newRow("English") << "en_GB"
+                             << "&Yes";
+    QTest::newRow("German") << "de_DE"
+                            << "&Ja";
+    QTest::newRow("Japanese") << "ja_JP"
+                              << "はい(&Y)";
+}
+
+void TranslationsTest::qt_texts_follow() {
+    QFETCH(QString, locale);
+    QFETCH(QString, yes);
+    const Translations translations{QLocale(locale)};
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"
