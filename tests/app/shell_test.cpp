@@ -15,6 +15,8 @@
 
 #include <functional>
 
+#include <QFile>
+
 #include "app/about_dlg.h"
 #include "app/help_viewer.h"
 #include "app/renamer_app.h"
@@ -26,6 +28,11 @@ using namespace zentavo;
 using namespace zentavo::testing;
 
 namespace {
+
+QString ReadText(const char* path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 struct HelpRequest {
     QWidget* owner;
@@ -366,6 +373,13 @@ void ShellTest::aboutBoxIsModalAndCentredOnTheWindow() {
         QStringList texts;
         for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
         QVERIFY(texts.contains("Zentavo Version 1.0"));
+        // It tells the truth: the licence is LICENSE's, the address the one
+        // the README gives for reports.
+        QVERIFY(texts.join('\n').contains("MIT licence"));
+        QVERIFY(ReadText(ZENTAVO_LICENSE).startsWith("MIT License"));
+        const QString address = texts.filter("@").value(0).section('\n', -1);
+        QVERIFY2(address.contains('@'), qPrintable(texts.join('\n')));
+        QVERIFY(ReadText(ZENTAVO_README).section("## Reporting problems", 1).contains(address));
         auto* ok = about->findChild<QPushButton*>("okButton");
         QVERIFY(ok && ok->isDefault());
         // The main window takes no input meanwhile: its Alt+X does not exit.
