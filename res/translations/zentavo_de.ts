@@ -321,28 +321,6 @@ Ohne Protokoll lässt sich das Umbenennen nicht rückgängig machen. Trotzdem um
         <translation>Zentavo Version 1.0</translation>
     </message>
     <message>
-        <source>Copyright © the Zentavo contributors.
-
-Zentavo is free to use. You may copy it and pass it on, as long as it stays whole and unchanged and nobody is charged for it.</source>
-        <translation>Copyright © die Mitwirkenden von Zentavo.
-
-Zentavo ist kostenlos. Sie dürfen es kopieren und weitergeben, solange es vollständig und unverändert bleibt und niemand dafür bezahlen muss.</translation>
-    </message>
-    <message>
-        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Send it to:</source>
-        <translation>Wenn Zentavo Ihnen Arbeit erspart, ist Geld immer willkommen, aber eine Postkarte tut es genauso. Schicken Sie sie an:</translation>
-    </message>
-    <message>
-        <source>The Zentavo Project
-The maintainers
-Contact details are in
-the project&apos;s README</source>
-        <translation>Das Zentavo-Projekt
-Die Betreuer
-Kontaktangaben stehen
-in der README des Projekts</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -399,6 +377,48 @@ Jetzt rückgängig machen?</numerusform>
 
 Jetzt rückgängig machen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The new name is too long for this folder</source>
+        <translation>Der neue Name ist für diesen Ordner zu lang</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>No files were added: the folder holds only subfolders. Tick Recurse into Subdirectories and drop it again.</source>
+        <translation>Es wurden keine Dateien hinzugefügt: Der Ordner enthält nur Unterordner. Kreuzen Sie „Unterordner durchsuchen“ an und legen Sie ihn erneut ab.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>&amp;Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>&amp;Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Copyright © the Zentavo developers.
+
+Zentavo is free software under the MIT licence: you may use, copy, change, sell and pass it on, as long as the copyright and licence notice go with it. It comes without any warranty.</source>
+        <translation>Copyright © die Entwickler von Zentavo.
+
+Zentavo ist freie Software unter der MIT-Lizenz: Sie dürfen es benutzen, kopieren, ändern, verkaufen und weitergeben, solange der Copyright- und Lizenzhinweis dabei bleibt. Es kommt ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Problems, ideas and postcards go to:</source>
+        <translation>Wenn Zentavo Ihnen Arbeit erspart, ist Geld immer willkommen, aber eine Postkarte tut es genauso. Probleme, Ideen und Postkarten an:</translation>
+    </message>
+    <message>
+        <source>The Zentavo developers
+zentavo@example.org</source>
+        <translation>Die Zentavo-Entwickler
+zentavo@example.org</translation>
     </message>
 </context>
 </TS>

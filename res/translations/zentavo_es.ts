@@ -321,28 +321,6 @@ Sin él, el cambio de nombre no se podrá deshacer. ¿Cambiar el nombre de todos
         <translation>Zentavo versión 1.0</translation>
     </message>
     <message>
-        <source>Copyright © the Zentavo contributors.
-
-Zentavo is free to use. You may copy it and pass it on, as long as it stays whole and unchanged and nobody is charged for it.</source>
-        <translation>Copyright © los colaboradores de Zentavo.
-
-Zentavo es gratuito. Puede copiarlo y distribuirlo, siempre que quede completo y sin cambios y no se cobre a nadie por él.</translation>
-    </message>
-    <message>
-        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Send it to:</source>
-        <translation>Si Zentavo le ahorra trabajo, el dinero siempre es bienvenido, pero una postal también vale. Envíela a:</translation>
-    </message>
-    <message>
-        <source>The Zentavo Project
-The maintainers
-Contact details are in
-the project&apos;s README</source>
-        <translation>El proyecto Zentavo
-Los mantenedores
-Los datos de contacto están
-en el README del proyecto</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -399,6 +377,48 @@ Undo it now?</source>
 
 ¿Deshacerlo ahora?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The new name is too long for this folder</source>
+        <translation>El nuevo nombre es demasiado largo para esta carpeta</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>No files were added: the folder holds only subfolders. Tick Recurse into Subdirectories and drop it again.</source>
+        <translation>No se añadió ningún archivo: la carpeta solo contiene subcarpetas. Marque «Incluir subcarpetas» y vuelva a soltarla.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>Añadir a&amp;rchivos...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>Añadir carp&amp;eta...</translation>
+    </message>
+    <message>
+        <source>Copyright © the Zentavo developers.
+
+Zentavo is free software under the MIT licence: you may use, copy, change, sell and pass it on, as long as the copyright and licence notice go with it. It comes without any warranty.</source>
+        <translation>Copyright © los desarrolladores de Zentavo.
+
+Zentavo es software libre bajo la licencia MIT: puede usarlo, copiarlo, modificarlo, venderlo y distribuirlo, siempre que lo acompañe el aviso de copyright y de licencia. Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Problems, ideas and postcards go to:</source>
+        <translation>Si Zentavo le ahorra trabajo, el dinero siempre es bienvenido, pero una postal también vale. Problemas, ideas y postales a:</translation>
+    </message>
+    <message>
+        <source>The Zentavo developers
+zentavo@example.org</source>
+        <translation>Los desarrolladores de Zentavo
+zentavo@example.org</translation>
     </message>
 </context>
 </TS>

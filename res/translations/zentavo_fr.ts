@@ -321,28 +321,6 @@ Sans lui, le renommage ne pourra pas être annulé. Renommer quand même ?</tran
         <translation>Zentavo version 1.0</translation>
     </message>
     <message>
-        <source>Copyright © the Zentavo contributors.
-
-Zentavo is free to use. You may copy it and pass it on, as long as it stays whole and unchanged and nobody is charged for it.</source>
-        <translation>Copyright © les contributeurs de Zentavo.
-
-Zentavo est gratuit. Vous pouvez le copier et le transmettre, à condition qu&apos;il reste complet et inchangé et que personne ne le fasse payer.</translation>
-    </message>
-    <message>
-        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Send it to:</source>
-        <translation>Si Zentavo vous épargne du travail, l&apos;argent est toujours bienvenu, mais une carte postale fera tout aussi bien l&apos;affaire. Envoyez-la à :</translation>
-    </message>
-    <message>
-        <source>The Zentavo Project
-The maintainers
-Contact details are in
-the project&apos;s README</source>
-        <translation>Le projet Zentavo
-Les mainteneurs
-Les coordonnées sont
-dans le README du projet</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -399,6 +377,48 @@ L&apos;annuler maintenant ?</numerusform>
 
 L&apos;annuler maintenant ?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The new name is too long for this folder</source>
+        <translation>Le nouveau nom est trop long pour ce dossier</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>No files were added: the folder holds only subfolders. Tick Recurse into Subdirectories and drop it again.</source>
+        <translation>Aucun fichier n&apos;a été ajouté : le dossier ne contient que des sous-dossiers. Cochez « Inclure les sous-dossiers » et déposez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>Ajouter des f&amp;ichiers...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>Ajouter un d&amp;ossier...</translation>
+    </message>
+    <message>
+        <source>Copyright © the Zentavo developers.
+
+Zentavo is free software under the MIT licence: you may use, copy, change, sell and pass it on, as long as the copyright and licence notice go with it. It comes without any warranty.</source>
+        <translation>Copyright © les développeurs de Zentavo.
+
+Zentavo est un logiciel libre sous licence MIT : vous pouvez l&apos;utiliser, le copier, le modifier, le vendre et le transmettre, à condition que l&apos;avis de copyright et de licence l&apos;accompagne. Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Problems, ideas and postcards go to:</source>
+        <translation>Si Zentavo vous épargne du travail, l&apos;argent est toujours bienvenu, mais une carte postale fera tout aussi bien l&apos;affaire. Problèmes, idées et cartes postales à :</translation>
+    </message>
+    <message>
+        <source>The Zentavo developers
+zentavo@example.org</source>
+        <translation>Les développeurs de Zentavo
+zentavo@example.org</translation>
     </message>
 </context>
 </TS>

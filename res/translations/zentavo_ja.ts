@@ -310,28 +310,6 @@ Without it the rename cannot be undone. Rename anyway?</source>
         <translation>Zentavo バージョン 1.0</translation>
     </message>
     <message>
-        <source>Copyright © the Zentavo contributors.
-
-Zentavo is free to use. You may copy it and pass it on, as long as it stays whole and unchanged and nobody is charged for it.</source>
-        <translation>Copyright © Zentavo の貢献者たち
-
-Zentavo は無料で使えます。完全かつ無変更のままで、誰からも代金を取らない限り、コピーして配布できます。</translation>
-    </message>
-    <message>
-        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Send it to:</source>
-        <translation>Zentavo がお役に立てたなら、お金はいつでも歓迎ですが、絵はがきでも十分うれしいです。送り先:</translation>
-    </message>
-    <message>
-        <source>The Zentavo Project
-The maintainers
-Contact details are in
-the project&apos;s README</source>
-        <translation>Zentavo プロジェクト
-メンテナー
-連絡先はプロジェクトの
-README にあります</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -384,6 +362,48 @@ Undo it now?</source>
 
 今すぐ元に戻しますか?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The new name is too long for this folder</source>
+        <translation>新しい名前はこのフォルダーには長すぎます</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>No files were added: the folder holds only subfolders. Tick Recurse into Subdirectories and drop it again.</source>
+        <translation>ファイルは追加されませんでした: フォルダーにはサブフォルダーしかありません。「サブフォルダーも検索」にチェックを入れて、もう一度ドロップしてください。</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>ファイルを追加(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>フォルダーを追加(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Copyright © the Zentavo developers.
+
+Zentavo is free software under the MIT licence: you may use, copy, change, sell and pass it on, as long as the copyright and licence notice go with it. It comes without any warranty.</source>
+        <translation>Copyright © Zentavo の開発者たち
+
+Zentavo は MIT ライセンスのフリーソフトウェアです。著作権表示とライセンス表示を添える限り、使用、コピー、変更、販売、配布ができます。保証は一切ありません。</translation>
+    </message>
+    <message>
+        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Problems, ideas and postcards go to:</source>
+        <translation>Zentavo がお役に立てたなら、お金はいつでも歓迎ですが、絵はがきでも十分うれしいです。問題、アイデア、絵はがきの送り先:</translation>
+    </message>
+    <message>
+        <source>The Zentavo developers
+zentavo@example.org</source>
+        <translation>Zentavo の開発者たち
+zentavo@example.org</translation>
     </message>
 </context>
 </TS>

@@ -321,28 +321,6 @@ Sem ele, a renomeação não poderá ser desfeita. Renomear mesmo assim?</transl
         <translation>Zentavo versão 1.0</translation>
     </message>
     <message>
-        <source>Copyright © the Zentavo contributors.
-
-Zentavo is free to use. You may copy it and pass it on, as long as it stays whole and unchanged and nobody is charged for it.</source>
-        <translation>Copyright © os colaboradores do Zentavo.
-
-O Zentavo é gratuito. Você pode copiá-lo e repassá-lo, desde que ele continue completo e sem alterações e ninguém seja cobrado por ele.</translation>
-    </message>
-    <message>
-        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Send it to:</source>
-        <translation>Se o Zentavo poupar algum trabalho, dinheiro é sempre bem-vindo, mas um cartão-postal serve igualmente. Envie para:</translation>
-    </message>
-    <message>
-        <source>The Zentavo Project
-The maintainers
-Contact details are in
-the project&apos;s README</source>
-        <translation>O projeto Zentavo
-Os mantenedores
-Os contatos estão
-no README do projeto</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -399,6 +377,48 @@ Desfazê-la agora?</numerusform>
 
 Desfazê-la agora?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The new name is too long for this folder</source>
+        <translation>O novo nome é longo demais para esta pasta</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Adicionar arquivos</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>No files were added: the folder holds only subfolders. Tick Recurse into Subdirectories and drop it again.</source>
+        <translation>Nenhum arquivo foi adicionado: a pasta contém apenas subpastas. Marque “Incluir subpastas” e solte-a de novo.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>Adicionar a&amp;rquivos...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>Adicionar &amp;pasta...</translation>
+    </message>
+    <message>
+        <source>Copyright © the Zentavo developers.
+
+Zentavo is free software under the MIT licence: you may use, copy, change, sell and pass it on, as long as the copyright and licence notice go with it. It comes without any warranty.</source>
+        <translation>Copyright © os desenvolvedores do Zentavo.
+
+O Zentavo é software livre sob a licença MIT: você pode usá-lo, copiá-lo, alterá-lo, vendê-lo e repassá-lo, desde que o aviso de copyright e de licença o acompanhe. Ele vem sem nenhuma garantia.</translation>
+    </message>
+    <message>
+        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Problems, ideas and postcards go to:</source>
+        <translation>Se o Zentavo poupar algum trabalho, dinheiro é sempre bem-vindo, mas um cartão-postal serve igualmente. Problemas, ideias e cartões-postais para:</translation>
+    </message>
+    <message>
+        <source>The Zentavo developers
+zentavo@example.org</source>
+        <translation>Os desenvolvedores do Zentavo
+zentavo@example.org</translation>
     </message>
 </context>
 </TS>

@@ -310,28 +310,6 @@ Without it the rename cannot be undone. Rename anyway?</source>
         <translation>Zentavo 版本 1.0</translation>
     </message>
     <message>
-        <source>Copyright © the Zentavo contributors.
-
-Zentavo is free to use. You may copy it and pass it on, as long as it stays whole and unchanged and nobody is charged for it.</source>
-        <translation>版权所有 © Zentavo 贡献者。
-
-Zentavo 可免费使用。只要保持完整、未经修改且不向任何人收费，您就可以复制和传播它。</translation>
-    </message>
-    <message>
-        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Send it to:</source>
-        <translation>如果 Zentavo 为您省了事，我们永远欢迎捐款，不过寄一张明信片也一样好。请寄至：</translation>
-    </message>
-    <message>
-        <source>The Zentavo Project
-The maintainers
-Contact details are in
-the project&apos;s README</source>
-        <translation>Zentavo 项目
-维护者
-联系方式见
-项目的 README</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -384,6 +362,48 @@ Undo it now?</source>
 
 现在撤销吗？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The new name is too long for this folder</source>
+        <translation>新名称对于此文件夹过长</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>No files were added: the folder holds only subfolders. Tick Recurse into Subdirectories and drop it again.</source>
+        <translation>未添加任何文件：该文件夹只包含子文件夹。请勾选“包括子文件夹”后再拖放一次。</translation>
+    </message>
+    <message>
+        <source>Add &amp;Files...</source>
+        <translation>添加文件(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older...</source>
+        <translation>添加文件夹(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Copyright © the Zentavo developers.
+
+Zentavo is free software under the MIT licence: you may use, copy, change, sell and pass it on, as long as the copyright and licence notice go with it. It comes without any warranty.</source>
+        <translation>版权所有 © Zentavo 开发者。
+
+Zentavo 是采用 MIT 许可证的自由软件：只要附上版权和许可声明，您就可以使用、复制、修改、出售和传播它。本软件不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>If Zentavo saves you some work, money is always welcome, but a postcard will do just as well. Problems, ideas and postcards go to:</source>
+        <translation>如果 Zentavo 为您省了事，我们永远欢迎捐款，不过寄一张明信片也一样好。问题、想法和明信片请寄至：</translation>
+    </message>
+    <message>
+        <source>The Zentavo developers
+zentavo@example.org</source>
+        <translation>Zentavo 开发者
+zentavo@example.org</translation>
     </message>
 </context>
 </TS>
