@@ -211,6 +211,7 @@ void CRenamerDlg::CreatePatternBox() {
     pattern_box_->addItems({QStringLiteral("%3c.%<e"), QStringLiteral("%<1d-%3c.%<e")});
     pattern_box_->setEditText(QString());
     pattern_box_->lineEdit()->setValidator(new FitValidator(pattern_box_->lineEdit()));
+    pattern_box_->installEventFilter(this);
 
     // The layout's height is that of the field with its list dropped down.
     QRect rect = units_.ToPixels(layout::kPatternBox);
@@ -316,8 +317,8 @@ void CRenamerDlg::CreateWindowMenu() {
     add_entry(Texts::MinimizeEntry(), kMinimizeCommand);
     add_entry(Texts::CloseEntry(), kCloseCommand);
     window_menu_->addSeparator();
-    // Ctrl+Z works with the menu closed too; in the pattern box it undoes
-    // typing, as it does in every text field.
+    // Ctrl+Z works with the menu closed too; in the pattern box it first
+    // undoes the typing since the last run, as in every text field.
     undo_action_ = window_menu_->addAction(Texts::UndoEntry());
     undo_action_->setObjectName(QStringLiteral("undoAction"));
     undo_action_->setShortcut(QKeySequence::Undo);
@@ -390,6 +391,12 @@ bool CRenamerDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == rename_list_ && event->type() == QEvent::KeyPress)
         OnKeydownList(*static_cast<QKeyEvent*>(event));
+    // The pattern box claims Ctrl+Z only while it has typing to undo; then
+    // the key reaches the window's Undo.
+    if (watched == pattern_box_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
+        !pattern_box_->lineEdit()->isUndoAvailable())
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
@@ -619,9 +626,18 @@ void CRenamerDlg::RunRename(bool journaled) {
             }
             model_->AddNotes(outcome->notes);
             model_->RowsRewritten();
+            EndPatternHistory();
             Tell(RenameSummaryReport(*outcome, session_.list(),
                                      [this](size_t row) { return model_->FailureReason(row); }));
         });
+}
+
+void CRenamerDlg::EndPatternHistory() {
+    // Typing before a run is not undone after it: Ctrl+Z then means the run.
+    QLineEdit* edit = pattern_box_->lineEdit();
+    const int cursor = edit->cursorPosition();
+    edit->setText(edit->text());
+    edit->setCursorPosition(cursor);
 }
 
 void CRenamerDlg::UpdateUndoEntry() {
@@ -652,6 +668,7 @@ void CRenamerDlg::OnUndoLastRename() {
                 model_->EndRowChange();
                 rename_list_->SetEmptyHint({});
                 names_to_check_ = false;
+                EndPatternHistory();
                 // The files that came back are new rows without new names.
                 rename_button_->setEnabled(false);
                 set_filenames_button_->setEnabled(!session_.list().empty());

@@ -104,6 +104,8 @@ private:
     // Renames the pending rows, with a journal unless journaled is clear.
     void RunRename(bool journaled);
     void UpdateUndoEntry();
+    // Ends the pattern box's own undo history; its text stays.
+    void EndPatternHistory();
 
     // Runs work off this thread (or here, for small work) while the window
     // takes no commands, shows its progress after a moment, then runs done

@@ -182,6 +182,7 @@ private slots:
     void patternFieldStopsWhenFull();
     void undoEntryFollowsTheJournal();
     void undoBringsFilesBackAsAFreshList();
+    void ctrlZInThePatternBoxReachesTheRun();
     void failedUndoLeavesTheWindowAsItWas_data();
     void failedUndoLeavesTheWindowAsItWas();
     void renameWithoutJournalIsAsked_data();
@@ -1180,6 +1181,39 @@ void MainWindowTest::undoBringsFilesBackAsAFreshList() {
     QVERIFY(!d.rename()->isEnabled());
     // The undo is a run of its own, which can be undone in turn.
     QVERIFY(d.window.findChild<QAction*>("undoAction")->isEnabled());
+}
+
+// Typing is undone first; what was typed before a run is the run's, and
+// Ctrl+Z then takes back the run.
+void MainWindowTest::ctrlZInThePatternBoxReachesTheRun() {
+    Driver d;
+    d.folder.AddFile("a");
+    d.Drop({"a"});
+    QTest::mouseClick(d.pattern()->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(d.pattern(), "%n-x");
+    // The buttons' keys, which press them a moment later.
+    for (QPushButton* button : {d.set_filenames(), d.rename()}) {
+        QSignalSpy pressed(button, &QPushButton::clicked);
+        QTest::keyClick(&d.window, button == d.rename() ? Qt::Key_N : Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(pressed.count(), 1);
+        QTRY_VERIFY(!d.window.busy());
+    }
+    QVERIFY(d.folder.Exists("a-x"));
+    QTest::mouseClick(d.pattern()->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(d.pattern(), "y");
+    QCOMPARE(d.pattern()->lineEdit()->text(), QString("%n-xy"));
+
+    QTest::keyClick(d.pattern(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(!d.window.busy());
+    QCOMPARE(d.pattern()->lineEdit()->text(), QString("%n-x"));
+    QVERIFY(d.folder.Exists("a-x"));
+
+    QTest::keyClick(d.pattern(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(!d.window.busy());
+    QCOMPARE(d.pattern()->lineEdit()->text(), QString("%n-x"));
+    QVERIFY(d.folder.Exists("a"));
+    QVERIFY(!d.folder.Exists("a-x"));
+    QCOMPARE(QApplication::focusWidget(), d.pattern());
 }
 
 // Each row: what becomes of the journal after a run, and what Ctrl+Z then
