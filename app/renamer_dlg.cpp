@@ -106,13 +106,13 @@ QRect Placed(const QRect& rect, const QSize& gained, bool right) {
 }  // namespace
 
 CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string journal_folder,
-                         FileSystem* fs)
+                         FileSystem* fs, Os* journal_os)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       units_(DialogUnits::ForFont(font())),
       fs_(fs ? *fs : posix_fs_),
-      journals_(SystemOs(), std::move(journal_folder)),
+      journals_(journal_os ? *journal_os : SystemOs(), std::move(journal_folder)),
       session_(fs_, page),
       model_(
           new RenameListModel(session_.list(), page, RowImageList::Load(), &list_writing_, this)),
@@ -627,8 +627,9 @@ void CRenamerDlg::RunRename(bool journaled) {
             model_->AddNotes(outcome->notes);
             model_->RowsRewritten();
             EndPatternHistory();
-            Tell(RenameSummaryReport(*outcome, session_.list(),
-                                     [this](size_t row) { return model_->FailureReason(row); }));
+            Tell(RenameSummaryReport(
+                *outcome, session_.list(),
+                [this](size_t row) { return model_->FailureReason(row); }, journals_.folder()));
         });
 }
 

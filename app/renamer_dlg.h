@@ -47,11 +47,11 @@ public:
     static constexpr unsigned kCloseCommand = 0xF060;
 
     // page reads the dropped paths and the typed pattern; rename runs keep
-    // their journals in journal_folder. The files are reached through fs,
-    // or the real file system when it is null.
+    // their journals in journal_folder, written through journal_os. The
+    // files are reached through fs; null for either: the real system.
     explicit CRenamerDlg(const CodePage& page, QWidget* parent = nullptr,
                          std::string journal_folder = DefaultJournalFolder(),
-                         FileSystem* fs = nullptr);
+                         FileSystem* fs = nullptr, Os* journal_os = nullptr);
     ~CRenamerDlg() override;
 
     const RenameSession& session() const { return session_; }

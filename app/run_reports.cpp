@@ -50,8 +50,13 @@ Report DropProblemsReport(const std::vector<ReadProblem>& problems) {
 }
 
 Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
-                           const std::function<QString(size_t row)>& failure_reason) {
+                           const std::function<QString(size_t row)>& failure_reason,
+                           std::string_view journal_folder) {
     QString notes;
+    if (outcome.journal_write_error != 0) {
+        notes += "\n\n" + Texts::JournalIncomplete(Decode(journal_folder),
+                                                   Texts::SystemReason(outcome.journal_write_error));
+    }
     for (const RowNote& note : outcome.notes) {
         const QString path = Decode(list.path(note.row));
         if (!note.left_at.empty()) notes += "\n\n" + Texts::LeftAtNote(path, Decode(note.left_at));
@@ -59,7 +64,9 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
             notes += "\n\n" + Texts::SavedOtherNote(path, Decode(note.saved_other));
     }
     if (outcome.failed == 0) {
-        return {MessageIcon::Information, Texts::FinishedCaption(),
+        const MessageIcon icon =
+            outcome.journal_write_error != 0 ? MessageIcon::Warning : MessageIcon::Information;
+        return {icon, Texts::FinishedCaption(),
                 Texts::FinishedSummary(int(outcome.renamed)) + notes,
                 Texts::SummaryCounts(outcome.renamed, 0)};
     }
@@ -88,7 +95,9 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
     }
     QString text = Texts::CancelledSummary(outcome.renamed, int(not_tried));
     if (failed > 0) text += "\n\n" + Texts::FailedSummary(int(failed));
-    const MessageIcon icon = failed > 0 ? MessageIcon::Warning : MessageIcon::Information;
+    const MessageIcon icon = failed > 0 || outcome.journal_write_error != 0
+                                 ? MessageIcon::Warning
+                                 : MessageIcon::Information;
     return {icon, Texts::CancelledCaption(), text + notes, detail};
 }
 

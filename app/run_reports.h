@@ -27,9 +27,11 @@ struct Report {
 Report DropProblemsReport(const std::vector<ReadProblem>& problems);
 
 // The end of a rename run: the counts, the first failed rows with their
-// reasons (failure_reason of a row), and where files were left or saved.
+// reasons (failure_reason of a row), where files were left or saved, and
+// whether its journal in journal_folder missed some of it.
 Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
-                           const std::function<QString(size_t row)>& failure_reason);
+                           const std::function<QString(size_t row)>& failure_reason,
+                           std::string_view journal_folder);
 
 // The end of an undo: error is what reading the journal met (ENOENT:
 // nothing to undo), journal_folder where undo journals itself.

@@ -189,6 +189,11 @@ public:
                   "was moved.")
             .arg(folder, error);
     }
+    static QString JournalIncomplete(const QString& folder, const QString& error) {
+        return tr("The journal of this rename in %1 misses some of it: %2\n\nUndo may not bring "
+                  "back every file.")
+            .arg(folder, error);
+    }
     static QString WithoutUndoCaption() { return tr("Rename Without Undo?"); }
     static QString JournalUnwritableQuestion(const QString& folder, const QString& error) {
         return tr("The journal of this rename cannot be written in %1: %2\n\nWithout it the "

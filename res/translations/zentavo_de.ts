@@ -420,5 +420,13 @@ zentavo@example.org</source>
         <translation>Die Zentavo-Entwickler
 zentavo@example.org</translation>
     </message>
+    <message>
+        <source>The journal of this rename in %1 misses some of it: %2
+
+Undo may not bring back every file.</source>
+        <translation>Das Protokoll dieses Umbenennens in %1 ist unvollständig: %2
+
+Rückgängig bringt womöglich nicht jede Datei zurück.</translation>
+    </message>
 </context>
 </TS>

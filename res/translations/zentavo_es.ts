@@ -420,5 +420,13 @@ zentavo@example.org</source>
         <translation>Los desarrolladores de Zentavo
 zentavo@example.org</translation>
     </message>
+    <message>
+        <source>The journal of this rename in %1 misses some of it: %2
+
+Undo may not bring back every file.</source>
+        <translation>Al registro de este cambio de nombre en %1 le falta una parte: %2
+
+Deshacer quizá no recupere todos los archivos.</translation>
+    </message>
 </context>
 </TS>

@@ -420,5 +420,13 @@ zentavo@example.org</source>
         <translation>Les développeurs de Zentavo
 zentavo@example.org</translation>
     </message>
+    <message>
+        <source>The journal of this rename in %1 misses some of it: %2
+
+Undo may not bring back every file.</source>
+        <translation>Le journal de ce renommage dans %1 en omet une partie : %2
+
+L’annulation risque de ne pas ramener tous les fichiers.</translation>
+    </message>
 </context>
 </TS>

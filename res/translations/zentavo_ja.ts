@@ -405,5 +405,13 @@ zentavo@example.org</source>
         <translation>Zentavo の開発者たち
 zentavo@example.org</translation>
     </message>
+    <message>
+        <source>The journal of this rename in %1 misses some of it: %2
+
+Undo may not bring back every file.</source>
+        <translation>%1 にあるこの名前の変更の記録には漏れがあります: %2
+
+元に戻しても、すべてのファイルが戻るとは限りません。</translation>
+    </message>
 </context>
 </TS>

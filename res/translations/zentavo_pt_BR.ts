@@ -420,5 +420,13 @@ zentavo@example.org</source>
         <translation>Os desenvolvedores do Zentavo
 zentavo@example.org</translation>
     </message>
+    <message>
+        <source>The journal of this rename in %1 misses some of it: %2
+
+Undo may not bring back every file.</source>
+        <translation>O registro desta renomeação em %1 não contém tudo: %2
+
+Desfazer talvez não traga de volta todos os arquivos.</translation>
+    </message>
 </context>
 </TS>

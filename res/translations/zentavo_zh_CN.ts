@@ -405,5 +405,13 @@ zentavo@example.org</source>
         <translation>Zentavo 开发者
 zentavo@example.org</translation>
     </message>
+    <message>
+        <source>The journal of this rename in %1 misses some of it: %2
+
+Undo may not bring back every file.</source>
+        <translation>%1 中此次重命名的日志缺少部分记录：%2
+
+撤销可能无法找回每个文件。</translation>
+    </message>
 </context>
 </TS>

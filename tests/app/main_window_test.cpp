@@ -38,6 +38,7 @@
 #include "app_test_support.h"
 #include "fileops/journal_store.h"
 #include "fileops/os.h"
+#include "tests/fileops/faulty_os.h"
 #include "tests/support/test_code_page.h"
 
 using namespace zentavo;
@@ -122,7 +123,8 @@ public:
     TempFolder state;
     BoxRecorder boxes;
     GatedFileSystem fs;
-    CRenamerDlg window{kTestPage, nullptr, state / "journal", &fs};
+    FaultyOs journal_os;
+    CRenamerDlg window{kTestPage, nullptr, state / "journal", &fs, &journal_os};
 };
 
 // The hue at the centre of a row's image, the colour of its ball; -1 for a
@@ -185,6 +187,7 @@ private slots:
     void ctrlZInThePatternBoxReachesTheRun();
     void failedUndoLeavesTheWindowAsItWas_data();
     void failedUndoLeavesTheWindowAsItWas();
+    void journalThatMissesARunIsTold();
     void renameWithoutJournalIsAsked_data();
     void renameWithoutJournalIsAsked();
     void interruptedRunIsOfferedBack_data();
@@ -1251,6 +1254,28 @@ void MainWindowTest::failedUndoLeavesTheWindowAsItWas() {
     QVERIFY(d.list()->selectionModel()->isRowSelected(2, {}));
     QVERIFY(d.set_filenames()->isEnabled());
     QVERIFY(d.rename()->isEnabled());
+}
+
+void MainWindowTest::journalThatMissesARunIsTold() {
+    Driver d;
+    d.folder.AddFile("a");
+    d.Drop({"a"});
+    d.SetFilenames("%n-x");
+    d.fs.HoldMove(1);
+    QTest::mouseClick(d.rename(), Qt::LeftButton);
+    QTRY_VERIFY(d.fs.holding());
+    // The plan is on disk; the disk fails from here on.
+    d.journal_os.Add({OsCall::Fsync, "", 0, EIO});
+    d.fs.Open();
+    QTRY_VERIFY(!d.window.busy());
+
+    QVERIFY(d.folder.Exists("a-x"));
+    QCOMPARE(d.boxes.boxes.size(), size_t(1));
+    const ShownBox& box = d.boxes.boxes[0];
+    QCOMPARE(box.icon, MessageIcon::Warning);
+    QCOMPARE(box.caption, QString("Finished"));
+    QVERIFY2(box.text.contains(QString::fromStdString(d.state / "journal")), qPrintable(box.text));
+    QVERIFY2(box.text.contains(Texts::SystemReason(EIO)), qPrintable(box.text));
 }
 
 // The journal cannot be written: the question says what renaming now means,
