@@ -2,7 +2,8 @@
 # The program on a real X display under a real window manager, driven by real
 # key presses and a real drag from a file manager:
 # - a file dragged from pcmanfm lands in the list; the mnemonics of the
-#   pattern box, "Set Filenames" and "Rename!" then rename it on disk;
+#   pattern box, "Set Filenames" and "Rename!" then rename it on disk, and
+#   Ctrl+Z back in the pattern box takes the rename back;
 # - F1 opens the help window on top, Page Down scrolls it and Alt+F4 closes
 #   it while the main window stays open;
 # - Shift+F10 in the list opens the window menu, whose About entry opens the
@@ -111,6 +112,14 @@ check "a file dragged from pcmanfm is renamed" eventually test -e "$work/files/p
 check "the summary says so" eventually shown Finished
 xdotool key Return
 eventually gone Finished
+# Back in the pattern box, whose typing the rename ended.
+xdotool key alt+p
+xdotool key ctrl+z
+check "Ctrl+Z in the pattern box after Rename! takes the rename back" \
+    eventually test -e "$work/files/photo.jpg"
+check "the undo says so" eventually shown "Undo Last Rename"
+xdotool key Return
+eventually gone "Undo Last Rename"
 
 xdotool windowactivate --sync "$main"
 xdotool key F1
