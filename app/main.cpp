@@ -2,13 +2,14 @@
 
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/renamer_app.h"
 #include "fileops/locale_code_page.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     const zentavo::LocaleCodePage locale;
-    QApplication application(argc, argv);
-    return zentavo::CRenamerApp(locale.page())
-        .Run(zentavo::CRenamerApp::PathsFromArguments(argc, argv));
+    zentavo::CommandLine command_line(argc, argv);
+    QApplication application(command_line.qt_argc(), command_line.qt_argv());
+    return zentavo::CRenamerApp(locale.page()).Run(command_line.Paths());
 }

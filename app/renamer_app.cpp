@@ -23,12 +23,6 @@ QString CRenamerApp::ApplicationName() const {
     return CurrentLocaleCodec().Decode(executable_title_);
 }
 
-std::vector<std::string> CRenamerApp::PathsFromArguments(int argc, char** argv) {
-    std::vector<std::string> paths;
-    for (int i = 1; i < argc; ++i) paths.emplace_back(argv[i]);
-    return paths;
-}
-
 int CRenamerApp::Run(const std::vector<std::string>& paths) {
     CRenamerDlg window(page_);
     main_window_ = &window;

@@ -27,10 +27,6 @@ public:
                          const std::string& executable_path = ExecutablePath(),
                          HelpViewer* viewer = nullptr);
 
-    // The paths the program was started with: every argument but the first,
-    // byte for byte, once Qt has taken its own options out of argv.
-    static std::vector<std::string> PathsFromArguments(int argc, char** argv);
-
     // Runs the main window, with paths dropped on it as it opens; the
     // program ends when it does. Returns the process exit status.
     int Run(const std::vector<std::string>& paths = {});

@@ -9,8 +9,8 @@
 # - Shift+F10 in the list opens the window menu, whose About entry opens the
 #   About box; F1 there opens help, which scrolls and closes while the About
 #   box stays open; the Menu key opens the window menu too;
-# - a path given on the command line in bytes that are not UTF-8 is listed
-#   and renamed exactly.
+# - paths given on the command line after "--", in bytes that are not UTF-8
+#   or named like Qt's own options, are listed and renamed exactly.
 #   x11_session_test.sh ZENTAVO WINDOW_GRAB
 set -euo pipefail
 zentavo=$1
@@ -161,11 +161,16 @@ xdotool windowactivate --sync "$main"
 xdotool key alt+F4
 check "Alt+F4 on the main window ends the program" eventually sh -c "! kill -0 $zentavo_pid"
 
-# A path given on the command line, as "Open With" gives it, in bytes that
-# are not UTF-8.
+# Paths given on the command line after "--", as "Open With" gives them: one
+# in bytes that are not UTF-8, and two named like options of Qt, which would
+# otherwise take "-platform" with the name after it as a platform to load and
+# "-reverse" as a wish for a mirrored window.
 latin1=$(printf 'caf\351.txt')
 echo "coffee" >"$work/files/$latin1"
-"$zentavo" "$work/files/$latin1" >>"$work/zentavo.log" 2>&1 &
+echo "qt" >"$work/files/-platform"
+echo "qt" >"$work/files/-reverse"
+(cd "$work/files" && exec "$zentavo" -- "$work/files/$latin1" -platform -reverse) \
+    >>"$work/zentavo.log" 2>&1 &
 zentavo_pid=$!
 pids+=("$zentavo_pid")
 eventually shown "Zentavo 1.0"
@@ -178,6 +183,8 @@ sleep 0.5
 xdotool key alt+n
 check "a non-UTF-8 path from the command line is renamed" \
     eventually test -e "$work/files/$(printf 'caf\351-given.txt')"
+check "files named -platform and -reverse after -- are renamed" \
+    eventually test -e "$work/files/-platform-given." -a -e "$work/files/-reverse-given."
 check "the summary says so" eventually shown Finished
 xdotool key Return
 eventually gone Finished
