@@ -1,7 +1,5 @@
 #include "app/renamer_dlg.h"
 
-#include <mutex>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +37,6 @@
 #include "app/run_reports.h"
 #include "app/uri_list.h"
 #include "app/window_texts.h"
-#include "core/rename_pattern.h"
 #include "fileops/os.h"
 #include "fileops/target_check.h"
 #include "fileops/undo_run.h"
@@ -115,7 +112,8 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
       journals_(journal_os ? *journal_os : SystemOs(), std::move(journal_folder)),
       session_(fs_, page),
       model_(
-          new RenameListModel(session_.list(), page, RowImageList::Load(), &list_writing_, this)),
+          new RenameListModel(session_.list(), page, RowImageList::Load(), &session_.list_writing(),
+                              this)),
       job_(this),
       check_job_(this),
       dialog_folder_(QDir::homePath()) {
@@ -549,7 +547,6 @@ void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
             Gathered gathered = session_.GatherDrop(paths, recurse, progress, job_.stop_token());
             job_.Report(gathered.files.size(), gathered.files.size());
             if (!job_.Commit()) return;
-            std::unique_lock writing(list_writing_);
             *outcome = session_.AddGathered(std::move(gathered));
         },
         [this, outcome] {
@@ -574,8 +571,7 @@ void CRenamerDlg::OnSetFilenames() {
     RunJob(
         Job::SetFilenames,
         [this, pattern, all_named] {
-            std::unique_lock writing(list_writing_);
-            *all_named = SetFilenames(session_.list(), pattern, session_.page());
+            *all_named = session_.SetFilenames(pattern);
         },
         [this, all_named] {
             model_->RowsRewritten();
@@ -656,7 +652,6 @@ void CRenamerDlg::OnUndoLastRename() {
     RunJob(
         Job::Undo,
         [this, outcome, error, progress] {
-            std::unique_lock writing(list_writing_);
             *error = session_.Undo(journals_, {}, *outcome, progress);
         },
         [this, outcome, error] {

@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -125,8 +124,6 @@ private:
     FileSystem& fs_;
     JournalStore journals_;
     RenameSession session_;
-    // Held by a job while it changes the rows or their names.
-    std::shared_mutex list_writing_;
     RenameListModel* model_;
 
     BackgroundJob job_;

@@ -1,7 +1,9 @@
 #include "fileops/rename_session.h"
 
+#include <mutex>
 #include <unordered_map>
 
+#include "core/rename_pattern.h"
 #include "fileops/os_support.h"
 
 namespace zentavo {
@@ -19,6 +21,7 @@ Gathered RenameSession::GatherDrop(const std::vector<std::string>& paths, bool r
 }
 
 DropOutcome RenameSession::AddGathered(Gathered gathered) {
+    std::unique_lock writing(list_writing_);
     if (stale_) {
         stale_ = false;
         list_.RemoveAll();
@@ -32,6 +35,11 @@ DropOutcome RenameSession::AddGathered(Gathered gathered) {
     outcome.problems = std::move(gathered.problems);
     outcome.subfolders_skipped = gathered.subfolders_skipped;
     return outcome;
+}
+
+bool RenameSession::SetFilenames(std::string_view pattern) {
+    std::unique_lock writing(list_writing_);
+    return zentavo::SetFilenames(list_, pattern, page_);
 }
 
 RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* journals,
@@ -107,6 +115,7 @@ int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutco
     if (const int error = UndoRun(fs_, page_, journals, id, outcome, progress); error != 0)
         return error;
     if (outcome.journal_error != 0) return 0;
+    std::unique_lock writing(list_writing_);
     list_.RemoveAll();
     list_.InsertNew(outcome.restored);
     stale_ = false;

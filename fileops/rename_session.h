@@ -2,8 +2,10 @@
 // a run has ended, the next drop starts a fresh list.
 #pragma once
 
+#include <shared_mutex>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/rename_list.h"
@@ -36,6 +38,12 @@ public:
     const RenameList& list() const { return list_; }
     bool stale() const { return stale_; }
 
+    // Held exclusively while the session changes the rows or their names (a
+    // drop, naming, an undo), so that another thread may read them meanwhile:
+    // a reader takes it shared, and should only try, since a change may last
+    // long.
+    std::shared_mutex& list_writing() const { return list_writing_; }
+
     // Adds the files of the dropped paths, in the order given; each folder's
     // own files always, those of its subfolders when recurse is set. After a
     // rename run the list is emptied first.
@@ -49,6 +57,10 @@ public:
     Gathered GatherDrop(const std::vector<std::string>& paths, bool recurse,
                         const Progress& progress = {}, std::stop_token stop = {}) const;
     DropOutcome AddGathered(Gathered gathered);
+
+    // Gives every row its new name by pattern; false when a name came out
+    // empty (see the core's SetFilenames).
+    bool SetFilenames(std::string_view pattern);
 
     // Renames the Pending rows and ends the list's run: the next drop starts
     // afresh. With journals, the run writes its journal there first, and
@@ -68,6 +80,7 @@ private:
     FileSystem& fs_;
     CodePage page_;
     RenameList list_;
+    mutable std::shared_mutex list_writing_;
     bool stale_ = false;
 };
 

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <shared_mutex>
+#include <thread>
 
 #include "fileops/rename_session.h"
 #include "tests/fileops/fake_file_system.h"
@@ -178,6 +182,55 @@ TEST(CollectionTest, DropAfterARunStartsAFreshList) {
     EXPECT_TRUE(session.list().empty());
     EXPECT_FALSE(nothing.list_has_rows);
     EXPECT_FALSE(nothing.rows_added);
+}
+
+// Another thread reads the rows while drops and naming change them, as the
+// window's list does: what it reads under the session's lock is a whole
+// list. A ThreadSanitizer build tells of a change made without the lock.
+TEST(CollectionTest, ReadersUnderTheListLockSeeWholeLists) {
+    constexpr int kDrops = 30;
+    constexpr size_t kFilesPerDrop = 40;
+    FakeFileSystem fs;
+    char path[32];
+    for (int drop = 0; drop < kDrops; ++drop)
+        for (size_t file = 0; file < kFilesPerDrop; ++file) {
+            std::snprintf(path, sizeof path, "/work/%02d/%02zu", drop, file);
+            fs.AddFile(path);
+        }
+    RenameSession session(fs, kTestPage);
+
+    std::atomic<bool> reading{false}, changing{true};
+    int whole_reads = 0;
+    std::thread reader([&] {
+        // Until a read after the last change.
+        bool last = false;
+        do {
+            last = !changing;
+            std::shared_lock lock(session.list_writing(), std::try_to_lock);
+            if (!lock.owns_lock()) continue;
+            reading = true;
+            const RenameList& list = session.list();
+            EXPECT_EQ(list.count() % kFilesPerDrop, 0u);
+            for (size_t row = 0; row < list.count(); ++row) {
+                if (row > 0) {
+                    EXPECT_LT(list.path(row - 1), list.path(row));
+                }
+                EXPECT_TRUE(list.new_name(row).empty() || list.new_name(row).size() == 4);
+            }
+            ++whole_reads;
+        } while (!last);
+    });
+    while (!reading) std::this_thread::yield();
+    for (int drop = 0; drop < kDrops; ++drop) {
+        std::snprintf(path, sizeof path, "/work/%02d", drop);
+        session.Drop({path}, false);
+        EXPECT_TRUE(session.SetFilenames("%4c"));
+    }
+    changing = false;
+    reader.join();
+    std::printf("%d whole reads beside %d drops\n", whole_reads, kDrops);
+    EXPECT_GE(whole_reads, 2);
+    EXPECT_EQ(session.list().count(), kDrops * kFilesPerDrop);
 }
 
 }  // namespace
