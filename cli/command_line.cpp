@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "cli/translated_text.h"
 
 #include <string_view>
 
@@ -54,11 +55,11 @@ public:
             if (options_.undo || options_.list_runs) {
                 CheckJournalCommand();
             } else if (!options_.pattern) {
-                error_ = "no pattern given (-p PATTERN)";
+                error_ = Tr("no pattern given (-p PATTERN)");
             } else if (options_.paths.empty()) {
-                error_ = "no PATH given";
+                error_ = Tr("no PATH given");
             } else if (options_.no_journal && !options_.execute) {
-                error_ = "option '--no-journal' goes with -x";
+                error_ = Tr("option '--no-journal' goes with -x");
             }
         }
         return {std::move(options_), std::move(error_)};
@@ -69,12 +70,13 @@ private:
     void CheckJournalCommand() {
         const std::string command = options_.undo ? "--undo" : "--list-runs";
         if (options_.undo && options_.list_runs) {
-            error_ = "options '--undo' and '--list-runs' do not go together";
+            error_ = Tr("options '--undo' and '--list-runs' do not go together");
         } else if (options_.pattern || options_.recurse || options_.execute ||
                    options_.no_journal) {
-            error_ = "option '" + command + "' does not go with -p, -r, -x or --no-journal";
+            error_ = Fill(Tr("option '%1' does not go with -p, -r, -x or --no-journal"), {command});
         } else if (!options_.paths.empty()) {
-            error_ = "unexpected argument '" + options_.paths.front() + "' after '" + command + "'";
+            error_ =
+                Fill(Tr("unexpected argument '%1' after '%2'"), {options_.paths.front(), command});
         }
     }
 
@@ -107,9 +109,9 @@ private:
         }
         bool* flag = LongFlag(options_, name);
         if (flag == nullptr) {
-            error_ = "unknown option '--" + std::string(name) + "'";
+            error_ = Fill(Tr("unknown option '--%1'"), {name});
         } else if (has_value) {
-            error_ = "option '--" + std::string(name) + "' takes no argument";
+            error_ = Fill(Tr("option '--%1' takes no argument"), {name});
         } else {
             *flag = true;
         }
@@ -129,7 +131,7 @@ private:
             }
             bool* flag = ShortFlag(options_, letters[i]);
             if (flag == nullptr) {
-                error_ = std::string("unknown option '-") + letters[i] + "'";
+                error_ = Fill(Tr("unknown option '-%1'"), {letters.substr(i, 1)});
                 return;
             }
             *flag = true;
@@ -138,7 +140,7 @@ private:
 
     void TakePattern(std::string_view option) {
         if (next_ == args_.size()) {
-            error_ = "option '" + std::string(option) + "' needs a PATTERN";
+            error_ = Fill(Tr("option '%1' needs a PATTERN"), {option});
             return;
         }
         options_.pattern = args_[next_++];

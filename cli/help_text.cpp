@@ -1,9 +1,11 @@
 #include "cli/help_text.h"
 
+#include "cli/translated_text.h"
+
 namespace zentavo {
 
 std::string UsageText() {
-    return R"(Usage: zentavo-cli [OPTIONS] PATH...
+    return Tr(R"(Usage: zentavo-cli [OPTIONS] PATH...
        zentavo-cli --undo [RUN] [--tsv]
        zentavo-cli --list-runs [--tsv]
 Lists the files of the PATHs, gives each a new name by PATTERN and, with -x,
@@ -20,11 +22,11 @@ renames them, each in its own folder. A folder given adds its own files.
   -h, --help              this help, with a short reference of the pattern codes
       --version           the program's version
   --                      ends the options: every later argument is a PATH
-)";
+)");
 }
 
 std::string HelpText() {
-    return UsageText() + R"(
+    return UsageText() + Tr(R"(
 Pattern codes (N is a number; "<" lower-cases a piece, ">" upper-cases it):
   %%          one "%"
   %[<|>][N]c  counter of the file within its run of files from one folder,
@@ -63,7 +65,7 @@ Exit status: 0 success; 1 some file could not be renamed, some PATH (or a
 folder below it) could not be read, or some file of an undo could not be
 brought back; 2 usage error; 3 some new name came out empty (with -x nothing
 is renamed then); 4 the journal could not be written (nothing was renamed).
-)";
+)");
 }
 
 std::string VersionText() {

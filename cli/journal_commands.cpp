@@ -11,6 +11,7 @@
 #include "cli/progress_line.h"
 #include "cli/row_output.h"
 #include "cli/terminal_text.h"
+#include "cli/translated_text.h"
 #include "core/code_page.h"
 #include "core/rename_list.h"
 #include "fileops/undo_run.h"
@@ -62,11 +63,11 @@ ShownText Shown(std::string_view text, const CodePage& page) {
 std::string ReasonWords(const UndoProblem& problem) {
     switch (problem.reason) {
         case UndoReason::Gone:
-            return "it is gone";
+            return Tr("it is gone");
         case UndoReason::Replaced:
-            return "it is no longer the same file";
+            return Tr("it is no longer the same file");
         case UndoReason::NameTaken:
-            return "its original name is taken";
+            return Tr("its original name is taken");
         case UndoReason::Failed:
             break;
     }
@@ -149,41 +150,55 @@ int RunUndoCommand(const CliOptions& options, FileSystem& fs, const CodePage& pa
     UndoOutcome outcome;
     const int error =
         UndoRun(fs, page, journals, options.undo_run, outcome, [&](size_t done, size_t total) {
-            progress.Show("Undoing: " + std::to_string(done) + " of " + std::to_string(total) +
-                          " files back");
+            progress.Show(
+                Fill(TrN("Undoing: %1 of %2 file back", "Undoing: %1 of %2 files back", total),
+                     {Grouped(done), Grouped(total)}));
         });
     progress.Clear();
     if (error == ENOENT && options.undo_run.empty()) {
-        io.err << kProgramPrefix << "there is no run to undo in " << journals.folder() << '\n';
+        io.err << kProgramPrefix << Fill(Tr("there is no run to undo in %1"), {journals.folder()})
+               << '\n';
         return kExitRenameFailed;
     }
     if (error == ENOENT) {
-        io.err << kProgramPrefix << "no run '" << options.undo_run << "' in " << journals.folder()
-               << '\n';
+        io.err << kProgramPrefix
+               << Fill(Tr("no run '%1' in %2"), {options.undo_run, journals.folder()}) << '\n';
         return kExitUsage;
     }
     if (error != 0) {
-        io.err << kProgramPrefix << "cannot read the journal of run '"
-               << (options.undo_run.empty() ? outcome.run_id : options.undo_run)
-               << "': " << std::strerror(error) << '\n';
+        io.err << kProgramPrefix
+               << Fill(Tr("cannot read the journal of run '%1': %2"),
+                       {options.undo_run.empty() ? outcome.run_id : options.undo_run,
+                        std::strerror(error)})
+               << '\n';
         return kExitRenameFailed;
     }
     if (outcome.journal_error != 0) {
-        io.err << kProgramPrefix << "cannot write the journal in " << journals.folder() << ": "
-               << std::strerror(outcome.journal_error) << '\n'
-               << kProgramPrefix << "nothing was undone\n";
+        io.err << kProgramPrefix
+               << Fill(Tr("cannot write the journal in %1: %2"),
+                       {journals.folder(), std::strerror(outcome.journal_error)})
+               << '\n'
+               << kProgramPrefix << Tr("nothing was undone") << '\n';
         return kExitNoJournal;
     }
     WriteUndoRows(outcome, options.tsv, page, io.out);
     std::ostream& summary = options.tsv ? io.err : io.out;
     if (outcome.problems.empty()) {
-        summary << "Undone: " << outcome.restored.size() << " file(s) of run " << outcome.run_id
-                << " are back under their names.\n";
+        summary << Fill(TrN("Undone: %1 file of run %2 is back under its name.",
+                            "Undone: %1 files of run %2 are back under their names.",
+                            outcome.restored.size()),
+                        {Grouped(outcome.restored.size()), outcome.run_id})
+                << '\n';
         return kExitSuccess;
     }
-    summary << "Undo incomplete: " << outcome.restored.size() << " file(s) of run "
-            << outcome.run_id << " are back, " << outcome.problems.size()
-            << " could not be brought back.\n";
+    summary << Fill(TrN("Undo incomplete: %1 file of run %2 is back, %3 could not be brought "
+                        "back.",
+                        "Undo incomplete: %1 files of run %2 are back, %3 could not be brought "
+                        "back.",
+                        outcome.restored.size()),
+                    {Grouped(outcome.restored.size()), outcome.run_id,
+                     Grouped(outcome.problems.size())})
+            << '\n';
     return kExitRenameFailed;
 }
 
@@ -191,12 +206,12 @@ int RunListRunsCommand(const CliOptions& options, const CodePage& page, JournalS
                        const CliStreams& io) {
     std::vector<RunSummary> runs;
     if (const int error = journals.List(runs); error != 0) {
-        io.err << kProgramPrefix << "cannot read " << journals.folder() << ": "
-               << std::strerror(error) << '\n';
+        io.err << kProgramPrefix
+               << Fill(Tr("cannot read %1: %2"), {journals.folder(), std::strerror(error)}) << '\n';
         return kExitRenameFailed;
     }
     if (runs.empty()) {
-        io.err << kProgramPrefix << "no runs in " << journals.folder() << '\n';
+        io.err << kProgramPrefix << Fill(Tr("no runs in %1"), {journals.folder()}) << '\n';
         return kExitSuccess;
     }
     if (options.tsv) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_main.h"
+#include "cli/translated_text.h"
 #include "fileops/journal_store.h"
 #include "fileops/locale_code_page.h"
 #include "fileops/os.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    zentavo::BindTranslations();
     const zentavo::LocaleCodePage locale;
     zentavo::PosixFileSystem fs;
     zentavo::JournalStore journals(zentavo::SystemOs(), zentavo::DefaultJournalFolder());

@@ -9,6 +9,7 @@
 #include "cli/exit_status.h"
 #include "cli/progress_line.h"
 #include "cli/row_output.h"
+#include "cli/translated_text.h"
 #include "core/code_page.h"
 #include "core/rename_pattern.h"
 #include "fileops/rename_session.h"
@@ -20,13 +21,13 @@ namespace {
 constexpr std::string_view kProgramPrefix = "zentavo-cli: ";
 
 void ReportUnreadable(std::ostream& err, std::string_view path, int error) {
-    err << kProgramPrefix << "cannot read " << path << ": " << std::strerror(error) << '\n';
+    err << kProgramPrefix << Fill(Tr("cannot read %1: %2"), {path, std::strerror(error)}) << '\n';
 }
 
 void ReportUnnamed(const RenameList& list, std::ostream& err) {
     for (size_t i = 0; i < list.count(); ++i) {
         if (list.new_name(i).empty())
-            err << kProgramPrefix << "no new name for " << list.path(i) << '\n';
+            err << kProgramPrefix << Fill(Tr("no new name for %1"), {list.path(i)}) << '\n';
     }
 }
 
@@ -36,13 +37,18 @@ void ReportNotes(const RenameOutcome& outcome, const RenameList& list, const Cod
     for (const RowNote& note : outcome.notes) {
         const std::string_view path = list.path(note.row);
         if (!note.left_at.empty()) {
-            err << kProgramPrefix << path << " could not be renamed nor put back: it is now "
-                << note.left_at << '\n';
+            err << kProgramPrefix
+                << Fill(Tr("%1 could not be renamed nor put back: it is now %2"),
+                        {path, note.left_at})
+                << '\n';
         }
         if (!note.saved_other.empty()) {
-            err << kProgramPrefix << "another program wrote to "
-                << RenameTarget(path, list.new_name(note.row), list.syntax(), page)
-                << " while it was being renamed; its data was saved as " << note.saved_other
+            const std::string target =
+                RenameTarget(path, list.new_name(note.row), list.syntax(), page);
+            err << kProgramPrefix
+                << Fill(Tr("another program wrote to %1 while it was being renamed; its data was "
+                           "saved as %2"),
+                        {target, note.saved_other})
                 << '\n';
         }
     }
@@ -76,7 +82,8 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& 
         }
     }
     const DropOutcome drop = session.Drop(paths, options.recurse, [&](size_t found, size_t) {
-        progress.Show("Searching: " + std::to_string(found) + " files found");
+        progress.Show(Fill(TrN("Searching: %1 file found", "Searching: %1 files found", found),
+                           {Grouped(found)}));
     });
     progress.Clear();
     for (const ReadProblem& problem : drop.problems) {
@@ -93,33 +100,39 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& 
         WriteRows(options, list, page, io.out);
         if (all_named) return done;
         ReportUnnamed(list, io.err);
-        if (options.execute) io.err << kProgramPrefix << "nothing was renamed\n";
+        if (options.execute) io.err << kProgramPrefix << Tr("nothing was renamed") << '\n';
         return kExitEmptyName;
     }
 
     const RenameOutcome outcome = session.Rename(
         [&](size_t renamed, size_t total) {
-            progress.Show("Renaming: " + std::to_string(renamed) + " of " + std::to_string(total) +
-                          " files renamed");
+            progress.Show(Fill(
+                TrN("Renaming: %1 of %2 file renamed", "Renaming: %1 of %2 files renamed", total),
+                {Grouped(renamed), Grouped(total)}));
         },
         journals);
     progress.Clear();
     if (outcome.journal_error != 0) {
         WriteRows(options, list, page, io.out);
-        io.err << kProgramPrefix << "cannot write the journal in " << journals->folder() << ": "
-               << std::strerror(outcome.journal_error) << "\n"
+        io.err << kProgramPrefix
+               << Fill(Tr("cannot write the journal in %1: %2"),
+                       {journals->folder(), std::strerror(outcome.journal_error)})
+               << '\n'
                << kProgramPrefix
-               << "nothing was renamed (--no-journal renames without a journal)\n";
+               << Tr("nothing was renamed (--no-journal renames without a journal)") << '\n';
         return kExitNoJournal;
     }
     if (outcome.journal_write_error != 0) {
-        io.err << kProgramPrefix << "the journal of this run is incomplete: "
-               << std::strerror(outcome.journal_write_error) << '\n';
+        io.err << kProgramPrefix
+               << Fill(Tr("the journal of this run is incomplete: %1"),
+                       {std::strerror(outcome.journal_write_error)})
+               << '\n';
     }
     WriteRows(options, list, page, io.out);
     ReportNotes(outcome, list, page, io.err);
     (options.tsv ? io.err : io.out)
-        << outcome.renamed << " renamed, " << outcome.failed << " failed\n";
+        << Fill(Tr("%1 renamed, %2 failed"), {Grouped(outcome.renamed), Grouped(outcome.failed)})
+        << '\n';
     return outcome.failed > 0 ? kExitRenameFailed : done;
 }
 

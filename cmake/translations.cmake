@@ -16,6 +16,9 @@ foreach(language IN LISTS ZENTAVO_LANGUAGES)
 endforeach()
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+find_program(ZENTAVO_XGETTEXT xgettext REQUIRED)
+find_program(ZENTAVO_MSGMERGE msgmerge REQUIRED)
+find_program(ZENTAVO_MSGFMT msgfmt REQUIRED)
 
 # The same command refreshes the repository's files and, for the
 # translations test, copies of them.
@@ -24,7 +27,9 @@ set(ZENTAVO_UPDATE_TRANSLATIONS
   ${CMAKE_COMMAND}
   -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
   -DLANGUAGES=${languages}
-  -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>)
+  -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+  -DXGETTEXT=${ZENTAVO_XGETTEXT}
+  -DMSGMERGE=${ZENTAVO_MSGMERGE})
 add_custom_target(update_translations
   COMMAND ${ZENTAVO_UPDATE_TRANSLATIONS} -DOUT_DIR=${ZENTAVO_TRANSLATIONS_DIR}
           -P ${PROJECT_SOURCE_DIR}/cmake/update_translations.cmake

@@ -1,12 +1,13 @@
 # Brings the translation files in OUT_DIR up to date with the sources: the
-# window's texts are every tr() under app/. When OUT_DIR is not res/translations, the files are copied
+# window's texts are every tr() under app/, zentavo-cli's every Tr() and TrN()
+# under cli/. When OUT_DIR is not res/translations, the files are copied
 # there first, so the repository's stay as they are.
 # Run by: cmake --build BUILD --target update_translations
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 set(translations ${SOURCE_DIR}/res/translations)
 if(NOT OUT_DIR STREQUAL "${translations}")
   file(MAKE_DIRECTORY ${OUT_DIR})
-  file(GLOB files ${translations}/*.ts)
+  file(GLOB files ${translations}/*.ts ${translations}/*.po)
   file(COPY ${files} DESTINATION ${OUT_DIR})
 endif()
 
@@ -26,3 +27,14 @@ run(${LUPDATE} ${lupdate_options} ${SOURCE_DIR}/app -ts ${ts_files})
 # English is the source language: it needs only the plural forms.
 run(${LUPDATE} ${lupdate_options} -pluralonly ${SOURCE_DIR}/app -ts ${OUT_DIR}/zentavo_en.ts)
 
+file(GLOB cli_sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/cli/*.cpp ${SOURCE_DIR}/cli/*.h)
+list(SORT cli_sources)
+set(pot ${OUT_DIR}/zentavo-cli.pot)
+run(${XGETTEXT} --directory=${SOURCE_DIR} --from-code=UTF-8 --language=C++
+    --keyword= --keyword=Tr --keyword=TrN:1,2 --add-comments=TRANSLATORS:
+    --package-name=zentavo-cli --no-location --sort-output --output=${pot} ${cli_sources})
+foreach(language IN LISTS LANGUAGES)
+  run(${MSGMERGE} --quiet --update --backup=none --no-fuzzy-matching --sort-output
+      ${OUT_DIR}/zentavo-cli_${language}.po ${pot})
+endforeach()
+file(REMOVE ${pot})

@@ -26,6 +26,12 @@ const QString kHowToFix = QStringLiteral(
     "editor: fill in <translation>, or each <numerusform> for a counting text, and remove "
     "type=\"unfinished\"). docs/architecture.md, 'Adding a text', tells more.");
 
+const QString kCliHowToFix = QStringLiteral(
+    "To fix: run 'cmake --build BUILD --target update_translations', then fill in the empty "
+    "msgstr (each msgstr[N] of a plural text) of every entry above in res/translations/%1, "
+    "and delete the line '#, fuzzy' where there is one (with any .po editor, or by hand). "
+    "docs/architecture.md, 'Adding a text', tells more.");
+
 struct Message {
     QString source;
     bool counting = false;  // one translation per plural form
@@ -55,6 +61,52 @@ QList<Message> ReadMessages(const QString& ts_file) {
             messages.back().translations.append(xml.readElementText());
         }
     }
+    return messages;
+}
+
+// A gettext catalogue's entries, as Messages: a plural entry's forms are
+// its translations, an entry marked fuzzy is unfinished.
+QList<Message> ReadCatalogue(const QString& po_file) {
+    QFile file(po_file);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    QList<Message> messages;
+    QString* field = nullptr;
+    bool fuzzy = false;
+    const auto quoted = [](const QString& line) {
+        const QString text = line.mid(line.indexOf(u'"') + 1).chopped(1);
+        QString unescaped;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != u'\\' || i + 1 == text.size()) {
+                unescaped += text[i];
+                continue;
+            }
+            const QChar escaped = text[++i];
+            unescaped += escaped == u'n' ? QChar(u'\n') : escaped == u't' ? QChar(u'\t') : escaped;
+        }
+        return unescaped;
+    };
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("#,"))) {
+            fuzzy = line.contains(QLatin1String("fuzzy"));
+        } else if (line.startsWith(QLatin1String("msgid_plural "))) {
+            messages.back().counting = true;
+            field = nullptr;
+        } else if (line.startsWith(QLatin1String("msgid "))) {
+            messages.append(Message());
+            messages.back().finished = !fuzzy;
+            fuzzy = false;
+            field = &messages.back().source;
+            *field = quoted(line);
+        } else if (line.startsWith(QLatin1String("msgstr"))) {
+            messages.back().translations.append(quoted(line));
+            field = &messages.back().translations.back();
+        } else if (line.startsWith(u'"') && field) {
+            *field += quoted(line);
+        }
+    }
+    // The first entry is the catalogue's header.
+    if (!messages.isEmpty()) messages.removeFirst();
     return messages;
 }
 
@@ -106,6 +158,8 @@ class TranslationsTest : public QObject {
 private slots:
     void window_texts_complete_data();
     void window_texts_complete();
+    void cli_texts_complete_data();
+    void cli_texts_complete();
     void locale_picks_texts_data();
     void locale_picks_texts();
     void qt_texts_follow_data();
@@ -142,6 +196,32 @@ void TranslationsTest::window_texts_complete() {
                                               .arg(file)
                                               .arg(faults.size())
                                               .arg(faults.join(u'\n'), kHowToFix.arg(file))));
+}
+
+void TranslationsTest::cli_texts_complete_data() {
+    QTest::addColumn<QString>("file");
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ja", "zh_CN"})
+        QTest::newRow(language) << QStringLiteral("zentavo-cli_%1.po").arg(language);
+}
+
+void TranslationsTest::cli_texts_complete() {
+    QFETCH(QString, file);
+    const QList<Message> messages = ReadCatalogue(kRefreshed + u'/' + file);
+    QVERIFY2(!messages.isEmpty(), qPrintable(file + " holds no texts"));
+    QStringList faults;
+    for (const Message& message : messages) {
+        for (const QString& translation : message.translations) {
+            const QString fault = Fault(message, translation);
+            if (fault.isEmpty()) continue;
+            faults << QStringLiteral("  \"%1\" %2").arg(message.source, fault);
+            break;
+        }
+    }
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(QStringLiteral("%1: %2 zentavo-cli text(s) not ready:\n%3\n%4")
+                            .arg(file)
+                            .arg(faults.size())
+                            .arg(faults.join(u'\n'), kCliHowToFix.arg(file))));
 }
 
 using TextOf = QString (*)();

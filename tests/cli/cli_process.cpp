@@ -22,13 +22,15 @@ std::string ReadAll(const std::string& path) {
 
 pid_t StartCli(const std::vector<std::string>& args, const std::string& cwd,
                const std::string& state_home, const std::string& out_path,
-               const std::string& err_path) {
+               const std::string& err_path, const std::string& language) {
     const std::string state = "XDG_STATE_HOME=" + state_home;
+    const std::string messages = "LANGUAGE=" + language;
     std::vector<char*> argv = {const_cast<char*>(ZENTAVO_CLI_PATH)};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     char locale[] = "LC_ALL=C.UTF-8";
-    char* envp[] = {locale, const_cast<char*>(state.c_str()), nullptr};
+    char* envp[] = {locale, const_cast<char*>(state.c_str()), const_cast<char*>(messages.c_str()),
+                    nullptr};
 
     const pid_t child = fork();
     if (child == 0) {
@@ -44,12 +46,12 @@ pid_t StartCli(const std::vector<std::string>& args, const std::string& cwd,
 }
 
 ProcessResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
-                     const std::string& state_home) {
+                     const std::string& state_home, const std::string& language) {
     TempTree scratch;
     const std::string out_path = scratch.Path("out");
     const std::string err_path = scratch.Path("err");
     const pid_t child = StartCli(args, cwd, state_home.empty() ? scratch.Path("state") : state_home,
-                                 out_path, err_path);
+                                 out_path, err_path, language);
     ProcessResult result;
     int wait_status = 0;
     if (child > 0 && waitpid(child, &wait_status, 0) == child && WIFEXITED(wait_status))

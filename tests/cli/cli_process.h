@@ -15,16 +15,17 @@ struct ProcessResult {
 };
 
 // Starts zentavo-cli with args in cwd, its output in the files out_path and
-// err_path, the English C.UTF-8 locale (which fixes the error texts) and its
-// journals under state_home. Returns its process id.
+// err_path, the C.UTF-8 locale (which fixes the error texts), the messages of
+// language (LANGUAGE; English when empty) and its journals under state_home.
+// Returns its process id.
 pid_t StartCli(const std::vector<std::string>& args, const std::string& cwd,
                const std::string& state_home, const std::string& out_path,
-               const std::string& err_path);
+               const std::string& err_path, const std::string& language = {});
 
 // Runs zentavo-cli to its end. Output goes to files in a folder of its own,
 // away from the tree being renamed; journals go to state_home, by default a
 // folder thrown away with the output.
 ProcessResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
-                     const std::string& state_home = {});
+                     const std::string& state_home = {}, const std::string& language = {});
 
 }  // namespace zentavo::testing

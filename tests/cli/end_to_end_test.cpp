@@ -83,6 +83,40 @@ TEST(EndToEndTest, ExecutableKeepsItsInterface) {
     }
 }
 
+// Messages and help come in the language of LANGUAGE, from the catalogues
+// the build put beside the program, and in English without one.
+TEST(EndToEndTest, SpeaksTheUsersLanguage) {
+    struct LanguageCase {
+        std::string language;
+        std::vector<std::string> args;
+        std::string err;  // how standard error starts
+        std::string out;  // how standard output starts
+    };
+    const LanguageCase cases[] = {
+        {"de", {"--bogus"}, "zentavo-cli: unbekannte Option '--bogus'\nAufruf: zentavo-cli", ""},
+        {"fr",
+         {"-x", "-p", "%n", "/nonexistent"},
+         "zentavo-cli: impossible de lire /nonexistent",
+         ""},
+        {"es", {"-p", "%n"}, "zentavo-cli: no se indicó ningún PATH\nUso:", ""},
+        {"pt_BR:de",
+         {"--list-runs", "x"},
+         "zentavo-cli: argumento inesperado 'x' depois de '--list-runs'",
+         ""},
+        {"ja", {"--help"}, "", "使い方: zentavo-cli [オプション] PATH..."},
+        {"zh_CN", {"-p"}, "zentavo-cli: 选项“-p”需要一个 PATTERN", ""},
+        {"sv", {"--bogus"}, "zentavo-cli: unknown option '--bogus'\nUsage:", ""},
+        {"", {"-p"}, "zentavo-cli: option '-p' needs a PATTERN", ""},
+    };
+    for (const LanguageCase& c : cases) {
+        SCOPED_TRACE(c.language + " " + ::testing::PrintToString(c.args));
+        TempTree tree;
+        const ProcessResult result = RunCli(c.args, tree.root(), {}, c.language);
+        EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
+        EXPECT_EQ(result.out.substr(0, c.out.size()), c.out);
+    }
+}
+
 // The fields of --list-runs --tsv that do not change between runs: kind,
 // files, renamed, failed and state, one run a line.
 std::string RunFields(const std::string& listing) {
@@ -127,13 +161,13 @@ TEST(EndToEndTest, UndoTakesRunsBackAndIsUndoneInTurn) {
          0,
          "restored\t@/photos/a b.JPG\t\t\nrestored\t@/photos/new\\nline.jpg\t\t\n"
          "restored\t@/photos/\xff.jpg\t\t\n",
-         "Undone: 3 file(s) of run ",
+         "Undone: 3 files of run ",
          original},
         {{"--undo", "--tsv"},
          0,
          "restored\t@/photos/001.jpg\t\t\nrestored\t@/photos/002.jpg\t\t\n"
          "restored\t@/photos/003.jpg\t\t\n",
-         "Undone: 3 file(s) of run ",
+         "Undone: 3 files of run ",
          renamed},
     };
     for (const Step& step : steps) {
@@ -155,7 +189,7 @@ TEST(EndToEndTest, UndoTakesRunsBackAndIsUndoneInTurn) {
                                   "restored\t@/photos/\xff.jpg\t\t\n"
                                   "failed\t@/photos/a b.JPG\t@/photos/001.jpg\ttaken\n",
                                   tree.root()));
-    EXPECT_EQ(taken.err.substr(0, 32), "Undo incomplete: 2 file(s) of ru");
+    EXPECT_EQ(taken.err.substr(0, 31), "Undo incomplete: 2 files of run");
     EXPECT_EQ(tree.Files(), (std::vector<std::string>{"photos/001.jpg: photos/a b.JPG",
                                                       "photos/a b.JPG: photos/a b.JPG",
                                                       "photos/new\nline.jpg: photos/new\nline.jpg",
