@@ -24,8 +24,24 @@ foreach(page ${man_pages})
     VERBATIM)
   list(APPEND compressed_pages ${compressed})
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${compressed_pages})
 install(FILES ${compressed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Each language's pages: a summary under its own NAME line, which points to
+# the full English page.
+foreach(language IN LISTS ZENTAVO_LANGUAGES)
+  set(language_pages)
+  foreach(page ${man_pages})
+    set(compressed ${CMAKE_BINARY_DIR}/man/${language}/${page}.gz)
+    add_custom_command(OUTPUT ${compressed}
+      COMMAND ${CMAKE_COMMAND} -DGZIP=${ZENTAVO_GZIP} -DIN=${res}/man/${language}/${page}
+              -DOUT=${compressed} -P ${CMAKE_CURRENT_LIST_DIR}/gzip_file.cmake
+      DEPENDS ${res}/man/${language}/${page} ${CMAKE_CURRENT_LIST_DIR}/gzip_file.cmake
+      VERBATIM)
+    list(APPEND language_pages ${compressed})
+  endforeach()
+  install(FILES ${language_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+  list(APPEND compressed_pages ${language_pages})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${compressed_pages})
 
 install(FILES ${res}/completion/zentavo-cli.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions

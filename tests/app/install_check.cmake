@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks that the program, its
-# help file, the desktop entry, Dolphin's service menu and the icons land
-# where a desktop finds them.
+# help file, the desktop entry, Dolphin's service menu, the icons, the
+# message catalogues and the translated manual pages land where a desktop
+# finds them.
 #   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P install_check.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
@@ -18,7 +19,10 @@ set(expected
   share/icons/hicolor/32x32/apps/zentavo.png
   share/icons/hicolor/48x48/apps/zentavo.png
   share/icons/hicolor/256x256/apps/zentavo.png
-  share/icons/hicolor/scalable/apps/zentavo.svg)
+  share/icons/hicolor/scalable/apps/zentavo.svg
+  share/locale/ja/LC_MESSAGES/zentavo-cli.mo
+  share/man/de/man1/zentavo.1.gz
+  share/man/zh_CN/man1/zentavo-cli.1.gz)
 set(missing 0)
 foreach(file ${expected})
   if(EXISTS "${PREFIX}/${file}")

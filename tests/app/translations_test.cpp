@@ -160,6 +160,8 @@ private slots:
     void window_texts_complete();
     void cli_texts_complete_data();
     void cli_texts_complete();
+    void desktop_files_translated_data();
+    void desktop_files_translated();
     void locale_picks_texts_data();
     void locale_picks_texts();
     void qt_texts_follow_data();
@@ -222,6 +224,52 @@ void TranslationsTest::cli_texts_complete() {
                             .arg(file)
                             .arg(faults.size())
                             .arg(faults.join(u'\n'), kCliHowToFix.arg(file))));
+}
+
+void TranslationsTest::desktop_files_translated_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ja", "zh_CN"})
+        QTest::newRow(language) << language;
+}
+
+// What the desktop shows beside the window: the menu entry, the file
+// managers' action, the software centre's text and the manual pages.
+void TranslationsTest::desktop_files_translated() {
+    QFETCH(QString, language);
+    const QString res = QStringLiteral(ZENTAVO_RES_DIR);
+    const auto read = [&](const QString& name) {
+        QFile file(res + u'/' + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    QStringList missing;
+    const QString entry = read(QStringLiteral("zentavo.desktop"));
+    for (const char* key : {"GenericName", "Comment", "Keywords"}) {
+        if (!entry.contains(QStringLiteral("\n%1[%2]=").arg(key, language)))
+            missing << QStringLiteral("%1[%2]= in res/zentavo.desktop").arg(key, language);
+    }
+    if (!read(QStringLiteral("servicemenus/zentavo-rename.desktop"))
+             .contains(QStringLiteral("\nName[%1]=").arg(language)))
+        missing
+            << QStringLiteral("Name[%1]= in res/servicemenus/zentavo-rename.desktop").arg(language);
+    // Release notes stay English, as software centres show them.
+    const QString metainfo = read(QStringLiteral("org.zentavo.Zentavo.metainfo.xml"))
+                                 .section(QStringLiteral("<releases>"), 0, 0);
+    const QString lang_attribute = QStringLiteral("xml:lang=\"%1\"").arg(language);
+    if (!metainfo.contains(QStringLiteral("<summary %1>").arg(lang_attribute)))
+        missing << QStringLiteral("<summary %1> in the metainfo").arg(lang_attribute);
+    const qsizetype paragraphs = metainfo.count(QStringLiteral("<p>"));
+    if (metainfo.count(QStringLiteral("<p %1>").arg(lang_attribute)) != paragraphs) {
+        missing << QStringLiteral("one <p %1> after each of the %2 paragraphs of the metainfo")
+                       .arg(lang_attribute)
+                       .arg(paragraphs);
+    }
+    for (const char* page : {"zentavo.1", "zentavo-cli.1"}) {
+        const QString translated = read(QStringLiteral("man/%1/%2").arg(language, page));
+        if (!translated.contains(QStringLiteral(".SH ")))
+            missing << QStringLiteral("res/man/%1/%2").arg(language, page);
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 lacks translations: %2")
+                                               .arg(language, missing.join(QStringLiteral("; ")))));
 }
 
 using TextOf = QString (*)();
