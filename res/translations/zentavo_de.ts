@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rename &amp;Pattern:</source>
-        <translation>Umbenennungs&amp;muster:</translation>
+        <translation>&amp;Muster:</translation>
     </message>
     <message>
         <source>&amp;Recurse into Subdirectories</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&amp;Set Filenames</source>
-        <translation>Datei&amp;namen festlegen</translation>
+        <translation>&amp;Namen setzen</translation>
     </message>
     <message>
         <source>Re&amp;name!</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rename &amp;Pattern:</source>
-        <translation>&amp;Patrón de cambio de nombre:</translation>
+        <translation>&amp;Patrón:</translation>
     </message>
     <message>
         <source>&amp;Recurse into Subdirectories</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>&amp;Set Filenames</source>
-        <translation>&amp;Establecer nombres</translation>
+        <translation>&amp;Generar nombres</translation>
     </message>
     <message>
         <source>Re&amp;name!</source>
-        <translation>¡Cambiar &amp;nombre!</translation>
+        <translation>¡&amp;Renombrar!</translation>
     </message>
     <message>
         <source>&amp;Help</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rename &amp;Pattern:</source>
-        <translation>&amp;Modèle de renommage :</translation>
+        <translation>&amp;Modèle :</translation>
     </message>
     <message>
         <source>&amp;Recurse into Subdirectories</source>

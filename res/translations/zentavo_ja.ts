@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rename &amp;Pattern:</source>
-        <translation>名前変更パターン(&amp;P):</translation>
+        <translation>パターン(&amp;P):</translation>
     </message>
     <message>
         <source>&amp;Recurse into Subdirectories</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&amp;Set Filenames</source>
-        <translation>ファイル名を設定(&amp;S)</translation>
+        <translation>名前を設定(&amp;S)</translation>
     </message>
     <message>
         <source>Re&amp;name!</source>

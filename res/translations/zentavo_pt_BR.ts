@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rename &amp;Pattern:</source>
-        <translation>&amp;Padrão de renomeação:</translation>
+        <translation>&amp;Padrão:</translation>
     </message>
     <message>
         <source>&amp;Recurse into Subdirectories</source>

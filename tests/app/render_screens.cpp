@@ -1,7 +1,8 @@
-// Renders the main window in its typical states, the About box and, given a
-// help file, the help window to PNG files, for the documentation and for
-// looking at what a user sees:
-//   zentavo_screenshots OUTPUT_FOLDER [HELP_FILE]
+// Renders the main window in its typical states, with Japanese and Chinese
+// names, the About box and, given a help file, the help window to PNG files,
+// in the language of the locale, for the documentation and for looking at
+// what a user sees:
+//   LANG=de_DE.UTF-8 zentavo_screenshots OUTPUT_FOLDER [HELP_FILE]
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +21,9 @@
 
 #include "app/about_dlg.h"
 #include "app/help_viewer.h"
+#include "app/locale_text.h"
 #include "app/renamer_dlg.h"
+#include "app/translations.h"
 #include "app_test_support.h"
 #include "core/code_page.h"
 #include "fileops/locale_code_page.h"
@@ -73,12 +76,36 @@ bool SaveWithToolTip(CRenamerDlg& window, const QModelIndex& cell, const QString
     return SaveImage(image, folder, name);
 }
 
+// Photos with Japanese and Chinese names, as a fresh window lists and names
+// them; the names are written in the locale's encoding, so under Shift JIS
+// they are Shift JIS bytes, and a name the encoding cannot hold is left out.
+bool SaveCjkNames(const CodePage& page, const QString& folder) {
+    TempFolder photos;
+    std::vector<std::string> dropped;
+    for (const char* name : {"京都/金閣寺.JPG", "京都/清水寺の紅葉.JPG", "京都/伏見稲荷大社.JPG",
+                             "北京/故宫.jpg", "北京/长城 八达岭.jpg", "北京/天坛.jpg"}) {
+        const QString text = QString::fromUtf8(name);
+        const std::string bytes = CurrentLocaleCodec().Encode(text);
+        if (CurrentLocaleCodec().Decode(bytes) != text) continue;
+        dropped.push_back(photos.AddFile(bytes));
+    }
+    CRenamerDlg window(page);
+    window.show();
+    DropPaths(&window, dropped);
+    bool ok = WaitUntilIdle(window);
+    window.findChild<QComboBox*>("patternBox")->lineEdit()->setText("%1d-%3c.%<e");
+    window.findChild<QPushButton*>("setFilenamesButton")->click();
+    ok = WaitUntilIdle(window) && ok;
+    return Save(window, folder, "main-window-cjk.png") && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     const LocaleCodePage locale;
     QApplication application(argc, argv);
+    const Translations translations;
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [HELP_FILE]\n", argv[0]);
         return 2;
@@ -121,6 +148,8 @@ int main(int argc, char** argv) {
     ok = Save(window, folder, "main-window-renamed.png") && ok;
     ok =
         SaveWithToolTip(window, list->model()->index(0, 0), folder, "main-window-failed.png") && ok;
+
+    ok = SaveCjkNames(locale.page(), folder) && ok;
 
     CAboutDlg about(&window);
     about.show();
