@@ -4,10 +4,13 @@
 #include <optional>
 #include <string>
 
+#include <QApplication>
 #include <QBrush>
 #include <QColor>
+#include <QPalette>
 #include <QTextDocument>
 
+#include "app/contrast.h"
 #include "app/locale_text.h"
 #include "app/window_texts.h"
 
@@ -21,8 +24,20 @@ constexpr size_t kMaxRemovedRuns = 64;
 // The rows of a ring that its warning names before it gives up.
 constexpr int kCycleNamesShown = 6;
 
+// Dark orange on light orange, and light on dark for a dark palette: 5.7:1
+// and 8.7:1.
 const QColor kWarningText(0x9c, 0x35, 0x00);
 const QColor kWarningBackground(0xff, 0xe2, 0xb0);
+const QColor kDarkWarningText(0xff, 0xc6, 0x80);
+const QColor kDarkWarningBackground(0x4a, 0x2a, 0x00);
+
+// The warning's colour for role, by the palette the list is drawn with.
+QColor WarningColour(int role) {
+    const QColor base = QApplication::palette().color(QPalette::Base);
+    const bool dark = MoreContrasting(base, Qt::black, Qt::white) == QColor(Qt::white);
+    if (role == Qt::ForegroundRole) return dark ? kDarkWarningText : kWarningText;
+    return dark ? kDarkWarningBackground : kWarningBackground;
+}
 
 QString Decode(std::string_view bytes) {
     return CurrentLocaleCodec().Decode(bytes);
@@ -125,7 +140,8 @@ void RenameListModel::SetWarnings(std::vector<TargetProblem> warnings) {
     warnings_ = std::move(warnings);
     if (shown_rows_ == 0 || (!had_warnings && warnings_.empty())) return;
     emit dataChanged(index(0, 0), index(shown_rows_ - 1, kColumnCount - 1),
-                     {Qt::ToolTipRole, Qt::ForegroundRole, Qt::BackgroundRole});
+                     {Qt::ToolTipRole, Qt::ForegroundRole, Qt::BackgroundRole,
+                      Qt::AccessibleTextRole});
 }
 
 void RenameListModel::AddNotes(const std::vector<RowNote>& notes) {
@@ -190,6 +206,20 @@ QString RenameListModel::Reason(size_t row) const {
     return lines.join('\n');
 }
 
+QString RenameListModel::Status(size_t row) const {
+    switch (list_.mark(row)) {
+        case RowMark::Renamed:
+            return Texts::StatusRenamed();
+        case RowMark::Failed:
+            return Texts::StatusFailed(FailureReason(row));
+        case RowMark::Pending:
+            break;
+    }
+    if (const TargetProblem* warning = WarningOf(row))
+        return Texts::StatusWarned(WarningText(*warning));
+    return Texts::StatusPending();
+}
+
 QString RenameListModel::ToolTip(size_t row) const {
     QStringList lines{Decode(list_.path(row))};
     if (const std::string_view name = list_.new_name(row); NameTooLong(name))
@@ -238,10 +268,14 @@ QVariant RenameListModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ToolTipRole:
             return ToolTip(row);
+        case Qt::AccessibleTextRole:
+            // A screen reader hears the row's state, which the ball shows.
+            if (!name_column) return Texts::RowForScreenReader(Decode(list_.path(row)), Status(row));
+            return {};
         case Qt::ForegroundRole:
         case Qt::BackgroundRole:
             if (name_column && list_.mark(row) == RowMark::Pending && WarningOf(row))
-                return QBrush(role == Qt::ForegroundRole ? kWarningText : kWarningBackground);
+                return QBrush(WarningColour(role));
             return {};
         default:
             return {};

@@ -67,6 +67,8 @@ private:
     // What the tooltip says beyond the row's paths.
     QString Reason(size_t row) const;
     QString ToolTip(size_t row) const;
+    // The row's state in words, for those who cannot see its ball.
+    QString Status(size_t row) const;
 
     RenameList& list_;
     CodePage page_;

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 #include <QSysInfo>
@@ -57,6 +58,14 @@ constexpr size_t kRowsCheckedHere = 2000;
 
 QString Decode(std::string_view bytes) {
     return CurrentLocaleCodec().Decode(bytes);
+}
+
+// A control's text as a screen reader names it: without its mnemonic ("&S",
+// or "(&S)" after a Japanese or Chinese text) and a label's closing colon.
+QString AccessibleName(QString text) {
+    static const QRegularExpression kMnemonic(QStringLiteral("\\(&\\w\\)|&(?=\\w)"));
+    static const QRegularExpression kColon(QStringLiteral("\\s*[:\uff1a]\\s*$"));
+    return text.remove(kMnemonic).remove(kColon);
 }
 
 // What the user does with keys and the mouse, not what the system tells.
@@ -128,9 +137,13 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
     pattern_label->setGeometry(units_.ToPixels(layout::kPatternLabel));
     CreatePatternBox();
     pattern_label->setBuddy(pattern_box_);
+    // The box's field, where the focus is, is what a screen reader names.
+    pattern_box_->setAccessibleName(AccessibleName(Texts::PatternLabel()));
+    pattern_box_->lineEdit()->setAccessibleName(pattern_box_->accessibleName());
 
     recurse_check_ = new QCheckBox(Texts::RecurseCheck(), this);
     recurse_check_->setObjectName(QStringLiteral("recurseCheck"));
+    recurse_check_->setAccessibleName(AccessibleName(Texts::RecurseCheck()));
     recurse_check_->setGeometry(units_.ToPixels(layout::kRecurseCheck));
 
     set_filenames_button_ = CreateButton(Texts::SetFilenamesButton(), layout::kSetFilenamesButton,
@@ -194,6 +207,7 @@ QPushButton* CRenamerDlg::CreateButton(const QString& text, const QRect& rect,
     // No button is a default button: Enter presses only the focused one.
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
+    button->setAccessibleName(AccessibleName(text));
     button->setAutoDefault(false);
     button->setGeometry(units_.ToPixels(rect));
     return button;
@@ -220,6 +234,7 @@ void CRenamerDlg::CreatePatternBox() {
 void CRenamerDlg::CreateRenameList() {
     rename_list_ = new RenameListView(this);
     rename_list_->setObjectName(QStringLiteral("renameList"));
+    rename_list_->setAccessibleName(Texts::RenameListName());
     rename_list_->setGeometry(units_.ToPixels(layout::kRenameList));
     rename_list_->setRootIsDecorated(false);
     rename_list_->setItemsExpandable(false);

@@ -16,7 +16,8 @@ public:
     // transparent.
     RowImageList(const QImage& strip, int image_width, QRgb mask_colour);
 
-    // The program's strip: images 13 pixels wide, magenta transparent.
+    // The program's strip: images 13 pixels wide, magenta transparent, a
+    // check drawn on the renamed ball and a cross on the failed one.
     static RowImageList Load();
 
     int count() const { return int(images_.size()); }

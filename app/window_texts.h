@@ -113,6 +113,17 @@ public:
             .arg(names);
     }
 
+    // A row as a screen reader reads it: its path and its state.
+    static QString RowForScreenReader(const QString& path, const QString& status) {
+        return tr("%1, %2").arg(path, status);
+    }
+    static QString StatusPending() { return tr("pending"); }
+    static QString StatusWarned(const QString& warning) { return tr("pending: %1").arg(warning); }
+    static QString StatusRenamed() { return tr("renamed"); }
+    static QString StatusFailed(const QString& reason) { return tr("failed: %1").arg(reason); }
+    // The list, for a screen reader.
+    static QString RenameListName() { return tr("Files to rename"); }
+
     // A row's tooltip.
     static QString NewPath(const QString& path) { return tr("New path: %1").arg(path); }
     static QString NotRenamed(const QString& reason) { return tr("Not renamed: %1").arg(reason); }

@@ -428,5 +428,29 @@ Undo may not bring back every file.</source>
 
 Rückgängig bringt womöglich nicht jede Datei zurück.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>ausstehend</translation>
+    </message>
+    <message>
+        <source>pending: %1</source>
+        <translation>ausstehend: %1</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>umbenannt</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Files to rename</source>
+        <translation>Umzubenennende Dateien</translation>
+    </message>
 </context>
 </TS>

@@ -428,5 +428,29 @@ Undo may not bring back every file.</source>
 
 Deshacer quizá no recupere todos los archivos.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>pendiente</translation>
+    </message>
+    <message>
+        <source>pending: %1</source>
+        <translation>pendiente: %1</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renombrado</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>Files to rename</source>
+        <translation>Archivos para renombrar</translation>
+    </message>
 </context>
 </TS>

@@ -428,5 +428,29 @@ Undo may not bring back every file.</source>
 
 L’annulation risque de ne pas ramener tous les fichiers.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>pending: %1</source>
+        <translation>en attente : %1</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renommé</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message>
+        <source>Files to rename</source>
+        <translation>Fichiers à renommer</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,29 @@ Undo may not bring back every file.</source>
 
 元に戻しても、すべてのファイルが戻るとは限りません。</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>未処理</translation>
+    </message>
+    <message>
+        <source>pending: %1</source>
+        <translation>未処理: %1</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>変更済み</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>Files to rename</source>
+        <translation>名前を変更するファイル</translation>
+    </message>
 </context>
 </TS>

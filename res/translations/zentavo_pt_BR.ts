@@ -428,5 +428,29 @@ Undo may not bring back every file.</source>
 
 Desfazer talvez não traga de volta todos os arquivos.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>pendente</translation>
+    </message>
+    <message>
+        <source>pending: %1</source>
+        <translation>pendente: %1</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renomeado</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>falhou: %1</translation>
+    </message>
+    <message>
+        <source>Files to rename</source>
+        <translation>Arquivos a renomear</translation>
+    </message>
 </context>
 </TS>

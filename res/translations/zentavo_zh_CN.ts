@@ -413,5 +413,29 @@ Undo may not bring back every file.</source>
 
 撤销可能无法找回每个文件。</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>待处理</translation>
+    </message>
+    <message>
+        <source>pending: %1</source>
+        <translation>待处理：%1</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>已重命名</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>Files to rename</source>
+        <translation>要重命名的文件</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,21 @@
 
 namespace zentavo::testing {
 
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(53, 53, 53);
+    for (const auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, window);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::HighlightedText, QPalette::ToolTipText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+}
+
 QByteArray FileUrl(const std::string& path) {
     return "file://" + QByteArray(path.data(), qsizetype(path.size())).toPercentEncoding("/");
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QPalette>
 #include <QString>
 #include <QUrl>
 
@@ -27,6 +28,9 @@ QByteArray FileUrl(const std::string& path);
 // drag enter, drag move, then drop. Returns whether the drop was accepted.
 bool DropUriList(QWidget* widget, const QByteArray& uri_list);
 bool DropPaths(QWidget* widget, const std::vector<std::string>& paths);
+
+// A dark Fusion palette, as dark desktop themes give it.
+QPalette DarkPalette();
 
 struct ShownBox {
     QWidget* owner;

@@ -21,6 +21,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QTreeView>
+#include <QAccessible>
 #include <QtTest>
 
 #include <cerrno>
@@ -29,6 +30,7 @@
 
 #include <QScopeGuard>
 
+#include "app/contrast.h"
 #include "app/dialog_units.h"
 #include "app/fit_validator.h"
 #include "app/locale_text.h"
@@ -132,8 +134,22 @@ public:
 int RowImageHue(const QAbstractItemModel* model, int row) {
     const QImage image = model->index(row, 0).data(Qt::DecorationRole).value<QPixmap>().toImage();
     if (image.isNull()) return -1;
-    return QColor(image.pixel(image.width() / 2, image.height() / 2)).hsvHue();
+    // Below the check or cross drawn on the ball.
+    return QColor(image.pixel(image.width() / 2, image.height() * 3 / 4)).hsvHue();
 }
+
+// What a screen reader is told of a widget, or of a cell of a list.
+QString Heard(QWidget* widget) {
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+    return control ? control->text(QAccessible::Name) : QString();
+}
+QString HeardCell(QWidget* list, int row, int column) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+    QAccessibleInterface* cell =
+        table && table->tableInterface() ? table->tableInterface()->cellAt(row, column) : nullptr;
+    return cell ? cell->text(QAccessible::Name) : QString();
+}
+
 
 }  // namespace
 
@@ -175,6 +191,8 @@ private slots:
     void summaryDetailCountsAndListsFirstFailures();
     void previewWarnsOfFailures_data();
     void previewWarnsOfFailures();
+    void warningsStayReadable_data();
+    void warningsStayReadable();
     void dropTellsWhatItCouldNotRead_data();
     void dropTellsWhatItCouldNotRead();
     void cancel_data();
@@ -216,6 +234,18 @@ void MainWindowTest::opensEmptyWithBothButtonsDisabled() {
     QCOMPARE(d.rename()->text(), QString("Re&name!"));
     QCOMPARE(d.exit()->text(), QString("E&xit"));
     QCOMPARE(d.recurse()->text(), QString("&Recurse into Subdirectories"));
+
+    // A screen reader names every control the keyboard reaches.
+    int named = 0;
+    for (QWidget* control : d.window.findChildren<QWidget*>()) {
+        if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) continue;
+        QVERIFY2(!Heard(control).isEmpty(), control->metaObject()->className());
+        ++named;
+    }
+    QCOMPARE(named, 8);
+    QCOMPARE(Heard(d.pattern()), QString("Rename Pattern"));
+    QCOMPARE(Heard(d.set_filenames()), QString("Set Filenames"));
+    QCOMPARE(Heard(d.list()), QString("Files to rename"));
 }
 
 void MainWindowTest::isAnApplicationWindowCentredOnTheScreen() {
@@ -804,26 +834,32 @@ void MainWindowTest::tooltipsSayWhy_data() {
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("left_at");
     QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("heard");  // by a screen reader, after the path
     QTest::newRow("renamed") << QStringList{"a.txt"} << QStringList{"a.txt"} << "b.txt" << 0 << ""
-                             << "New path: @/b.txt\nRenamed";
+                             << "New path: @/b.txt\nRenamed" << "renamed";
     QTest::newRow("a name that looks like markup")
         << QStringList{"<b>a &amp; b"} << QStringList{"<b>a &amp; b"} << "<i>%n" << 0 << ""
-        << "New path: @/<i><b>a &amp; b\nRenamed";
+        << "New path: @/<i><b>a &amp; b\nRenamed" << "renamed";
     QTest::newRow("name taken")
         << QStringList{"a.txt", "b.txt"} << QStringList{"a.txt"} << "b.txt" << 0 << ""
-        << "New path: @/b.txt\nNot renamed: A file named \"b.txt\" already exists";
+        << "New path: @/b.txt\nNot renamed: A file named \"b.txt\" already exists"
+        << "failed: A file named \"b.txt\" already exists";
     QTest::newRow("permission denied")
         << QStringList{"a.txt"} << QStringList{"a.txt"} << "b.txt" << EACCES << ""
-        << "Not renamed: Permission denied";
+        << "Not renamed: Permission denied" << "failed: Permission denied";
     QTest::newRow("file gone") << QStringList{"a.txt"} << QStringList{"a.txt"} << "b.txt" << ENOENT
                                << ""
-                               << "Not renamed: The file is no longer there";
+                               << "Not renamed: The file is no longer there"
+                               << "failed: The file is no longer there";
     QTest::newRow("folder missing")
         << QStringList{"a.txt"} << QStringList{"a.txt"} << "sub/b.txt" << 0 << ""
-        << "Not renamed: The file, or the folder it was to move into, is not there";
+        << "Not renamed: The file, or the folder it was to move into, is not there"
+        << "failed: The file, or the folder it was to move into, is not there";
     QTest::newRow("left under a temporary name")
         << QStringList{"a.txt"} << QStringList{"a.txt"} << "A.txt" << EIO << "@/.zentavo-run-0.tmp"
-        << "The file is now under the temporary name @/.zentavo-run-0.tmp";
+        << "The file is now under the temporary name @/.zentavo-run-0.tmp"
+        << "failed: Input/output error; The file is now under the temporary name "
+           "@/.zentavo-run-0.tmp";
 }
 
 void MainWindowTest::tooltipsSayWhy() {
@@ -833,6 +869,7 @@ void MainWindowTest::tooltipsSayWhy() {
     QFETCH(int, error);
     QFETCH(QString, left_at);
     QFETCH(QString, says);
+    QFETCH(QString, heard);
     Driver d;
     const QString root = QString::fromStdString(d.folder.path());
     for (const QString& file : files) d.folder.AddFile(file.toStdString());
@@ -851,6 +888,9 @@ void MainWindowTest::tooltipsSayWhy() {
     QVERIFY2(tip.startsWith(QString::fromStdString(std::string(d.rows().path(0))) + "\n"),
              qPrintable(tip));
     QVERIFY2(tip.contains(QString(says).replace("@", root)), qPrintable(tip));
+    // A screen reader hears the state that the ball shows.
+    QCOMPARE(HeardCell(d.list(), 0, 0), QString::fromStdString(std::string(d.rows().path(0))) +
+                                            ", " + heard.replace("@", root));
     // Both cells of the row say the same.
     QCOMPARE(d.list()->model()->index(0, 0).data(Qt::ToolTipRole),
              d.list()->model()->index(0, 1).data(Qt::ToolTipRole));
@@ -938,11 +978,14 @@ void MainWindowTest::previewWarnsOfFailures() {
     for (int row = 0; row < warnings.size(); ++row) {
         const QModelIndex name = model->index(row, 1);
         const QString expected = QString(warnings[row]).replace("@", root);
+        const QString path = QString::fromStdString(std::string(d.rows().path(size_t(row))));
         if (expected == "-") {
             QVERIFY(!name.data(Qt::BackgroundRole).isValid());
             QVERIFY2(d.ToolTip(row).count('\n') == 1, qPrintable(d.ToolTip(row)));
+            QCOMPARE(HeardCell(d.list(), row, 0), path + ", pending");
             continue;
         }
+        QCOMPARE(HeardCell(d.list(), row, 0), path + ", pending: " + expected);
         QVERIFY(name.data(Qt::BackgroundRole).isValid());
         QVERIFY(name.data(Qt::ForegroundRole).isValid());
         QVERIFY2(d.ToolTip(row).endsWith("\n" + expected), qPrintable(d.ToolTip(row)));
@@ -950,6 +993,48 @@ void MainWindowTest::previewWarnsOfFailures() {
     }
     // Warnings change neither the marks nor what can be pressed.
     QVERIFY(d.rename()->isEnabled());
+}
+
+void MainWindowTest::warningsStayReadable_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("default palette") << QApplication::style()->standardPalette();
+    QTest::newRow("dark Fusion palette") << DarkPalette();
+}
+
+// Every cell's text stands out from its background by at least 4.5:1, the
+// warned one's too, whatever the palette.
+void MainWindowTest::warningsStayReadable() {
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    QApplication::setPalette(palette);
+    Driver d;
+    for (const char* name : {"a", "b", "kept"}) d.folder.AddFile(name);
+    d.Drop({"a", "b"});
+    d.SetFilenames("kept");
+    QTRY_VERIFY(d.ToolTip(0).contains("already exists"));
+
+    int cells = 0;
+    for (int row = 0; row < d.list()->model()->rowCount(); ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const QModelIndex cell = d.list()->model()->index(row, column);
+            const QVariant text = cell.data(Qt::ForegroundRole);
+            const QVariant background = cell.data(Qt::BackgroundRole);
+            const QColor text_colour = text.isValid() ? text.value<QBrush>().color()
+                                                      : palette.color(QPalette::Text);
+            const QColor background_colour = background.isValid()
+                                                 ? background.value<QBrush>().color()
+                                                 : palette.color(QPalette::Base);
+            const double ratio = ContrastRatio(text_colour, background_colour);
+            QVERIFY2(ratio >= 4.5, qPrintable(QString("row %1, column %2: %3:1 (%4 on %5)")
+                                                  .arg(row)
+                                                  .arg(column)
+                                                  .arg(ratio)
+                                                  .arg(text_colour.name(), background_colour.name())));
+            cells += text.isValid();
+        }
+    }
+    QCOMPARE(cells, 2);  // both warned rows' new names were looked at
 }
 
 void MainWindowTest::dropTellsWhatItCouldNotRead_data() {

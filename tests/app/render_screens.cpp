@@ -141,6 +141,13 @@ int main(int argc, char** argv) {
     // The first Florence photo's new name is taken: the preview warns of it.
     ok = SaveWithToolTip(window, list->model()->index(0, 1), folder, "main-window-warning.png") &&
          ok;
+    // The same under a dark desktop theme.
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+    list->clearFocus();
+    ok = Save(window, folder, "main-window-dark.png") && ok;
+    QApplication::setPalette(light);
+    list->setFocus();
 
     window.findChild<QPushButton*>("renameButton")->click();
     ok = WaitUntilIdle(window) && ok;
