@@ -46,7 +46,7 @@ int CRenamerApp::Run(const std::vector<std::string>& paths) {
 void CRenamerApp::OnHelp(int context) {
     // The box that reports a failed request is no place to ask for help.
     if (showing_help_failure_) return;
-    if (viewer_.ShowContext(main_window_, help_file_path_, context)) return;
+    if (viewer_.ShowContext(main_window_, HelpFileFor(help_file_path_), context)) return;
     showing_help_failure_ = true;
     CurrentMessageBoxes().Show(main_window_, MessageIcon::Warning, ApplicationName(),
                                Texts::HelpLaunchFailed());

@@ -1,5 +1,7 @@
 #include "app/translations.h"
 
+#include <filesystem>
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
@@ -24,6 +26,23 @@ Translations::Translations(const QLocale& locale) {
                     own_.load(locale, QStringLiteral("zentavo"), QStringLiteral("_"), kOwnFolder));
     InstallIfLoaded(qt_, qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+}
+
+std::string HelpFileFor(const std::string& help_file, const QLocale& locale) {
+    const size_t dot = help_file.rfind('.');
+    if (dot == std::string::npos) return help_file;
+    const std::string stem = help_file.substr(0, dot);
+    const std::string extension = help_file.substr(dot);
+    for (QString language : locale.uiLanguages()) {
+        language.replace(u'-', u'_');
+        // "de_DE" first, then "de".
+        for (const QString& tried : {language, language.section(u'_', 0, 0)}) {
+            const std::string candidate = stem + "_" + tried.toStdString() + extension;
+            std::error_code error;
+            if (std::filesystem::exists(candidate, error)) return candidate;
+        }
+    }
+    return help_file;
 }
 
 Translations::~Translations() {

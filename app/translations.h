@@ -2,6 +2,8 @@
 // message boxes, the context menus of text fields), in the user's language.
 #pragma once
 
+#include <string>
+
 #include <QLocale>
 #include <QTranslator>
 
@@ -22,5 +24,11 @@ private:
     QTranslator own_;
     QTranslator qt_;
 };
+
+// The help file in locale's language: beside help_file ("/bin/zentavo.HLP"),
+// the first of "/bin/zentavo_pt_BR.HLP", "/bin/zentavo_pt.HLP", ... for the
+// locale's UI languages that exists; help_file itself, in English, when none
+// does.
+std::string HelpFileFor(const std::string& help_file, const QLocale& locale = QLocale());
 
 }  // namespace zentavo

@@ -162,6 +162,8 @@ private slots:
     void cli_texts_complete();
     void desktop_files_translated_data();
     void desktop_files_translated();
+    void help_file_follows_locale_data();
+    void help_file_follows_locale();
     void locale_picks_texts_data();
     void locale_picks_texts();
     void qt_texts_follow_data();
@@ -263,6 +265,11 @@ void TranslationsTest::desktop_files_translated() {
                        .arg(lang_attribute)
                        .arg(paragraphs);
     }
+    const QString help = read(QStringLiteral("zentavo_%1.HLP").arg(language));
+    for (const char* topic : {"context-131174", "context-131172"}) {
+        if (!help.contains(QStringLiteral("name=\"%1\"").arg(topic)))
+            missing << QStringLiteral("the topic %1 in res/zentavo_%2.HLP").arg(topic, language);
+    }
     for (const char* page : {"zentavo.1", "zentavo-cli.1"}) {
         const QString translated = read(QStringLiteral("man/%1/%2").arg(language, page));
         if (!translated.contains(QStringLiteral(".SH ")))
@@ -270,6 +277,38 @@ void TranslationsTest::desktop_files_translated() {
     }
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 lacks translations: %2")
                                                .arg(language, missing.join(QStringLiteral("; ")))));
+}
+
+void TranslationsTest::help_file_follows_locale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("German") << "de_DE"
+                            << "zentavo_de.HLP";
+    QTest::newRow("German of Austria") << "de_AT"
+                                       << "zentavo_de.HLP";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "zentavo_pt_BR.HLP";
+    QTest::newRow("Portuguese without a file") << "pt_PT"
+                                               << "zentavo.HLP";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "zentavo_zh_CN.HLP";
+    QTest::newRow("a language not shipped") << "sv_SE"
+                                            << "zentavo.HLP";
+    QTest::newRow("C") << "C"
+                       << "zentavo.HLP";
+}
+
+void TranslationsTest::help_file_follows_locale() {
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    QTemporaryDir folder;
+    for (const char* name :
+         {"zentavo.HLP", "zentavo_de.HLP", "zentavo_pt_BR.HLP", "zentavo_zh_CN.HLP"}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const std::string english = folder.filePath("zentavo.HLP").toStdString();
+    QCOMPARE(QString::fromStdString(HelpFileFor(english, QLocale(locale))), folder.filePath(shown));
 }
 
 using TextOf = QString (*)();
