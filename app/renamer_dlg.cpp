@@ -462,8 +462,9 @@ void CRenamerDlg::RunJob(Job job, std::function<void()> work, std::function<void
     qApp->installEventFilter(this);
     undo_action_->setEnabled(false);
     progress_delay_.start();
-    // Names and undone moves cannot be left half done.
-    job_.Start(std::move(work), job == Job::Drop || job == Job::Rename, small);
+    // Names cannot be left half done; a rename or an undo stops after the
+    // move it is making.
+    job_.Start(std::move(work), job != Job::SetFilenames, small);
 }
 
 void CRenamerDlg::OnJobFinished() {
@@ -667,13 +668,11 @@ void CRenamerDlg::OnUndoLastRename() {
     RunJob(
         Job::Undo,
         [this, outcome, error, progress] {
-            *error = session_.Undo(journals_, {}, *outcome, progress);
+            *error = session_.Undo(journals_, {}, *outcome, progress, job_.stop_token());
         },
         [this, outcome, error] {
             if (*error != 0 || outcome->journal_error != 0) {
-                // Nothing moved and the list is as it was; the rows read
-                // while the undo looked show again.
-                rename_list_->viewport()->update();
+                // Nothing moved and the list is as it was.
                 StartCheck();
             } else {
                 model_->EndRowChange();

@@ -114,16 +114,30 @@ Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journa
                                              Texts::SystemReason(outcome.journal_error)),
                 {}};
     }
-    QString text = Texts::UndoDone(int(outcome.restored.size()));
-    if (outcome.problems.empty()) return {MessageIcon::Information, Texts::UndoCaption(), text, {}};
-    text += "\n\n" + Texts::UndoMissed(int(outcome.problems.size()));
-    for (size_t i = 0; i < outcome.problems.size() && i < kUndoLinesListed; ++i) {
-        const UndoProblem& problem = outcome.problems[i];
-        text += "\n" + Texts::UndoMissedLine(Decode(problem.original), UndoProblemReason(problem));
+    // The files a cancelled undo did not try are left for the next one.
+    std::vector<const UndoProblem*> missed;
+    size_t not_tried = 0;
+    for (const UndoProblem& problem : outcome.problems) {
+        if (problem.reason == UndoReason::Failed && problem.error == ECANCELED)
+            ++not_tried;
+        else
+            missed.push_back(&problem);
     }
-    if (outcome.problems.size() > kUndoLinesListed)
-        text += "\n" + Texts::UndoMore(int(outcome.problems.size() - kUndoLinesListed));
-    return {MessageIcon::Warning, Texts::UndoIncompleteCaption(), text, {}};
+    QString text = not_tried > 0
+                       ? Texts::UndoCancelled(outcome.restored.size(), int(not_tried))
+                       : Texts::UndoDone(int(outcome.restored.size()));
+    if (!missed.empty()) {
+        text += "\n\n" + Texts::UndoMissed(int(missed.size()));
+        for (size_t i = 0; i < missed.size() && i < kUndoLinesListed; ++i) {
+            text += "\n" + Texts::UndoMissedLine(Decode(missed[i]->original),
+                                                 UndoProblemReason(*missed[i]));
+        }
+        if (missed.size() > kUndoLinesListed)
+            text += "\n" + Texts::UndoMore(int(missed.size() - kUndoLinesListed));
+    }
+    const MessageIcon icon = missed.empty() ? MessageIcon::Information : MessageIcon::Warning;
+    if (not_tried > 0) return {icon, Texts::CancelledCaption(), text, {}};
+    return {icon, missed.empty() ? Texts::UndoCaption() : Texts::UndoIncompleteCaption(), text, {}};
 }
 
 }  // namespace zentavo

@@ -174,6 +174,11 @@ public:
     static QString UndoDone(int restored) {
         return tr("%Ln file(s) are back under their names.", nullptr, restored);
     }
+    static QString UndoCancelled(size_t restored, int not_tried) {
+        return tr("%1 back under their names; %Ln not tried. Undo again to bring back the rest.",
+                  nullptr, not_tried)
+            .arg(Number(restored));
+    }
     static QString UndoMissed(int missed) {
         return tr("%Ln file(s) could not be brought back:", nullptr, missed);
     }

@@ -111,13 +111,22 @@ int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& wr
 }
 
 int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
-                        const Progress& progress) {
-    if (const int error = UndoRun(fs_, page_, journals, id, outcome, progress); error != 0)
+                        const Progress& progress, std::stop_token stop) {
+    if (const int error = UndoRun(fs_, page_, journals, id, outcome, progress, std::move(stop));
+        error != 0)
         return error;
     if (outcome.journal_error != 0) return 0;
+    // Every file of the run, under the name it has now: back, never moved,
+    // or left where the run put it.
+    std::vector<std::string> left;
+    for (const UndoProblem& problem : outcome.problems)
+        if (problem.reason == UndoReason::NameTaken || problem.reason == UndoReason::Failed)
+            left.push_back(problem.at);
     std::unique_lock writing(list_writing_);
     list_.RemoveAll();
     list_.InsertNew(outcome.restored);
+    list_.InsertNew(outcome.unmoved);
+    list_.InsertNew(left);
     stale_ = false;
     return 0;
 }

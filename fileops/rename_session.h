@@ -70,9 +70,10 @@ public:
                          std::stop_token stop = {});
 
     // Takes back a run (id, or the one a plain undo picks when empty) and
-    // makes the files it brought back a fresh list of Pending rows.
+    // makes every file of the run a fresh list of Pending rows, under the
+    // name it has now. Once stop is requested, no further file moves back.
     int Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
-             const Progress& progress = {});
+             const Progress& progress = {}, std::stop_token stop = {});
 
 private:
     int WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer);

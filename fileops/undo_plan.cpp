@@ -53,6 +53,7 @@ public:
         std::vector<bool> going_back(tracked_.size(), false);
         for (size_t i = 0; i < tracked_.size(); ++i) going_back[i] = Decide(tracked_[i]);
         Sequence(going_back);
+        ListUnmoved();
         return std::move(plan_);
     }
 
@@ -357,6 +358,20 @@ private:
             // A move onto the file's own name moved nothing.
             if (Key(from) == Key(to)) continue;
             plan_.moves.push_back({from, to, tracked_[i].identity, index_of[i]});
+        }
+    }
+
+    // The rows whose files the run never moved, as far as the journal and
+    // the disk tell, and that are still there.
+    void ListUnmoved() {
+        std::vector<bool> moved = stepped_;
+        for (const Tracked& file : tracked_) moved[file.row] = true;
+        for (size_t row = 0; row < run_.plan.size(); ++row) {
+            if (moved[row]) continue;
+            const std::string& source = run_.plan[row].source;
+            FileStamp stamp;
+            if (StampAt(source) != nullptr || fs_.Stamp(source, stamp) == 0)
+                plan_.unmoved.push_back(source);
         }
     }
 

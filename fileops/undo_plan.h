@@ -52,6 +52,7 @@ struct UndoPlan {
     std::vector<UndoProblem> problems;
     std::vector<Leftover> leftovers;
     std::vector<std::string> already_back;  // original names that hold their file again
+    std::vector<std::string> unmoved;       // files of the run it never moved, under their names
 };
 
 // A file moved by the run is looked for where the journal's last step put

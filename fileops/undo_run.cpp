@@ -59,7 +59,7 @@ std::vector<Segment> Segments(const std::vector<UndoMove>& moves) {
 // error[i] is what became of move i.
 void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
                   const std::vector<UndoMove>& moves, std::vector<int>& error,
-                  const Progress& progress) {
+                  const Progress& progress, std::stop_token stop) {
     error.assign(moves.size(), ECANCELED);
     for (Segment& segment : Segments(moves)) {
         std::sort(segment.moves.begin(), segment.moves.end(), [&](size_t a, size_t b) {
@@ -76,7 +76,9 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
         }
         list.InsertNew(std::move(froms));
         for (size_t row = 0; row < list.count(); ++row) list.SetNewName(row, NameOf(targets[row]));
-        RenameRun(fs, list, page, progress, writer, std::move(plan_rows), &targets).Run();
+        RenameRun run(fs, list, page, progress, writer, std::move(plan_rows), &targets);
+        run.StopWhen(stop);
+        run.Run();
         for (size_t row = 0; row < list.count(); ++row)
             error[segment.moves[row]] = list.mark(row) == RowMark::Renamed ? 0 : list.failure(row);
     }
@@ -84,7 +86,8 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
 
 // Returns 0 or the error that kept the undo's journal from being begun.
 int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const RunRecord& run,
-             const UndoPlan& plan, UndoOutcome& outcome, const Progress& progress) {
+             const UndoPlan& plan, UndoOutcome& outcome, const Progress& progress,
+             std::stop_token stop) {
     RunHeader header;
     header.kind = RunKind::Undo;
     header.undoes = run.header.id;
@@ -101,7 +104,7 @@ int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const
         return error;
     }
     std::vector<int> errors;
-    MoveInPasses(fs, page, writer, plan.moves, errors, progress);
+    MoveInPasses(fs, page, writer, plan.moves, errors, progress, std::move(stop));
     size_t moved = 0;
     for (const int e : errors) moved += e == 0;
     writer.Finish(moved, plan.moves.size() - moved);
@@ -140,7 +143,7 @@ std::optional<std::string> RunToUndo(const std::vector<RunSummary>& runs) {
 }
 
 int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
-            UndoOutcome& outcome, const Progress& progress) {
+            UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
     outcome = UndoOutcome{};
     std::string chosen = id;
     if (chosen.empty()) {
@@ -159,14 +162,16 @@ int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const 
         fs.RemoveIfSame(leftover.path, leftover.identity);
     outcome.restored = std::move(plan.already_back);
     outcome.problems = std::move(plan.problems);
+    outcome.unmoved = std::move(plan.unmoved);
     if (!plan.moves.empty()) {
-        const int error = MoveBack(fs, page, journals, run, plan, outcome, progress);
+        const int error = MoveBack(fs, page, journals, run, plan, outcome, progress, stop);
         if (error != 0) {
             outcome.journal_error = error;
             return 0;
         }
     }
-    journals.MarkUndone(run, journals.clock()());
+    // A cancelled undo leaves the rest of the run to the next one.
+    if (!stop.stop_requested()) journals.MarkUndone(run, journals.clock()());
     return 0;
 }
 

@@ -203,6 +203,9 @@ private slots:
     void undoEntryFollowsTheJournal();
     void undoBringsFilesBackAsAFreshList();
     void ctrlZInThePatternBoxReachesTheRun();
+    void undoListsEveryFileOfTheRun_data();
+    void undoListsEveryFileOfTheRun();
+    void undoCanBeCancelled();
     void failedUndoLeavesTheWindowAsItWas_data();
     void failedUndoLeavesTheWindowAsItWas();
     void journalThatMissesARunIsTold();
@@ -1259,11 +1262,12 @@ void MainWindowTest::undoBringsFilesBackAsAFreshList() {
     QCOMPARE(content("a.txt"), QByteArray("a.txt"));
     QCOMPARE(content("c-new.txt"), QByteArray("c.txt"));
     QCOMPARE(content("c.txt"), QByteArray("newcomer"));
-    // The files that came back are new rows; the pattern stays for them.
-    QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    // Every file of the run is a new row under the name it has now; the
+    // pattern stays for them.
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a.txt", "b.txt", "c-new.txt"}));
     QCOMPARE(d.rows().mark(0), RowMark::Pending);
     QCOMPARE(std::string(d.rows().new_name(0)), std::string());
-    QCOMPARE(d.list()->model()->rowCount(), 2);
+    QCOMPARE(d.list()->model()->rowCount(), 3);
     QCOMPARE(d.pattern()->lineEdit()->text(), QString("%t-new.%e"));
     QVERIFY(d.set_filenames()->isEnabled());
     QVERIFY(!d.rename()->isEnabled());
@@ -1302,6 +1306,79 @@ void MainWindowTest::ctrlZInThePatternBoxReachesTheRun() {
     QVERIFY(d.folder.Exists("a"));
     QVERIFY(!d.folder.Exists("a-x"));
     QCOMPARE(QApplication::focusWidget(), d.pattern());
+}
+
+// Each row: how a run of a to e ended, and what its undo then says. The list
+// holds every file of the run under the name it has now, and a drop adds to
+// it: its rows are pending, ready for a new pattern.
+void MainWindowTest::undoListsEveryFileOfTheRun_data() {
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("cancelled") << "cancelled"
+                               << "2 file(s) are back under their names.";
+    QTest::newRow("with a failure") << "failed"
+                                    << "4 file(s) are back under their names.";
+}
+
+void MainWindowTest::undoListsEveryFileOfTheRun() {
+    QFETCH(QString, run);
+    QFETCH(QString, says);
+    Driver d;
+    for (const char* name : {"a", "b", "c", "d", "e", "f"}) d.folder.AddFile(name);
+    d.Drop({"a", "b", "c", "d", "e"});
+    d.SetFilenames("%n-new");
+    if (run == "failed") {
+        d.folder.AddFile("e-new");
+        d.ClickRename();
+    } else {
+        d.fs.HoldMove(2);
+        QTest::mouseClick(d.rename(), Qt::LeftButton);
+        QPushButton* cancel = nullptr;
+        QTRY_VERIFY((cancel = d.window.findChild<QPushButton*>("cancelButton")) != nullptr);
+        QTRY_VERIFY(cancel->isVisible() && cancel->isEnabled());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        d.fs.Open();
+        QTRY_VERIFY(!d.window.busy());
+    }
+
+    // The progress box has gone; the window is the active one again.
+    d.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d.window));
+    d.list()->setFocus();
+    QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(!d.window.busy());
+    QCOMPARE(d.boxes.boxes.back().text, says);
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    QCOMPARE(d.list()->model()->rowCount(), 5);
+    d.Drop({"f"});
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+}
+
+// Cancel stops an undo after the move it is making.
+void MainWindowTest::undoCanBeCancelled() {
+    Driver d;
+    for (const char* name : {"a", "b", "c", "d", "e"}) d.folder.AddFile(name);
+    d.Drop({"a", "b", "c", "d", "e"});
+    d.SetFilenames("%n-new");
+    d.ClickRename();
+    d.fs.HoldMove(2);
+    d.list()->setFocus();
+    QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(d.fs.holding());
+    QPushButton* cancel = nullptr;
+    QTRY_VERIFY((cancel = d.window.findChild<QPushButton*>("cancelButton")) != nullptr);
+    QTRY_VERIFY(cancel->isVisible() && cancel->isEnabled());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    d.fs.Open();
+    QTRY_VERIFY(!d.window.busy());
+
+    QCOMPARE(d.boxes.boxes.size(), size_t(2));
+    QCOMPARE(d.boxes.boxes[1].icon, MessageIcon::Information);
+    QCOMPARE(d.boxes.boxes[1].caption, QString("Cancelled"));
+    QCOMPARE(d.boxes.boxes[1].text,
+             QString("2 back under their names; 3 not tried. Undo again to bring back the rest."));
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c-new", "d-new", "e-new"}));
+    for (const char* name : {"a", "b", "c-new", "d-new", "e-new"}) QVERIFY(d.folder.Exists(name));
 }
 
 // Each row: what becomes of the journal after a run, and what Ctrl+Z then
