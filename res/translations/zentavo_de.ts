@@ -452,5 +452,12 @@ Rückgängig bringt womöglich nicht jede Datei zurück.</translation>
         <source>Files to rename</source>
         <translation>Umzubenennende Dateien</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 wieder unter ihrem Namen; %Ln nicht versucht. Erneut rückgängig machen holt den Rest zurück.</numerusform>
+            <numerusform>%1 wieder unter ihrem Namen; %Ln nicht versucht. Erneut rückgängig machen holt den Rest zurück.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

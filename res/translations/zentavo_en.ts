@@ -100,5 +100,12 @@ Undo it now?</numerusform>
 Undo it now?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</numerusform>
+            <numerusform>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -452,5 +452,12 @@ Deshacer quizá no recupere todos los archivos.</translation>
         <source>Files to rename</source>
         <translation>Archivos para renombrar</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 de nuevo con su nombre; %Ln sin intentar. Deshaga otra vez para recuperar el resto.</numerusform>
+            <numerusform>%1 de nuevo con su nombre; %Ln sin intentar. Deshaga otra vez para recuperar el resto.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

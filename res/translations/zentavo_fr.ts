@@ -452,5 +452,12 @@ L’annulation risque de ne pas ramener tous les fichiers.</translation>
         <source>Files to rename</source>
         <translation>Fichiers à renommer</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 de nouveau sous leur nom ; %Ln non tenté. Annulez encore pour ramener le reste.</numerusform>
+            <numerusform>%1 de nouveau sous leur nom ; %Ln non tentés. Annulez encore pour ramener le reste.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -437,5 +437,11 @@ Undo may not bring back every file.</source>
         <source>Files to rename</source>
         <translation>名前を変更するファイル</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 件が元の名前に戻りました。%Ln 件は未実行です。もう一度元に戻すと残りも戻ります。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

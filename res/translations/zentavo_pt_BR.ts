@@ -452,5 +452,12 @@ Desfazer talvez não traga de volta todos os arquivos.</translation>
         <source>Files to rename</source>
         <translation>Arquivos a renomear</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 de volta com seus nomes; %Ln não tentado. Desfaça de novo para trazer de volta o resto.</numerusform>
+            <numerusform>%1 de volta com seus nomes; %Ln não tentados. Desfaça de novo para trazer de volta o resto.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

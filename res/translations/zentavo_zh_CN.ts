@@ -437,5 +437,11 @@ Undo may not bring back every file.</source>
         <source>Files to rename</source>
         <translation>要重命名的文件</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</source>
+        <translation>
+            <numerusform>%1 个已恢复原名；%Ln 个未尝试。再次撤销可找回其余文件。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
