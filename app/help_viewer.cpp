@@ -1,5 +1,8 @@
 #include "app/help_viewer.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include <fstream>
@@ -33,7 +36,17 @@ bool BrowserHelpViewer::ShowContext(QWidget* owner, const std::string& help_file
         window_ = new QTextBrowser;
         window_->setWindowTitle(Texts::HelpWindowCaption());
         window_->setOpenExternalLinks(true);
-        window_->resize(kWindowSize);
+        // Wholly on the owner's screen, however small, in its middle.
+        QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect room = screen->availableGeometry();
+        QRect placed(QPoint(), kWindowSize.boundedTo(room.size() * 9 / 10));
+        placed.moveCenter(room.center());
+        window_->setGeometry(placed);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            QObject::connect(new QShortcut(keys, window_), &QShortcut::activated, window_,
+                             &QWidget::close);
+        }
         if (owner) QObject::connect(owner, &QObject::destroyed, window_, &QObject::deleteLater);
     }
 

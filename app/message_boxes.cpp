@@ -6,6 +6,11 @@ namespace zentavo {
 
 namespace {
 
+// A box is answered, not kept: a title and a close box, nothing to minimise
+// or maximise, whatever the window manager would add by default.
+constexpr Qt::WindowFlags kBoxFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 class ModalMessageBoxes : public MessageBoxes {
 public:
     void Show(QWidget* owner, MessageIcon icon, const QString& caption, const QString& text,
@@ -15,6 +20,7 @@ public:
             text, QMessageBox::Ok, owner);
         box.setDetailedText(detail);
         box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+        box.setWindowFlags(kBoxFlags);
         box.exec();
     }
 
@@ -23,6 +29,7 @@ public:
                         owner);
         box.setDefaultButton(QMessageBox::Yes);
         box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+        box.setWindowFlags(kBoxFlags);
         return box.exec() == QMessageBox::Yes;
     }
 };

@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include "app/contrast.h"
@@ -21,6 +22,8 @@ namespace {
 // Past this many separate runs of removed rows, one reset is cheaper than
 // telling the views about every run.
 constexpr size_t kMaxRemovedRuns = 64;
+// The most characters a tooltip's line shows without a chance to break.
+constexpr int kUnbrokenRun = 24;
 // The rows of a ring that its warning names before it gives up.
 constexpr int kCycleNamesShown = 6;
 
@@ -227,12 +230,13 @@ QString RenameListModel::ToolTip(size_t row) const {
     else if (!name.empty())
         lines << Texts::NewPath(Decode(RenameTarget(list_.path(row), name, list_.syntax(), page_)));
     if (const QString reason = Reason(row); !reason.isEmpty()) lines << reason;
-    // Paths may hold anything, "<b>" too: the text is shown as it is. Plain
-    // text is kept so where it is safe, since a tooltip of rich text wraps
-    // long paths.
-    const QString text = lines.join('\n');
-    if (!Qt::mightBeRichText(text)) return text;
-    return Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap);
+    // A tooltip of rich text wraps at a readable width, so a long path stays
+    // on the screen; it may break after each slash, and inside a long name.
+    // Paths may hold anything, "<b>" too: the text is escaped.
+    static const QRegularExpression kBreakable(QStringLiteral("(/|[^\\s/]{%1})").arg(kUnbrokenRun));
+    QString text = lines.join('\n');
+    text.replace(kBreakable, QStringLiteral("\\1\u200b"));
+    return Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
 }
 
 int RenameListModel::rowCount(const QModelIndex& parent) const {

@@ -20,6 +20,8 @@
 #include <QStyle>
 #include <QTextDocumentFragment>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QTreeView>
 #include <QAccessible>
 #include <QtTest>
@@ -85,7 +87,9 @@ public:
     // What the row's tooltip says, as plain text, read as QToolTip reads it.
     QString ToolTip(int row) const {
         const QString tip = list()->model()->index(row, 1).data(Qt::ToolTipRole).toString();
-        return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+        QString plain =
+            Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+        return plain.remove(QChar(0x200b));  // where a line may break
     }
     void SelectRows(std::initializer_list<int> rows) {
         list()->setFocus();
@@ -138,6 +142,12 @@ int RowImageHue(const QAbstractItemModel* model, int row) {
     return QColor(image.pixel(image.width() / 2, image.height() * 3 / 4)).hsvHue();
 }
 
+QWidget* ShownToolTip() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible()) return widget;
+    return nullptr;
+}
+
 // What a screen reader is told of a widget, or of a cell of a list.
 QString Heard(QWidget* widget) {
     QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
@@ -187,6 +197,8 @@ private slots:
     void marksSurviveANewSetFilenames();
     void tooltipsSayWhy_data();
     void tooltipsSayWhy();
+    void tooltipsWrapAndStayOnScreen_data();
+    void tooltipsWrapAndStayOnScreen();
     void summaryDetailCountsAndListsFirstFailures_data();
     void summaryDetailCountsAndListsFirstFailures();
     void previewWarnsOfFailures_data();
@@ -897,6 +909,41 @@ void MainWindowTest::tooltipsSayWhy() {
     // Both cells of the row say the same.
     QCOMPARE(d.list()->model()->index(0, 0).data(Qt::ToolTipRole),
              d.list()->model()->index(0, 1).data(Qt::ToolTipRole));
+}
+
+void MainWindowTest::tooltipsWrapAndStayOnScreen_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("a deep path")
+        << QString("photos/2026/holidays in the south/rome and florence/day three/" +
+                   QString("IMG_0042.JPG"));
+    QTest::newRow("a long name without a space") << QString(200, 'x');
+}
+
+// Hovering a row near the screen's right edge brings a tooltip no wider than
+// about 80 characters that lies wholly on the screen.
+void MainWindowTest::tooltipsWrapAndStayOnScreen() {
+    QFETCH(QString, file);
+    Driver d;
+    d.folder.AddFile(file.toStdString());
+    d.Drop({file.toStdString()});
+    d.SetFilenames("%n-" + QString(120, 'n'));
+    const QRect screen = d.window.screen()->availableGeometry();
+    d.window.move(screen.right() - d.window.frameGeometry().width(), screen.top());
+    const QRect cell = d.list()->visualRect(d.list()->model()->index(0, 1));
+    const QPoint at(cell.right() - 2, cell.center().y());
+    QHelpEvent hover(QEvent::ToolTip, at, d.list()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(d.list()->viewport(), &hover);
+    QWidget* tip = nullptr;
+    QTRY_VERIFY((tip = ShownToolTip()));
+    const int readable = 80 * tip->fontMetrics().averageCharWidth() + 40;
+    QVERIFY2(tip->width() <= readable, qPrintable(QString("%1 > %2").arg(tip->width()).arg(readable)));
+    QVERIFY2(screen.contains(tip->geometry()),
+             qPrintable(QString("%1,%2 %3x%4")
+                            .arg(tip->x())
+                            .arg(tip->y())
+                            .arg(tip->width())
+                            .arg(tip->height())));
+    QToolTip::hideText();
 }
 
 void MainWindowTest::summaryDetailCountsAndListsFirstFailures_data() {

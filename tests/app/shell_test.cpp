@@ -106,6 +106,10 @@ private slots:
     void applicationAsksTheViewerAndReportsFailure();
     void builtInViewerShowsTheTopic();
     void builtInViewerSaysWhatIsMissing();
+    void helpWindowFitsTheScreenAndClosesByKey_data();
+    void helpWindowFitsTheScreenAndClosesByKey();
+    void boxesCanNeitherBeMinimisedNorMaximised_data();
+    void boxesCanNeitherBeMinimisedNorMaximised();
     void windowMenuEndsWithAboutAndHelp();
     void windowMenuOpens_data();
     void windowMenuOpens();
@@ -241,6 +245,63 @@ void ShellTest::builtInViewerShowsTheTopic() {
     // It goes with the window it was asked for by.
     delete owner;
     QTRY_VERIFY(!window);
+}
+
+void ShellTest::helpWindowFitsTheScreenAndClosesByKey_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+}
+
+void ShellTest::helpWindowFitsTheScreenAndClosesByKey() {
+    QFETCH(QKeySequence, keys);
+    QWidget owner;
+    BrowserHelpViewer viewer;
+    QVERIFY(viewer.ShowContext(&owner, HelpFilePath(ZENTAVO_BUILT_PROGRAM), 131174));
+    QTextBrowser* window = viewer.window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    QTest::keySequence(window, keys);
+    QTRY_VERIFY(!window->isVisible());
+    // And the next request brings it back.
+    QVERIFY(viewer.ShowContext(&owner, HelpFilePath(ZENTAVO_BUILT_PROGRAM), 131174));
+    QVERIFY(window->isVisible());
+}
+
+void ShellTest::boxesCanNeitherBeMinimisedNorMaximised_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("message") << "message";
+    QTest::newRow("question") << "question";
+    QTest::newRow("About box") << "about";
+}
+
+void ShellTest::boxesCanNeitherBeMinimisedNorMaximised() {
+    QFETCH(QString, box);
+    Shell shell;
+    InstallMessageBoxes(nullptr);  // the real boxes
+    Qt::WindowFlags flags;
+    bool seen = false;
+    QTimer::singleShot(0, &shell.window, [&] {
+        if (auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            seen = true;
+            flags = shown->windowFlags();
+            shown->reject();
+        }
+    });
+    if (box == "message")
+        CurrentMessageBoxes().Show(&shell.window, MessageIcon::Information, "c", "t");
+    else if (box == "question")
+        CurrentMessageBoxes().Ask(&shell.window, "c", "t");
+    else
+        shell.window.OnSysCommand(CRenamerDlg::kAboutCommand);
+    QVERIFY(seen);
+    // Without the customising hint, X11 window managers add every button.
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
 }
 
 void ShellTest::builtInViewerSaysWhatIsMissing() {
