@@ -8,7 +8,8 @@
 #   it while the main window stays open;
 # - Shift+F10 in the list opens the window menu, whose About entry opens the
 #   About box; F1 there opens help, which scrolls and closes while the About
-#   box stays open; the Menu key opens the window menu too;
+#   box stays open; it and the summary box have neither a minimise nor a
+#   maximise button; the Menu key opens the window menu too;
 # - paths given on the command line after "--", in bytes that are not UTF-8
 #   or named like Qt's own options, are listed and renamed exactly.
 #   x11_session_test.sh ZENTAVO WINDOW_GRAB
@@ -53,6 +54,14 @@ on_top() {  # the window is the topmost of the window manager's stack
     [ $((top)) -eq "$1" ]
 }
 active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
+# The window asks for neither a minimise nor a maximise button (the
+# decorations of its Motif hints), and the window manager offers no maximising.
+# (Openbox keeps minimising in a dialog's window menu whatever it asks.)
+no_min_max_buttons() {
+    local decorations
+    decorations=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f3)
+    (( (decorations & 0x60) == 0 )) && ! xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE
+}
 changed() { [ "$("$grab" "$1" 2>/dev/null)" != "$2" ]; }
 # Scrolls the active help window by a key press; succeeds if its pixels change.
 help_scrolls() {
@@ -110,6 +119,8 @@ sleep 0.5  # a mnemonic clicks its button a moment later
 xdotool key alt+n
 check "a file dragged from pcmanfm is renamed" eventually test -e "$work/files/photo-dropped.jpg"
 check "the summary says so" eventually shown Finished
+check "the summary has neither a minimise nor a maximise button" \
+    no_min_max_buttons "$(window Finished)"
 xdotool key Return
 eventually gone Finished
 # Back in the pattern box, whose typing the rename ended.
@@ -145,6 +156,8 @@ check "the help window scrolls beside the About box" help_scrolls
 xdotool key alt+F4
 check "Alt+F4 closes the help window" eventually gone "Zentavo Help"
 check "the About box stays open" shown "About Zentavo..."
+check "the About box has neither a minimise nor a maximise button" \
+    no_min_max_buttons "$(window "About Zentavo...")"
 xdotool windowactivate --sync "$(window "About Zentavo...")"
 xdotool key Escape
 check "Escape closes the About box" eventually gone "About Zentavo..."
@@ -186,6 +199,8 @@ check "a non-UTF-8 path from the command line is renamed" \
 check "files named -platform and -reverse after -- are renamed" \
     eventually test -e "$work/files/-platform-given." -a -e "$work/files/-reverse-given."
 check "the summary says so" eventually shown Finished
+check "the summary has neither a minimise nor a maximise button" \
+    no_min_max_buttons "$(window Finished)"
 xdotool key Return
 eventually gone Finished
 xdotool windowactivate --sync "$main"
