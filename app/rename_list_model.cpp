@@ -28,7 +28,7 @@ constexpr int kUnbrokenRun = 24;
 constexpr int kCycleNamesShown = 6;
 
 // Dark orange on light orange, and light on dark for a dark palette: 5.7:1
-// and 8.7:1.
+// and 8.4:1.
 const QColor kWarningText(0x9c, 0x35, 0x00);
 const QColor kWarningBackground(0xff, 0xe2, 0xb0);
 const QColor kDarkWarningText(0xff, 0xc6, 0x80);
