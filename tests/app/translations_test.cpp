@@ -164,6 +164,8 @@ private slots:
     void desktop_files_translated();
     void help_file_follows_locale_data();
     void help_file_follows_locale();
+    void mnemonics_differ_data();
+    void mnemonics_differ();
     void locale_picks_texts_data();
     void locale_picks_texts();
     void qt_texts_follow_data();
@@ -309,6 +311,38 @@ void TranslationsTest::help_file_follows_locale() {
     }
     const std::string english = folder.filePath("zentavo.HLP").toStdString();
     QCOMPARE(QString::fromStdString(HelpFileFor(english, QLocale(locale))), folder.filePath(shown));
+}
+
+void TranslationsTest::mnemonics_differ_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* locale : {"en_US", "de_DE", "fr_FR", "es_ES", "pt_BR", "ja_JP", "zh_CN"})
+        QTest::newRow(locale) << locale;
+}
+
+// Alt and a letter, or the letter in an open menu, reaches one control only.
+void TranslationsTest::mnemonics_differ() {
+    QFETCH(QString, locale);
+    const Translations translations{QLocale(locale)};
+    const QList<QStringList> groups = {
+        {Texts::PatternLabel(), Texts::RecurseCheck(), Texts::SetFilenamesButton(),
+         Texts::RenameButton(), Texts::HelpButton(), Texts::ExitButton()},
+        {Texts::UndoEntry(), Texts::AddFilesEntry(), Texts::AddFolderEntry(),
+         Texts::MinimizeEntry(), Texts::CloseEntry(), Texts::AboutEntry(), Texts::HelpEntry()},
+    };
+    for (const QStringList& texts : groups) {
+        QMap<QChar, QString> taken;
+        for (const QString& text : texts) {
+            QString single = text;
+            single.remove(QStringLiteral("&&"));
+            const qsizetype at = single.indexOf(u'&');
+            QVERIFY2(at >= 0 && at + 1 < single.size(), qPrintable(text + " has no mnemonic"));
+            const QChar key = single[at + 1].toLower();
+            QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("\"%1\" and \"%2\" share the "
+                                                                     "mnemonic %3")
+                                                          .arg(taken[key], text, key)));
+            taken[key] = text;
+        }
+    }
 }
 
 using TextOf = QString (*)();
