@@ -654,8 +654,9 @@ void CRenamerDlg::EndPatternHistory() {
 }
 
 void CRenamerDlg::UpdateUndoEntry() {
-    std::vector<RunSummary> runs;
-    undo_action_->setEnabled(!busy() && journals_.List(runs) == 0 && RunToUndo(runs).has_value());
+    History history;
+    undo_action_->setEnabled(!busy() && ReadHistory(journals_, history) == 0 &&
+                             history.undo.has_value());
 }
 
 void CRenamerDlg::OnUndoLastRename() {

@@ -23,7 +23,8 @@ int CliMain(std::span<const std::string> args, FileSystem& fs, const CodePage& p
         return kExitSuccess;
     }
     if (parsed.options.list_runs) return RunListRunsCommand(parsed.options, page, journals, io);
-    if (parsed.options.undo) return RunUndoCommand(parsed.options, fs, page, journals, io);
+    if (parsed.options.undo || parsed.options.redo)
+        return RunUndoCommand(parsed.options, fs, page, journals, io);
     return RunRenameCommand(parsed.options, fs, page,
                             parsed.options.no_journal ? nullptr : &journals, io);
 }

@@ -52,7 +52,7 @@ public:
             }
         }
         if (error_.empty() && !options_.help && !options_.version) {
-            if (options_.undo || options_.list_runs) {
+            if (options_.undo || options_.redo || options_.list_runs) {
                 CheckJournalCommand();
             } else if (!options_.pattern) {
                 error_ = Tr("no pattern given (-p PATTERN)");
@@ -66,11 +66,13 @@ public:
     }
 
 private:
-    // --undo and --list-runs work on the journal alone.
+    // --undo, --redo and --list-runs work on the journal alone.
     void CheckJournalCommand() {
-        const std::string command = options_.undo ? "--undo" : "--list-runs";
-        if (options_.undo && options_.list_runs) {
-            error_ = Tr("options '--undo' and '--list-runs' do not go together");
+        const std::string command = options_.undo   ? "--undo"
+                                    : options_.redo ? "--redo"
+                                                    : "--list-runs";
+        if (int(options_.undo) + int(options_.redo) + int(options_.list_runs) > 1) {
+            error_ = Tr("options '--undo', '--redo' and '--list-runs' do not go together");
         } else if (options_.pattern || options_.recurse || options_.execute ||
                    options_.no_journal) {
             error_ = Fill(Tr("option '%1' does not go with -p, -r, -x or --no-journal"), {command});
@@ -80,10 +82,10 @@ private:
         }
     }
 
-    // --undo, --undo RUN or --undo=RUN: the next argument is the run's id
-    // when it does not look like an option.
-    void Undo(std::string_view text, size_t equals) {
-        options_.undo = true;
+    // --undo, --undo RUN or --undo=RUN (--redo likewise): the next argument
+    // is the run's id when it does not look like an option.
+    void TakeRun(bool& command, std::string_view text, size_t equals) {
+        command = true;
         if (equals != std::string_view::npos) {
             options_.undo_run = std::string(text.substr(equals + 1));
         } else if (next_ < args_.size() && !args_[next_].starts_with("-")) {
@@ -95,8 +97,8 @@ private:
         const size_t equals = text.find('=');
         const std::string_view name = text.substr(0, equals);
         const bool has_value = equals != std::string_view::npos;
-        if (name == "undo") {
-            Undo(text, equals);
+        if (name == "undo" || name == "redo") {
+            TakeRun(name == "undo" ? options_.undo : options_.redo, text, equals);
             return;
         }
         if (name == "pattern") {

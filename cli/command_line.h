@@ -18,7 +18,8 @@ struct CliOptions {
     bool version = false;
     bool no_journal = false;
     bool undo = false;
-    std::string undo_run;  // the run --undo names; empty: the last one
+    bool redo = false;
+    std::string undo_run;  // the run --undo or --redo names; empty: the history's next
     bool list_runs = false;
     std::vector<std::string> paths;  // in the order given
 };
@@ -29,7 +30,8 @@ struct ParsedCommandLine {
 };
 
 // args are the arguments after the program name. With --help or --version the
-// pattern and the paths may be missing; --undo and --list-runs take neither.
+// pattern and the paths may be missing; --undo, --redo and --list-runs take
+// neither.
 ParsedCommandLine ParseCommandLine(std::span<const std::string> args);
 
 }  // namespace zentavo

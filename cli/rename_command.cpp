@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/exit_status.h"
+#include "cli/journal_commands.h"
 #include "cli/progress_line.h"
 #include "cli/row_output.h"
 #include "cli/translated_text.h"
@@ -114,6 +115,8 @@ int RunRenameCommand(const CliOptions& options, FileSystem& fs, const CodePage& 
     progress.Clear();
     if (outcome.journal_error != 0) {
         WriteRows(options, list, page, io.out);
+        if (TellUntrustedJournal(*journals, outcome.journal_error, Tr("nothing was renamed"), io))
+            return kExitNoJournal;
         io.err << kProgramPrefix
                << Fill(Tr("cannot write the journal in %1: %2"),
                        {journals->folder(), std::strerror(outcome.journal_error)})

@@ -16,13 +16,15 @@ namespace zentavo {
 
 enum class RunKind : uint8_t {
     Rename = 1,
-    Undo = 2,  // takes back the run named in `undoes`
+    Undo = 2,  // takes back the run named in `undoes`: a rename, or a redo
+    Redo = 3,  // takes back the undo named in `undoes`
 };
 
 enum class RunState {
     Complete,     // the run ended and wrote its end record
     Interrupted,  // no end record: the process was killed or the machine stopped
-    Undone,       // an undo of it ran to its end
+    Undone,       // an undo brought back every file it moved, and no redo since
+    Running,      // the process writing it still holds it
 };
 
 struct RunHeader {
@@ -63,8 +65,13 @@ struct RunRecord {
     std::vector<PlannedMove> plan;
     std::vector<MoveStep> steps;
     std::optional<RunEnd> end;
-    std::optional<int64_t> undone_ns;  // the last time an undo of it ended
-    uint64_t whole_bytes = 0;          // the file up to its last whole record
+    // When it was last undone whole; unset while it stands (never undone,
+    // or redone since).
+    std::optional<int64_t> undone_ns;
+    uint64_t whole_bytes = 0;  // the file up to its last whole record
+    // A whole record follows one that cannot be read: the file was damaged,
+    // not cut short by a crash.
+    bool damaged = false;
 
     bool plan_complete() const { return plan.size() == header.rows; }
     RunState state() const {
@@ -77,11 +84,13 @@ struct RunRecord {
 struct RunSummary {
     RunHeader header;
     std::optional<RunEnd> end;
-    std::optional<int64_t> undone_ns;
-    uint64_t steps = 0;  // of an interrupted run: the moves it got to record
-    uint64_t bytes = 0;  // size of its journal file
+    std::optional<int64_t> undone_ns;  // as in RunRecord
+    uint64_t steps = 0;                // of an interrupted run: the moves it got to record
+    uint64_t bytes = 0;                // size of its journal file
+    bool running = false;              // a living process holds its journal
 
     RunState state() const {
+        if (running) return RunState::Running;
         if (undone_ns) return RunState::Undone;
         return end ? RunState::Complete : RunState::Interrupted;
     }

@@ -22,16 +22,18 @@ enum RecordType : char {
     kPlan = 'P',   // a batch of planned moves
     kSteps = 'S',  // a batch of moves done
     kEnd = 'E',
-    kUndone = 'U',
+    kUndone = 'U',  // every file is back
+    kRedone = 'R',  // every file is forward again
 };
 
-// The end and undone records have a fixed size and carry their own offset,
-// so a listing can read them from the end of the file.
+// The end, undone and redone records have a fixed size and carry their own
+// offset, so a listing can read them from the end of the file, also past a
+// tail a crash left torn.
 inline constexpr size_t kEndPayload = 32;
-inline constexpr size_t kUndonePayload = 16;
+inline constexpr size_t kHistoryPayload = 16;
 inline constexpr size_t kFrame = 1 + 1 + 4;  // type, one-byte length, checksum
 inline constexpr size_t kEndRecordSize = kFrame + kEndPayload;
-inline constexpr size_t kUndoneRecordSize = kFrame + kUndonePayload;
+inline constexpr size_t kHistoryRecordSize = kFrame + kHistoryPayload;
 
 uint32_t Crc32(std::string_view bytes, uint32_t crc = 0);
 

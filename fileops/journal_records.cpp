@@ -33,7 +33,9 @@ bool ReadShared(PayloadReader& in, std::string_view base, std::string& text) {
     return true;
 }
 
-bool DecodePlan(std::string_view payload, RunRecord& run) {
+// Adds the batch's rows to the plan; of a batch cut short (partial), the
+// rows that are whole.
+bool DecodePlan(std::string_view payload, RunRecord& run, bool partial = false) {
     PayloadReader in(payload);
     const uint64_t first = in.Varint();
     const uint64_t count = in.Varint();
@@ -42,14 +44,34 @@ bool DecodePlan(std::string_view payload, RunRecord& run) {
     for (uint64_t i = 0; i < count; ++i) {
         PlannedMove move;
         if (!ReadShared(in, previous, move.source) || !ReadShared(in, move.source, move.target))
-            return false;
+            return partial;
         move.identity.device = in.Varint();
         move.identity.inode = in.Varint();
-        if (!in.ok()) return false;
+        if (!in.ok()) return partial;
         previous = move.source;
         run.plan.push_back(std::move(move));
     }
     return in.empty();
+}
+
+// What can be known past the last whole record at `at`: the rows of a plan
+// batch that the file's end cut into (every field carries its length, so a
+// row read whole was written whole), and whether a whole record follows one
+// that cannot be read, which no crash leaves behind.
+void ReadPastTheLastWholeRecord(std::string_view bytes, size_t at, RunRecord& run) {
+    PayloadReader frame(bytes.substr(at + 1));
+    const uint64_t length = frame.Varint();
+    if (!frame.ok()) return;
+    const size_t header = bytes.size() - at - frame.rest().size();
+    const size_t left = bytes.size() - at - header;
+    if (length + 4 > left) {
+        if (bytes[at] == kPlan) DecodePlan(frame.rest(), run, true);
+        return;
+    }
+    size_t next = at + header + length + 4;
+    char type = 0;
+    std::string_view payload;
+    run.damaged = NextRecord(bytes, next, type, payload);
 }
 
 bool DecodeSteps(std::string_view payload, RunRecord& run) {
@@ -81,9 +103,9 @@ bool DecodeEnd(std::string_view payload, RunEnd& end, uint64_t& offset) {
     return in.ok() && in.empty();
 }
 
-bool DecodeUndone(std::string_view payload, int64_t& undone_ns, uint64_t& offset) {
+bool DecodeHistory(std::string_view payload, int64_t& when_ns, uint64_t& offset) {
     PayloadReader in(payload);
-    undone_ns = static_cast<int64_t>(in.Fixed64());
+    when_ns = static_cast<int64_t>(in.Fixed64());
     offset = in.Fixed64();
     return in.ok() && in.empty();
 }
@@ -96,7 +118,9 @@ bool DecodeHeader(std::string_view payload, RunHeader& header) {
     header.started_ns = static_cast<int64_t>(in.Fixed64());
     header.rows = in.Varint();
     header.first_folder = in.Bytes();
-    if (kind != uint8_t(RunKind::Rename) && kind != uint8_t(RunKind::Undo)) return false;
+    if (kind != uint8_t(RunKind::Rename) && kind != uint8_t(RunKind::Undo) &&
+        kind != uint8_t(RunKind::Redo))
+        return false;
     header.kind = static_cast<RunKind>(kind);
     return in.ok() && !header.id.empty();
 }
@@ -180,12 +204,12 @@ std::string EndRecord(const RunEnd& end, uint64_t offset) {
     return record;
 }
 
-std::string UndoneRecord(int64_t undone_ns, uint64_t offset) {
+std::string HistoryRecord(bool undone, int64_t when_ns, uint64_t offset) {
     std::string payload;
-    PutFixed64(payload, static_cast<uint64_t>(undone_ns));
+    PutFixed64(payload, static_cast<uint64_t>(when_ns));
     PutFixed64(payload, offset);
     std::string record;
-    AppendRecord(record, kUndone, payload);
+    AppendRecord(record, undone ? kUndone : kRedone, payload);
     return record;
 }
 
@@ -224,11 +248,12 @@ bool ParseJournal(std::string_view bytes, RunRecord& run) {
                 if (understood) run.end = end;
                 break;
             }
-            case kUndone: {
-                int64_t undone = 0;
-                understood =
-                    DecodeUndone(payload, undone, stored_offset) && stored_offset == offset;
-                if (understood) run.undone_ns = undone;
+            case kUndone:
+            case kRedone: {
+                int64_t when = 0;
+                understood = DecodeHistory(payload, when, stored_offset) && stored_offset == offset;
+                if (understood && type == kUndone) run.undone_ns = when;
+                if (understood && type == kRedone) run.undone_ns.reset();
                 break;
             }
             default:
@@ -237,10 +262,18 @@ bool ParseJournal(std::string_view bytes, RunRecord& run) {
         if (!understood) break;
         run.whole_bytes = at;
     }
+    if (run.whole_bytes < bytes.size()) {
+        ReadPastTheLastWholeRecord(bytes, run.whole_bytes, run);
+        // Marks appended after a tail a crash left torn.
+        std::optional<RunEnd> no_end;
+        std::optional<int64_t> undone;
+        if (ParseTail(bytes.substr(run.whole_bytes), bytes.size(), no_end, undone))
+            run.undone_ns = undone;
+    }
     return true;
 }
 
-void ParseTail(std::string_view tail, uint64_t size, std::optional<RunEnd>& end,
+bool ParseTail(std::string_view tail, uint64_t size, std::optional<RunEnd>& end,
                std::optional<int64_t>& undone_ns) {
     end.reset();
     undone_ns.reset();
@@ -248,22 +281,27 @@ void ParseTail(std::string_view tail, uint64_t size, std::optional<RunEnd>& end,
     const uint64_t tail_start = size - tail.size();
     size_t stop = tail.size();
     std::string_view payload;
-    while (stop >= kUndoneRecordSize &&
-           FixedRecordAt(tail.substr(0, stop), stop - kUndoneRecordSize, kUndone, payload)) {
+    bool last_found = false;
+    while (stop >= kHistoryRecordSize) {
+        const std::string_view before = tail.substr(0, stop);
+        const size_t at = stop - kHistoryRecordSize;
+        const bool undone = FixedRecordAt(before, at, kUndone, payload);
+        if (!undone && !FixedRecordAt(before, at, kRedone, payload)) break;
         int64_t when = 0;
         uint64_t offset = 0;
-        if (!DecodeUndone(payload, when, offset) || offset != tail_start + stop - kUndoneRecordSize)
-            break;
-        if (!undone_ns) undone_ns = when;  // the last one written
-        stop -= kUndoneRecordSize;
+        if (!DecodeHistory(payload, when, offset) || offset != tail_start + at) break;
+        if (!last_found && undone) undone_ns = when;  // the last one written decides
+        last_found = true;
+        stop = at;
     }
     if (stop < kEndRecordSize ||
         !FixedRecordAt(tail.substr(0, stop), stop - kEndRecordSize, kEnd, payload))
-        return;
+        return last_found;
     RunEnd found;
     uint64_t offset = 0;
     if (DecodeEnd(payload, found, offset) && offset == tail_start + stop - kEndRecordSize)
         end = found;
+    return last_found;
 }
 
 }  // namespace zentavo

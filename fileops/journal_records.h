@@ -38,19 +38,24 @@ std::string StepBatchPayload(int64_t written_ns, std::string_view steps);
 
 // The fixed-size records; offset is where the record starts in the file.
 std::string EndRecord(const RunEnd& end, uint64_t offset);
-std::string UndoneRecord(int64_t undone_ns, uint64_t offset);
+// undone: every file of the run is back (kUndone); otherwise every file is
+// forward again (kRedone).
+std::string HistoryRecord(bool undone, int64_t when_ns, uint64_t offset);
 
 // Decodes a whole journal. False when bytes are not a journal at all; a
-// journal cut short anywhere is read up to its last whole record.
+// journal cut short anywhere is read up to its last whole record, and the
+// undone and redone records written after such a cut are read from its end.
 bool ParseJournal(std::string_view bytes, RunRecord& run);
 
 // The header from the first bytes of a file.
 bool ParseHeader(std::string_view head, RunHeader& header);
 
-// The end and undone records from the last bytes of a file of size bytes;
-// tail holds the file's last tail.size() bytes. Leaves them unset when the
-// file does not end with them.
-void ParseTail(std::string_view tail, uint64_t size, std::optional<RunEnd>& end,
+// The end and history records from the last bytes of a file of size bytes;
+// tail holds the file's last tail.size() bytes. Leaves end unset when the
+// file does not end with it, and undone_ns as the last history record left
+// it (unset when there is none). Returns whether any history record was
+// found.
+bool ParseTail(std::string_view tail, uint64_t size, std::optional<RunEnd>& end,
                std::optional<int64_t>& undone_ns);
 
 }  // namespace zentavo

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -121,6 +122,10 @@ int PosixOs::Ftruncate(int fd, off_t size) {
 
 int PosixOs::Fsync(int fd) {
     return Status(::fsync(fd));
+}
+
+int PosixOs::Flock(int fd, int operation) {
+    return Status(::flock(fd, operation));
 }
 
 int PosixOs::ReadFolder(int fd, void* buffer, size_t size, size_t& done) {

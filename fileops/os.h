@@ -52,6 +52,8 @@ public:
     virtual int Lseek(int fd, off_t& offset, int whence) = 0;
     virtual int Ftruncate(int fd, off_t size) = 0;
     virtual int Fsync(int fd) = 0;
+    // flock: operation is LOCK_SH or LOCK_EX, with LOCK_NB, or LOCK_UN.
+    virtual int Flock(int fd, int operation) = 0;
     // getdents64: packed struct dirent64 records.
     virtual int ReadFolder(int fd, void* buffer, size_t size, size_t& done) = 0;
 
@@ -97,6 +99,7 @@ public:
     int Lseek(int fd, off_t& offset, int whence) override;
     int Ftruncate(int fd, off_t size) override;
     int Fsync(int fd) override;
+    int Flock(int fd, int operation) override;
     int ReadFolder(int fd, void* buffer, size_t size, size_t& done) override;
 
     int Fchmod(int fd, mode_t mode) override;

@@ -115,9 +115,23 @@ int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutco
     if (const int error = UndoRun(fs_, page_, journals, id, outcome, progress, std::move(stop));
         error != 0)
         return error;
-    if (outcome.journal_error != 0) return 0;
+    ListRestored(outcome);
+    return 0;
+}
+
+int RenameSession::Redo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+                        const Progress& progress, std::stop_token stop) {
+    if (const int error = RedoRun(fs_, page_, journals, id, outcome, progress, std::move(stop));
+        error != 0)
+        return error;
+    ListRestored(outcome);
+    return 0;
+}
+
+void RenameSession::ListRestored(const UndoOutcome& outcome) {
+    if (outcome.journal_error != 0) return;
     // Every file of the run, under the name it has now: back, never moved,
-    // or left where the run put it.
+    // or left where the run (or the undo) put it.
     std::vector<std::string> left;
     for (const UndoProblem& problem : outcome.problems)
         if (problem.reason == UndoReason::NameTaken || problem.reason == UndoReason::Failed)
@@ -128,7 +142,6 @@ int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutco
     list_.InsertNew(outcome.unmoved);
     list_.InsertNew(left);
     stale_ = false;
-    return 0;
 }
 
 }  // namespace zentavo

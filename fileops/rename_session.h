@@ -74,9 +74,14 @@ public:
     // name it has now. Once stop is requested, no further file moves back.
     int Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
              const Progress& progress = {}, std::stop_token stop = {});
+    // Brings a run forward again (id, or the one a plain redo picks when
+    // empty) and makes every file of the run a fresh list likewise.
+    int Redo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+             const Progress& progress = {}, std::stop_token stop = {});
 
 private:
     int WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer);
+    void ListRestored(const UndoOutcome& outcome);
 
     FileSystem& fs_;
     CodePage page_;

@@ -47,9 +47,11 @@ public:
         : run_(run), fs_(fs), changed_by_(run.end ? run.end->ended_ns : 0) {}
 
     UndoPlan Plan() {
-        if (!run_.plan_complete()) return {};  // cut short before its first move
         Replay();
         if (!run_.end) FindUnrecorded();
+        // A plan cut short before the first move: unless damage cut it, or
+        // the rows read moved, the run moved nothing.
+        plan_.damaged = !run_.plan_complete() && (run_.damaged || !tracked_.empty());
         std::vector<bool> going_back(tracked_.size(), false);
         for (size_t i = 0; i < tracked_.size(); ++i) going_back[i] = Decide(tracked_[i]);
         Sequence(going_back);

@@ -53,6 +53,10 @@ struct UndoPlan {
     std::vector<Leftover> leftovers;
     std::vector<std::string> already_back;  // original names that hold their file again
     std::vector<std::string> unmoved;       // files of the run it never moved, under their names
+    // The plan could be read only in part, and the rest is not the run's
+    // own doing (cut short before its first move): the files of the lost
+    // rows cannot be found.
+    bool damaged = false;
 };
 
 // A file moved by the run is looked for where the journal's last step put

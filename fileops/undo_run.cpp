@@ -9,6 +9,7 @@
 #include "fileops/lexical_path.h"
 #include "fileops/os_support.h"
 #include "fileops/rename_run.h"
+#include "fileops/run_history.h"
 
 namespace zentavo {
 
@@ -85,11 +86,11 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
 }
 
 // Returns 0 or the error that kept the undo's journal from being begun.
-int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const RunRecord& run,
-             const UndoPlan& plan, UndoOutcome& outcome, const Progress& progress,
-             std::stop_token stop) {
+int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, RunKind kind,
+             const RunRecord& run, const UndoPlan& plan, UndoOutcome& outcome,
+             const Progress& progress, std::stop_token stop) {
     RunHeader header;
-    header.kind = RunKind::Undo;
+    header.kind = kind;
     header.undoes = run.header.id;
     header.rows = plan.moves.size();
     header.first_folder = FolderOf(plan.moves.front().to);
@@ -125,37 +126,35 @@ int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const
     return 0;
 }
 
-}  // namespace
-
-std::optional<std::string> RunToUndo(const std::vector<RunSummary>& runs) {
-    const auto newest = std::find_if(runs.begin(), runs.end(), [](const RunSummary& run) {
-        return run.state() != RunState::Undone;
-    });
-    if (newest == runs.end()) return std::nullopt;
-    const RunHeader& header = newest->header;
-    if (header.kind == RunKind::Undo && newest->state() == RunState::Interrupted) {
-        const auto subject = std::find_if(runs.begin(), runs.end(), [&](const RunSummary& run) {
-            return run.header.id == header.undoes;
-        });
-        if (subject != runs.end() && subject->state() != RunState::Undone) return header.undoes;
-    }
-    return header.id;
-}
-
-int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
-            UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
+// Takes back the journal the history names for the rename run (its own, or
+// that of its newest undo or redo), holding the run's journal meanwhile.
+int TakeBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+             bool undo, UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
     outcome = UndoOutcome{};
+    std::vector<RunSummary> runs;
+    if (const int error = journals.List(runs); error != 0) return error;
     std::string chosen = id;
     if (chosen.empty()) {
-        std::vector<RunSummary> runs;
-        if (const int error = journals.List(runs); error != 0) return error;
-        const std::optional<std::string> newest = RunToUndo(runs);
-        if (!newest) return ENOENT;
-        chosen = *newest;
+        const History history = NextInHistory(runs);
+        const std::optional<HistoryEntry>& next = undo ? history.undo : history.redo;
+        if (!next) return ENOENT;
+        chosen = next->run_id;
     }
-    RunRecord run;
-    if (const int error = journals.Read(chosen, run); error != 0) return error;
+    const auto listed = std::find_if(runs.begin(), runs.end(),
+                                     [&](const RunSummary& run) { return run.header.id == chosen; });
+    if (listed == runs.end()) return ENOENT;
+    if (listed->header.kind != RunKind::Rename) return ENOTSUP;
     outcome.run_id = chosen;
+    const std::optional<std::string> source = RunToTakeBack(runs, chosen, undo);
+    if (!source) return EALREADY;
+
+    HeldRun held(journals.os());
+    if (const int error = journals.Hold(chosen, held); error != 0) return error;
+    RunRecord other;
+    if (*source != chosen) {
+        if (const int error = journals.Read(*source, other); error != 0) return error;
+    }
+    const RunRecord& run = *source == chosen ? held.run : other;
 
     UndoPlan plan = PlanUndo(run, fs);
     for (const Leftover& leftover : plan.leftovers)
@@ -163,16 +162,34 @@ int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const 
     outcome.restored = std::move(plan.already_back);
     outcome.problems = std::move(plan.problems);
     outcome.unmoved = std::move(plan.unmoved);
+    outcome.damaged = plan.damaged;
+    outcome.readable_rows = run.plan.size();
+    outcome.rows = run.header.rows;
     if (!plan.moves.empty()) {
-        const int error = MoveBack(fs, page, journals, run, plan, outcome, progress, stop);
+        const RunKind kind = undo ? RunKind::Undo : RunKind::Redo;
+        const int error = MoveBack(fs, page, journals, kind, run, plan, outcome, progress, stop);
         if (error != 0) {
             outcome.journal_error = error;
             return 0;
         }
     }
-    // A cancelled undo leaves the rest of the run to the next one.
-    if (!stop.stop_requested()) journals.MarkUndone(run, journals.clock()());
+    // A file left where it was, one the journal lost, or a cancel keeps the
+    // run where it stands in the history, for the next undo to finish.
+    if (outcome.problems.empty() && !outcome.damaged && !stop.stop_requested())
+        journals.Mark(held, undo, journals.clock()());
     return 0;
+}
+
+}  // namespace
+
+int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+            UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
+    return TakeBack(fs, page, journals, id, true, outcome, progress, std::move(stop));
+}
+
+int RedoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+            UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
+    return TakeBack(fs, page, journals, id, false, outcome, progress, std::move(stop));
 }
 
 }  // namespace zentavo

@@ -1,17 +1,17 @@
 # bash completion for zentavo-cli: its options, the runs of the journal after
-# --undo, and files and folders for PATHs.
+# --undo and --redo, and files and folders for PATHs.
 
 _zentavo_cli() {
     local cur prev words cword split
     _init_completion -s || return
 
-    local options="-p --pattern -r --recurse -x --execute --no-journal --undo --list-runs
+    local options="-p --pattern -r --recurse -x --execute --no-journal --undo --redo --list-runs
         --tsv -h --help --version --"
 
     case "$prev" in
         # A pattern is typed, never completed.
         -*([rxh])p | --pattern) return ;;
-        --undo)
+        --undo | --redo)
             # The run is optional: an option may follow instead.
             if [[ "$cur" != -* ]]; then
                 # The ids of the runs, newest first, as --list-runs --tsv gives them.

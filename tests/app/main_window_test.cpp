@@ -1216,14 +1216,18 @@ void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem() {
         header.rows = kFiles;
         header.first_folder = d.folder / "many";
         int64_t now = WallClockNs();
-        JournalWriter writer(journals.os(), [&now] { return now += 2'000'000'000; });
-        QCOMPARE(journals.Create(header, writer), 0);
-        for (int i = 0; i < kFiles; ++i) {
-            const std::string from = d.folder / ("many/" + std::to_string(i));
-            writer.Plan({from, from + "-new", {}});
+        {
+            // The writer goes as a killed process's would: without its end,
+            // and with the lock a living run holds.
+            JournalWriter writer(journals.os(), [&now] { return now += 2'000'000'000; });
+            QCOMPARE(journals.Create(header, writer), 0);
+            for (int i = 0; i < kFiles; ++i) {
+                const std::string from = d.folder / ("many/" + std::to_string(i));
+                writer.Plan({from, from + "-new", {}});
+            }
+            QCOMPARE(writer.SealPlan(), 0);
+            for (int i = 0; i < kMoved; ++i) writer.Moved({size_t(i), 0, {}, {}, {}});
         }
-        QCOMPARE(writer.SealPlan(), 0);
-        for (int i = 0; i < kMoved; ++i) writer.Moved({size_t(i), 0, {}, {}, {}});
         d.boxes.answer = false;
         d.window.OfferUndoOfInterruptedRun();
     } else {
@@ -1318,7 +1322,7 @@ void MainWindowTest::undoBringsFilesBackAsAFreshList() {
     QCOMPARE(d.pattern()->lineEdit()->text(), QString("%t-new.%e"));
     QVERIFY(d.set_filenames()->isEnabled());
     QVERIFY(!d.rename()->isEnabled());
-    // The undo is a run of its own, which can be undone in turn.
+    // The file left behind keeps the run for the next undo.
     QVERIFY(d.window.findChild<QAction*>("undoAction")->isEnabled());
 }
 

@@ -22,6 +22,7 @@ std::string SetFlags(const CliOptions& options) {
     if (options.no_journal) flags += 'n';
     if (options.list_runs) flags += 'l';
     if (options.undo) flags += "u(" + options.undo_run + ")";
+    if (options.redo) flags += "d(" + options.undo_run + ")";
     return flags;
 }
 
@@ -43,6 +44,8 @@ TEST(CommandLineTest, ReadsOptionsAndPaths) {
         {{"--undo", "20261207-101010-00ff", "--tsv"}, std::nullopt, "tu(20261207-101010-00ff)", {}},
         {{"--tsv", "--undo=r1"}, std::nullopt, "tu(r1)", {}},
         {{"--list-runs", "--tsv"}, std::nullopt, "tl", {}},
+        {{"--redo", "r1"}, std::nullopt, "d(r1)", {}},
+        {{"--redo", "--tsv"}, std::nullopt, "td()", {}},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
@@ -71,7 +74,9 @@ TEST(CommandLineTest, RejectsWhatCannotBeRun) {
         {{"--undo", "-p", "%n"}, "option '--undo' does not go with -p, -r, -x or --no-journal"},
         {{"-x", "--list-runs"}, "option '--list-runs' does not go with -p, -r, -x or --no-journal"},
         {{"--undo", "r1", "r2"}, "unexpected argument 'r2' after '--undo'"},
-        {{"--undo", "--list-runs"}, "options '--undo' and '--list-runs' do not go together"},
+        {{"--undo", "--list-runs"}, "options '--undo', '--redo' and '--list-runs' do not go together"},
+        {{"--undo", "--redo"}, "options '--undo', '--redo' and '--list-runs' do not go together"},
+        {{"--redo", "a.txt", "b.txt"}, "unexpected argument 'b.txt' after '--redo'"},
     };
     for (const auto& [args, error] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));

@@ -2,7 +2,10 @@
 // folder: arguments, exit status and the exact bytes of both output streams.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "cli/help_text.h"
+#include "fileops/journal_store.h"
 #include "tests/cli/cli_process.h"
 #include "tests/cli/temp_tree.h"
 
@@ -118,7 +121,8 @@ TEST(EndToEndTest, SpeaksTheUsersLanguage) {
 }
 
 // The fields of --list-runs --tsv that do not change between runs: kind,
-// files, renamed, failed and state, one run a line.
+// files, renamed, failed, state and what the history takes next, one run a
+// line.
 std::string RunFields(const std::string& listing) {
     std::string fields;
     size_t line_start = 0;
@@ -130,8 +134,9 @@ std::string RunFields(const std::string& listing) {
             cells.push_back(listing.substr(at, tab - at));
             at = tab + 1;
         }
-        if (cells.size() == 9)
-            fields += cells[2] + ' ' + cells[4] + ' ' + cells[5] + ' ' + cells[6] + ' ' + cells[7];
+        if (cells.size() == 10)
+            fields += cells[2] + ' ' + cells[4] + ' ' + cells[5] + ' ' + cells[6] + ' ' +
+                      cells[7] + ' ' + cells[9];
         fields += '\n';
         line_start = line_end + 1;
     }
@@ -139,7 +144,7 @@ std::string RunFields(const std::string& listing) {
 }
 
 // One tree and one journal folder through a sequence of commands.
-TEST(EndToEndTest, UndoTakesRunsBackAndIsUndoneInTurn) {
+TEST(EndToEndTest, UndoAndRedoWalkTheRunsBackAndForth) {
     TempTree tree;
     TempTree state;
     for (const char* file : {"photos/a b.JPG", "photos/new\nline.jpg", "photos/\xff.jpg"})
@@ -163,18 +168,21 @@ TEST(EndToEndTest, UndoTakesRunsBackAndIsUndoneInTurn) {
          "restored\t@/photos/\xff.jpg\t\t\n",
          "Undone: 3 files of run ",
          original},
-        {{"--undo", "--tsv"},
+        // A second undo never renames the files again.
+        {{"--undo"}, 1, "", "zentavo-cli: there is no run to undo in ", original},
+        {{"--redo", "--tsv"},
          0,
          "restored\t@/photos/001.jpg\t\t\nrestored\t@/photos/002.jpg\t\t\n"
          "restored\t@/photos/003.jpg\t\t\n",
-         "Undone: 3 files of run ",
+         "Redone: 3 files of run ",
          renamed},
+        {{"--redo"}, 1, "", "zentavo-cli: there is no run to redo in ", renamed},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(::testing::PrintToString(step.args));
         const ProcessResult result = RunCli(step.args, tree.root(), state.root());
         EXPECT_EQ(result.status, step.status);
-        if (step.args.front() == "--undo") {
+        if (step.args.front() == "--undo" || step.args.front() == "--redo") {
             EXPECT_EQ(result.out, WithRoot(step.out, tree.root()));
         }
         EXPECT_EQ(result.err.substr(0, step.err_start.size()), step.err_start) << result.err;
@@ -197,9 +205,58 @@ TEST(EndToEndTest, UndoTakesRunsBackAndIsUndoneInTurn) {
 
     const ProcessResult listed = RunCli({"--list-runs", "--tsv"}, tree.root(), state.root());
     EXPECT_EQ(listed.status, 0);
+    // The file left behind keeps the run for the next undo.
     EXPECT_EQ(RunFields(listed.out),
-              "undo 3 2 1 complete\nundo 3 3 0 undone\nundo 3 3 0 undone\n"
-              "rename 3 3 0 undone\n");
+              "undo 3 2 1 complete \nredo 3 3 0 complete \nundo 3 3 0 complete \n"
+              "rename 3 3 0 complete undo\n");
+}
+
+// A run whose journal another process holds, and a journal folder others
+// can write to, are refused by the real executable.
+TEST(EndToEndTest, RefusesARunningRunAndAJournalOthersCanChange) {
+    TempTree tree;
+    TempTree state;
+    tree.AddFile("a.txt");
+    ASSERT_EQ(RunCli({"-x", "-p", "b.txt", "a.txt"}, tree.root(), state.root()).status, 0);
+    const std::vector<std::string> renamed = tree.Files();
+    const std::string folder = state.root() + "/zentavo/journal";
+    JournalStore journals(SystemOs(), folder);
+    std::vector<RunSummary> runs;
+    ASSERT_EQ(journals.List(runs), 0);
+    ASSERT_EQ(runs.size(), 1u);
+    const std::string id = runs[0].header.id;
+    {
+        HeldRun held(journals.os());
+        ASSERT_EQ(journals.Hold(id, held), 0);
+        const ProcessResult undo = RunCli({"--undo"}, tree.root(), state.root());
+        EXPECT_EQ(undo.status, 1);
+        EXPECT_EQ(undo.err, "zentavo-cli: there is no run to undo in " + folder + "\n");
+        const ProcessResult named = RunCli({"--undo", id}, tree.root(), state.root());
+        EXPECT_EQ(named.status, 1);
+        EXPECT_EQ(named.err, "zentavo-cli: run " + id + " is still running\n");
+        const ProcessResult listed = RunCli({"--list-runs", "--tsv"}, tree.root(), state.root());
+        EXPECT_EQ(RunFields(listed.out), "rename 1 1 0 running \n");
+        EXPECT_EQ(tree.Files(), renamed);
+    }
+    ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
+    const std::string refused =
+        "zentavo-cli: refusing the journal: " + folder +
+        " is open to other users (a folder must be writable by you alone, a journal file mode "
+        "0600)\nzentavo-cli: nothing was ";
+    const struct {
+        std::vector<std::string> args;
+        std::string what;
+    } kRefused[] = {{{"--undo"}, "undone"},
+                    {{"--redo", id}, "redone"},
+                    {{"--list-runs"}, "listed"},
+                    {{"-x", "-p", "c.txt", "b.txt"}, "renamed"}};
+    for (const auto& c : kRefused) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ProcessResult result = RunCli(c.args, tree.root(), state.root());
+        EXPECT_EQ(result.status, 4);
+        EXPECT_EQ(result.err, refused + c.what + "\n");
+        EXPECT_EQ(tree.Files(), renamed);
+    }
 }
 
 }  // namespace

@@ -180,6 +180,11 @@ int FaultyOs::Fsync(int fd) {
     return verdict.error != 0 ? verdict.error : real_.Fsync(fd);
 }
 
+int FaultyOs::Flock(int fd, int operation) {
+    const Verdict verdict = JudgeFd(OsCall::Flock, fd);
+    return verdict.error != 0 ? verdict.error : real_.Flock(fd, operation);
+}
+
 int FaultyOs::ReadFolder(int fd, void* buffer, size_t size, size_t& done) {
     const Verdict verdict = JudgeFd(OsCall::ReadFolder, fd);
     if (verdict.error != 0) return verdict.error;

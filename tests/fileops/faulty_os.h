@@ -36,6 +36,7 @@ enum class OsCall {
     Lseek,
     Ftruncate,
     Fsync,
+    Flock,
     ReadFolder,
     Fchmod,
     Fchown,
@@ -100,6 +101,7 @@ public:
     int Lseek(int fd, off_t& offset, int whence) override;
     int Ftruncate(int fd, off_t size) override;
     int Fsync(int fd) override;
+    int Flock(int fd, int operation) override;
     int ReadFolder(int fd, void* buffer, size_t size, size_t& done) override;
 
     int Fchmod(int fd, mode_t mode) override;

@@ -2,7 +2,12 @@
 // anywhere, and the folder that keeps the runs.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -146,6 +151,16 @@ TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
     const std::string folder = state / "deep/state/zentavo/journal";
     JournalStore store(SystemOs(), folder, Retention{3, uint64_t{1} << 30});
     MoveStep step;
+    // The oldest run was cut short: only its journal knows where its files are.
+    RunHeader cut;
+    cut.rows = kOddPlan.size();
+    {
+        JournalWriter writer(store.os(), Ticking());
+        ASSERT_EQ(store.Create(cut, writer), 0);
+        for (const PlannedMove& move : kOddPlan) writer.Plan(move);
+        ASSERT_EQ(writer.SealPlan(), 0);
+        writer.Moved(step);
+    }
     std::vector<std::string> ids;
     for (int i = 0; i < 5; ++i) {
         ids.push_back(WriteRun(store, kOddPlan, {step}).header.id);
@@ -157,18 +172,21 @@ TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
 
     std::vector<RunSummary> runs;
     ASSERT_EQ(store.List(runs), 0);
-    ASSERT_EQ(runs.size(), 3u);
+    ASSERT_EQ(runs.size(), 4u);
     for (size_t i = 0; i < 3; ++i) EXPECT_EQ(runs[i].header.id, ids[4 - i]);
+    EXPECT_EQ(runs[3].header.id, cut.id);
     EXPECT_EQ(runs[0].state(), RunState::Complete);
     EXPECT_EQ(runs[0].renamed(), 1u);
 
-    // Past the size bound only the newest run (and the one spared) stay.
+    // Past the size bound only the newest run, the one spared and the one
+    // cut short stay.
     JournalStore small(SystemOs(), folder, Retention{50, runs[0].bytes + 1});
     small.Prune(ids[2]);
     ASSERT_EQ(small.List(runs), 0);
-    ASSERT_EQ(runs.size(), 2u);
+    ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].header.id, ids[4]);
     EXPECT_EQ(runs[1].header.id, ids[2]);
+    EXPECT_EQ(runs[2].header.id, cut.id);
 }
 
 TEST(JournalStore, RunThatMovedNothingLeavesNoJournal) {
@@ -208,15 +226,155 @@ TEST(JournalStore, InterruptedRunWithATornTailCanBeMarkedUndone) {
     EXPECT_EQ(runs[0].state(), RunState::Interrupted);
     EXPECT_EQ(runs[0].renamed(), 1u);
 
+    // Marks go after the torn tail, which stays: nothing is cut off.
+    const std::string torn = *ReadFile(path);
+    const struct {
+        bool undone;
+        RunState state;
+    } kMarks[] = {{true, RunState::Undone}, {false, RunState::Interrupted}, {true, RunState::Undone}};
+    for (const auto& mark : kMarks) {
+        SCOPED_TRACE(mark.undone ? "undone" : "redone");
+        {
+            HeldRun held(store.os());
+            ASSERT_EQ(store.Hold(header.id, held), 0);
+            EXPECT_EQ(held.run.steps.size(), 1u);
+            ASSERT_EQ(store.Mark(held, mark.undone, 42), 0);
+            ASSERT_EQ(store.List(runs), 0);
+            EXPECT_EQ(runs[0].state(), RunState::Running);
+        }
+        RunRecord run;
+        ASSERT_EQ(store.Read(header.id, run), 0);
+        EXPECT_EQ(run.state(), mark.state);
+        EXPECT_EQ(run.steps.size(), 1u);
+        ASSERT_EQ(store.List(runs), 0);
+        EXPECT_EQ(runs[0].state(), mark.state);
+        EXPECT_TRUE(ReadFile(path)->starts_with(torn));
+    }
+}
+
+// Someone else who could change the journal could make an undo move any
+// file: such a journal folder or file is refused, whatever is asked of it.
+struct Untrusted {
+    std::string name;
+    std::string path;  // relative to the state folder
+    std::function<int(const std::string&)> spoil;  // returns the errno of a call it needs
+    int error = 0;
+};
+
+void PrintTo(const Untrusted& untrusted, std::ostream* out) {
+    *out << untrusted.name;
+}
+
+constexpr uid_t kAnotherUser = 65534;
+
+class UntrustedJournal : public ::testing::TestWithParam<Untrusted> {};
+
+TEST_P(UntrustedJournal, IsRefused) {
+    const Untrusted& c = GetParam();
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "zentavo/journal");
+    const std::string id = WriteRun(store, kOddPlan, {MoveStep{}}).header.id;
+    const std::string path = c.path == "FILE" ? store.PathOf(id) : state / c.path;
+    if (const int error = c.spoil(path); error != 0)
+        GTEST_SKIP() << "cannot give " << path << " to another user: " << std::strerror(error);
+
+    std::vector<RunSummary> runs;
+    EXPECT_EQ(store.List(runs), c.error);
+    EXPECT_EQ(store.untrusted_path(), path);
+    HeldRun held(store.os());
+    EXPECT_EQ(store.Hold(id, held), c.error);
     RunRecord run;
-    ASSERT_EQ(store.Read(header.id, run), 0);
-    EXPECT_EQ(run.steps.size(), 1u);
-    ASSERT_EQ(store.MarkUndone(run, 42), 0);
-    ASSERT_EQ(store.Read(header.id, run), 0);
-    EXPECT_EQ(run.state(), RunState::Undone);
-    EXPECT_EQ(run.steps.size(), 1u);
+    EXPECT_EQ(store.Read(id, run), c.error);
+    if (c.path == "FILE") return;  // a new run makes a file of its own
+    RunHeader header;
+    JournalWriter writer(store.os());
+    EXPECT_EQ(store.Create(header, writer), c.error);
+    EXPECT_EQ(store.untrusted_path(), path);
+}
+
+const auto kChmod = [](mode_t mode) {
+    return [mode](const std::string& path) { return chmod(path.c_str(), mode) == 0 ? 0 : errno; };
+};
+const auto kGive = [](const std::string& path) {
+    return lchown(path.c_str(), kAnotherUser, kAnotherUser) == 0 ? 0 : errno;
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    JournalStore, UntrustedJournal,
+    ::testing::Values(
+        Untrusted{"FolderOpenToOthers", "zentavo/journal", kChmod(0777), EACCES},
+        Untrusted{"FolderWritableByGroup", "zentavo/journal", kChmod(0770), EACCES},
+        Untrusted{"FolderAboveOpenToOthers", "zentavo", kChmod(0733), EACCES},
+        Untrusted{"FolderOfAnotherUser", "zentavo/journal", kGive, EPERM},
+        Untrusted{"FolderAboveOfAnotherUser", "zentavo", kGive, EPERM},
+        Untrusted{"FolderIsALink", "zentavo/journal",
+                  [](const std::string& path) {
+                      return rename(path.c_str(), (path + ".real").c_str()) == 0 &&
+                                     symlink("journal.real", path.c_str()) == 0
+                                 ? 0
+                                 : errno;
+                  },
+                  ELOOP},
+        Untrusted{"FileOfAnotherUser", "FILE", kGive, EPERM},
+        Untrusted{"FileReadableByOthers", "FILE", kChmod(0644), EACCES},
+        Untrusted{"FileIsALink", "FILE",
+                  [](const std::string& path) {
+                      return rename(path.c_str(), (path + ".real").c_str()) == 0 &&
+                                     symlink((path + ".real").c_str(), path.c_str()) == 0
+                                 ? 0
+                                 : errno;
+                  },
+                  ELOOP}),
+    [](const auto& info) { return info.param.name; });
+
+// A run's journal is held for as long as its process lives, by another
+// process here, since a lock is the kernel's: a run going on lists as
+// running and cannot be undone or marked; once killed it is interrupted.
+TEST(JournalStore, ALiveRunIsRunningAndAKilledOneInterrupted) {
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "journal");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    RunHeader header;
+    header.rows = kOddPlan.size();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        JournalWriter writer(store.os(), Ticking());
+        if (store.Create(header, writer) != 0) _exit(1);
+        for (const PlannedMove& move : kOddPlan) writer.Plan(move);
+        if (writer.SealPlan() != 0) _exit(1);
+        MoveStep step;
+        writer.Moved(step);
+        const char id_size = char(header.id.size());
+        if (write(ready[1], &id_size, 1) != 1 ||
+            write(ready[1], header.id.data(), header.id.size()) != ssize_t(header.id.size()))
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    char id_size = 0;
+    ASSERT_EQ(read(ready[0], &id_size, 1), 1);
+    std::string id(size_t(id_size), '\0');
+    ASSERT_EQ(read(ready[0], id.data(), id.size()), ssize_t(id.size()));
+    close(ready[0]);
+    const std::string bytes = *ReadFile(store.PathOf(id));
+
+    std::vector<RunSummary> runs;
     ASSERT_EQ(store.List(runs), 0);
-    EXPECT_EQ(runs[0].state(), RunState::Undone);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].state(), RunState::Running);
+    HeldRun held(store.os());
+    EXPECT_EQ(store.Hold(id, held), EBUSY);
+    EXPECT_EQ(*ReadFile(store.PathOf(id)), bytes);
+
+    ASSERT_EQ(kill(child, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(store.List(runs), 0);
+    EXPECT_EQ(runs[0].state(), RunState::Interrupted);
+    EXPECT_EQ(store.Hold(id, held), 0);
 }
 
 }  // namespace
