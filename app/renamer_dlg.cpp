@@ -40,6 +40,7 @@
 #include "app/window_texts.h"
 #include "fileops/os.h"
 #include "fileops/target_check.h"
+#include "fileops/run_history.h"
 #include "fileops/undo_run.h"
 
 namespace zentavo {
@@ -187,7 +188,7 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
 
     rename_button_->setEnabled(false);
     set_filenames_button_->setEnabled(false);
-    UpdateUndoEntry();
+    UpdateHistoryEntries();
 }
 
 CRenamerDlg::~CRenamerDlg() {
@@ -330,15 +331,21 @@ void CRenamerDlg::CreateWindowMenu() {
     add_entry(Texts::MinimizeEntry(), kMinimizeCommand);
     add_entry(Texts::CloseEntry(), kCloseCommand);
     window_menu_->addSeparator();
-    // Ctrl+Z works with the menu closed too; in the pattern box it first
-    // undoes the typing since the last run, as in every text field.
-    undo_action_ = window_menu_->addAction(Texts::UndoEntry());
+    // The keys work with the menu closed too; in the pattern box they first
+    // undo and redo the typing since the last run, as in every text field.
+    undo_action_ = window_menu_->addAction(Texts::UndoNothing());
     undo_action_->setObjectName(QStringLiteral("undoAction"));
-    undo_action_->setShortcut(QKeySequence::Undo);
+    undo_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     addAction(undo_action_);
-    connect(undo_action_, &QAction::triggered, this, &CRenamerDlg::OnUndoLastRename);
+    connect(undo_action_, &QAction::triggered, this, &CRenamerDlg::OnUndo);
+    redo_action_ = window_menu_->addAction(Texts::RedoNothing());
+    redo_action_->setObjectName(QStringLiteral("redoAction"));
+    redo_action_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(redo_action_);
+    connect(redo_action_, &QAction::triggered, this, &CRenamerDlg::OnRedo);
     // Runs of zentavo-cli may have come and gone since the last look.
-    connect(window_menu_, &QMenu::aboutToShow, this, &CRenamerDlg::UpdateUndoEntry);
+    connect(window_menu_, &QMenu::aboutToShow, this, &CRenamerDlg::UpdateHistoryEntries);
     window_menu_->addSeparator();
     add_entry(Texts::AboutEntry(), kAboutCommand);
     add_entry(Texts::HelpEntry(), kHelpCommand);
@@ -404,11 +411,8 @@ bool CRenamerDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == rename_list_ && event->type() == QEvent::KeyPress)
         OnKeydownList(*static_cast<QKeyEvent*>(event));
-    // The pattern box claims Ctrl+Z only while it has typing to undo; then
-    // the key reaches the window's Undo.
     if (watched == pattern_box_ && event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) &&
-        !pattern_box_->lineEdit()->isUndoAvailable())
+        PassesToHistory(*static_cast<QKeyEvent*>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }
@@ -461,6 +465,7 @@ void CRenamerDlg::RunJob(Job job, std::function<void()> work, std::function<void
     wait_cursor_.emplace();
     qApp->installEventFilter(this);
     undo_action_->setEnabled(false);
+    redo_action_->setEnabled(false);
     progress_delay_.start();
     // Names cannot be left half done; a rename or an undo stops after the
     // move it is making.
@@ -483,7 +488,7 @@ void CRenamerDlg::OnJobFinished() {
     }
     std::exchange(job_done_, nullptr)();
     if (busy()) return;
-    UpdateUndoEntry();
+    UpdateHistoryEntries();
     if (!queued_drop_.empty()) OnDropFiles(std::exchange(queued_drop_, {}));
 }
 
@@ -518,6 +523,9 @@ void CRenamerDlg::ShowProgress() {
             break;
         case Job::Undo:
             progress_->SetProgress(Texts::Undoing(int(done)), 0, 0);
+            break;
+        case Job::Redo:
+            progress_->SetProgress(Texts::Redoing(int(done)), 0, 0);
             break;
     }
     progress_->show();
@@ -653,13 +661,36 @@ void CRenamerDlg::EndPatternHistory() {
     edit->setCursorPosition(cursor);
 }
 
-void CRenamerDlg::UpdateUndoEntry() {
-    History history;
-    undo_action_->setEnabled(!busy() && ReadHistory(journals_, history) == 0 &&
-                             history.undo.has_value());
+bool CRenamerDlg::PassesToHistory(const QKeyEvent& key) const {
+    // The pattern box claims the keys only while it has typing to undo or
+    // redo; then they reach the window's Undo and Redo.
+    const QKeySequence pressed(key.keyCombination());
+    const QLineEdit* edit = pattern_box_->lineEdit();
+    if (undo_action_->shortcuts().contains(pressed)) return !edit->isUndoAvailable();
+    if (redo_action_->shortcuts().contains(pressed)) return !edit->isRedoAvailable();
+    return false;
 }
 
-void CRenamerDlg::OnUndoLastRename() {
+void CRenamerDlg::UpdateHistoryEntries() {
+    History history;
+    if (ReadHistory(journals_, history) != 0) history = {};
+    undo_action_->setText(history.undo ? Texts::UndoEntry(int(history.undo->files))
+                                       : Texts::UndoNothing());
+    redo_action_->setText(history.redo ? Texts::RedoEntry(int(history.redo->files))
+                                       : Texts::RedoNothing());
+    undo_action_->setEnabled(!busy() && history.undo.has_value());
+    redo_action_->setEnabled(!busy() && history.redo.has_value());
+}
+
+void CRenamerDlg::OnUndo() {
+    RunUndo(false);
+}
+
+void CRenamerDlg::OnRedo() {
+    RunUndo(true);
+}
+
+void CRenamerDlg::RunUndo(bool redo) {
     if (busy()) return;
     auto outcome = std::make_shared<UndoOutcome>();
     auto error = std::make_shared<int>(0);
@@ -667,11 +698,12 @@ void CRenamerDlg::OnUndoLastRename() {
     // The files that come back replace the list, if any do.
     model_->BeginRowChange(true);
     RunJob(
-        Job::Undo,
-        [this, outcome, error, progress] {
-            *error = session_.Undo(journals_, {}, *outcome, progress, job_.stop_token());
+        redo ? Job::Redo : Job::Undo,
+        [this, outcome, error, progress, redo] {
+            *error = redo ? session_.Redo(journals_, {}, *outcome, progress, job_.stop_token())
+                          : session_.Undo(journals_, {}, *outcome, progress, job_.stop_token());
         },
-        [this, outcome, error] {
+        [this, outcome, error, redo] {
             if (*error != 0 || outcome->journal_error != 0) {
                 // Nothing moved and the list is as it was.
                 StartCheck();
@@ -684,7 +716,7 @@ void CRenamerDlg::OnUndoLastRename() {
                 rename_button_->setEnabled(false);
                 set_filenames_button_->setEnabled(!session_.list().empty());
             }
-            Tell(UndoReport(*error, *outcome, journals_.folder()));
+            Tell(UndoReport(redo, *error, *outcome, journals_.folder()));
         });
 }
 
@@ -700,7 +732,7 @@ void CRenamerDlg::OfferUndoOfInterruptedRun() {
             this, Texts::InterruptedCaption(),
             Texts::InterruptedQuestion(started, CurrentLocaleCodec().Decode(header.first_folder),
                                        newest.renamed(), int(header.rows))))
-        OnUndoLastRename();
+        OnUndo();
 }
 
 void CRenamerDlg::Tell(const Report& report) {

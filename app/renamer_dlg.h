@@ -68,7 +68,10 @@ public slots:
     void OnRename();
     void OnExit();
     void OnSysCommand(unsigned id);
-    void OnUndoLastRename();
+    // Undo takes back the newest rename run that stands, Redo re-applies the
+    // run undone last (see the history in fileops/run_history.h).
+    void OnUndo();
+    void OnRedo();
     // Add files, or a folder, chosen in the platform's file dialog as if
     // they were dropped.
     void OnAddFiles();
@@ -88,7 +91,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Job { Drop, SetFilenames, Rename, Undo };
+    enum class Job { Drop, SetFilenames, Rename, Undo, Redo };
 
     QPushButton* CreateButton(const QString& text, const QRect& rect, const QString& name);
     void CreatePatternBox();
@@ -102,7 +105,12 @@ private:
     void RequestFocusContextMenu();
     // Renames the pending rows, with a journal unless journaled is clear.
     void RunRename(bool journaled);
-    void UpdateUndoEntry();
+    // The Undo and Redo entries say what they would act on.
+    void UpdateHistoryEntries();
+    void RunUndo(bool redo);
+    // Whether a key belongs to the window's Undo or Redo rather than to the
+    // pattern box, which has nothing of its own to undo or redo.
+    bool PassesToHistory(const QKeyEvent& key) const;
     // Ends the pattern box's own undo history; its text stays.
     void EndPatternHistory();
 
@@ -154,6 +162,7 @@ private:
     QString dialog_folder_;
     QMenu* window_menu_;
     QAction* undo_action_;
+    QAction* redo_action_;
 };
 
 }  // namespace zentavo

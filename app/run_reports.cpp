@@ -101,15 +101,20 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
     return {icon, Texts::CancelledCaption(), text + notes, detail};
 }
 
-Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journal_folder) {
-    if (error == ENOENT)
-        return {MessageIcon::Information, Texts::UndoCaption(), Texts::NothingToUndo(), {}};
+Report UndoReport(bool redo, int error, const UndoOutcome& outcome,
+                  std::string_view journal_folder) {
+    const QString caption = redo ? Texts::RedoCaption() : Texts::UndoCaption();
+    if (error == ENOENT) {
+        return {MessageIcon::Information, caption,
+                redo ? Texts::NothingToRedo() : Texts::NothingToUndo(), {}};
+    }
+    if (error == EBUSY) return {MessageIcon::Warning, caption, Texts::StillRunning(), {}};
     if (error != 0) {
-        return {MessageIcon::Warning, Texts::UndoCaption(),
-                Texts::JournalUnreadable(Texts::SystemReason(error)), {}};
+        return {MessageIcon::Warning, caption, Texts::JournalUnreadable(Texts::SystemReason(error)),
+                {}};
     }
     if (outcome.journal_error != 0) {
-        return {MessageIcon::Warning, Texts::UndoCaption(),
+        return {MessageIcon::Warning, caption,
                 Texts::UndoJournalUnwritable(Decode(journal_folder),
                                              Texts::SystemReason(outcome.journal_error)),
                 {}};
@@ -123,11 +128,17 @@ Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journa
         else
             missed.push_back(&problem);
     }
-    QString text = not_tried > 0
-                       ? Texts::UndoCancelled(outcome.restored.size(), int(not_tried))
-                       : Texts::UndoDone(int(outcome.restored.size()));
+    const size_t back = outcome.restored.size();
+    QString text;
+    if (not_tried > 0) {
+        text = redo ? Texts::RedoCancelled(back, int(not_tried))
+                    : Texts::UndoCancelled(back, int(not_tried));
+    } else {
+        text = redo ? Texts::RedoDone(int(back)) : Texts::UndoDone(int(back));
+    }
     if (!missed.empty()) {
-        text += "\n\n" + Texts::UndoMissed(int(missed.size()));
+        text += "\n\n" + (redo ? Texts::RedoMissed(int(missed.size()))
+                                : Texts::UndoMissed(int(missed.size())));
         for (size_t i = 0; i < missed.size() && i < kUndoLinesListed; ++i) {
             text += "\n" + Texts::UndoMissedLine(Decode(missed[i]->original),
                                                  UndoProblemReason(*missed[i]));
@@ -137,7 +148,8 @@ Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journa
     }
     const MessageIcon icon = missed.empty() ? MessageIcon::Information : MessageIcon::Warning;
     if (not_tried > 0) return {icon, Texts::CancelledCaption(), text, {}};
-    return {icon, missed.empty() ? Texts::UndoCaption() : Texts::UndoIncompleteCaption(), text, {}};
+    if (missed.empty()) return {icon, caption, text, {}};
+    return {icon, redo ? Texts::RedoIncompleteCaption() : Texts::UndoIncompleteCaption(), text, {}};
 }
 
 }  // namespace zentavo

@@ -33,8 +33,10 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
                            const std::function<QString(size_t row)>& failure_reason,
                            std::string_view journal_folder);
 
-// The end of an undo: error is what reading the journal met (ENOENT:
-// nothing to undo), journal_folder where undo journals itself.
-Report UndoReport(int error, const UndoOutcome& outcome, std::string_view journal_folder);
+// The end of an undo, or of a redo: error is what reading the journal met
+// (ENOENT: nothing to act on, EBUSY: the run is under way elsewhere),
+// journal_folder where the undo journals itself.
+Report UndoReport(bool redo, int error, const UndoOutcome& outcome,
+                  std::string_view journal_folder);
 
 }  // namespace zentavo

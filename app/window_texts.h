@@ -164,11 +164,22 @@ public:
     static QString Undoing(int moved) {
         return tr("Undoing the last rename: %Ln file(s) moved back", nullptr, moved);
     }
+    static QString Redoing(int moved) {
+        return tr("Redoing the rename: %Ln file(s) renamed again", nullptr, moved);
+    }
     static QString Cancelling() { return tr("Cancelling..."); }
     static QString CancelButton() { return tr("Cancel"); }
 
     // Undo and its journal.
-    static QString UndoEntry() { return tr("&Undo Last Rename"); }
+    // The history's entries say what they would act on.
+    static QString UndoEntry(int files) {
+        return tr("&Undo Rename of %Ln Files", nullptr, files);
+    }
+    static QString UndoNothing() { return tr("&Undo"); }
+    static QString RedoEntry(int files) {
+        return tr("&Redo Rename of %Ln Files", nullptr, files);
+    }
+    static QString RedoNothing() { return tr("&Redo"); }
     static QString UndoCaption() { return tr("Undo Last Rename"); }
     static QString UndoIncompleteCaption() { return tr("Undo Incomplete"); }
     static QString UndoDone(int restored) {
@@ -178,6 +189,23 @@ public:
         return tr("%1 back under their names; %Ln not tried. Undo again to bring back the rest.",
                   nullptr, not_tried)
             .arg(Number(restored));
+    }
+    static QString RedoCaption() { return tr("Redo Rename"); }
+    static QString RedoIncompleteCaption() { return tr("Redo Incomplete"); }
+    static QString RedoDone(int forward) {
+        return tr("%Ln file(s) have their new names again.", nullptr, forward);
+    }
+    static QString RedoCancelled(size_t forward, int not_tried) {
+        return tr("%1 under their new names again; %Ln not tried. Redo again to rename the rest.",
+                  nullptr, not_tried)
+            .arg(Number(forward));
+    }
+    static QString RedoMissed(int missed) {
+        return tr("%Ln file(s) could not be renamed again:", nullptr, missed);
+    }
+    static QString NothingToRedo() { return tr("There is no rename to redo."); }
+    static QString StillRunning() {
+        return tr("That rename is still under way in another window or zentavo-cli.");
     }
     static QString UndoMissed(int missed) {
         return tr("%Ln file(s) could not be brought back:", nullptr, missed);

@@ -220,10 +220,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Rename</source>
-        <translation>Letztes Umbenennen &amp;rückgängig machen</translation>
-    </message>
-    <message>
         <source>Undo Last Rename</source>
         <translation>Letztes Umbenennen rückgängig machen</translation>
     </message>
@@ -458,6 +454,72 @@ Rückgängig bringt womöglich nicht jede Datei zurück.</translation>
             <numerusform>%1 wieder unter ihrem Namen; %Ln nicht versucht. Erneut rückgängig machen holt den Rest zurück.</numerusform>
             <numerusform>%1 wieder unter ihrem Namen; %Ln nicht versucht. Erneut rückgängig machen holt den Rest zurück.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>Erneut umbenennen: %Ln Datei wieder umbenannt</numerusform>
+            <numerusform>Erneut umbenennen: %Ln Dateien wieder umbenannt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Umbenennen von %Ln Datei &amp;rückgängig machen</numerusform>
+            <numerusform>Umbenennen von %Ln Dateien &amp;rückgängig machen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Umbenennen von %Ln Datei &amp;wiederholen</numerusform>
+            <numerusform>Umbenennen von %Ln Dateien &amp;wiederholen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Umbenennen wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo Incomplete</source>
+        <translation>Nicht vollständig wiederholt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln Datei hat wieder ihren neuen Namen.</numerusform>
+            <numerusform>%Ln Dateien haben wieder ihre neuen Namen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 wieder unter ihrem neuen Namen; %Ln nicht versucht. Erneut wiederholen benennt den Rest um.</numerusform>
+            <numerusform>%1 wieder unter ihrem neuen Namen; %Ln nicht versucht. Erneut wiederholen benennt den Rest um.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln Datei konnte nicht wieder umbenannt werden:</numerusform>
+            <numerusform>%Ln Dateien konnten nicht wieder umbenannt werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no rename to redo.</source>
+        <translation>Es gibt kein Umbenennen zum Wiederholen.</translation>
+    </message>
+    <message>
+        <source>That rename is still under way in another window or zentavo-cli.</source>
+        <translation>Dieses Umbenennen läuft noch in einem anderen Fenster oder in zentavo-cli.</translation>
     </message>
 </context>
 </TS>

@@ -107,5 +107,47 @@ Undo it now?</numerusform>
             <numerusform>%1 back under their names; %Ln not tried. Undo again to bring back the rest.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>Redoing the rename: %Ln file renamed again</numerusform>
+            <numerusform>Redoing the rename: %Ln files renamed again</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Undo Rename of %Ln File</numerusform>
+            <numerusform>&amp;Undo Rename of %Ln Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Redo Rename of %Ln File</numerusform>
+            <numerusform>&amp;Redo Rename of %Ln Files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln file has its new name again.</numerusform>
+            <numerusform>%Ln files have their new names again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</numerusform>
+            <numerusform>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln file could not be renamed again:</numerusform>
+            <numerusform>%Ln files could not be renamed again:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

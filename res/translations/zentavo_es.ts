@@ -220,10 +220,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Rename</source>
-        <translation>&amp;Deshacer el último cambio de nombre</translation>
-    </message>
-    <message>
         <source>Undo Last Rename</source>
         <translation>Deshacer el último cambio de nombre</translation>
     </message>
@@ -458,6 +454,72 @@ Deshacer quizá no recupere todos los archivos.</translation>
             <numerusform>%1 de nuevo con su nombre; %Ln sin intentar. Deshaga otra vez para recuperar el resto.</numerusform>
             <numerusform>%1 de nuevo con su nombre; %Ln sin intentar. Deshaga otra vez para recuperar el resto.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>Rehaciendo el cambio de nombre: %Ln archivo renombrado de nuevo</numerusform>
+            <numerusform>Rehaciendo el cambio de nombre: %Ln archivos renombrados de nuevo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Deshacer el cambio de nombre de %Ln archivo</numerusform>
+            <numerusform>&amp;Deshacer el cambio de nombre de %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Re&amp;hacer el cambio de nombre de %Ln archivo</numerusform>
+            <numerusform>Re&amp;hacer el cambio de nombre de %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Re&amp;hacer</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Rehacer el cambio de nombre</translation>
+    </message>
+    <message>
+        <source>Redo Incomplete</source>
+        <translation>Rehacer incompleto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln archivo tiene de nuevo su nombre nuevo.</numerusform>
+            <numerusform>%Ln archivos tienen de nuevo sus nombres nuevos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 de nuevo con su nombre nuevo; %Ln sin intentar. Rehaga otra vez para renombrar el resto.</numerusform>
+            <numerusform>%1 de nuevo con su nombre nuevo; %Ln sin intentar. Rehaga otra vez para renombrar el resto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln archivo no se pudo renombrar de nuevo:</numerusform>
+            <numerusform>%Ln archivos no se pudieron renombrar de nuevo:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no rename to redo.</source>
+        <translation>No hay ningún cambio de nombre que rehacer.</translation>
+    </message>
+    <message>
+        <source>That rename is still under way in another window or zentavo-cli.</source>
+        <translation>Ese cambio de nombre sigue en curso en otra ventana o en zentavo-cli.</translation>
     </message>
 </context>
 </TS>

@@ -220,10 +220,6 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Rename</source>
-        <translation>&amp;Annuler le dernier renommage</translation>
-    </message>
-    <message>
         <source>Undo Last Rename</source>
         <translation>Annuler le dernier renommage</translation>
     </message>
@@ -458,6 +454,72 @@ L’annulation risque de ne pas ramener tous les fichiers.</translation>
             <numerusform>%1 de nouveau sous leur nom ; %Ln non tenté. Annulez encore pour ramener le reste.</numerusform>
             <numerusform>%1 de nouveau sous leur nom ; %Ln non tentés. Annulez encore pour ramener le reste.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>Rétablissement du renommage : %Ln fichier renommé de nouveau</numerusform>
+            <numerusform>Rétablissement du renommage : %Ln fichiers renommés de nouveau</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Annuler le renommage de %Ln fichier</numerusform>
+            <numerusform>&amp;Annuler le renommage de %Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Rétablir le renommage de %Ln fichier</numerusform>
+            <numerusform>&amp;Rétablir le renommage de %Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Rétablir le renommage</translation>
+    </message>
+    <message>
+        <source>Redo Incomplete</source>
+        <translation>Rétablissement incomplet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln fichier a de nouveau son nouveau nom.</numerusform>
+            <numerusform>%Ln fichiers ont de nouveau leur nouveau nom.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 de nouveau sous leur nouveau nom ; %Ln non tenté. Rétablissez encore pour renommer le reste.</numerusform>
+            <numerusform>%1 de nouveau sous leur nouveau nom ; %Ln non tentés. Rétablissez encore pour renommer le reste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln fichier n’a pas pu être renommé de nouveau :</numerusform>
+            <numerusform>%Ln fichiers n’ont pas pu être renommés de nouveau :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no rename to redo.</source>
+        <translation>Il n’y a aucun renommage à rétablir.</translation>
+    </message>
+    <message>
+        <source>That rename is still under way in another window or zentavo-cli.</source>
+        <translation>Ce renommage est encore en cours dans une autre fenêtre ou dans zentavo-cli.</translation>
     </message>
 </context>
 </TS>

@@ -212,10 +212,6 @@
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Rename</source>
-        <translation>最後の名前の変更を元に戻す(&amp;U)</translation>
-    </message>
-    <message>
         <source>Undo Last Rename</source>
         <translation>最後の名前の変更を元に戻す</translation>
     </message>
@@ -442,6 +438,66 @@ Undo may not bring back every file.</source>
         <translation>
             <numerusform>%1 件が元の名前に戻りました。%Ln 件は未実行です。もう一度元に戻すと残りも戻ります。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>名前の変更をやり直しています: %Ln 件を再び変更</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>%Ln 件の名前の変更を元に戻す(&amp;U)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>%Ln 件の名前の変更をやり直す(&amp;R)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>名前の変更のやり直し</translation>
+    </message>
+    <message>
+        <source>Redo Incomplete</source>
+        <translation>やり直しが完了しませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln 件のファイルが再び新しい名前になりました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 件が再び新しい名前になりました。%Ln 件は未実行です。もう一度やり直すと残りも変更されます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln 件のファイルを再び変更できませんでした:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no rename to redo.</source>
+        <translation>やり直す名前の変更はありません。</translation>
+    </message>
+    <message>
+        <source>That rename is still under way in another window or zentavo-cli.</source>
+        <translation>その名前の変更は別のウィンドウまたは zentavo-cli でまだ実行中です。</translation>
     </message>
 </context>
 </TS>

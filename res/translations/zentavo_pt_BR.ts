@@ -220,10 +220,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Rename</source>
-        <translation>&amp;Desfazer a última renomeação</translation>
-    </message>
-    <message>
         <source>Undo Last Rename</source>
         <translation>Desfazer a última renomeação</translation>
     </message>
@@ -458,6 +454,72 @@ Desfazer talvez não traga de volta todos os arquivos.</translation>
             <numerusform>%1 de volta com seus nomes; %Ln não tentado. Desfaça de novo para trazer de volta o resto.</numerusform>
             <numerusform>%1 de volta com seus nomes; %Ln não tentados. Desfaça de novo para trazer de volta o resto.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>Refazendo a renomeação: %Ln arquivo renomeado de novo</numerusform>
+            <numerusform>Refazendo a renomeação: %Ln arquivos renomeados de novo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>&amp;Desfazer a renomeação de %Ln arquivo</numerusform>
+            <numerusform>&amp;Desfazer a renomeação de %Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>Refa&amp;zer a renomeação de %Ln arquivo</numerusform>
+            <numerusform>Refa&amp;zer a renomeação de %Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Refa&amp;zer</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>Refazer a renomeação</translation>
+    </message>
+    <message>
+        <source>Redo Incomplete</source>
+        <translation>Refazer incompleto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln arquivo tem de novo seu nome novo.</numerusform>
+            <numerusform>%Ln arquivos têm de novo seus nomes novos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 de novo com seus nomes novos; %Ln não tentado. Refaça de novo para renomear o resto.</numerusform>
+            <numerusform>%1 de novo com seus nomes novos; %Ln não tentados. Refaça de novo para renomear o resto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln arquivo não pôde ser renomeado de novo:</numerusform>
+            <numerusform>%Ln arquivos não puderam ser renomeados de novo:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no rename to redo.</source>
+        <translation>Não há renomeação para refazer.</translation>
+    </message>
+    <message>
+        <source>That rename is still under way in another window or zentavo-cli.</source>
+        <translation>Essa renomeação ainda está em andamento em outra janela ou no zentavo-cli.</translation>
     </message>
 </context>
 </TS>

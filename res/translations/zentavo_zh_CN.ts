@@ -212,10 +212,6 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Rename</source>
-        <translation>撤销上次重命名(&amp;U)</translation>
-    </message>
-    <message>
         <source>Undo Last Rename</source>
         <translation>撤销上次重命名</translation>
     </message>
@@ -442,6 +438,66 @@ Undo may not bring back every file.</source>
         <translation>
             <numerusform>%1 个已恢复原名；%Ln 个未尝试。再次撤销可找回其余文件。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Redoing the rename: %Ln file(s) renamed again</source>
+        <translation>
+            <numerusform>正在重做重命名：已再次重命名 %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>撤销 %Ln 个文件的重命名(&amp;U)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Redo Rename of %Ln Files</source>
+        <translation>
+            <numerusform>重做 %Ln 个文件的重命名(&amp;R)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo Rename</source>
+        <translation>重做重命名</translation>
+    </message>
+    <message>
+        <source>Redo Incomplete</source>
+        <translation>重做未完成</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) have their new names again.</source>
+        <translation>
+            <numerusform>%Ln 个文件已恢复新名称。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 under their new names again; %Ln not tried. Redo again to rename the rest.</source>
+        <translation>
+            <numerusform>%1 个已恢复新名称；%Ln 个未尝试。再次重做可重命名其余文件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) could not be renamed again:</source>
+        <translation>
+            <numerusform>%Ln 个文件无法再次重命名：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no rename to redo.</source>
+        <translation>没有可重做的重命名。</translation>
+    </message>
+    <message>
+        <source>That rename is still under way in another window or zentavo-cli.</source>
+        <translation>该重命名仍在另一个窗口或 zentavo-cli 中进行。</translation>
     </message>
 </context>
 </TS>

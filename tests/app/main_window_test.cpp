@@ -212,7 +212,8 @@ private slots:
     void countsAreGroupedAsTheLocaleWritesThem_data();
     void countsAreGroupedAsTheLocaleWritesThem();
     void patternFieldStopsWhenFull();
-    void undoEntryFollowsTheJournal();
+    void undoAndRedoAreAHistory_data();
+    void undoAndRedoAreAHistory();
     void undoBringsFilesBackAsAFreshList();
     void ctrlZInThePatternBoxReachesTheRun();
     void undoListsEveryFileOfTheRun_data();
@@ -1248,6 +1249,10 @@ void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem() {
     QCOMPARE(d.boxes.boxes.size(), size_t(1));
     QCOMPARE(d.boxes.boxes[0].caption, caption);
     QVERIFY2(d.boxes.boxes[0].text.contains(text), qPrintable(d.boxes.boxes[0].text));
+    if (job == "rename") {
+        QCOMPARE(d.window.findChild<QAction*>("undoAction")->text(),
+                 QString("&Undo Rename of 1,205 Files"));
+    }
 }
 
 void MainWindowTest::patternFieldStopsWhenFull() {
@@ -1268,20 +1273,74 @@ void MainWindowTest::patternFieldStopsWhenFull() {
     QCOMPARE(edit->text(), kept);
 }
 
-void MainWindowTest::undoEntryFollowsTheJournal() {
+// Each row: the key that redoes. Undo steps back run by run and never
+// renames again; Redo brings back what was undone, the last undone first.
+void MainWindowTest::undoAndRedoAreAHistory_data() {
+    QTest::addColumn<QKeySequence>("redo_key");
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+
+void MainWindowTest::undoAndRedoAreAHistory() {
+    QFETCH(QKeySequence, redo_key);
     Driver d;
     auto* undo = d.window.findChild<QAction*>("undoAction");
-    QVERIFY(undo);
-    QCOMPARE(undo->text(), QString("&Undo Last Rename"));
+    auto* redo = d.window.findChild<QAction*>("redoAction");
+    QVERIFY(undo && redo);
+    const QList<QAction*> menu = d.window.findChild<QMenu*>("windowMenu")->actions();
+    QCOMPARE(menu.indexOf(redo), menu.indexOf(undo) + 1);
     QCOMPARE(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QVERIFY(d.window.findChild<QMenu*>("windowMenu")->actions().contains(undo));
-    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->shortcuts().contains(redo_key));
+    const auto entries = [&] {
+        return QStringList{undo->isEnabled() ? undo->text() : "-",
+                           redo->isEnabled() ? redo->text() : "-"};
+    };
+    const auto press = [&](const QKeySequence& key) {
+        d.list()->setFocus();
+        QTest::keySequence(d.list(), key);
+        QTRY_VERIFY(!d.window.busy());
+    };
+    const auto on_disk = [&] {
+        QString names;
+        for (const char* name : {"a", "b", "a1", "b1", "a12", "b12"})
+            names += d.folder.Exists(name) ? QString(name) + " " : "";
+        return names;
+    };
+    QCOMPARE(entries(), (QStringList{"-", "-"}));
+    QCOMPARE(undo->text(), QString("&Undo"));
 
-    d.folder.AddFile("a.txt");
-    d.Drop({"a.txt"});
-    d.SetFilenames("b.txt");
+    d.folder.AddFile("a");
+    d.folder.AddFile("b");
+    d.Drop({"a", "b"});
+    d.SetFilenames("%n1");
     d.ClickRename();
-    QVERIFY(undo->isEnabled());
+    d.Drop({"a1", "b1"});
+    d.SetFilenames("%n2");
+    d.ClickRename();
+    QCOMPARE(on_disk(), QString("a12 b12 "));
+    QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "-"}));
+
+    const QKeySequence ctrl_z(Qt::CTRL | Qt::Key_Z);
+    press(ctrl_z);
+    QCOMPARE(on_disk(), QString("a1 b1 "));
+    QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "&Redo Rename of 2 Files"}));
+    press(ctrl_z);
+    QCOMPARE(on_disk(), QString("a b "));
+    QCOMPARE(entries(), (QStringList{"-", "&Redo Rename of 2 Files"}));
+    // Nothing is left to undo: the key renames nothing again.
+    const size_t boxes = d.boxes.boxes.size();
+    press(ctrl_z);
+    QCOMPARE(on_disk(), QString("a b "));
+    QCOMPARE(d.boxes.boxes.size(), boxes);
+
+    press(redo_key);
+    QCOMPARE(on_disk(), QString("a1 b1 "));
+    QCOMPARE(d.boxes.boxes.back().text, QString("2 file(s) have their new names again."));
+    QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "&Redo Rename of 2 Files"}));
+    // A new run clears what could be redone.
+    d.SetFilenames("%n3");
+    d.ClickRename();
+    QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "-"}));
 }
 
 void MainWindowTest::undoBringsFilesBackAsAFreshList() {
@@ -1357,6 +1416,10 @@ void MainWindowTest::ctrlZInThePatternBoxReachesTheRun() {
     QVERIFY(d.folder.Exists("a"));
     QVERIFY(!d.folder.Exists("a-x"));
     QCOMPARE(QApplication::focusWidget(), d.pattern());
+    // The box has nothing to redo either: Redo brings the rename back.
+    QTest::keyClick(d.pattern(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(!d.window.busy());
+    QVERIFY(d.folder.Exists("a-x"));
 }
 
 // Each row: how a run of a to e ended, and what its undo then says. The list
@@ -1405,7 +1468,8 @@ void MainWindowTest::undoListsEveryFileOfTheRun() {
     QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
 }
 
-// Cancel stops an undo after the move it is making.
+// Cancel stops an undo after the move it is making; the next Ctrl+Z brings
+// back the rest.
 void MainWindowTest::undoCanBeCancelled() {
     Driver d;
     for (const char* name : {"a", "b", "c", "d", "e"}) d.folder.AddFile(name);
@@ -1430,6 +1494,14 @@ void MainWindowTest::undoCanBeCancelled() {
              QString("2 back under their names; 3 not tried. Undo again to bring back the rest."));
     QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c-new", "d-new", "e-new"}));
     for (const char* name : {"a", "b", "c-new", "d-new", "e-new"}) QVERIFY(d.folder.Exists(name));
+
+    d.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d.window));
+    QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(!d.window.busy());
+    QCOMPARE(d.boxes.boxes.back().text, QString("5 file(s) are back under their names."));
+    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    for (const char* name : {"a", "b", "c", "d", "e"}) QVERIFY(d.folder.Exists(name));
 }
 
 // Each row: what becomes of the journal after a run, and what Ctrl+Z then

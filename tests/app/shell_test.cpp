@@ -324,7 +324,7 @@ void ShellTest::windowMenuEndsWithAboutAndHelp() {
     for (QAction* action : shell.WindowMenu()->actions())
         entries << (action->isSeparator() ? QString("-") : action->text());
     QCOMPARE(entries, (QStringList{"Add &Files...", "Add F&older...", "-", "Mi&nimize", "&Close",
-                                   "-", "&Undo Last Rename", "-", "&About Zentavo...",
+                                   "-", "&Undo", "&Redo", "-", "&About Zentavo...",
                                    "&Help..."}));
 }
 

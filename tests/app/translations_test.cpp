@@ -326,8 +326,13 @@ void TranslationsTest::mnemonics_differ() {
     const QList<QStringList> groups = {
         {Texts::PatternLabel(), Texts::RecurseCheck(), Texts::SetFilenamesButton(),
          Texts::RenameButton(), Texts::HelpButton(), Texts::ExitButton()},
-        {Texts::UndoEntry(), Texts::AddFilesEntry(), Texts::AddFolderEntry(),
-         Texts::MinimizeEntry(), Texts::CloseEntry(), Texts::AboutEntry(), Texts::HelpEntry()},
+        // The history's entries with a run to act on, and without.
+        {Texts::UndoEntry(2), Texts::RedoEntry(2), Texts::AddFilesEntry(),
+         Texts::AddFolderEntry(), Texts::MinimizeEntry(), Texts::CloseEntry(), Texts::AboutEntry(),
+         Texts::HelpEntry()},
+        {Texts::UndoNothing(), Texts::RedoNothing(), Texts::AddFilesEntry(),
+         Texts::AddFolderEntry(), Texts::MinimizeEntry(), Texts::CloseEntry(), Texts::AboutEntry(),
+         Texts::HelpEntry()},
     };
     for (const QStringList& texts : groups) {
         QMap<QChar, QString> taken;
