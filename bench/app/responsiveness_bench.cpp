@@ -1,17 +1,20 @@
-// How the window answers while it drops, names and renames many files, on a
-// real X display: a probe pings it as a window manager does (_NET_WM_PING)
+// How the window answers while it drops, names, renames many files and undoes
+// the rename, on a real X display: a probe pings it as a window manager does (_NET_WM_PING)
 // and keeps the longest time it went unanswered. Each step is measured twice
 // in the same run: as the work was done before, on the window's own thread
 // (a list view over the same session and model), and by the window itself.
 // Every rename keeps a journal, as the window's do. Optionally times
-// zentavo-cli doing the same work, and the process's peak memory. Run it through
+// zentavo-cli doing the same work, and the process's peak memory, each step's
+// and the whole session's per row. Run it through
 // run-responsiveness, which starts Xvfb and openbox:
 //   zentavo_responsiveness_bench FILES REPETITIONS [--no-baseline] [--cli ZENTAVO_CLI]
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
@@ -46,6 +49,7 @@
 #include "fileops/posix_file_system.h"
 #include "fileops/rename_session.h"
 #include "fileops/target_check.h"
+#include "fileops/undo_run.h"
 
 extern char** environ;
 
@@ -108,9 +112,12 @@ struct Step {
 };
 
 struct Steps {
-    Step drop, names, check, rename;
+    Step drop, names, check, rename, undo;
     size_t paints = 0;  // of the list while the files were renamed
 };
+
+// The steps as the figures name them, in the order they run.
+constexpr const char* kStepNames[] = {"drop", "names", "check", "rename", "undo"};
 
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
@@ -180,10 +187,21 @@ Steps Before(const std::string& folder, const std::string& pattern, const QSize&
         model.RowsRewritten();
         view.viewport()->repaint();
     });
+    steps.undo = Measure(probe, [&] {
+        UndoOutcome outcome;
+        int error = 0;
+        model.ReplaceRows([&] { error = session.Undo(journals, {}, outcome); });
+        view.viewport()->repaint();
+        if (error != 0 || !outcome.problems.empty())
+            throw std::runtime_error("the undo did not bring every file back");
+    });
     return steps;
 }
 
 Steps Window(const std::string& folder, const std::string& pattern) {
+    // What earlier repetitions freed goes back to the system first, so that
+    // this session starts as a fresh process would.
+    malloc_trim(0);
     CRenamerDlg window(kPage);
     window.show();
     Idle(0.3);
@@ -212,6 +230,14 @@ Steps Window(const std::string& folder, const std::string& pattern) {
         idle();
     });
     steps.paints = paints.paints;
+    steps.undo = Measure(probe, [&] {
+        window.findChild<QAction*>("undoAction")->trigger();
+        idle();
+    });
+    // The files that came back are a fresh list of rows still to rename.
+    const RenameList& rows = window.session().list();
+    if (rows.count() == 0 || rows.mark(0) != RowMark::Pending)
+        throw std::runtime_error("the window's undo brought no file back");
     return steps;
 }
 
@@ -275,10 +301,9 @@ int main(int argc, char** argv) {
     std::map<std::string, std::vector<double>> seconds, gaps, peaks;
     std::vector<double> paints;
     const auto keep = [&](const std::string& who, const Steps& steps) {
-        const std::pair<const char*, const Step*> named[] = {{"drop", &steps.drop},
-                                                             {"names", &steps.names},
-                                                             {"check", &steps.check},
-                                                             {"rename", &steps.rename}};
+        const std::pair<const char*, const Step*> named[] = {
+            {"drop", &steps.drop},     {"names", &steps.names}, {"check", &steps.check},
+            {"rename", &steps.rename}, {"undo", &steps.undo}};
         for (const auto& [name, step] : named) {
             seconds[who + " " + name].push_back(step->seconds);
             gaps[who + " " + name].push_back(step->gap);
@@ -301,12 +326,12 @@ int main(int argc, char** argv) {
                 seconds["cli rename"].push_back(
                     RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
             }
-            std::printf("repetition %d done; the window's peak %.1f MB; last summary: %s\n",
-                        rep + 1,
-                        double(std::max({window.drop.peak, window.names.peak, window.check.peak,
-                                         window.rename.peak})) /
-                            1e6,
-                        qPrintable(boxes.last));
+            std::printf(
+                "repetition %d done; the window's peak by step: drop %.1f, names %.1f, check "
+                "%.1f, rename %.1f, undo %.1f MB; last summary: %s\n",
+                rep + 1, double(window.drop.peak) / 1e6, double(window.names.peak) / 1e6,
+                double(window.check.peak) / 1e6, double(window.rename.peak) / 1e6,
+                double(window.undo.peak) / 1e6, qPrintable(boxes.last));
             std::fflush(stdout);
         }
     } catch (const std::exception& failure) {
@@ -318,7 +343,7 @@ int main(int argc, char** argv) {
     std::printf("\nmedians of %d repetition(s), %zu files:\n", repetitions, files);
     std::printf("%-8s %12s %12s %8s %14s %14s\n", "step", "window s", "before s", "ratio",
                 "window gap s", "before gap s");
-    for (const char* step : {"drop", "names", "check", "rename"}) {
+    for (const char* step : kStepNames) {
         const double window = Median(seconds[std::string("window ") + step]);
         const double before = Median(seconds[std::string("before ") + step]);
         std::printf("%-8s %12.3f %12.3f %8.2f %14.3f %14.3f\n", step, window, before,
@@ -345,16 +370,25 @@ int main(int argc, char** argv) {
             preview, window_preview, window_preview / preview, rename, window_total,
             window_total / rename);
     }
-    std::printf("peak resident during the window's");
-    size_t peak = Memory("VmHWM:");
-    for (const char* step : {"drop", "names", "check", "rename"}) {
-        const double step_peak = Max(peaks[std::string("window ") + step]);
-        std::printf(" %s %.1f MB", step, step_peak / 1e6);
-        peak = std::max(peak, size_t(step_peak));
-    }
-    for (const char* step : {"drop", "names", "check", "rename"})
-        peak = std::max(peak, size_t(Max(peaks[std::string("before ") + step])));
+    std::printf("peak resident during the window's (median)");
+    for (const char* step : kStepNames)
+        std::printf(" %s %.1f MB", step, Median(peaks[std::string("window ") + step]) / 1e6);
     std::printf("\n");
+    // Each step's peak starts from what the process held as it began, so the
+    // largest of a repetition is its whole session's.
+    std::vector<double> sessions(peaks["window drop"].size(), 0);
+    for (const char* step : kStepNames)
+        for (size_t rep = 0; rep < sessions.size(); ++rep)
+            sessions[rep] = std::max(sessions[rep], peaks[std::string("window ") + step][rep]);
+    const double session = Median(sessions);
+    std::printf(
+        "the window's whole session (drop, names, check, rename, undo), median: peak %.1f MB, "
+        "%.0f bytes per row (%.0f without the %.1f MB at start); largest %.1f MB\n",
+        session / 1e6, session / double(files), (session - double(before_files)) / double(files),
+        double(before_files) / 1e6, Max(sessions) / 1e6);
+    size_t peak = std::max(Memory("VmHWM:"), size_t(Max(sessions)));
+    for (const char* step : kStepNames)
+        peak = std::max(peak, size_t(Max(peaks[std::string("before ") + step])));
     std::printf("peak resident %.1f MB: %.0f bytes per row (%.0f without the %.1f MB at start)\n",
                 double(peak) / 1e6, double(peak) / double(files),
                 double(peak - before_files) / double(files), double(before_files) / 1e6);
