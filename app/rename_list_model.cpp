@@ -183,7 +183,9 @@ QString RenameListModel::WarningText(const TargetProblem& warning) const {
 }
 
 QString RenameListModel::FailureReason(size_t row) const {
-    QString reason = Texts::FailureReason(list_.failure(row), Decode(list_.new_name(row)));
+    const std::string_view path = list_.path(row);
+    QString reason = Texts::FailureReason(list_.failure(row), Decode(list_.new_name(row)),
+                                          Decode(path.substr(0, path.find_last_of('/'))));
     if (const auto note = notes_.find(std::string(list_.path(row)));
         note != notes_.end() && !note->second.left_at.empty())
         reason = Texts::ReasonAndNote(reason, Texts::LeftAt(Decode(note->second.left_at)));
@@ -194,8 +196,10 @@ QString RenameListModel::Reason(size_t row) const {
     QStringList lines;
     const RowMark mark = list_.mark(row);
     if (mark == RowMark::Failed && list_.failure(row) != 0) {
-        lines << Texts::NotRenamed(
-            Texts::FailureReason(list_.failure(row), Decode(list_.new_name(row))));
+        const std::string_view path = list_.path(row);
+        lines << Texts::NotRenamed(Texts::FailureReason(
+            list_.failure(row), Decode(list_.new_name(row)),
+            Decode(path.substr(0, path.find_last_of('/')))));
     } else if (mark == RowMark::Renamed) {
         lines << Texts::Renamed();
     } else if (const TargetProblem* warning = WarningOf(row); mark == RowMark::Pending && warning) {

@@ -9,7 +9,7 @@ QString Texts::SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString Texts::FailureReason(int error, const QString& new_name) {
+QString Texts::FailureReason(int error, const QString& new_name, const QString& folder) {
     switch (error) {
         case EEXIST:
         case ENOTEMPTY:
@@ -21,6 +21,8 @@ QString Texts::FailureReason(int error, const QString& new_name) {
             return new_name.contains('/') ? FileOrFolderGone() : FileGone();
         case ECANCELED:
             return Cancelled();
+        case ESTALE:
+            return new_name.contains('/') ? FolderOrTargetReplaced(folder) : FolderReplaced(folder);
         case EINVAL:
             return NameNotAllowed();
         case ENAMETOOLONG:

@@ -72,8 +72,8 @@ public:
     }
 
     // Why a row was not renamed, from the errno value it carries; new_name
-    // is the name it was to get.
-    static QString FailureReason(int error, const QString& new_name);
+    // is the name it was to get, folder the one its file lies in.
+    static QString FailureReason(int error, const QString& new_name, const QString& folder);
     // The system's own words for an error without words of ours.
     static QString SystemReason(int error);
     static QString NameTaken(const QString& new_name) {
@@ -83,6 +83,14 @@ public:
     static QString FileGone() { return tr("The file is no longer there"); }
     static QString FileOrFolderGone() {
         return tr("The file, or the folder it was to move into, is not there");
+    }
+    static QString FolderReplaced(const QString& folder) {
+        return tr("The folder %1 was replaced during the rename").arg(folder);
+    }
+    static QString FolderOrTargetReplaced(const QString& folder) {
+        return tr("The folder %1, or the one the file was to move into, was replaced during "
+                  "the rename")
+            .arg(folder);
     }
     static QString Cancelled() { return tr("Cancelled"); }
     static QString NameNotAllowed() { return tr("The file system does not accept this name"); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 #include "cli/terminal_text.h"
@@ -42,6 +43,19 @@ void AppendTsvField(std::string& out, std::string_view text) {
         plain_from = i + 1;
     }
     out.append(text, plain_from);
+}
+
+// Why a row failed; the folder a replaced folder was is named, since the row
+// shows only the path through it.
+void WriteFailure(std::ostream& out, int failure, std::string_view path, std::string_view new_name,
+                  const CodePage& page) {
+    if (failure != ESTALE) {
+        out << std::strerror(failure);
+        return;
+    }
+    out << "the folder " << ShowForTerminal(path.substr(0, path.find_last_of('/')), page).text;
+    if (new_name.find('/') != std::string_view::npos) out << ", or the one it was to move into,";
+    out << " was replaced during the rename";
 }
 
 }  // namespace
@@ -117,7 +131,11 @@ void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out)
         } else {
             out << ShowForTerminal(list.new_name(i), page).text;
         }
-        if (failure != 0) out << kColumnGap << '(' << std::strerror(failure) << ')';
+        if (failure != 0) {
+            out << kColumnGap << '(';
+            WriteFailure(out, failure, list.path(i), list.new_name(i), page);
+            out << ')';
+        }
         out << '\n';
     }
 }

@@ -106,13 +106,13 @@ int FillCopy(Os& os, int from, int to, const struct stat& source) {
 // The copy is complete and durable. If from no longer names the file that
 // was copied, someone else has moved or replaced it meanwhile: what stands
 // there now is not ours to remove, and the copy stays.
-int RemoveSource(Os& os, const std::string& from, const struct stat& copied) {
+int RemoveSource(Os& os, const Place& from, const struct stat& copied) {
     struct stat now {};
-    const int error = os.Lstat(from.c_str(), now);
+    const int error = os.StatAt(from.folder, from.name(), now, AT_SYMLINK_NOFOLLOW);
     if (error == ENOENT) return 0;
     if (error != 0) return error;
     if (!SameInode(now, copied)) return 0;
-    return os.Unlink(from.c_str());
+    return os.UnlinkAt(from.folder, from.name());
 }
 
 bool ProcFdAvailable(Os& os) {
@@ -124,33 +124,33 @@ FileIdentity IdentityOf(const struct stat& st) {
     return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
-int MoveRegularFile(Os& os, NoReplaceRename& rename, const std::string& from, const std::string& to,
+int MoveRegularFile(Os& os, NoReplaceRename& rename, const Place& from, const Place& to,
                     const std::string& scratch_name, MoveResult& result) {
     ScopedFd source(os);
     // Reading without touching the access time leaves a source that stays
     // behind exactly as it was; only the owner may ask for that.
     constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    int open_error = source.Open(from.c_str(), kReadFlags | O_NOATIME, 0);
-    if (open_error == EPERM) open_error = source.Open(from.c_str(), kReadFlags, 0);
+    int open_error = source.OpenAt(from.folder, from.name(), kReadFlags | O_NOATIME, 0);
+    if (open_error == EPERM) open_error = source.OpenAt(from.folder, from.name(), kReadFlags, 0);
     if (open_error != 0) return open_error;
     struct stat source_stat {};
     if (const int error = os.Fstat(source.fd(), source_stat); error != 0) return error;
     if (!S_ISREG(source_stat.st_mode)) return EXDEV;
 
     struct stat existing {};
-    if (const int lookup = os.Lstat(to.c_str(), existing); lookup != ENOENT)
+    if (const int lookup = os.StatAt(to.folder, to.name(), existing, AT_SYMLINK_NOFOLLOW);
+        lookup != ENOENT)
         return lookup == 0 ? EEXIST : lookup;
 
     // The copy gets the real name only once it is complete and on disk, so
     // no half copy is ever visible under it, even if the process is killed:
     // an unnamed file in the target folder where the system has them, else
     // the hidden scratch name, known before the move began.
-    const std::string folder = FolderOf(to);
-    const std::string scratch = JoinPath(folder, scratch_name);
+    const Place scratch{to.folder, to.path.substr(0, to.name_at) + scratch_name, to.name_at};
     ScopedFd target(os);
     bool unnamed = false;
     if (ProcFdAvailable(os)) {
-        const int error = target.Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        const int error = target.OpenAt(to.folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (error == 0) {
             unnamed = true;
         } else if (!UnnamedFilesUnsupported(error)) {
@@ -158,8 +158,9 @@ int MoveRegularFile(Os& os, NoReplaceRename& rename, const std::string& from, co
         }
     }
     if (!unnamed) {
-        if (const int error = target.Open(
-                scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (const int error = target.OpenAt(scratch.folder, scratch.name(),
+                                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                            0600);
             error != 0)
             return error;
     }
@@ -171,34 +172,34 @@ int MoveRegularFile(Os& os, NoReplaceRename& rename, const std::string& from, co
     if (unnamed) {
         if (error == 0) {
             const std::string handle = "/proc/self/fd/" + std::to_string(target.fd());
-            error = os.Link(handle.c_str(), to.c_str(), AT_SYMLINK_FOLLOW);
+            error = os.LinkAt(AT_FDCWD, handle.c_str(), to.folder, to.name(), AT_SYMLINK_FOLLOW);
         }
         // An unnamed file vanishes with its descriptor: nothing to clean up.
         if (error != 0) return error;
     } else {
         if (error == 0) error = rename.Move(scratch, to, result.saved_other);
         if (error != 0) {
-            RemoveIfStill(os, scratch, created);
+            RemoveIfStill(os, scratch.folder, scratch.name(), created);
             return error;
         }
     }
-    if (error == 0) error = SyncFolder(os, folder);
+    if (error == 0) error = SyncFolder(os, to.folder, ".");
     if (error == 0) error = RemoveSource(os, from, source_stat);
     if (error != 0) {
-        RemoveIfStill(os, to, created);
+        RemoveIfStill(os, to.folder, to.name(), created);
         return error;
     }
     result.new_identity = IdentityOf(created);
     return 0;
 }
 
-int ReadLinkText(Os& os, const std::string& path, off_t size_hint, std::string& text) {
+int ReadLinkText(Os& os, const Place& link, off_t size_hint, std::string& text) {
     // Some file systems report a size of 0 for links.
     size_t size = size_hint > 0 ? static_cast<size_t>(size_hint) + 1 : 256;
     while (true) {
         text.resize(size);
         size_t length = 0;
-        if (const int error = os.Readlink(path.c_str(), text.data(), text.size(), length);
+        if (const int error = os.ReadlinkAt(link.folder, link.name(), text.data(), text.size(), length);
             error != 0)
             return error;
         if (length < size) {
@@ -209,22 +210,25 @@ int ReadLinkText(Os& os, const std::string& path, off_t size_hint, std::string& 
     }
 }
 
-int MoveSymlink(Os& os, const std::string& from, const std::string& to, const struct stat& source,
+int MoveSymlink(Os& os, const Place& from, const Place& to, const struct stat& source,
                 FileIdentity& moved_to) {
     std::string text;
     if (const int error = ReadLinkText(os, from, source.st_size, text); error != 0) return error;
-    if (const int error = os.Symlink(text.c_str(), to.c_str()); error != 0) return error;
+    if (const int error = os.SymlinkAt(text.c_str(), to.folder, to.name()); error != 0)
+        return error;
     struct stat created {};
-    if (const int error = os.Lstat(to.c_str(), created); error != 0) return error;
+    if (const int error = os.StatAt(to.folder, to.name(), created, AT_SYMLINK_NOFOLLOW);
+        error != 0)
+        return error;
 
-    os.Lchown(to.c_str(), source.st_uid, source.st_gid);  // as for files: where allowed
+    os.LchownAt(to.folder, to.name(), source.st_uid, source.st_gid);  // as for files: where allowed
     const timespec times[2] = {source.st_atim, source.st_mtim};
-    int error = os.Utimensat(to.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    int error = os.UtimensAt(to.folder, to.name(), times, AT_SYMLINK_NOFOLLOW);
     if (CannotHold(error)) error = 0;
-    if (error == 0) error = SyncFolder(os, FolderOf(to));
+    if (error == 0) error = SyncFolder(os, to.folder, ".");
     if (error == 0) error = RemoveSource(os, from, source);
     if (error != 0) {
-        RemoveIfStill(os, to, created);
+        RemoveIfStill(os, to.folder, to.name(), created);
         return error;
     }
     moved_to = IdentityOf(created);
@@ -233,11 +237,12 @@ int MoveSymlink(Os& os, const std::string& from, const std::string& to, const st
 
 }  // namespace
 
-int MoveAcrossFileSystems(Os& os, NoReplaceRename& rename, const std::string& from,
-                          const std::string& to, const std::string& scratch_name,
-                          MoveResult& result) {
+int MoveAcrossFileSystems(Os& os, NoReplaceRename& rename, const Place& from, const Place& to,
+                          const std::string& scratch_name, MoveResult& result) {
     struct stat source {};
-    if (const int error = os.Lstat(from.c_str(), source); error != 0) return error;
+    if (const int error = os.StatAt(from.folder, from.name(), source, AT_SYMLINK_NOFOLLOW);
+        error != 0)
+        return error;
     if (S_ISREG(source.st_mode)) return MoveRegularFile(os, rename, from, to, scratch_name, result);
     if (S_ISLNK(source.st_mode)) return MoveSymlink(os, from, to, source, result.new_identity);
     return EXDEV;

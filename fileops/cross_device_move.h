@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fileops/file_system.h"
+#include "fileops/folder_handles.h"
 #include "fileops/no_replace_rename.h"
 #include "fileops/os.h"
 
@@ -19,8 +20,7 @@ namespace zentavo {
 // Anything else (a folder, FIFO, socket, device) fails with EXDEV. Returns 0
 // or an errno value, EEXIST when to or the scratch name exists; on success
 // result holds the copy's identity (and what the final move saved, if any).
-int MoveAcrossFileSystems(Os& os, NoReplaceRename& rename, const std::string& from,
-                          const std::string& to, const std::string& scratch_name,
-                          MoveResult& result);
+int MoveAcrossFileSystems(Os& os, NoReplaceRename& rename, const Place& from, const Place& to,
+                          const std::string& scratch_name, MoveResult& result);
 
 }  // namespace zentavo

@@ -81,6 +81,11 @@ public:
     virtual MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                                      const std::string& scratch_name) = 0;
 
+    // Moves go through folders opened at their first move and held, which
+    // must stay the folders they were then (else the move fails with
+    // ESTALE); a run lets them go when it ends.
+    virtual void ReleaseFolders() {}
+
     // The entry itself (a link is not followed). Returns 0 or an errno value.
     virtual int Stamp(const std::string& path, FileStamp& stamp) = 0;
 

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "fileops/folder_handles.h"
 #include "fileops/os.h"
 
 namespace zentavo {
@@ -29,17 +30,19 @@ public:
     // system, or another errno value. Not for folders where the flag is
     // rejected: those fail with EINVAL. saved_other is set when another
     // program's data had to be saved from the move's placeholder.
-    int Move(const std::string& from, const std::string& to, std::string& saved_other);
+    int Move(const Place& from, const Place& to, std::string& saved_other);
 
 private:
     enum class Method { Flag, LinkThenUnlink, Placeholder };
     enum class Probe { FlagTaken, FlagRefused, Unknown };
 
-    Probe ProbeFlag(const std::string& folder);
-    int LinkThenUnlink(const std::string& from, const std::string& to);
-    int OverPlaceholder(const std::string& from, const std::string& to, std::string& saved_other);
+    Probe ProbeFlag(int folder);
+    int LinkThenUnlink(const Place& from, const Place& to);
+    int OverPlaceholder(const Place& from, const Place& to, std::string& saved_other);
     bool Untouched(int fd, const struct stat& made);
-    std::string SaveOther(int fd, const std::string& to, off_t size);
+    bool WriterComing(int fd);
+    void WaitUntilClosed(int fd);
+    std::string SaveOther(int fd, const Place& to, off_t size);
 
     Os& os_;
     std::unordered_map<dev_t, Method> fallbacks_;  // only devices that reject the flag

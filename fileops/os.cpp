@@ -29,24 +29,39 @@ int Count(ssize_t result, size_t& count) {
 
 }  // namespace
 
-int PosixOs::Rename(const char* from, const char* to, unsigned flags) {
-    return Status(::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags));
+int PosixOs::RenameAt(int from_folder, const char* from, int to_folder, const char* to,
+                      unsigned flags) {
+    return Status(::renameat2(from_folder, from, to_folder, to, flags));
 }
 
-int PosixOs::Link(const char* from, const char* to, int flags) {
-    return Status(::linkat(AT_FDCWD, from, AT_FDCWD, to, flags));
+int PosixOs::LinkAt(int from_folder, const char* from, int to_folder, const char* to, int flags) {
+    return Status(::linkat(from_folder, from, to_folder, to, flags));
 }
 
-int PosixOs::Unlink(const char* path) {
-    return Status(::unlink(path));
+int PosixOs::UnlinkAt(int folder, const char* name) {
+    return Status(::unlinkat(folder, name, 0));
 }
 
-int PosixOs::Symlink(const char* target, const char* path) {
-    return Status(::symlink(target, path));
+int PosixOs::SymlinkAt(const char* target, int folder, const char* name) {
+    return Status(::symlinkat(target, folder, name));
 }
 
-int PosixOs::Readlink(const char* path, char* buffer, size_t size, size_t& length) {
-    return Count(::readlink(path, buffer, size), length);
+int PosixOs::ReadlinkAt(int folder, const char* name, char* buffer, size_t size,
+                        size_t& length) {
+    return Count(::readlinkat(folder, name, buffer, size), length);
+}
+
+// Taking a lease makes this process the one to signal when it is broken,
+// with SIGIO, which would end it: no one is signalled, and the holder asks.
+int PosixOs::SetLease(int fd, int lease) {
+    if (::fcntl(fd, F_SETLEASE, lease) != 0) return errno;
+    if (lease != F_UNLCK) ::fcntl(fd, F_SETOWN, 0);
+    return 0;
+}
+
+int PosixOs::GetLease(int fd, int& lease) {
+    lease = ::fcntl(fd, F_GETLEASE);
+    return lease < 0 ? errno : 0;
 }
 
 int PosixOs::Lstat(const char* path, struct stat& st) {
@@ -84,8 +99,8 @@ int PosixOs::Mkdir(const char* path, mode_t mode) {
     return Status(::mkdir(path, mode));
 }
 
-int PosixOs::Open(const char* path, int flags, mode_t mode, int& fd) {
-    fd = ::open(path, flags, mode);
+int PosixOs::OpenAt(int folder, const char* name, int flags, mode_t mode, int& fd) {
+    fd = ::openat(folder, name, flags, mode);
     return fd < 0 ? errno : 0;
 }
 
@@ -140,16 +155,16 @@ int PosixOs::Fchown(int fd, uid_t owner, gid_t group) {
     return Status(::fchown(fd, owner, group));
 }
 
-int PosixOs::Lchown(const char* path, uid_t owner, gid_t group) {
-    return Status(::lchown(path, owner, group));
+int PosixOs::LchownAt(int folder, const char* name, uid_t owner, gid_t group) {
+    return Status(::fchownat(folder, name, owner, group, AT_SYMLINK_NOFOLLOW));
 }
 
 int PosixOs::Futimens(int fd, const timespec times[2]) {
     return Status(::futimens(fd, times));
 }
 
-int PosixOs::Utimensat(const char* path, const timespec times[2], int flags) {
-    return Status(::utimensat(AT_FDCWD, path, times, flags));
+int PosixOs::UtimensAt(int folder, const char* name, const timespec times[2], int flags) {
+    return Status(::utimensat(folder, name, times, flags));
 }
 
 int PosixOs::Flistxattr(int fd, char* names, size_t size, size_t& length) {

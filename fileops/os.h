@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <fcntl.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -14,19 +15,32 @@ namespace zentavo {
 
 // Every call returns 0 or the errno value it failed with, and hands results
 // back through its reference parameters. EINTR comes back like any other
-// error: whether a retry is right depends on the caller.
+// error: whether a retry is right depends on the caller. A name is taken
+// relative to the open folder before it (AT_FDCWD: the current folder), so
+// that a move stays in the folder it opened whatever its path names now.
 class Os {
 public:
     virtual ~Os() = default;
 
-    // renameat2(AT_FDCWD, from, AT_FDCWD, to, flags)
-    virtual int Rename(const char* from, const char* to, unsigned flags) = 0;
-    // linkat(AT_FDCWD, from, AT_FDCWD, to, flags)
-    virtual int Link(const char* from, const char* to, int flags) = 0;
-    virtual int Unlink(const char* path) = 0;
-    virtual int Symlink(const char* target, const char* path) = 0;
+    // renameat2
+    virtual int RenameAt(int from_folder, const char* from, int to_folder, const char* to,
+                         unsigned flags) = 0;
+    // linkat
+    virtual int LinkAt(int from_folder, const char* from, int to_folder, const char* to,
+                       int flags) = 0;
+    // unlinkat, without AT_REMOVEDIR
+    virtual int UnlinkAt(int folder, const char* name) = 0;
+    virtual int SymlinkAt(const char* target, int folder, const char* name) = 0;
     // length is the number of bytes placed in buffer; no terminator is added.
-    virtual int Readlink(const char* path, char* buffer, size_t size, size_t& length) = 0;
+    virtual int ReadlinkAt(int folder, const char* name, char* buffer, size_t size,
+                           size_t& length) = 0;
+    // fcntl(F_SETLEASE) with F_WRLCK, F_RDLCK or F_UNLCK; no signal tells
+    // of a break, which GetLease shows.
+    virtual int SetLease(int fd, int lease) = 0;
+    // fcntl(F_GETLEASE): the lease held, or F_UNLCK.
+    virtual int GetLease(int fd, int& lease) = 0;
+
+    int Unlink(const char* path) { return UnlinkAt(AT_FDCWD, path); }
 
     virtual int Lstat(const char* path, struct stat& st) = 0;
     virtual int Stat(const char* path, struct stat& st) = 0;
@@ -41,7 +55,11 @@ public:
     virtual int Pathconf(const char* path, int name, long& value) = 0;
     virtual int Mkdir(const char* path, mode_t mode) = 0;
 
-    virtual int Open(const char* path, int flags, mode_t mode, int& fd) = 0;
+    // openat
+    virtual int OpenAt(int folder, const char* name, int flags, mode_t mode, int& fd) = 0;
+    int Open(const char* path, int flags, mode_t mode, int& fd) {
+        return OpenAt(AT_FDCWD, path, flags, mode, fd);
+    }
     virtual int Close(int fd) = 0;
     virtual int Read(int fd, void* buffer, size_t size, size_t& done) = 0;
     virtual int Write(int fd, const void* buffer, size_t size, size_t& done) = 0;
@@ -59,10 +77,10 @@ public:
 
     virtual int Fchmod(int fd, mode_t mode) = 0;
     virtual int Fchown(int fd, uid_t owner, gid_t group) = 0;
-    virtual int Lchown(const char* path, uid_t owner, gid_t group) = 0;
+    // fchownat with AT_SYMLINK_NOFOLLOW: the entry itself.
+    virtual int LchownAt(int folder, const char* name, uid_t owner, gid_t group) = 0;
     virtual int Futimens(int fd, const timespec times[2]) = 0;
-    // utimensat(AT_FDCWD, path, times, flags)
-    virtual int Utimensat(const char* path, const timespec times[2], int flags) = 0;
+    virtual int UtimensAt(int folder, const char* name, const timespec times[2], int flags) = 0;
 
     virtual int Flistxattr(int fd, char* names, size_t size, size_t& length) = 0;
     virtual int Fgetxattr(int fd, const char* name, void* value, size_t size, size_t& length) = 0;
@@ -75,11 +93,16 @@ public:
 
 class PosixOs final : public Os {
 public:
-    int Rename(const char* from, const char* to, unsigned flags) override;
-    int Link(const char* from, const char* to, int flags) override;
-    int Unlink(const char* path) override;
-    int Symlink(const char* target, const char* path) override;
-    int Readlink(const char* path, char* buffer, size_t size, size_t& length) override;
+    int RenameAt(int from_folder, const char* from, int to_folder, const char* to,
+                 unsigned flags) override;
+    int LinkAt(int from_folder, const char* from, int to_folder, const char* to,
+               int flags) override;
+    int UnlinkAt(int folder, const char* name) override;
+    int SymlinkAt(const char* target, int folder, const char* name) override;
+    int ReadlinkAt(int folder, const char* name, char* buffer, size_t size,
+                   size_t& length) override;
+    int SetLease(int fd, int lease) override;
+    int GetLease(int fd, int& lease) override;
 
     int Lstat(const char* path, struct stat& st) override;
     int Stat(const char* path, struct stat& st) override;
@@ -90,7 +113,7 @@ public:
     int Pathconf(const char* path, int name, long& value) override;
     int Mkdir(const char* path, mode_t mode) override;
 
-    int Open(const char* path, int flags, mode_t mode, int& fd) override;
+    int OpenAt(int folder, const char* name, int flags, mode_t mode, int& fd) override;
     int Close(int fd) override;
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
@@ -104,9 +127,9 @@ public:
 
     int Fchmod(int fd, mode_t mode) override;
     int Fchown(int fd, uid_t owner, gid_t group) override;
-    int Lchown(const char* path, uid_t owner, gid_t group) override;
+    int LchownAt(int folder, const char* name, uid_t owner, gid_t group) override;
     int Futimens(int fd, const timespec times[2]) override;
-    int Utimensat(const char* path, const timespec times[2], int flags) override;
+    int UtimensAt(int folder, const char* name, const timespec times[2], int flags) override;
 
     int Flistxattr(int fd, char* names, size_t size, size_t& length) override;
     int Fgetxattr(int fd, const char* name, void* value, size_t size, size_t& length) override;

@@ -14,18 +14,20 @@ std::string FolderOf(std::string_view path) {
     return std::string(path.substr(0, end + 1));
 }
 
-bool StillNames(Os& os, const std::string& path, const struct stat& st) {
+bool StillNames(Os& os, int folder, const char* name, const struct stat& st) {
     struct stat now {};
-    return os.Lstat(path.c_str(), now) == 0 && SameInode(now, st);
+    return os.StatAt(folder, name, now, AT_SYMLINK_NOFOLLOW) == 0 && SameInode(now, st);
 }
 
-void RemoveIfStill(Os& os, const std::string& path, const struct stat& st) {
-    if (StillNames(os, path, st)) os.Unlink(path.c_str());
+void RemoveIfStill(Os& os, int folder, const char* name, const struct stat& st) {
+    if (StillNames(os, folder, name, st)) os.UnlinkAt(folder, name);
 }
 
-int SyncFolder(Os& os, const std::string& folder) {
+// The folder is opened anew for reading: a descriptor that only locates it
+// cannot be synced.
+int SyncFolder(Os& os, int at, const char* name) {
     ScopedFd handle(os);
-    if (const int error = handle.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (const int error = handle.OpenAt(at, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
         error != 0)
         return error;
     const int error = RetryOnEintr([&] { return os.Fsync(handle.fd()); });

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -63,15 +64,19 @@ int ForEachEntry(Os& os, int fd, std::vector<char>& buffer, Each each) {
 // in the root.
 std::string FolderOf(std::string_view path);
 
-// Whether path names, right now, the very file that st describes.
-bool StillNames(Os& os, const std::string& path, const struct stat& st);
+// Whether name in the open folder names, right now, the very file that st
+// describes.
+bool StillNames(Os& os, int folder, const char* name, const struct stat& st);
 
-// Removes path only while it still names the file st describes: a file that
+// Removes name only while it still names the file st describes: a file that
 // someone else put there in the meantime is not ours to remove.
-void RemoveIfStill(Os& os, const std::string& path, const struct stat& st);
+void RemoveIfStill(Os& os, int folder, const char* name, const struct stat& st);
 
-// Makes the folder's entries durable. A file system that cannot sync folders
-// (EINVAL) counts as synced.
-int SyncFolder(Os& os, const std::string& folder);
+// Makes the entries of the folder name in the open folder at durable. A
+// file system that cannot sync folders (EINVAL) counts as synced.
+int SyncFolder(Os& os, int at, const char* name);
+inline int SyncFolder(Os& os, const std::string& folder) {
+    return SyncFolder(os, AT_FDCWD, folder.c_str());
+}
 
 }  // namespace zentavo

@@ -50,7 +50,7 @@ bool ListingInodesHold(Os& os, int folder) {
 
 PosixFileSystem::PosixFileSystem() : PosixFileSystem(SystemOs()) {}
 
-PosixFileSystem::PosixFileSystem(Os& os) : os_(os), rename_(os) {}
+PosixFileSystem::PosixFileSystem(Os& os) : os_(os), folders_(os), rename_(os) {}
 
 int PosixFileSystem::Search(const std::string& path, EntryKind& kind) {
     struct stat st {};

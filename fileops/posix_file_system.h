@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fileops/file_system.h"
+#include "fileops/folder_handles.h"
 #include "fileops/no_replace_rename.h"
 
 namespace zentavo {
@@ -23,6 +24,7 @@ public:
     int RealPath(const std::string& path, std::string& real) override;
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
+    void ReleaseFolders() override { folders_.Release(); }
     int Stamp(const std::string& path, FileStamp& stamp) override;
     int NameMax(const std::string& folder, size_t& longest) override;
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
@@ -31,12 +33,13 @@ public:
 private:
     enum class TargetIs { AnotherFile, ItsOwnName, AnEqualName };
 
-    TargetIs WhatTargetIs(const std::string& from, const std::string& to);
+    TargetIs WhatTargetIs(const Place& from, const Place& to);
     EntryKind KindOfListed(int folder, const char* name, unsigned char type);
-    void MoveThroughScratchName(const std::string& from, const std::string& to,
+    void MoveThroughScratchName(const Place& from, const Place& to,
                                 const std::string& scratch_name, MoveResult& result);
 
     Os& os_;
+    FolderHandles folders_;
     NoReplaceRename rename_;
     std::vector<char> listing_buffer_;
 };

@@ -186,6 +186,7 @@ RenameOutcome RenameRun::Run() {
         const size_t renamed = RenamePass();
         if (renamed == 0 && pass == Pass::Full) break;
     }
+    fs_.ReleaseFolders();
     const bool stopped = stop_.stop_requested();
     size_t failed = 0;
     for (size_t row = 0; row < list_.count(); ++row) {

@@ -17,9 +17,13 @@ public:
 
     // Returns 0 or an errno value; an open cut short by a signal is repeated.
     int Open(const char* path, int flags, mode_t mode) {
+        return OpenAt(AT_FDCWD, path, flags, mode);
+    }
+    // name in the open folder.
+    int OpenAt(int folder, const char* name, int flags, mode_t mode) {
         Close();
         int fd = -1;
-        const int error = RetryOnEintr([&] { return os_.Open(path, flags, mode, fd); });
+        const int error = RetryOnEintr([&] { return os_.OpenAt(folder, name, flags, mode, fd); });
         if (error == 0) fd_ = fd;
         return error;
     }

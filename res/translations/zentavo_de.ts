@@ -521,5 +521,13 @@ Rückgängig bringt womöglich nicht jede Datei zurück.</translation>
         <source>That rename is still under way in another window or zentavo-cli.</source>
         <translation>Dieses Umbenennen läuft noch in einem anderen Fenster oder in zentavo-cli.</translation>
     </message>
+    <message>
+        <source>The folder %1 was replaced during the rename</source>
+        <translation>Der Ordner %1 wurde während des Umbenennens ersetzt</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the one the file was to move into, was replaced during the rename</source>
+        <translation>Der Ordner %1 oder der, in den die Datei verschoben werden sollte, wurde während des Umbenennens ersetzt</translation>
+    </message>
 </context>
 </TS>

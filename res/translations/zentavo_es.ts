@@ -521,5 +521,13 @@ Deshacer quizá no recupere todos los archivos.</translation>
         <source>That rename is still under way in another window or zentavo-cli.</source>
         <translation>Ese cambio de nombre sigue en curso en otra ventana o en zentavo-cli.</translation>
     </message>
+    <message>
+        <source>The folder %1 was replaced during the rename</source>
+        <translation>La carpeta %1 fue reemplazada durante el cambio de nombre</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the one the file was to move into, was replaced during the rename</source>
+        <translation>La carpeta %1, o aquella a la que se iba a mover el archivo, fue reemplazada durante el cambio de nombre</translation>
+    </message>
 </context>
 </TS>

@@ -521,5 +521,13 @@ L’annulation risque de ne pas ramener tous les fichiers.</translation>
         <source>That rename is still under way in another window or zentavo-cli.</source>
         <translation>Ce renommage est encore en cours dans une autre fenêtre ou dans zentavo-cli.</translation>
     </message>
+    <message>
+        <source>The folder %1 was replaced during the rename</source>
+        <translation>Le dossier %1 a été remplacé pendant le renommage</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the one the file was to move into, was replaced during the rename</source>
+        <translation>Le dossier %1, ou celui dans lequel le fichier devait être déplacé, a été remplacé pendant le renommage</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,13 @@ Undo may not bring back every file.</source>
         <source>That rename is still under way in another window or zentavo-cli.</source>
         <translation>その名前の変更は別のウィンドウまたは zentavo-cli でまだ実行中です。</translation>
     </message>
+    <message>
+        <source>The folder %1 was replaced during the rename</source>
+        <translation>名前の変更中にフォルダー %1 が置き換えられました</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the one the file was to move into, was replaced during the rename</source>
+        <translation>名前の変更中にフォルダー %1、またはファイルの移動先のフォルダーが置き換えられました</translation>
+    </message>
 </context>
 </TS>

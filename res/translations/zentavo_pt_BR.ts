@@ -521,5 +521,13 @@ Desfazer talvez não traga de volta todos os arquivos.</translation>
         <source>That rename is still under way in another window or zentavo-cli.</source>
         <translation>Essa renomeação ainda está em andamento em outra janela ou no zentavo-cli.</translation>
     </message>
+    <message>
+        <source>The folder %1 was replaced during the rename</source>
+        <translation>A pasta %1 foi substituída durante a renomeação</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the one the file was to move into, was replaced during the rename</source>
+        <translation>A pasta %1, ou aquela para a qual o arquivo seria movido, foi substituída durante a renomeação</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,13 @@ Undo may not bring back every file.</source>
         <source>That rename is still under way in another window or zentavo-cli.</source>
         <translation>该重命名仍在另一个窗口或 zentavo-cli 中进行。</translation>
     </message>
+    <message>
+        <source>The folder %1 was replaced during the rename</source>
+        <translation>重命名期间文件夹 %1 被替换了</translation>
+    </message>
+    <message>
+        <source>The folder %1, or the one the file was to move into, was replaced during the rename</source>
+        <translation>重命名期间文件夹 %1 或文件要移入的文件夹被替换了</translation>
+    </message>
 </context>
 </TS>

@@ -81,6 +81,7 @@ public:
     int RealPath(const std::string& path, std::string& real) override;
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
+    void ReleaseFolders() override { real_.ReleaseFolders(); }
     int Stamp(const std::string& path, FileStamp& stamp) override;
     int NameMax(const std::string& folder, size_t& longest) override;
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;

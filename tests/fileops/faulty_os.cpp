@@ -34,6 +34,31 @@ FaultyOs::Verdict FaultyOs::Judge(OsCall call, std::vector<const char**> paths) 
     return verdict;
 }
 
+FaultyOs::Named FaultyOs::At(int folder, const char* name) const {
+    Named named{folder, name, name};
+    if (folder != AT_FDCWD && name[0] != '/') {
+        named.path = PathOf(folder);
+        if (named.path.empty() || named.path.back() != '/') named.path += '/';
+        named.path += name;
+    }
+    return named;
+}
+
+// A fault that redirects sends the call to its path from the current folder.
+FaultyOs::Verdict FaultyOs::JudgeAt(OsCall call, std::vector<Named*> names) {
+    std::vector<const char*> paths;
+    for (Named* named : names) paths.push_back(named->path.c_str());
+    std::vector<const char**> pointers;
+    for (const char*& path : paths) pointers.push_back(&path);
+    const Verdict verdict = Judge(call, pointers);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (paths[i] == names[i]->path.c_str()) continue;
+        names[i]->folder = AT_FDCWD;
+        names[i]->name = paths[i];
+    }
+    return verdict;
+}
+
 std::string FaultyOs::PathOf(int fd) const {
     const auto found = open_paths_.find(fd);
     return found == open_paths_.end() ? std::string() : found->second;
@@ -53,31 +78,53 @@ size_t Limited(size_t size, size_t limit) {
 
 }  // namespace
 
-int FaultyOs::Rename(const char* from, const char* to, unsigned flags) {
-    const Verdict verdict = Judge(OsCall::Rename, {&from, &to});
+int FaultyOs::RenameAt(int from_folder, const char* from, int to_folder, const char* to,
+                       unsigned flags) {
+    Named source = At(from_folder, from);
+    Named target = At(to_folder, to);
+    const Verdict verdict = JudgeAt(OsCall::Rename, {&source, &target});
     if (verdict.error != 0) return verdict.error;
     if (flags != 0 && refuse_rename_flags_) return EINVAL;
-    return real_.Rename(from, to, flags);
+    return real_.RenameAt(source.folder, source.name, target.folder, target.name, flags);
 }
 
-int FaultyOs::Link(const char* from, const char* to, int flags) {
-    const Verdict verdict = Judge(OsCall::Link, {&from, &to});
-    return verdict.error != 0 ? verdict.error : real_.Link(from, to, flags);
+int FaultyOs::LinkAt(int from_folder, const char* from, int to_folder, const char* to,
+                     int flags) {
+    Named source = At(from_folder, from);
+    Named target = At(to_folder, to);
+    const Verdict verdict = JudgeAt(OsCall::Link, {&source, &target});
+    if (verdict.error != 0) return verdict.error;
+    return real_.LinkAt(source.folder, source.name, target.folder, target.name, flags);
 }
 
-int FaultyOs::Unlink(const char* path) {
-    const Verdict verdict = Judge(OsCall::Unlink, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Unlink(path);
+int FaultyOs::UnlinkAt(int folder, const char* name) {
+    Named named = At(folder, name);
+    const Verdict verdict = JudgeAt(OsCall::Unlink, {&named});
+    return verdict.error != 0 ? verdict.error : real_.UnlinkAt(named.folder, named.name);
 }
 
-int FaultyOs::Symlink(const char* target, const char* path) {
-    const Verdict verdict = Judge(OsCall::Symlink, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Symlink(target, path);
+int FaultyOs::SymlinkAt(const char* target, int folder, const char* name) {
+    Named named = At(folder, name);
+    const Verdict verdict = JudgeAt(OsCall::Symlink, {&named});
+    return verdict.error != 0 ? verdict.error : real_.SymlinkAt(target, named.folder, named.name);
 }
 
-int FaultyOs::Readlink(const char* path, char* buffer, size_t size, size_t& length) {
-    const Verdict verdict = Judge(OsCall::Readlink, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Readlink(path, buffer, size, length);
+int FaultyOs::ReadlinkAt(int folder, const char* name, char* buffer, size_t size,
+                         size_t& length) {
+    Named named = At(folder, name);
+    const Verdict verdict = JudgeAt(OsCall::Readlink, {&named});
+    if (verdict.error != 0) return verdict.error;
+    return real_.ReadlinkAt(named.folder, named.name, buffer, size, length);
+}
+
+int FaultyOs::SetLease(int fd, int lease) {
+    const Verdict verdict = JudgeFd(OsCall::SetLease, fd);
+    return verdict.error != 0 ? verdict.error : real_.SetLease(fd, lease);
+}
+
+int FaultyOs::GetLease(int fd, int& lease) {
+    const Verdict verdict = JudgeFd(OsCall::GetLease, fd);
+    return verdict.error != 0 ? verdict.error : real_.GetLease(fd, lease);
 }
 
 int FaultyOs::Lstat(const char* path, struct stat& st) {
@@ -91,8 +138,9 @@ int FaultyOs::Stat(const char* path, struct stat& st) {
 }
 
 int FaultyOs::StatAt(int folder, const char* name, struct stat& st, int flags) {
-    const Verdict verdict = Judge(OsCall::StatAt, {&name});
-    return verdict.error != 0 ? verdict.error : real_.StatAt(folder, name, st, flags);
+    Named named = At(folder, name);
+    const Verdict verdict = JudgeAt(OsCall::StatAt, {&named});
+    return verdict.error != 0 ? verdict.error : real_.StatAt(named.folder, named.name, st, flags);
 }
 
 int FaultyOs::Fstat(int fd, struct stat& st) {
@@ -120,15 +168,16 @@ int FaultyOs::Mkdir(const char* path, mode_t mode) {
     return verdict.error != 0 ? verdict.error : real_.Mkdir(path, mode);
 }
 
-int FaultyOs::Open(const char* path, int flags, mode_t mode, int& fd) {
-    const std::string named = path;
-    const Verdict verdict = Judge(OsCall::Open, {&path});
+int FaultyOs::OpenAt(int folder, const char* name, int flags, mode_t mode, int& fd) {
+    Named named = At(folder, name);
+    const std::string path = named.path;
+    const Verdict verdict = JudgeAt(OsCall::Open, {&named});
     if (verdict.error != 0) {
         fd = -1;
         return verdict.error;
     }
-    const int error = real_.Open(path, flags, mode, fd);
-    if (error == 0) open_paths_[fd] = named;
+    const int error = real_.OpenAt(named.folder, named.name, flags, mode, fd);
+    if (error == 0) open_paths_[fd] = path;
     return error;
 }
 
@@ -211,9 +260,11 @@ int FaultyOs::Fchown(int fd, uid_t owner, gid_t group) {
     return verdict.error != 0 ? verdict.error : real_.Fchown(fd, owner, group);
 }
 
-int FaultyOs::Lchown(const char* path, uid_t owner, gid_t group) {
-    const Verdict verdict = Judge(OsCall::Lchown, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Lchown(path, owner, group);
+int FaultyOs::LchownAt(int folder, const char* name, uid_t owner, gid_t group) {
+    Named named = At(folder, name);
+    const Verdict verdict = JudgeAt(OsCall::Lchown, {&named});
+    return verdict.error != 0 ? verdict.error
+                              : real_.LchownAt(named.folder, named.name, owner, group);
 }
 
 int FaultyOs::Futimens(int fd, const timespec times[2]) {
@@ -221,9 +272,11 @@ int FaultyOs::Futimens(int fd, const timespec times[2]) {
     return verdict.error != 0 ? verdict.error : real_.Futimens(fd, times);
 }
 
-int FaultyOs::Utimensat(const char* path, const timespec times[2], int flags) {
-    const Verdict verdict = Judge(OsCall::Utimensat, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Utimensat(path, times, flags);
+int FaultyOs::UtimensAt(int folder, const char* name, const timespec times[2], int flags) {
+    Named named = At(folder, name);
+    const Verdict verdict = JudgeAt(OsCall::Utimensat, {&named});
+    return verdict.error != 0 ? verdict.error
+                              : real_.UtimensAt(named.folder, named.name, times, flags);
 }
 
 int FaultyOs::Flistxattr(int fd, char* names, size_t size, size_t& length) {

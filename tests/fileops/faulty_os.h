@@ -48,13 +48,16 @@ enum class OsCall {
     Fsetxattr,
     Getcwd,
     RealPath,
+    SetLease,
+    GetLease,
     kCount,
 };
 
 struct Fault {
     OsCall call = OsCall::Rename;
     // Only calls naming this path (either path of a rename or link; for a
-    // descriptor, the path it was opened with). Empty: any path.
+    // descriptor, the path it was opened with; for a name in an open folder,
+    // the folder's path and the name). Empty: any path.
     std::string path = {};
     int nth = 0;                // only the nth matching call, counting from 1; 0: every one
     int error = 0;              // fail with this errno without making the call
@@ -77,11 +80,16 @@ public:
     // without renameat2 (FUSE, NFS, sshfs).
     void RefuseRenameFlags() { refuse_rename_flags_ = true; }
 
-    int Rename(const char* from, const char* to, unsigned flags) override;
-    int Link(const char* from, const char* to, int flags) override;
-    int Unlink(const char* path) override;
-    int Symlink(const char* target, const char* path) override;
-    int Readlink(const char* path, char* buffer, size_t size, size_t& length) override;
+    int RenameAt(int from_folder, const char* from, int to_folder, const char* to,
+                 unsigned flags) override;
+    int LinkAt(int from_folder, const char* from, int to_folder, const char* to,
+               int flags) override;
+    int UnlinkAt(int folder, const char* name) override;
+    int SymlinkAt(const char* target, int folder, const char* name) override;
+    int ReadlinkAt(int folder, const char* name, char* buffer, size_t size,
+                   size_t& length) override;
+    int SetLease(int fd, int lease) override;
+    int GetLease(int fd, int& lease) override;
 
     int Lstat(const char* path, struct stat& st) override;
     int Stat(const char* path, struct stat& st) override;
@@ -92,7 +100,7 @@ public:
     int Pathconf(const char* path, int name, long& value) override;
     int Mkdir(const char* path, mode_t mode) override;
 
-    int Open(const char* path, int flags, mode_t mode, int& fd) override;
+    int OpenAt(int folder, const char* name, int flags, mode_t mode, int& fd) override;
     int Close(int fd) override;
     int Read(int fd, void* buffer, size_t size, size_t& done) override;
     int Write(int fd, const void* buffer, size_t size, size_t& done) override;
@@ -106,9 +114,9 @@ public:
 
     int Fchmod(int fd, mode_t mode) override;
     int Fchown(int fd, uid_t owner, gid_t group) override;
-    int Lchown(const char* path, uid_t owner, gid_t group) override;
+    int LchownAt(int folder, const char* name, uid_t owner, gid_t group) override;
     int Futimens(int fd, const timespec times[2]) override;
-    int Utimensat(const char* path, const timespec times[2], int flags) override;
+    int UtimensAt(int folder, const char* name, const timespec times[2], int flags) override;
 
     int Flistxattr(int fd, char* names, size_t size, size_t& length) override;
     int Fgetxattr(int fd, const char* name, void* value, size_t size, size_t& length) override;
@@ -129,8 +137,17 @@ private:
         size_t limit = 0;
     };
 
+    // A name in an open folder, with the path faults match and redirect.
+    struct Named {
+        int folder = AT_FDCWD;
+        std::string path;  // the folder's path and the name
+        const char* name = nullptr;
+    };
+
     Verdict Judge(OsCall call, std::vector<const char**> paths);
     Verdict JudgeFd(OsCall call, int fd);
+    Verdict JudgeAt(OsCall call, std::vector<Named*> names);
+    Named At(int folder, const char* name) const;
     std::string PathOf(int fd) const;
 
     Os& real_;

@@ -28,7 +28,7 @@ protected:
         WriteFile(dir_ / "photo", "content");
         os_.Add({.call = OsCall::Rename, .path = dir_ / "PHOTO", .nth = 1, .error = EEXIST});
         os_.Add(
-            {.call = OsCall::Lstat, .path = dir_ / "PHOTO", .nth = 1, .redirect = dir_ / "photo"});
+            {.call = OsCall::StatAt, .path = dir_ / "PHOTO", .nth = 1, .redirect = dir_ / "photo"});
     }
 
     TempFolder dir_;

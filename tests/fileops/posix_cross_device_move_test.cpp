@@ -80,7 +80,7 @@ const Route kUnnamedFile{"UnnamedFile", [](FaultyOs&, const TempFolder&) {}};
 // The unnamed file is refused: the copy is created under its name.
 const Route kExclusiveCreate{
     "ExclusiveCreate", [](FaultyOs& os, const TempFolder& dir) {
-        os.Add({.call = OsCall::Open, .path = dir.path(), .nth = 1, .error = EOPNOTSUPP});
+        os.Add({.call = OsCall::Open, .path = dir / ".", .nth = 1, .error = EOPNOTSUPP});
     }};
 const Route kRoutes[] = {
     kUnnamedFile,

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -148,6 +149,11 @@ TEST(PosixMove, ReadOnlyFolderKeepsTheFile) {
 
 class PosixMoveSystemError : public testing::TestWithParam<int> {};
 
+// The folders a move opens on its way to the file's, the root included.
+size_t FoldersAbove(const std::string& path) {
+    return size_t(std::count(path.begin(), path.end(), '/'));
+}
+
 TEST_P(PosixMoveSystemError, IsReportedAndNoFallbackRuns) {
     TempFolder dir;
     WriteFile(dir / "a", "content");
@@ -157,7 +163,7 @@ TEST_P(PosixMoveSystemError, IsReportedAndNoFallbackRuns) {
 
     EXPECT_EQ(Move(fs, dir / "a", dir / "b"), GetParam());
     EXPECT_EQ(os.count(OsCall::Link), 0u);
-    EXPECT_EQ(os.count(OsCall::Open), 0u);
+    EXPECT_EQ(os.count(OsCall::Open), FoldersAbove(dir / "a"));  // no placeholder
     EXPECT_EQ(NamesIn(dir.path()), Names{"a"});
 }
 

@@ -167,6 +167,61 @@ TEST(SessionOnDisk, UndoAfterAKillBringsBackEveryNameAndNoOther) {
     }
 }
 
+// A dropped folder (or a target's subfolder) is swapped for a link to a
+// folder nobody dropped: moves go on only in the folders the run opened,
+// and a folder found to be a link fails its rows.
+TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
+    enum class Swap { BeforeTheRun, AfterTheFirstMove };
+    const struct {
+        const char* label;
+        const char* prefix;   // of every new name
+        const char* swapped;  // the folder replaced by a link to "outside"
+        Swap when;
+        size_t renamed;
+    } cases[] = {
+        {"dropped folder, before the run", "x", "d", Swap::BeforeTheRun, 0},
+        {"dropped folder, after the first move", "x", "d", Swap::AfterTheFirstMove, 10},
+        {"target's subfolder, after the first move", "sub/x", "d/sub", Swap::AfterTheFirstMove,
+         10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder dir;
+        dir.AddFolder("d/sub");
+        Names names;
+        for (int i = 0; i < 10; ++i) {
+            names.push_back("f0" + std::to_string(i));
+            dir.AddFile("d/" + names.back(), "dropped");
+            dir.AddFile("outside/" + names.back(), "outside");
+        }
+        const std::string swapped = dir / c.swapped;
+        const auto swap = [&] {
+            ASSERT_EQ(::rename(swapped.c_str(), (swapped + ".real").c_str()), 0);
+            ASSERT_EQ(symlink((dir / "outside").c_str(), swapped.c_str()), 0);
+        };
+        FaultyOs os;
+        if (c.when == Swap::AfterTheFirstMove)
+            os.Add({.call = OsCall::Rename, .nth = 2, .before = swap});
+        PosixFileSystem fs(os);
+        RenameSession session(fs, kTestPage);
+        session.Drop({dir / "d"}, false);
+        ASSERT_EQ(session.list().count(), names.size());
+        for (size_t row = 0; row < names.size(); ++row)
+            session.list().SetNewName(row, c.prefix + names[row]);
+        if (c.when == Swap::BeforeTheRun) swap();
+
+        const RenameOutcome outcome = session.Rename();
+        EXPECT_EQ(outcome.renamed, c.renamed);
+        for (size_t row = 0; row < names.size(); ++row) {
+            if (session.list().mark(row) != RowMark::Failed) continue;
+            EXPECT_EQ(session.list().failure(row), ESTALE) << row;
+        }
+        EXPECT_EQ(NamesIn(dir / "outside"), names);
+        for (const std::string& name : names)
+            EXPECT_EQ(ReadFile(dir / ("outside/" + name)), "outside");
+    }
+}
+
 TEST(SessionOnDisk, NamesAreBytes) {
     TempFolder dir;
     const std::string odd[] = {"caf\xe9.txt", "tab\there",   "new\nline",

@@ -1,0 +1,62 @@
+// The folders a run's moves go through, each opened once and held, so that a
+// move stays in the folder it began in whatever its path names meanwhile.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+
+#include "fileops/os.h"
+
+namespace zentavo {
+
+// A name in an open folder, with its whole path for what the user is told.
+struct Place {
+    int folder = AT_FDCWD;
+    std::string path;
+    size_t name_at = 0;  // where the name begins in path
+
+    const char* name() const { return path.c_str() + name_at; }
+};
+
+// Each folder is opened from the root (or the current folder) one name at
+// a time without following a symbolic link, and must stay the folder it was
+// when first opened: the files were listed under their folders' real paths,
+// so a link on the way, or another folder under the name, is a folder
+// replaced since. Past a few hundred folders the oldest descriptors are
+// closed; a folder opened again is checked against its first identity.
+class FolderHandles {
+public:
+    explicit FolderHandles(Os& os) : os_(os) {}
+    ~FolderHandles() { Release(); }
+    FolderHandles(const FolderHandles&) = delete;
+    FolderHandles& operator=(const FolderHandles&) = delete;
+
+    // The places of a move's two paths, both held until the next call.
+    // Returns 0 or an errno value: ESTALE for a folder replaced.
+    int PlacesOf(const std::string& from, const std::string& to, Place& source, Place& target);
+
+    // Closes every folder and forgets what each was: the next run may find
+    // other folders under the same paths.
+    void Release();
+
+private:
+    struct Handle {
+        int fd = -1;  // -1: closed to make room, or never kept open
+        dev_t device = 0;
+        ino_t inode = 0;
+    };
+
+    int PlaceOf(const std::string& path, Place& place);
+    int Open(const std::string& folder, int& fd);
+    int OpenOne(int parent, const std::string& folder, bool asked_for, int& fd, bool& kept);
+    void CloseAll();
+
+    Os& os_;
+    std::unordered_map<std::string, Handle> handles_;
+    size_t open_ = 0;
+};
+
+}  // namespace zentavo
