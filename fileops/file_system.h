@@ -30,6 +30,15 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// Where a file system numbers a file anew at every lookup (sshfs and other
+// FUSE mounts without use_ino, some SMB and NFS set-ups), its inode is made
+// of its size and modification time instead, marked by the top bit. That
+// identity is weaker: it tells a file only at the name where it is expected.
+inline constexpr uint64_t kWeakInode = uint64_t{1} << 63;
+inline bool IsWeak(const FileIdentity& identity) {
+    return (identity.inode & kWeakInode) != 0;
+}
+
 // What tells whether the file under a name is still the one a journal saw.
 struct FileStamp {
     FileIdentity identity;

@@ -1,10 +1,27 @@
 #include "fileops/os_support.h"
 
 #include <fcntl.h>
+#include <sys/statfs.h>
 
 #include "fileops/scoped_fd.h"
 
 namespace zentavo {
+
+bool ListingInodesHold(Os& os, int folder) {
+    struct statfs st {};
+    if (os.Fstatfs(folder, st) != 0) return false;
+    switch (static_cast<unsigned long>(st.f_type)) {
+        case 0xEF53:      // ext2, ext3, ext4
+        case 0x58465342:  // xfs
+        case 0x9123683E:  // btrfs
+        case 0x01021994:  // tmpfs
+        case 0xF2F52010:  // f2fs
+        case 0x2FC12FC1:  // zfs
+            return true;
+        default:
+            return false;
+    }
+}
 
 std::string FolderOf(std::string_view path) {
     const size_t slash = path.find_last_of('/');

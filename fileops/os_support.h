@@ -60,6 +60,12 @@ int ForEachEntry(Os& os, int fd, std::vector<char>& buffer, Each each) {
     }
 }
 
+// Whether the inode numbers of the open folder's listing are those that
+// stat reports. Overlay file systems list other numbers once a file has been
+// copied up, and FUSE ones often list numbers of their own; only file
+// systems known to agree are trusted.
+bool ListingInodesHold(Os& os, int folder);
+
 // The folder that holds path, lexically: "." for a bare name, "/" for a name
 // in the root.
 std::string FolderOf(std::string_view path);

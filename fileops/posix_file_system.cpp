@@ -26,31 +26,12 @@ EntryKind KindOfTarget(Os& os, int folder, const char* name) {
     return EntryKind::File;  // a link to a file, or one that leads nowhere
 }
 
-// Whether the inode numbers of this folder's listing are those that stat
-// reports. Overlay file systems list other numbers once a file has been
-// copied up, and FUSE ones often list numbers of their own; only file
-// systems known to agree are trusted, and the rest leave the number unknown.
-bool ListingInodesHold(Os& os, int folder) {
-    struct statfs st {};
-    if (os.Fstatfs(folder, st) != 0) return false;
-    switch (static_cast<unsigned long>(st.f_type)) {
-        case 0xEF53:      // ext2, ext3, ext4
-        case 0x58465342:  // xfs
-        case 0x9123683E:  // btrfs
-        case 0x01021994:  // tmpfs
-        case 0xF2F52010:  // f2fs
-        case 0x2FC12FC1:  // zfs
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 PosixFileSystem::PosixFileSystem() : PosixFileSystem(SystemOs()) {}
 
-PosixFileSystem::PosixFileSystem(Os& os) : os_(os), folders_(os), rename_(os) {}
+PosixFileSystem::PosixFileSystem(Os& os)
+    : os_(os), folders_(os), rename_(os), listing_buffer_(kListingBufferSize) {}
 
 int PosixFileSystem::Search(const std::string& path, EntryKind& kind) {
     struct stat st {};
@@ -93,7 +74,6 @@ int PosixFileSystem::ListFolder(const std::string& folder, std::vector<FolderEnt
     if (const int error = handle.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
         error != 0)
         return error;
-    listing_buffer_.resize(kListingBufferSize);
     const bool inodes_hold = ListingInodesHold(os_, handle.fd());
     return ForEachEntry(os_, handle.fd(), listing_buffer_,
                         [&](const char* name, unsigned char type, uint64_t inode) {

@@ -1,6 +1,9 @@
 // The real file system of a POSIX machine.
 #pragma once
 
+#include <sys/types.h>
+
+#include <unordered_map>
 #include <vector>
 
 #include "fileops/file_system.h"
@@ -35,6 +38,7 @@ private:
 
     TargetIs WhatTargetIs(const Place& from, const Place& to);
     EntryKind KindOfListed(int folder, const char* name, unsigned char type);
+    bool InodesHold(dev_t device, const std::string& path, uint64_t inode);
     void MoveThroughScratchName(const Place& from, const Place& to,
                                 const std::string& scratch_name, MoveResult& result);
 
@@ -42,6 +46,7 @@ private:
     FolderHandles folders_;
     NoReplaceRename rename_;
     std::vector<char> listing_buffer_;
+    std::unordered_map<dev_t, bool> inodes_hold_;  // per device, once looked at
 };
 
 }  // namespace zentavo

@@ -37,13 +37,50 @@ int ReadSome(Os& os, int fd, char* buffer, size_t size, size_t& got) {
 
 }  // namespace
 
+// Whether the inode numbers of a device stay with their files, learnt from
+// the first file looked at there: a second look at its name must give the
+// same number, and so must the folder's listing, unless the file system is
+// one known to agree with it.
+bool PosixFileSystem::InodesHold(dev_t device, const std::string& path, uint64_t inode) {
+    if (const auto known = inodes_hold_.find(device); known != inodes_hold_.end())
+        return known->second;
+    bool hold = true;
+    struct statx again {};
+    if (os_.Statx(path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_INO, again) == 0 &&
+        again.stx_ino != inode) {
+        hold = false;
+    } else if (ScopedFd folder(os_);
+               folder.Open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0) == 0 &&
+               !ListingInodesHold(os_, folder.fd())) {
+        // A path that ends in a folder's separator names no entry to compare:
+        // the next file looked at decides.
+        const std::string name = path.substr(path.find_last_of('/') + 1);
+        bool listed = false;
+        ForEachEntry(os_, folder.fd(), listing_buffer_,
+                     [&](const char* entry, unsigned char, uint64_t number) {
+                         if (name != entry) return;
+                         listed = true;
+                         hold = number == inode;
+                     });
+        if (!listed) return true;
+    }
+    inodes_hold_[device] = hold;
+    return hold;
+}
+
 int PosixFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     struct statx st {};
     if (const int error =
-            os_.Statx(path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_CTIME | STATX_BTIME, st);
+            os_.Statx(path.c_str(), AT_SYMLINK_NOFOLLOW,
+                      STATX_INO | STATX_CTIME | STATX_BTIME | STATX_SIZE | STATX_MTIME, st);
         error != 0)
         return error;
-    stamp.identity = {makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino};
+    const dev_t device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    stamp.identity = {device, st.stx_ino};
+    if (!InodesHold(device, path, st.stx_ino)) {
+        const uint64_t key = (st.stx_size * 0x9E3779B97F4A7C15ull) ^ uint64_t(Nanoseconds(st.stx_mtime));
+        stamp.identity.inode = kWeakInode | (key & ~kWeakInode);
+    }
     stamp.born_ns = (st.stx_mask & STATX_BTIME) ? Nanoseconds(st.stx_btime) : 0;
     stamp.changed_ns = Nanoseconds(st.stx_ctime);
     stamp.empty_file = S_ISREG(st.stx_mode) && st.stx_size == 0;

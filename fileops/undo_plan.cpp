@@ -105,7 +105,9 @@ private:
         FileStamp stamp;
         if (fs_.Stamp(path, stamp) != 0) return;
         stamps_[path] = stamp;
-        if (stamp.identity.inode != 0) where_.try_emplace(stamp.identity, path);
+        // A weak identity tells a file only where it is expected.
+        if (stamp.identity.inode != 0 && !IsWeak(stamp.identity))
+            where_.try_emplace(stamp.identity, path);
     }
 
     const FileStamp* StampAt(const std::string& path) const {

@@ -150,12 +150,18 @@ int FaultyOs::Fstat(int fd, struct stat& st) {
 
 int FaultyOs::Statx(const char* path, int flags, unsigned mask, struct statx& st) {
     const Verdict verdict = Judge(OsCall::Statx, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Statx(path, flags, mask, st);
+    if (verdict.error != 0) return verdict.error;
+    const int error = real_.Statx(path, flags, mask, st);
+    if (error == 0 && renumber_) st.stx_ino += ++looks_ << 32;
+    return error;
 }
 
 int FaultyOs::Fstatfs(int fd, struct statfs& st) {
     const Verdict verdict = JudgeFd(OsCall::Fstatfs, fd);
-    return verdict.error != 0 ? verdict.error : real_.Fstatfs(fd, st);
+    if (verdict.error != 0) return verdict.error;
+    const int error = real_.Fstatfs(fd, st);
+    if (error == 0 && renumber_) st.f_type = 0x65735546;  // FUSE
+    return error;
 }
 
 int FaultyOs::Pathconf(const char* path, int name, long& value) {

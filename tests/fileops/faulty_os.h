@@ -79,6 +79,9 @@ public:
     // Makes every rename with flags fail with EINVAL, as on a file system
     // without renameat2 (FUSE, NFS, sshfs).
     void RefuseRenameFlags() { refuse_rename_flags_ = true; }
+    // Makes statx give a file another inode number at every look, and
+    // folders tell of a FUSE file system, as sshfs does without use_ino.
+    void RenumberEveryLook() { renumber_ = true; }
 
     int RenameAt(int from_folder, const char* from, int to_folder, const char* to,
                  unsigned flags) override;
@@ -156,6 +159,8 @@ private:
     std::map<int, std::string> open_paths_;
     bool hide_entry_types_ = false;
     bool refuse_rename_flags_ = false;
+    bool renumber_ = false;
+    uint64_t looks_ = 0;
 };
 
 }  // namespace zentavo

@@ -13,6 +13,7 @@
 #include "fileops/scratch_name.h"
 #include "fileops/undo_run.h"
 #include "tests/fileops/fake_file_system.h"
+#include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
 #include "tests/support/test_code_page.h"
 
@@ -192,6 +193,46 @@ TEST(UndoGuards, CaseChangeCutShortIsFoundUnderItsScratchName) {
         EXPECT_EQ(undo.restored, std::vector<std::string>{"/d/a"});
         EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
         EXPECT_FALSE(fs.Exists(scratch));
+    }
+}
+
+// sshfs and other FUSE mounts without use_ino number a file anew at every
+// lookup: the undo knows the files by their size and modification time at
+// the names the journal expects, and a file changed there stays.
+TEST(UndoGuards, FilesOnAFileSystemThatRenumbersThemComeBack) {
+    const struct {
+        const char* label;
+        bool changed;
+    } cases[] = {
+        {"untouched since the run", false},
+        {"written to since the run", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder dir;
+        TempFolder state;
+        JournalStore store(SystemOs(), state / "journal");
+        std::vector<std::string> paths;
+        for (int i = 0; i < 5; ++i) paths.push_back(dir.AddFile("f" + std::to_string(i), "ours"));
+        FaultyOs os;
+        os.RenumberEveryLook();
+        PosixFileSystem fs(os);
+        RenameSession session(fs, kTestPage);
+        session.Drop({dir.path()}, false);
+        for (size_t row = 0; row < session.list().count(); ++row)
+            session.list().SetNewName(row, "x" + std::to_string(row));
+        const RenameOutcome outcome = session.Rename({}, &store);
+        ASSERT_EQ(outcome.renamed, paths.size());
+        if (c.changed) WriteFile(dir / "x0", "changed");
+
+        PosixFileSystem later(os);
+        UndoOutcome undo;
+        ASSERT_EQ(UndoRun(later, kTestPage, store, outcome.run_id, undo), 0);
+        EXPECT_EQ(undo.restored.size(), c.changed ? paths.size() - 1 : paths.size());
+        EXPECT_EQ(undo.problems.size(), c.changed ? 1u : 0u);
+        EXPECT_EQ(Exists(dir / "x0"), c.changed);
+        for (size_t i = c.changed ? 1 : 0; i < paths.size(); ++i)
+            EXPECT_EQ(ReadFile(paths[i]), "ours") << paths[i];
     }
 }
 
