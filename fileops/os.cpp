@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -51,9 +52,12 @@ int PosixOs::ReadlinkAt(int folder, const char* name, char* buffer, size_t size,
     return Count(::readlinkat(folder, name, buffer, size), length);
 }
 
-// Taking a lease makes this process the one to signal when it is broken,
-// with SIGIO, which would end it: no one is signalled, and the holder asks.
+// Taking a lease makes this process the one signalled when it is broken,
+// with SIGIO, which would end it. The signal is SIGURG instead, which does
+// nothing unless asked for, until no one is signalled at all: the holder
+// asks with GetLease.
 int PosixOs::SetLease(int fd, int lease) {
+    if (lease != F_UNLCK && ::fcntl(fd, F_SETSIG, SIGURG) != 0) return errno;
     if (::fcntl(fd, F_SETLEASE, lease) != 0) return errno;
     if (lease != F_UNLCK) ::fcntl(fd, F_SETOWN, 0);
     return 0;
