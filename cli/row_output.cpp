@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/terminal_text.h"
+#include "cli/translated_text.h"
 
 namespace zentavo {
 
@@ -53,9 +54,14 @@ void WriteFailure(std::ostream& out, int failure, std::string_view path, std::st
         out << std::strerror(failure);
         return;
     }
-    out << "the folder " << ShowForTerminal(path.substr(0, path.find_last_of('/')), page).text;
-    if (new_name.find('/') != std::string_view::npos) out << ", or the one it was to move into,";
-    out << " was replaced during the rename";
+    const std::string folder = ShowForTerminal(path.substr(0, path.find_last_of('/')), page).text;
+    if (new_name.find('/') != std::string_view::npos) {
+        out << Fill(Tr("the folder %1, or the one it was to move into, was replaced during the "
+                       "rename"),
+                    {folder});
+    } else {
+        out << Fill(Tr("the folder %1 was replaced during the rename"), {folder});
+    }
 }
 
 }  // namespace
