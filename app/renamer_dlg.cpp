@@ -632,10 +632,9 @@ void CRenamerDlg::RunRename(bool journaled) {
         [this, outcome] {
             if (outcome->journal_error != 0) {
                 // Nothing was renamed: the user decides whether to go on.
-                const QString error = Texts::SystemReason(outcome->journal_error);
                 if (CurrentMessageBoxes().Ask(
                         this, Texts::WithoutUndoCaption(),
-                        Texts::JournalUnwritableQuestion(Decode(journals_.folder()), error))) {
+                        WithoutJournalQuestion(outcome->journal_error, journals_))) {
                     RunRename(false);
                 } else {
                     // The rows are as they were: the preview looks at them again.
@@ -716,7 +715,7 @@ void CRenamerDlg::RunUndo(bool redo) {
                 rename_button_->setEnabled(false);
                 set_filenames_button_->setEnabled(!session_.list().empty());
             }
-            Tell(UndoReport(redo, *error, *outcome, journals_.folder()));
+            Tell(UndoReport(redo, *error, *outcome, journals_));
         });
 }
 
@@ -730,7 +729,7 @@ void CRenamerDlg::OfferUndoOfInterruptedRun() {
                                 .toString(QLocale().dateTimeFormat(QLocale::ShortFormat));
     if (CurrentMessageBoxes().Ask(
             this, Texts::InterruptedCaption(),
-            Texts::InterruptedQuestion(started, CurrentLocaleCodec().Decode(header.first_folder),
+            Texts::InterruptedQuestion(started, Decode(header.first_folder),
                                        newest.renamed(), int(header.rows))))
         OnUndo();
 }

@@ -35,7 +35,30 @@ QString UndoProblemReason(const UndoProblem& problem) {
     return Texts::FailedReason(at, Texts::SystemReason(problem.error));
 }
 
+// Why journals refused the journal, naming the path they would not trust;
+// empty when the error is no refusal.
+QString Refusal(int error, const JournalStore& journals) {
+    if (journals.untrusted_path().empty()) return {};
+    const QString path = Decode(journals.untrusted_path());
+    switch (error) {
+        case ELOOP:
+            return Texts::JournalIsLink(path);
+        case EPERM:
+            return Texts::JournalOfAnotherUser(path);
+        default:
+            return Texts::JournalOpenToOthers(path);
+    }
+}
+
 }  // namespace
+
+QString WithoutJournalQuestion(int error, const JournalStore& journals) {
+    const QString refusal = Refusal(error, journals);
+    if (refusal.isEmpty())
+        return Texts::JournalUnwritableQuestion(Decode(journals.folder()),
+                                                Texts::SystemReason(error));
+    return refusal + "\n\n" + Texts::RenameWithoutUndoQuestion();
+}
 
 Report DropProblemsReport(const std::vector<ReadProblem>& problems) {
     QStringList lines;
@@ -102,20 +125,28 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
 }
 
 Report UndoReport(bool redo, int error, const UndoOutcome& outcome,
-                  std::string_view journal_folder) {
+                  const JournalStore& journals) {
     const QString caption = redo ? Texts::RedoCaption() : Texts::UndoCaption();
     if (error == ENOENT) {
         return {MessageIcon::Information, caption,
                 redo ? Texts::NothingToRedo() : Texts::NothingToUndo(), {}};
     }
-    if (error == EBUSY) return {MessageIcon::Warning, caption, Texts::StillRunning(), {}};
+    // The undo's own journal meets the same trust as the one it reads.
+    const int journal_error = error != 0 ? error : outcome.journal_error;
+    if (const QString refusal = Refusal(journal_error, journals);
+        journal_error != 0 && !refusal.isEmpty()) {
+        return {MessageIcon::Warning, caption, refusal + "\n\n" + Texts::NothingMoved(), {}};
+    }
+    if (error == EBUSY) {
+        return {MessageIcon::Warning, caption, Texts::RunStillRunning(Decode(outcome.run_id)), {}};
+    }
     if (error != 0) {
         return {MessageIcon::Warning, caption, Texts::JournalUnreadable(Texts::SystemReason(error)),
                 {}};
     }
     if (outcome.journal_error != 0) {
         return {MessageIcon::Warning, caption,
-                Texts::UndoJournalUnwritable(Decode(journal_folder),
+                Texts::UndoJournalUnwritable(Decode(journals.folder()),
                                              Texts::SystemReason(outcome.journal_error)),
                 {}};
     }
@@ -129,10 +160,19 @@ Report UndoReport(bool redo, int error, const UndoOutcome& outcome,
             missed.push_back(&problem);
     }
     const size_t back = outcome.restored.size();
+    // A damaged journal hides how many files the run moved beyond it.
+    const QString damaged = outcome.damaged
+                                ? Texts::UndoJournalDamaged(Decode(outcome.run_id),
+                                                            outcome.readable_rows, back,
+                                                            int(outcome.rows))
+                                : QString();
     QString text;
     if (not_tried > 0) {
         text = redo ? Texts::RedoCancelled(back, int(not_tried))
                     : Texts::UndoCancelled(back, int(not_tried));
+        if (outcome.damaged) text += "\n\n" + damaged;
+    } else if (outcome.damaged) {
+        text = damaged;
     } else {
         text = redo ? Texts::RedoDone(int(back)) : Texts::UndoDone(int(back));
     }
@@ -146,9 +186,10 @@ Report UndoReport(bool redo, int error, const UndoOutcome& outcome,
         if (missed.size() > kUndoLinesListed)
             text += "\n" + Texts::UndoMore(int(missed.size() - kUndoLinesListed));
     }
-    const MessageIcon icon = missed.empty() ? MessageIcon::Information : MessageIcon::Warning;
+    const bool incomplete = !missed.empty() || outcome.damaged;
+    const MessageIcon icon = incomplete ? MessageIcon::Warning : MessageIcon::Information;
     if (not_tried > 0) return {icon, Texts::CancelledCaption(), text, {}};
-    if (missed.empty()) return {icon, caption, text, {}};
+    if (!incomplete) return {icon, caption, text, {}};
     return {icon, redo ? Texts::RedoIncompleteCaption() : Texts::UndoIncompleteCaption(), text, {}};
 }
 

@@ -11,6 +11,7 @@
 #include "app/message_boxes.h"
 #include "core/rename_list.h"
 #include "fileops/file_collection.h"
+#include "fileops/journal_store.h"
 #include "fileops/rename_run.h"
 #include "fileops/undo_run.h"
 
@@ -33,10 +34,13 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
                            const std::function<QString(size_t row)>& failure_reason,
                            std::string_view journal_folder);
 
+// The question before renaming without a journal: journals could not begin
+// one (error), or refused their folder as not the user's alone.
+QString WithoutJournalQuestion(int error, const JournalStore& journals);
+
 // The end of an undo, or of a redo: error is what reading the journal met
 // (ENOENT: nothing to act on, EBUSY: the run is under way elsewhere),
-// journal_folder where the undo journals itself.
-Report UndoReport(bool redo, int error, const UndoOutcome& outcome,
-                  std::string_view journal_folder);
+// journals where it was read and where the undo journals itself.
+Report UndoReport(bool redo, int error, const UndoOutcome& outcome, const JournalStore& journals);
 
 }  // namespace zentavo

@@ -212,9 +212,6 @@ public:
         return tr("%Ln file(s) could not be renamed again:", nullptr, missed);
     }
     static QString NothingToRedo() { return tr("There is no rename to redo."); }
-    static QString StillRunning() {
-        return tr("That rename is still under way in another window or zentavo-cli.");
-    }
     static QString UndoMissed(int missed) {
         return tr("%Ln file(s) could not be brought back:", nullptr, missed);
     }
@@ -235,6 +232,36 @@ public:
     static QString NothingToUndo() { return tr("There is no rename to undo."); }
     static QString JournalUnreadable(const QString& error) {
         return tr("The journal of the last rename cannot be read: %1").arg(error);
+    }
+    static QString RunStillRunning(const QString& run) {
+        return tr("Run %1 is still running: another program is renaming or undoing with its "
+                  "journal. Try again once it has ended.\n\nNothing was moved.")
+            .arg(run);
+    }
+    static QString UndoJournalDamaged(const QString& run, size_t readable_rows, size_t restored,
+                                      int rows) {
+        return tr("The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought "
+                  "back.",
+                  nullptr, rows)
+            .arg(run, Number(readable_rows), Number(restored));
+    }
+    // A journal that someone else could have written is not followed.
+    static QString JournalIsLink(const QString& path) {
+        return tr("The journal is refused: %1 is a symbolic link, or not a folder where its "
+                  "folder should be.")
+            .arg(path);
+    }
+    static QString JournalOfAnotherUser(const QString& path) {
+        return tr("The journal is refused: %1 belongs to another user.").arg(path);
+    }
+    static QString JournalOpenToOthers(const QString& path) {
+        return tr("The journal is refused: %1 is open to other users (a folder must be writable "
+                  "by you alone, a journal file mode 0600).")
+            .arg(path);
+    }
+    static QString NothingMoved() { return tr("Nothing was moved."); }
+    static QString RenameWithoutUndoQuestion() {
+        return tr("Without it the rename cannot be undone. Rename anyway?");
     }
     static QString UndoJournalUnwritable(const QString& folder, const QString& error) {
         return tr("The undo keeps a journal too, and it cannot be written in %1: %2\n\nNothing "

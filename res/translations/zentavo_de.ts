@@ -518,8 +518,39 @@ Rückgängig bringt womöglich nicht jede Datei zurück.</translation>
         <translation>Es gibt kein Umbenennen zum Wiederholen.</translation>
     </message>
     <message>
-        <source>That rename is still under way in another window or zentavo-cli.</source>
-        <translation>Dieses Umbenennen läuft noch in einem anderen Fenster oder in zentavo-cli.</translation>
+        <source>Run %1 is still running: another program is renaming or undoing with its journal. Try again once it has ended.
+
+Nothing was moved.</source>
+        <translation>Lauf %1 läuft noch: ein anderes Programm benennt gerade mit seinem Protokoll um oder macht ihn rückgängig. Versuchen Sie es erneut, wenn er beendet ist.
+
+Es wurde nichts verschoben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>Das Protokoll von Lauf %1 ist nach Eintrag %2 beschädigt; %3 von %Ln Datei zurückgeholt.</numerusform>
+            <numerusform>Das Protokoll von Lauf %1 ist nach Eintrag %2 beschädigt; %3 von %Ln Dateien zurückgeholt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is a symbolic link, or not a folder where its folder should be.</source>
+        <translation>Protokoll abgelehnt: %1 ist ein symbolischer Link oder kein Ordner, wo sein Ordner sein sollte.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 belongs to another user.</source>
+        <translation>Protokoll abgelehnt: %1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is open to other users (a folder must be writable by you alone, a journal file mode 0600).</source>
+        <translation>Protokoll abgelehnt: %1 ist für andere Benutzer offen (ein Ordner darf nur für Sie beschreibbar sein, eine Protokolldatei muss Modus 0600 haben).</translation>
+    </message>
+    <message>
+        <source>Nothing was moved.</source>
+        <translation>Es wurde nichts verschoben.</translation>
+    </message>
+    <message>
+        <source>Without it the rename cannot be undone. Rename anyway?</source>
+        <translation>Ohne es kann das Umbenennen nicht rückgängig gemacht werden. Trotzdem umbenennen?</translation>
     </message>
     <message>
         <source>The folder %1 was replaced during the rename</source>

@@ -149,5 +149,12 @@ Undo it now?</numerusform>
             <numerusform>%Ln files could not be renamed again:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>The journal of run %1 is damaged after record %2; %3 of %Ln file brought back.</numerusform>
+            <numerusform>The journal of run %1 is damaged after record %2; %3 of %Ln files brought back.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -518,8 +518,39 @@ Deshacer quizá no recupere todos los archivos.</translation>
         <translation>No hay ningún cambio de nombre que rehacer.</translation>
     </message>
     <message>
-        <source>That rename is still under way in another window or zentavo-cli.</source>
-        <translation>Ese cambio de nombre sigue en curso en otra ventana o en zentavo-cli.</translation>
+        <source>Run %1 is still running: another program is renaming or undoing with its journal. Try again once it has ended.
+
+Nothing was moved.</source>
+        <translation>La ejecución %1 sigue en curso: otro programa está cambiando nombres o deshaciendo con su registro. Vuelva a intentarlo cuando haya terminado.
+
+No se movió nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>El registro de la ejecución %1 está dañado tras la entrada %2; %3 de %Ln archivo recuperado.</numerusform>
+            <numerusform>El registro de la ejecución %1 está dañado tras la entrada %2; %3 de %Ln archivos recuperados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is a symbolic link, or not a folder where its folder should be.</source>
+        <translation>Registro rechazado: %1 es un enlace simbólico, o no es una carpeta donde debería estar su carpeta.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 belongs to another user.</source>
+        <translation>Registro rechazado: %1 pertenece a otro usuario.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is open to other users (a folder must be writable by you alone, a journal file mode 0600).</source>
+        <translation>Registro rechazado: %1 está abierto a otros usuarios (solo usted debe poder escribir en una carpeta; un archivo de registro debe tener el modo 0600).</translation>
+    </message>
+    <message>
+        <source>Nothing was moved.</source>
+        <translation>No se movió nada.</translation>
+    </message>
+    <message>
+        <source>Without it the rename cannot be undone. Rename anyway?</source>
+        <translation>Sin él, el cambio de nombre no se podrá deshacer. ¿Cambiar los nombres de todos modos?</translation>
     </message>
     <message>
         <source>The folder %1 was replaced during the rename</source>

@@ -518,8 +518,39 @@ L’annulation risque de ne pas ramener tous les fichiers.</translation>
         <translation>Il n’y a aucun renommage à rétablir.</translation>
     </message>
     <message>
-        <source>That rename is still under way in another window or zentavo-cli.</source>
-        <translation>Ce renommage est encore en cours dans une autre fenêtre ou dans zentavo-cli.</translation>
+        <source>Run %1 is still running: another program is renaming or undoing with its journal. Try again once it has ended.
+
+Nothing was moved.</source>
+        <translation>L&apos;exécution %1 est toujours en cours : un autre programme renomme ou annule avec son journal. Réessayez une fois qu&apos;elle est terminée.
+
+Rien n&apos;a été déplacé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>Le journal de l&apos;exécution %1 est endommagé après l&apos;enregistrement %2 ; %3 fichier sur %Ln récupéré.</numerusform>
+            <numerusform>Le journal de l&apos;exécution %1 est endommagé après l&apos;enregistrement %2 ; %3 fichiers sur %Ln récupérés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is a symbolic link, or not a folder where its folder should be.</source>
+        <translation>Journal refusé : %1 est un lien symbolique, ou n&apos;est pas un dossier là où son dossier devrait être.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 belongs to another user.</source>
+        <translation>Journal refusé : %1 appartient à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is open to other users (a folder must be writable by you alone, a journal file mode 0600).</source>
+        <translation>Journal refusé : %1 est ouvert aux autres utilisateurs (un dossier ne doit être modifiable que par vous, un fichier journal doit avoir le mode 0600).</translation>
+    </message>
+    <message>
+        <source>Nothing was moved.</source>
+        <translation>Rien n&apos;a été déplacé.</translation>
+    </message>
+    <message>
+        <source>Without it the rename cannot be undone. Rename anyway?</source>
+        <translation>Sans lui, le renommage ne pourra pas être annulé. Renommer quand même ?</translation>
     </message>
     <message>
         <source>The folder %1 was replaced during the rename</source>

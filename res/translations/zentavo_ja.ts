@@ -496,8 +496,38 @@ Undo may not bring back every file.</source>
         <translation>やり直す名前の変更はありません。</translation>
     </message>
     <message>
-        <source>That rename is still under way in another window or zentavo-cli.</source>
-        <translation>その名前の変更は別のウィンドウまたは zentavo-cli でまだ実行中です。</translation>
+        <source>Run %1 is still running: another program is renaming or undoing with its journal. Try again once it has ended.
+
+Nothing was moved.</source>
+        <translation>実行 %1 はまだ実行中です: 別のプログラムがその記録を使って名前の変更または取り消しを行っています。終了してからもう一度お試しください。
+
+何も移動されませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>実行 %1 の記録はレコード %2 の後が破損しています。%Ln 個のファイルのうち %3 個を元に戻しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is a symbolic link, or not a folder where its folder should be.</source>
+        <translation>記録を拒否しました: %1 はシンボリックリンクか、フォルダーがあるべき場所にあるフォルダーではないものです。</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 belongs to another user.</source>
+        <translation>記録を拒否しました: %1 は別のユーザーのものです。</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is open to other users (a folder must be writable by you alone, a journal file mode 0600).</source>
+        <translation>記録を拒否しました: %1 は他のユーザーに開かれています (フォルダーはあなただけが書き込めること、記録ファイルはモード 0600 であること)。</translation>
+    </message>
+    <message>
+        <source>Nothing was moved.</source>
+        <translation>何も移動されませんでした。</translation>
+    </message>
+    <message>
+        <source>Without it the rename cannot be undone. Rename anyway?</source>
+        <translation>記録がないと、名前の変更を元に戻せません。それでも名前を変更しますか?</translation>
     </message>
     <message>
         <source>The folder %1 was replaced during the rename</source>

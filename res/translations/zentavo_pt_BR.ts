@@ -518,8 +518,39 @@ Desfazer talvez não traga de volta todos os arquivos.</translation>
         <translation>Não há renomeação para refazer.</translation>
     </message>
     <message>
-        <source>That rename is still under way in another window or zentavo-cli.</source>
-        <translation>Essa renomeação ainda está em andamento em outra janela ou no zentavo-cli.</translation>
+        <source>Run %1 is still running: another program is renaming or undoing with its journal. Try again once it has ended.
+
+Nothing was moved.</source>
+        <translation>A execução %1 ainda está em andamento: outro programa está renomeando ou desfazendo com o registro dela. Tente novamente quando ela terminar.
+
+Nada foi movido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>O registro da execução %1 está danificado após a entrada %2; %3 de %Ln arquivo recuperado.</numerusform>
+            <numerusform>O registro da execução %1 está danificado após a entrada %2; %3 de %Ln arquivos recuperados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is a symbolic link, or not a folder where its folder should be.</source>
+        <translation>Registro recusado: %1 é um link simbólico, ou não é uma pasta onde deveria estar a pasta dele.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 belongs to another user.</source>
+        <translation>Registro recusado: %1 pertence a outro usuário.</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is open to other users (a folder must be writable by you alone, a journal file mode 0600).</source>
+        <translation>Registro recusado: %1 está aberto a outros usuários (só você deve poder gravar em uma pasta; um arquivo de registro deve ter o modo 0600).</translation>
+    </message>
+    <message>
+        <source>Nothing was moved.</source>
+        <translation>Nada foi movido.</translation>
+    </message>
+    <message>
+        <source>Without it the rename cannot be undone. Rename anyway?</source>
+        <translation>Sem ele, a renomeação não poderá ser desfeita. Renomear mesmo assim?</translation>
     </message>
     <message>
         <source>The folder %1 was replaced during the rename</source>

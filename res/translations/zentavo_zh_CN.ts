@@ -496,8 +496,38 @@ Undo may not bring back every file.</source>
         <translation>没有可重做的重命名。</translation>
     </message>
     <message>
-        <source>That rename is still under way in another window or zentavo-cli.</source>
-        <translation>该重命名仍在另一个窗口或 zentavo-cli 中进行。</translation>
+        <source>Run %1 is still running: another program is renaming or undoing with its journal. Try again once it has ended.
+
+Nothing was moved.</source>
+        <translation>运行 %1 仍在进行中：另一个程序正在使用其日志进行重命名或撤销。请在其结束后重试。
+
+没有移动任何文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought back.</source>
+        <translation>
+            <numerusform>运行 %1 的日志在记录 %2 之后已损坏；%Ln 个文件中已恢复 %3 个。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is a symbolic link, or not a folder where its folder should be.</source>
+        <translation>已拒绝日志：%1 是符号链接，或者在其文件夹应在的位置不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 belongs to another user.</source>
+        <translation>已拒绝日志：%1 属于其他用户。</translation>
+    </message>
+    <message>
+        <source>The journal is refused: %1 is open to other users (a folder must be writable by you alone, a journal file mode 0600).</source>
+        <translation>已拒绝日志：%1 对其他用户开放（文件夹必须只有您可写，日志文件的模式必须为 0600）。</translation>
+    </message>
+    <message>
+        <source>Nothing was moved.</source>
+        <translation>没有移动任何文件。</translation>
+    </message>
+    <message>
+        <source>Without it the rename cannot be undone. Rename anyway?</source>
+        <translation>没有日志，重命名将无法撤销。仍要重命名吗？</translation>
     </message>
     <message>
         <source>The folder %1 was replaced during the rename</source>

@@ -1428,15 +1428,27 @@ void MainWindowTest::ctrlZInThePatternBoxReachesTheRun() {
 void MainWindowTest::undoListsEveryFileOfTheRun_data() {
     QTest::addColumn<QString>("run");
     QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("names");
+    const QString all = "a b c d e";
     QTest::newRow("cancelled") << "cancelled"
-                               << "2 file(s) are back under their names.";
+                               << "2 file(s) are back under their names."
+                               << "Undo Last Rename" << all;
     QTest::newRow("with a failure") << "failed"
-                                    << "4 file(s) are back under their names.";
+                                    << "4 file(s) are back under their names."
+                                    << "Undo Last Rename" << all;
+    QTest::newRow("journal damaged in its plan")
+        << "damaged"
+        << "The journal of run <run> is damaged after record 0; 0 of 5 file(s) brought back."
+        << "Undo Incomplete"
+        << "";
 }
 
 void MainWindowTest::undoListsEveryFileOfTheRun() {
     QFETCH(QString, run);
     QFETCH(QString, says);
+    QFETCH(QString, caption);
+    QFETCH(QString, names);
     Driver d;
     for (const char* name : {"a", "b", "c", "d", "e", "f"}) d.folder.AddFile(name);
     d.Drop({"a", "b", "c", "d", "e"});
@@ -1444,6 +1456,20 @@ void MainWindowTest::undoListsEveryFileOfTheRun() {
     if (run == "failed") {
         d.folder.AddFile("e-new");
         d.ClickRename();
+    } else if (run == "damaged") {
+        d.ClickRename();
+        const std::filesystem::path journal =
+            *std::filesystem::directory_iterator(d.state / "journal");
+        says.replace("<run>", QString::fromStdString(journal.stem()));
+        QFile file(QString::fromStdString(journal));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        // The plan is the first record to hold the new names.
+        const qsizetype at = bytes.indexOf("-new");
+        QVERIFY(at > 0);
+        bytes[at] = '+';
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.write(bytes), bytes.size());
     } else {
         d.fs.HoldMove(2);
         QTest::mouseClick(d.rename(), Qt::LeftButton);
@@ -1461,11 +1487,20 @@ void MainWindowTest::undoListsEveryFileOfTheRun() {
     d.list()->setFocus();
     QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
     QTRY_VERIFY(!d.window.busy());
-    QCOMPARE(d.boxes.boxes.back().text, says);
-    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
-    QCOMPARE(d.list()->model()->rowCount(), 5);
+    const ShownBox& box = d.boxes.boxes.back();
+    QCOMPARE(box.text, says);
+    QCOMPARE(box.caption, caption);
+    QCOMPARE(box.icon,
+             caption == "Undo Incomplete" ? MessageIcon::Warning : MessageIcon::Information);
+    const auto listed = [&] {
+        QStringList shown;
+        for (const std::string& name : d.Names()) shown << QString::fromStdString(name);
+        return shown.join(' ');
+    };
+    QCOMPARE(listed(), names);
+    QCOMPARE(d.list()->model()->rowCount(), int(names.split(' ', Qt::SkipEmptyParts).size()));
     d.Drop({"f"});
-    QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+    QCOMPARE(listed(), (names + " f").trimmed());
 }
 
 // Cancel stops an undo after the move it is making; the next Ctrl+Z brings
@@ -1511,7 +1546,15 @@ void MainWindowTest::failedUndoLeavesTheWindowAsItWas_data() {
     QTest::addColumn<QString>("says");
     QTest::newRow("gone") << "removed"
                           << "There is no rename to undo.";
-    QTest::newRow("unreadable") << "a file" << "The journal of the last rename cannot be read: ";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "The journal of the last rename cannot be read: ";
+    QTest::newRow("not a folder")
+        << "a file"
+        << "The journal is refused: <journal> is a symbolic link, or not a folder";
+    QTest::newRow("open to others") << "mode 0777"
+                                    << "The journal is refused: <journal> is open to other users";
+    QTest::newRow("held by another process") << "held"
+                                             << "Run <run> is still running: ";
 }
 
 void MainWindowTest::failedUndoLeavesTheWindowAsItWas() {
@@ -1524,14 +1567,32 @@ void MainWindowTest::failedUndoLeavesTheWindowAsItWas() {
     d.ClickRename();
     QVERIFY(d.window.findChild<QAction*>("undoAction")->isEnabled());
     // Another program (zentavo-cli, say) changes the journal meanwhile.
-    std::filesystem::remove_all(d.state / "journal");
+    const std::string folder = d.state / "journal";
+    const std::filesystem::path run_path = *std::filesystem::directory_iterator(folder);
+    const std::string run = run_path.stem();
+    if (journal == "removed" || journal == "a file") std::filesystem::remove_all(folder);
     if (journal == "a file") d.state.AddFile("journal");
+    if (journal == "mode 0777") std::filesystem::permissions(folder, std::filesystem::perms::all);
+    if (journal == "unreadable")
+        d.journal_os.Add({.call = OsCall::ReadFolder, .path = folder, .error = EIO});
+    // It takes the run between the undo's listing and its hold on the run.
+    JournalStore other(SystemOs(), folder);
+    HeldRun held(other.os());
+    int held_error = -1;
+    if (journal == "held") {
+        d.journal_os.Add({.call = OsCall::Open, .path = run_path, .nth = 2, .before = [&] {
+                              held_error = other.Hold(run, held);
+                          }});
+    }
+    says.replace("<journal>", QString::fromStdString(folder))
+        .replace("<run>", QString::fromStdString(run));
     d.SelectRows({0, 2});
 
     QTest::keyClick(d.list(), Qt::Key_Z, Qt::ControlModifier);
     QTRY_VERIFY(!d.window.busy());
     QCOMPARE(d.boxes.boxes.size(), size_t(2));
     QVERIFY2(d.boxes.boxes[1].text.startsWith(says), qPrintable(d.boxes.boxes[1].text));
+    if (journal == "held") QCOMPARE(held_error, 0);
     QCOMPARE(d.Names(), (std::vector<std::string>{"a", "b", "c"}));
     QCOMPARE(d.rows().mark(1), RowMark::Renamed);
     QCOMPARE(d.list()->model()->rowCount(), 3);
@@ -1567,15 +1628,34 @@ void MainWindowTest::journalThatMissesARunIsTold() {
 // and No leaves the list as it was, warnings and all.
 void MainWindowTest::renameWithoutJournalIsAsked_data() {
     QTest::addColumn<bool>("answer");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
+    QTest::addColumn<QString>("journal");
+    QTest::addColumn<QString>("says");
+    const QString unwritable = "The journal of this rename cannot be written in <journal>: ";
+    QTest::newRow("yes") << true << "disk full" << unwritable;
+    QTest::newRow("no") << false << "disk full" << unwritable;
+    QTest::newRow("not a folder, no")
+        << false << "a file"
+        << "The journal is refused: <journal> is a symbolic link, or not a";
+    QTest::newRow("refused, yes") << true << "mode 0777"
+                                  << "The journal is refused: <journal> is open to other users";
 }
 
 void MainWindowTest::renameWithoutJournalIsAsked() {
     QFETCH(bool, answer);
+    QFETCH(QString, journal);
+    QFETCH(QString, says);
     Driver d;
     d.boxes.answer = answer;
-    d.state.AddFile("journal");  // where the journal folder should be
+    const std::string folder = d.state / "journal";
+    if (journal == "a file") {
+        d.state.AddFile("journal");  // where the journal folder should be
+    } else if (journal == "disk full") {
+        d.journal_os.Add({.call = OsCall::Mkdir, .path = folder, .error = ENOSPC});
+    } else {
+        std::filesystem::create_directory(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms::all);
+    }
+    says.replace("<journal>", QString::fromStdString(folder));
     // b's new name is taken by a file that stays.
     for (const char* name : {"a", "b", "b-x"}) d.folder.AddFile(name);
     d.Drop({"a", "b"});
@@ -1590,7 +1670,8 @@ void MainWindowTest::renameWithoutJournalIsAsked() {
     const ShownBox& question = d.boxes.boxes[0];
     QCOMPARE(question.icon, MessageIcon::Question);
     QCOMPARE(question.caption, QString("Rename Without Undo?"));
-    QVERIFY(question.text.contains(QString::fromStdString(d.state / "journal")));
+    QVERIFY2(question.text.startsWith(says), qPrintable(question.text));
+    QVERIFY(question.text.endsWith("Rename anyway?"));
     QCOMPARE(d.boxes.boxes.size(), size_t(answer ? 2 : 1));
     QCOMPARE(d.rows().mark(0), answer ? RowMark::Renamed : RowMark::Pending);
     QCOMPARE(d.rows().mark(1), answer ? RowMark::Failed : RowMark::Pending);
