@@ -31,14 +31,18 @@ struct IdentityHash {
     }
 };
 
-// A file the run moved, and where the journal or the disk says it is.
+const std::string kNowhere;
+
+// A file the run moved, and where the journal or the disk says it is. Its
+// names point into the run's record, which outlives the planning: a run of
+// many files would otherwise hold every path twice.
 struct Tracked {
     size_t row = 0;  // the row that first moved it: its source is the file's name before
-    std::string at;  // where its last recorded step put it; empty: lost track of it
+    const std::string* at = nullptr;  // where its last recorded step put it; null: lost track of it
     FileIdentity identity;
-    int64_t born_by = 0;        // the file was born no later than this
-    std::vector<size_t> steps;  // the recorded steps that moved it, in order
-    std::string found_at;       // for a run cut short: where it is, when not at `at`
+    int64_t born_by = 0;          // the file was born no later than this
+    size_t last_step = SIZE_MAX;  // the last recorded step that moved it; SIZE_MAX: none
+    std::string found_at;         // for a run cut short: where it is, when not at `at`
 };
 
 class Planner {
@@ -60,7 +64,7 @@ public:
     }
 
 private:
-    std::string Destination(const MoveStep& step) const {
+    const std::string& Destination(const MoveStep& step) const {
         return step.left_at.empty() ? run_.plan[step.row].target : step.left_at;
     }
 
@@ -68,6 +72,7 @@ private:
     // row whose source had vanished finds another row's file arriving there.
     void Replay() {
         stepped_.assign(run_.plan.size(), false);
+        file_of_step_.assign(run_.steps.size(), 0);
         std::unordered_map<std::string, size_t> by_path;
         for (size_t i = 0; i < run_.steps.size(); ++i) {
             const MoveStep& step = run_.steps[i];
@@ -78,18 +83,19 @@ private:
                 by_path.erase(found);
             } else {
                 tracked_.push_back(
-                    {step.row, move.source, move.identity, run_.header.started_ns, {}, {}});
+                    {step.row, &move.source, move.identity, run_.header.started_ns, SIZE_MAX, {}});
             }
             Tracked& file = tracked_[index];
             if (step.new_identity.inode != 0) {
                 file.identity = step.new_identity;
                 file.born_by = step.written_ns;
             }
-            file.at = Destination(step);
-            file.steps.push_back(i);
-            if (const auto [slot, added] = by_path.try_emplace(Key(file.at), index); !added) {
+            file.at = &Destination(step);
+            file.last_step = i;
+            file_of_step_[i] = index;
+            if (const auto [slot, added] = by_path.try_emplace(Key(*file.at), index); !added) {
                 // Something removed the earlier file under this name during the run.
-                tracked_[slot->second].at.clear();
+                tracked_[slot->second].at = nullptr;
                 slot->second = index;
             }
             stepped_[step.row] = true;
@@ -123,7 +129,8 @@ private:
     // The run was cut short: the moves after its last recorded batch are
     // found by looking at every name they could have used.
     void FindUnrecorded() {
-        for (const Tracked& file : tracked_) Look(file.at);
+        for (const Tracked& file : tracked_)
+            if (file.at) Look(*file.at);
         for (size_t row = 0; row < run_.plan.size(); ++row) {
             if (stepped_[row]) continue;
             const PlannedMove& move = run_.plan[row];
@@ -136,9 +143,9 @@ private:
         std::unordered_set<std::string> taken;  // names already accounted for
         for (Tracked& file : tracked_) {
             claimed.insert(file.identity);
-            const FileStamp* stamp = file.at.empty() ? nullptr : StampAt(file.at);
+            const FileStamp* stamp = file.at ? StampAt(*file.at) : nullptr;
             if (stamp && stamp->identity == file.identity) {
-                taken.insert(file.at);
+                taken.insert(*file.at);
                 continue;
             }
             if (const auto found = where_.find(file.identity); found != where_.end()) {
@@ -177,7 +184,7 @@ private:
             } else if (*found != move.source || Respelt(move)) {
                 // Where letter case is ignored, the file answers to both
                 // spellings; it goes back to the old one whichever it has.
-                Tracked file{row, move.source, move.identity, run_.header.started_ns, {}, {}};
+                Tracked file{row, &move.source, move.identity, run_.header.started_ns, SIZE_MAX, {}};
                 file.found_at = *found != move.source ? *found : move.target;
                 tracked_.push_back(std::move(file));
             } else {
@@ -284,7 +291,7 @@ private:
         const std::string scratch = Scratch(move.source, row);
         const FileStamp* stamp = StampAt(scratch);
         if (!stamp) return false;
-        Tracked file{row, move.source, stamp->identity, INT64_MAX, {}, {}};
+        Tracked file{row, &move.source, stamp->identity, INT64_MAX, SIZE_MAX, {}};
         file.found_at = scratch;
         tracked_.push_back(std::move(file));
         return true;
@@ -296,7 +303,7 @@ private:
     void AdoptFinishedCopy(const PlannedMove& move, size_t row) {
         const FileStamp* stamp = StampAt(move.target);
         if (stamp && stamp->identity.device != move.identity.device && BornDuringRun(*stamp)) {
-            Tracked file{row, move.source, stamp->identity, INT64_MAX, {}, {}};
+            Tracked file{row, &move.source, stamp->identity, INT64_MAX, SIZE_MAX, {}};
             file.found_at = move.target;
             tracked_.push_back(std::move(file));
             return;
@@ -314,7 +321,9 @@ private:
     // Whether the file goes back; otherwise it is back already or reported.
     bool Decide(const Tracked& file) {
         const std::string& original = run_.plan[file.row].source;
-        const std::string& now = file.found_at.empty() ? file.at : file.found_at;
+        const std::string& now = !file.found_at.empty() ? file.found_at
+                                 : file.at                 ? *file.at
+                                                           : kNowhere;
         FileStamp stamp;
         const int error = now.empty() ? ENOENT : fs_.Stamp(now, stamp);
         if (error == 0 && SameFile(stamp, file)) {
@@ -338,26 +347,24 @@ private:
     // The moves the journal missed happened last, so they are undone first;
     // then every recorded step, newest first.
     void Sequence(const std::vector<bool>& going_back) {
-        std::vector<size_t> file_of_step(run_.steps.size(), SIZE_MAX);
         std::vector<size_t> index_of(tracked_.size(), SIZE_MAX);
         for (size_t i = 0; i < tracked_.size(); ++i) {
             if (!going_back[i]) continue;
             const Tracked& file = tracked_[i];
             index_of[i] = plan_.originals.size();
             plan_.originals.push_back(run_.plan[file.row].source);
-            for (const size_t step : file.steps) file_of_step[step] = i;
             if (!file.found_at.empty()) {
-                const std::string to = file.steps.empty()
-                                           ? plan_.originals.back()
-                                           : Destination(run_.steps[file.steps.back()]);
+                const std::string& to = file.last_step == SIZE_MAX
+                                            ? plan_.originals.back()
+                                            : Destination(run_.steps[file.last_step]);
                 plan_.moves.push_back({file.found_at, to, file.identity, index_of[i]});
             }
         }
         for (size_t step = run_.steps.size(); step-- > 0;) {
-            const size_t i = file_of_step[step];
-            if (i == SIZE_MAX) continue;
+            const size_t i = file_of_step_[step];
+            if (!going_back[i]) continue;
             const MoveStep& done = run_.steps[step];
-            const std::string from = Destination(done);
+            const std::string& from = Destination(done);
             const std::string& to = run_.plan[done.row].source;
             // A move onto the file's own name moved nothing.
             if (Key(from) == Key(to)) continue;
@@ -383,6 +390,7 @@ private:
     FileSystem& fs_;
     const int64_t changed_by_;
     std::vector<bool> stepped_;
+    std::vector<size_t> file_of_step_;  // the tracked file each recorded step moved
     std::vector<Tracked> tracked_;
     std::unordered_set<std::string> looked_;
     std::unordered_map<std::string, FileStamp> stamps_;

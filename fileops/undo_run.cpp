@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <unordered_set>
 
+#include "core/path_batch.h"
 #include "core/rename_list.h"
 #include "fileops/journal_writer.h"
 #include "fileops/lexical_path.h"
@@ -57,9 +58,10 @@ std::vector<Segment> Segments(const std::vector<UndoMove>& moves) {
 }
 
 // Makes the moves segment by segment, each in passes like a rename run.
-// error[i] is what became of move i.
+// error[i] is what became of move i. The moves' targets are handed to the
+// runs rather than copied, and are left empty.
 void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
-                  const std::vector<UndoMove>& moves, std::vector<int>& error,
+                  std::vector<UndoMove>& moves, std::vector<int>& error,
                   const Progress& progress, std::stop_token stop) {
     error.assign(moves.size(), ECANCELED);
     for (Segment& segment : Segments(moves)) {
@@ -67,12 +69,14 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
             return RenameList::PathLess(moves[a].from, moves[b].from);
         });
         RenameList list(PathSyntax::Posix);
-        std::vector<std::string> froms;
+        PathBatch froms;
         std::vector<std::string> targets;
         std::vector<uint32_t> plan_rows;
+        targets.reserve(segment.moves.size());
+        plan_rows.reserve(segment.moves.size());
         for (const size_t i : segment.moves) {
-            froms.push_back(moves[i].from);
-            targets.push_back(moves[i].to);
+            froms.Add(moves[i].from);
+            targets.push_back(std::move(moves[i].to));
             plan_rows.push_back(uint32_t(i));
         }
         list.InsertNew(std::move(froms));
@@ -87,11 +91,11 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
 
 // Returns 0 or the error that kept the undo's journal from being begun.
 int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, RunKind kind,
-             const RunRecord& run, const UndoPlan& plan, UndoOutcome& outcome,
+             const RunHeader& run, UndoPlan& plan, UndoOutcome& outcome,
              const Progress& progress, std::stop_token stop) {
     RunHeader header;
     header.kind = kind;
-    header.undoes = run.header.id;
+    header.undoes = run.id;
     header.rows = plan.moves.size();
     header.first_folder = FolderOf(plan.moves.front().to);
     JournalWriter writer(journals.os(), journals.clock());
@@ -121,7 +125,7 @@ int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, RunKi
             {plan.originals[move.file], move.from, ReasonOf(errors[i]), errors[i]});
     }
     for (size_t file = 0; file < plan.originals.size(); ++file)
-        if (!failed[file]) outcome.restored.push_back(plan.originals[file]);
+        if (!failed[file]) outcome.restored.push_back(std::move(plan.originals[file]));
     journals.Prune(header.id);
     return 0;
 }
@@ -154,20 +158,24 @@ int TakeBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const
     if (*source != chosen) {
         if (const int error = journals.Read(*source, other); error != 0) return error;
     }
-    const RunRecord& run = *source == chosen ? held.run : other;
+    RunRecord& run = *source == chosen ? held.run : other;
 
     UndoPlan plan = PlanUndo(run, fs);
+    outcome.readable_rows = run.plan.size();
+    outcome.rows = run.header.rows;
+    // The plan holds every path the moves need: the record's own copies of
+    // them would double what a large run keeps while its files move.
+    run.plan = {};
+    run.steps = {};
     for (const Leftover& leftover : plan.leftovers)
         fs.RemoveIfSame(leftover.path, leftover.identity);
     outcome.restored = std::move(plan.already_back);
     outcome.problems = std::move(plan.problems);
     outcome.unmoved = std::move(plan.unmoved);
     outcome.damaged = plan.damaged;
-    outcome.readable_rows = run.plan.size();
-    outcome.rows = run.header.rows;
     if (!plan.moves.empty()) {
         const RunKind kind = undo ? RunKind::Undo : RunKind::Redo;
-        const int error = MoveBack(fs, page, journals, kind, run, plan, outcome, progress, stop);
+        const int error = MoveBack(fs, page, journals, kind, run.header, plan, outcome, progress, stop);
         if (error != 0) {
             outcome.journal_error = error;
             return 0;
