@@ -1,5 +1,7 @@
 #include "fileops/journal_records.h"
 
+#include <algorithm>
+
 #include "fileops/journal_codec.h"
 
 namespace zentavo {
@@ -11,6 +13,11 @@ namespace {
 constexpr uint8_t kNewIdentity = 1;
 constexpr uint8_t kLeftAt = 2;
 constexpr uint8_t kSavedOther = 4;
+
+// The fewest bytes a row of the plan (two shared prefixes and an identity)
+// and a step (its row and its flags) take.
+constexpr size_t kSmallestPlanRow = 6;
+constexpr size_t kSmallestStep = 2;
 
 size_t Shared(std::string_view a, std::string_view b) {
     size_t n = 0;
@@ -224,6 +231,11 @@ bool ParseHeader(std::string_view head, RunHeader& header) {
 bool ParseJournal(std::string_view bytes, RunRecord& run) {
     run = RunRecord{};
     if (!ParseHeader(bytes, run.header)) return false;
+    // Grown a row at a time, the plan and the steps would hold up to twice
+    // their rows, and three times while they move; the file's size bounds
+    // what a damaged header may claim.
+    run.plan.reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestPlanRow));
+    run.steps.reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestStep));
     size_t at = kMagic.size();
     char type = 0;
     std::string_view payload;

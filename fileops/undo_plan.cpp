@@ -1,5 +1,6 @@
 #include "fileops/undo_plan.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -73,7 +74,10 @@ private:
     void Replay() {
         stepped_.assign(run_.plan.size(), false);
         file_of_step_.assign(run_.steps.size(), 0);
+        // Most steps move a file of their own.
+        tracked_.reserve(run_.steps.size());
         std::unordered_map<std::string, size_t> by_path;
+        by_path.reserve(run_.steps.size());
         for (size_t i = 0; i < run_.steps.size(); ++i) {
             const MoveStep& step = run_.steps[i];
             const PlannedMove& move = run_.plan[step.row];
@@ -348,6 +352,9 @@ private:
     // then every recorded step, newest first.
     void Sequence(const std::vector<bool>& going_back) {
         std::vector<size_t> index_of(tracked_.size(), SIZE_MAX);
+        const size_t files = size_t(std::count(going_back.begin(), going_back.end(), true));
+        plan_.originals.reserve(files);
+        plan_.moves.reserve(files + run_.steps.size());
         for (size_t i = 0; i < tracked_.size(); ++i) {
             if (!going_back[i]) continue;
             const Tracked& file = tracked_[i];
