@@ -203,6 +203,23 @@ TEST(JournalStore, RunThatMovedNothingLeavesNoJournal) {
     EXPECT_EQ(NamesIn(state / "journal"), std::vector<std::string>{});
 }
 
+// The header's count of rows sizes what is read: one that claims more rows
+// than the file could hold, as a damaged one may, reads as a plan cut short.
+TEST(JournalStore, HeaderClaimingMoreRowsThanTheFileHoldsReadsAsCutShort) {
+    TempFolder state;
+    JournalStore store(SystemOs(), state / "journal");
+    RunHeader header;
+    header.rows = uint64_t(1) << 60;
+    JournalWriter writer(store.os());
+    ASSERT_EQ(store.Create(header, writer), 0);
+
+    RunRecord run;
+    ASSERT_EQ(store.Read(header.id, run), 0);
+    EXPECT_EQ(run.header.rows, header.rows);
+    EXPECT_TRUE(run.plan.empty());
+    EXPECT_FALSE(run.plan_complete());
+}
+
 TEST(JournalStore, InterruptedRunWithATornTailCanBeMarkedUndone) {
     TempFolder state;
     JournalStore store(SystemOs(), state / "journal");
