@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -22,8 +23,8 @@ void Check(bool holds) {
 bool SameOptions(const CliOptions& a, const CliOptions& b) {
     return a.pattern == b.pattern && a.recurse == b.recurse && a.execute == b.execute &&
            a.tsv == b.tsv && a.help == b.help && a.version == b.version &&
-           a.no_journal == b.no_journal && a.undo == b.undo && a.undo_run == b.undo_run &&
-           a.list_runs == b.list_runs && a.paths == b.paths;
+           a.no_journal == b.no_journal && a.undo == b.undo && a.redo == b.redo &&
+           a.undo_run == b.undo_run && a.list_runs == b.list_runs && a.paths == b.paths;
 }
 
 bool LooksLikeOption(const std::string& arg) {
@@ -60,17 +61,21 @@ void WriteFlags(const CliOptions& options, FuzzedDataProvider& input,
         }
     }
     if (cluster.size() > 1) args.push_back(cluster);
-    // Last of the flags: what follows a bare --undo starts with "-" or is
-    // nothing, so it is never taken for the run.
-    if (options.undo) {
+    // Last of the flags: what follows a bare --undo or --redo starts with "-"
+    // or is nothing, so it is never taken for the run.
+    // Both may be set where --help or --version makes the parser ignore their
+    // clash; they share the run.
+    for (const auto& [set, flag] : {std::pair{options.undo, std::string("--undo")},
+                                    std::pair{options.redo, std::string("--redo")}}) {
+        if (!set) continue;
         const bool separate = !options.undo_run.starts_with("-") && input.ConsumeBool();
         if (separate) {
-            args.emplace_back("--undo");
+            args.push_back(flag);
             args.push_back(options.undo_run);
         } else if (options.undo_run.empty() && input.ConsumeBool()) {
-            args.emplace_back("--undo");
+            args.push_back(flag);
         } else {
-            args.push_back("--undo=" + options.undo_run);
+            args.push_back(flag + "=" + options.undo_run);
         }
     }
 }
@@ -119,7 +124,7 @@ std::vector<std::string> WriteOut(const CliOptions& options, FuzzedDataProvider&
 void CheckParsed(const ParsedCommandLine& parsed) {
     const CliOptions& options = parsed.options;
     if (!parsed.error.empty() || options.help || options.version) return;
-    if (options.undo || options.list_runs) {
+    if (options.undo || options.redo || options.list_runs) {
         Check(!options.pattern && options.paths.empty());
     } else {
         Check(options.pattern.has_value() && !options.paths.empty());
