@@ -39,6 +39,7 @@
 #include "app/uri_list.h"
 #include "app/window_texts.h"
 #include "fileops/os.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/target_check.h"
 #include "fileops/run_history.h"
 #include "fileops/undo_run.h"
@@ -119,7 +120,7 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       units_(DialogUnits::ForFont(font())),
       fs_(fs ? *fs : posix_fs_),
-      journals_(journal_os ? *journal_os : SystemOs(), std::move(journal_folder)),
+      journals_(PosixJournals(journal_os ? *journal_os : SystemOs(), std::move(journal_folder))),
       session_(fs_, page),
       model_(
           new RenameListModel(session_.list(), page, RowImageList::Load(), &session_.list_writing(),

@@ -17,6 +17,7 @@
 #include "core/code_page.h"
 #include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_session.h"
 
 class QAction;

@@ -1,23 +1,19 @@
 #include "fileops/journal_store.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
+#include <mutex>
+#include <random>
 #include <thread>
 #include <unordered_map>
 
 #include "fileops/journal_codec.h"
 #include "fileops/journal_records.h"
-#include "fileops/os_support.h"
+#include "fileops/lexical_path.h"
 #include "fileops/run_history.h"
-#include "fileops/scoped_fd.h"
 
 namespace zentavo {
 
@@ -27,39 +23,28 @@ constexpr std::string_view kSuffix = ".journal";
 constexpr size_t kHeadBytes = size_t{64} << 10;
 constexpr size_t kTailBytes = size_t{4} << 10;
 constexpr int kIdAttempts = 1000;
-constexpr size_t kListingBufferSize = size_t{16} << 10;
 constexpr int kHoldAttempts = 10;
 constexpr std::chrono::milliseconds kHoldPause{10};
 
-bool Absolute(const char* path) {
-    return path != nullptr && path[0] == '/';
+std::string NameOf(const std::string& id) {
+    return id + std::string(kSuffix);
 }
 
 // 20261207-142233-1f3a: sortable by time, safe in any file name.
 std::string RunId(int64_t now_ns, unsigned serial) {
-    const time_t seconds = static_cast<time_t>(now_ns / 1'000'000'000);
-    tm local{};
-    ::localtime_r(&seconds, &local);
+    const std::time_t seconds = static_cast<std::time_t>(now_ns / 1'000'000'000);
+    std::tm local{};
+    {
+        // std::localtime shares one result between its callers.
+        static std::mutex shared_result;
+        const std::lock_guard lock(shared_result);
+        local = *std::localtime(&seconds);
+    }
     char text[40];
     std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d-%04x", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
                   serial & 0xFFFF);
     return text;
-}
-
-int ReadAt(Os& os, int fd, uint64_t offset, size_t size, std::string& bytes) {
-    bytes.resize(size);
-    size_t at = 0;
-    while (at < size) {
-        size_t done = 0;
-        const int error = RetryOnEintr(
-            [&] { return os.Pread(fd, bytes.data() + at, size - at, off_t(offset + at), done); });
-        if (error != 0) return error;
-        if (done == 0) break;
-        at += done;
-    }
-    bytes.resize(at);
-    return 0;
 }
 
 // Whether only the journals of a chain (newest first, its rename run last)
@@ -78,153 +63,79 @@ bool OnlyRecord(const std::vector<const RunSummary*>& chain) {
 
 }  // namespace
 
-std::string DefaultJournalFolder() {
-    std::string state;
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); Absolute(xdg)) {
-        state = xdg;
-    } else if (const char* home = std::getenv("HOME"); Absolute(home)) {
-        state = JoinPath(home, ".local/state");
-    } else if (const passwd* user = ::getpwuid(::getuid()); user && Absolute(user->pw_dir)) {
-        state = JoinPath(user->pw_dir, ".local/state");
-    } else {
-        return {};
-    }
-    return JoinPath(state, "zentavo/journal");
-}
-
-JournalStore::JournalStore(Os& os, std::string folder, Retention retention,
+JournalStore::JournalStore(std::unique_ptr<JournalStorage> storage, Retention retention,
                            JournalWriter::Clock clock)
-    : os_(os), folder_(std::move(folder)), retention_(retention), clock_(std::move(clock)) {}
+    : storage_(std::move(storage)), retention_(retention), clock_(std::move(clock)) {}
 
 std::string JournalStore::PathOf(const std::string& id) const {
-    return JoinPath(folder_, id + std::string(kSuffix));
-}
-
-int JournalStore::MakeFolders() {
-    if (folder_.empty() || folder_.front() != '/') return ENOENT;
-    // Every folder made here is private: the journal names the user's files.
-    for (size_t slash = folder_.find('/', 1);; slash = folder_.find('/', slash + 1)) {
-        const std::string part = folder_.substr(0, slash);
-        const int error = os_.Mkdir(part.c_str(), 0700);
-        if (error != 0 && error != EEXIST) return error;
-        if (slash == std::string::npos) return 0;
-    }
-}
-
-int JournalStore::CheckOwner(int fd, Holding holding, const std::string& path) {
-    struct stat st {};
-    if (const int error = os_.Fstat(fd, st); error != 0) return error;
-    // In a sticky folder of the user's or the system's, such as /tmp, no
-    // one else can rename or remove what the user made there.
-    if (holding == Holding::JournalFolder && (st.st_mode & S_ISVTX) != 0 &&
-        (st.st_uid == ::geteuid() || st.st_uid == 0))
-        return 0;
-    const bool folder = holding != Holding::Journal;
-    int error = 0;
-    if (st.st_uid != ::geteuid()) {
-        error = EPERM;
-    } else if (folder ? (st.st_mode & 022) != 0 : (st.st_mode & 0777) != 0600) {
-        error = EACCES;
-    }
-    if (error != 0) untrusted_path_ = path;
-    return error;
+    return JoinPath(storage_->folder(), NameOf(id));
 }
 
 // Another user who can write the folder, or the one above it, could put a
 // journal of their making in it, and an undo would move files as it says.
-int JournalStore::CheckFolders() {
+int JournalStore::CheckFolder() {
     untrusted_path_.clear();
-    for (const std::string& path : {FolderOf(folder_), folder_}) {
-        ScopedFd folder(os_);
-        const int error =
-            folder.Open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
-        if (error == ELOOP || error == ENOTDIR) {
-            untrusted_path_ = path;
-            return ELOOP;
-        }
-        if (error == ENOENT) return 0;  // made when a run needs it
-        if (error != 0) return error;
-        const Holding holding = path == folder_ ? Holding::Journals : Holding::JournalFolder;
-        if (const int untrusted = CheckOwner(folder.fd(), holding, path); untrusted != 0)
-            return untrusted;
-    }
-    return 0;
+    return storage_->CheckFolder(untrusted_path_);
+}
+
+int JournalStore::Open(const std::string& name, bool append, std::unique_ptr<JournalFile>& file) {
+    return storage_->Open(name, append, file, untrusted_path_);
 }
 
 int JournalStore::Create(RunHeader& header, JournalWriter& writer) {
-    if (const int error = MakeFolders(); error != 0) return error;
-    if (const int error = CheckFolders(); error != 0) return error;
+    if (storage_->folder().empty()) return ENOENT;
+    if (const int error = storage_->MakeFolder(); error != 0) return error;
+    if (const int error = CheckFolder(); error != 0) return error;
     header.started_ns = clock_();
-    const unsigned seed = unsigned(::getpid()) ^ unsigned(header.started_ns / 1000);
+    const unsigned seed = std::random_device{}() ^ unsigned(header.started_ns / 1000);
     for (int attempt = 0; attempt < kIdAttempts; ++attempt) {
         header.id = RunId(header.started_ns, seed + unsigned(attempt));
-        const std::string path = PathOf(header.id);
-        int fd = -1;
-        const int error = RetryOnEintr([&] {
-            return os_.Open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            0600, fd);
-        });
+        const std::string name = NameOf(header.id);
+        std::unique_ptr<JournalFile> file;
+        const int error = storage_->Create(name, file);
         if (error == EEXIST) continue;
         if (error != 0) return error;
-        // Whatever the umask, the journal is the user's alone.
-        os_.Fchmod(fd, 0600);
         // Where the file system has no locks, the run goes on unguarded.
-        os_.Flock(fd, LOCK_EX | LOCK_NB);
-        return writer.Start(fd, path, folder_, header);
+        file->Lock();
+        return writer.Start(std::move(file), *storage_, name, PathOf(header.id), header);
     }
     return EEXIST;
 }
 
-int JournalStore::ReadWhole(const std::string& path, std::string& bytes) {
-    ScopedFd file(os_);
-    if (const int error = file.Open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0); error != 0)
-        return error == ELOOP ? Untrusted(path) : error;
-    if (const int error = CheckOwner(file.fd(), Holding::Journal, path); error != 0) return error;
-    struct stat st {};
-    if (const int error = os_.Fstat(file.fd(), st); error != 0) return error;
-    return ReadAt(os_, file.fd(), 0, size_t(st.st_size), bytes);
-}
-
-int JournalStore::Untrusted(const std::string& path) {
-    untrusted_path_ = path;
-    return ELOOP;
+int JournalStore::ReadWhole(const std::string& name, std::string& bytes) {
+    std::unique_ptr<JournalFile> file;
+    if (const int error = Open(name, false, file); error != 0) return error;
+    uint64_t size = 0;
+    if (const int error = file->Size(size); error != 0) return error;
+    return file->ReadAt(0, size_t(size), bytes);
 }
 
 int JournalStore::Read(const std::string& id, RunRecord& run) {
-    if (const int error = CheckFolders(); error != 0) return error;
+    if (const int error = CheckFolder(); error != 0) return error;
     std::string bytes;
-    if (const int error = ReadWhole(PathOf(id), bytes); error != 0) return error;
+    if (const int error = ReadWhole(NameOf(id), bytes); error != 0) return error;
     return ParseJournal(bytes, run) ? 0 : EINVAL;
 }
 
-int JournalStore::Summarise(const std::string& path, RunSummary& summary) {
-    ScopedFd file(os_);
-    if (const int error = file.Open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0); error != 0)
-        return error == ELOOP ? Untrusted(path) : error;
-    if (const int error = CheckOwner(file.fd(), Holding::Journal, path); error != 0) return error;
-    // The shared lock is only a probe: held on, it would keep an undo out.
-    summary.running = os_.Flock(file.fd(), LOCK_SH | LOCK_NB) == EWOULDBLOCK;
-    if (!summary.running) os_.Flock(file.fd(), LOCK_UN);
-    struct stat st {};
-    if (const int error = os_.Fstat(file.fd(), st); error != 0) return error;
-    summary.bytes = uint64_t(st.st_size);
+int JournalStore::Summarise(const std::string& name, RunSummary& summary) {
+    std::unique_ptr<JournalFile> file;
+    if (const int error = Open(name, false, file); error != 0) return error;
+    summary.running = file->LockedElsewhere();
+    if (const int error = file->Size(summary.bytes); error != 0) return error;
     std::string head;
-    if (const int error =
-            ReadAt(os_, file.fd(), 0, std::min(kHeadBytes, size_t(summary.bytes)), head);
+    if (const int error = file->ReadAt(0, std::min(kHeadBytes, size_t(summary.bytes)), head);
         error != 0)
         return error;
     if (!ParseHeader(head, summary.header)) return EINVAL;
     std::string tail;
     const size_t tail_size = std::min(kTailBytes, size_t(summary.bytes));
-    if (const int error = ReadAt(os_, file.fd(), summary.bytes - tail_size, tail_size, tail);
-        error != 0)
+    if (const int error = file->ReadAt(summary.bytes - tail_size, tail_size, tail); error != 0)
         return error;
     ParseTail(tail, summary.bytes, summary.end, summary.undone_ns);
     if (summary.end) return 0;
     // Only a run without its end is read whole, to count the moves it recorded.
     std::string bytes;
-    if (const int error = ReadAt(os_, file.fd(), 0, size_t(summary.bytes), bytes); error != 0)
-        return error;
+    if (const int error = file->ReadAt(0, size_t(summary.bytes), bytes); error != 0) return error;
     RunRecord run;
     ParseJournal(bytes, run);
     summary.steps = run.steps.size();
@@ -234,27 +145,17 @@ int JournalStore::Summarise(const std::string& path, RunSummary& summary) {
 
 int JournalStore::List(std::vector<RunSummary>& runs) {
     runs.clear();
-    if (const int error = CheckFolders(); error != 0) return error;
-    ScopedFd folder(os_);
-    if (const int error = folder.Open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-        error != 0)
-        return error == ENOENT ? 0 : error;
-    std::vector<char> buffer(kListingBufferSize);
+    if (const int error = CheckFolder(); error != 0) return error;
     std::vector<std::string> names;
-    if (const int error =
-            ForEachEntry(os_, folder.fd(), buffer,
-                         [&](const char* name, unsigned char, uint64_t) {
-                             const std::string_view text = name;
-                             if (text.size() > kSuffix.size() && text.ends_with(kSuffix))
-                                 names.emplace_back(text);
-                         });
-        error != 0)
-        return error;
+    if (const int error = storage_->List(names); error != 0) return error == ENOENT ? 0 : error;
+    std::erase_if(names, [](std::string_view name) {
+        return name.size() <= kSuffix.size() || !name.ends_with(kSuffix);
+    });
     for (const std::string& name : names) {
         RunSummary summary;
         // A file that is not a journal, or went away meanwhile, is no run;
         // one that is not the user's alone stops the listing.
-        const int error = Summarise(JoinPath(folder_, name), summary);
+        const int error = Summarise(name, summary);
         if (!untrusted_path_.empty()) return error;
         if (error == 0) runs.push_back(std::move(summary));
     }
@@ -267,48 +168,34 @@ int JournalStore::List(std::vector<RunSummary>& runs) {
 }
 
 int JournalStore::Hold(const std::string& id, HeldRun& held) {
-    if (const int error = CheckFolders(); error != 0) return error;
-    const std::string path = PathOf(id);
-    if (const int error =
-            held.file_.Open(path.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0);
-        error != 0)
-        return error == ELOOP ? Untrusted(path) : error;
-    if (const int error = CheckOwner(held.file_.fd(), Holding::Journal, path); error != 0) return error;
+    if (const int error = CheckFolder(); error != 0) return error;
+    if (const int error = Open(NameOf(id), true, held.file_); error != 0) return error;
     // A listing probes each journal for a moment; a run holds it for its life.
     int locked = 0;
     for (int attempt = 0; attempt < kHoldAttempts; ++attempt) {
-        locked = os_.Flock(held.file_.fd(), LOCK_EX | LOCK_NB);
+        locked = held.file_->Lock();
         if (locked != EWOULDBLOCK) break;
         std::this_thread::sleep_for(kHoldPause);
     }
     if (locked == EWOULDBLOCK) {
-        held.file_.Close();
+        held.file_.reset();
         return EBUSY;
     }
-    struct stat st {};
+    uint64_t size = 0;
     std::string bytes;
-    if (const int error = os_.Fstat(held.file_.fd(), st); error != 0) return error;
-    if (const int error = ReadAt(os_, held.file_.fd(), 0, size_t(st.st_size), bytes); error != 0)
-        return error;
+    if (const int error = held.file_->Size(size); error != 0) return error;
+    if (const int error = held.file_->ReadAt(0, size_t(size), bytes); error != 0) return error;
     return ParseJournal(bytes, held.run) ? 0 : EINVAL;
 }
 
 int JournalStore::Mark(HeldRun& held, bool undone, int64_t when) {
-    const int fd = held.file_.fd();
-    if (fd < 0) return EBADF;
-    struct stat st {};
-    if (const int error = os_.Fstat(fd, st); error != 0) return error;
-    const std::string record = HistoryRecord(undone, when, uint64_t(st.st_size));
-    size_t at = 0;
-    while (at < record.size()) {
-        size_t done = 0;
-        const int error =
-            RetryOnEintr([&] { return os_.Write(fd, record.data() + at, record.size() - at, done); });
-        if (error != 0) return error;
-        if (done == 0) return EIO;
-        at += done;
-    }
-    if (const int error = RetryOnEintr([&] { return os_.Fsync(fd); }); error != 0) return error;
+    if (!held.file_) return EBADF;
+    uint64_t size = 0;
+    if (const int error = held.file_->Size(size); error != 0) return error;
+    const std::string record = HistoryRecord(undone, when, size);
+    size_t written = 0;
+    if (const int error = held.file_->Append(record, written); error != 0) return error;
+    if (const int error = held.file_->Sync(); error != 0) return error;
     if (undone) {
         held.run.undone_ns = when;
     } else {
@@ -341,7 +228,7 @@ void JournalStore::Prune(const std::string& spare) {
         for (const RunSummary* run : chain) bytes += run->bytes;
         full = full || kept == retention_.runs || kept_bytes + bytes > retention_.bytes;
         if (full && root != spare_root && !OnlyRecord(chain)) {
-            for (const RunSummary* run : chain) os_.Unlink(PathOf(run->header.id).c_str());
+            for (const RunSummary* run : chain) storage_->Remove(NameOf(run->header.id));
             continue;
         }
         ++kept;

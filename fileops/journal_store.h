@@ -2,19 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "fileops/journal.h"
+#include "fileops/journal_storage.h"
 #include "fileops/journal_writer.h"
-#include "fileops/os.h"
-#include "fileops/scoped_fd.h"
 
 namespace zentavo {
-
-// $XDG_STATE_HOME/zentavo/journal, or ~/.local/state/zentavo/journal when
-// that is not set to an absolute path. Empty when neither can be found.
-std::string DefaultJournalFolder();
 
 // How many runs the folder keeps, and how large it may grow: past either,
 // the oldest runs go first.
@@ -28,35 +24,29 @@ struct Retention {
 // hold it meanwhile, and listings show the run as running.
 class HeldRun {
 public:
-    explicit HeldRun(Os& os) : file_(os) {}
     RunRecord run;  // as read once the hold was taken
 
 private:
     friend class JournalStore;
-    ScopedFd file_;
+    std::unique_ptr<JournalFile> file_;
 };
 
 class JournalStore {
 public:
-    JournalStore(Os& os, std::string folder, Retention retention = {},
-                 JournalWriter::Clock clock = WallClockNs);
+    explicit JournalStore(std::unique_ptr<JournalStorage> storage, Retention retention = {},
+                          JournalWriter::Clock clock = WallClockNs);
 
-    Os& os() { return os_; }
     // Every call that touches the journal first makes sure that only the
-    // user can change it: the journal folder and the folder above it must
-    // be the user's, writable by no one else (the folder above may instead
-    // be a sticky folder such as /tmp), and no symbolic link; each journal
-    // file the user's, mode 0600. Otherwise it fails with ELOOP (a
-    // symbolic link), EPERM (another user's) or EACCES (others may write
-    // the folder, or read or write the file), and this names the path.
+    // user can change it, as JournalStorage::CheckFolder says; when it
+    // cannot, it fails with ELOOP, EPERM or EACCES, and this names the path.
     const std::string& untrusted_path() const { return untrusted_path_; }
     // The clock the journals of this folder are written by.
     const JournalWriter::Clock& clock() const { return clock_; }
-    const std::string& folder() const { return folder_; }
+    const std::string& folder() const { return storage_->folder(); }
     std::string PathOf(const std::string& id) const;
 
-    // Creates the folder (mode 0700) when missing and a new journal file
-    // (mode 0600, never one that exists) for a run starting now. Fills in the
+    // Creates the folder (the user's alone) when missing and a new journal
+    // file (likewise, never one that exists) for a run starting now. Fills in the
     // header's id and start time and hands the open file, locked for as long
     // as it stays open, to writer.
     int Create(RunHeader& header, JournalWriter& writer);
@@ -81,19 +71,12 @@ public:
     void Prune(const std::string& spare);
 
 private:
-    int ReadWhole(const std::string& path, std::string& bytes);
-    int Summarise(const std::string& path, RunSummary& summary);
-    int MakeFolders();
-    int CheckFolders();
-    int Untrusted(const std::string& path);  // a symbolic link where a journal should be
-    // What an open file or folder holds: a journal, the journals, or the
-    // journal folder.
-    enum class Holding { Journal, Journals, JournalFolder };
-    // 0 when fd, open at path, is the user's alone.
-    int CheckOwner(int fd, Holding holding, const std::string& path);
+    int CheckFolder();
+    int Open(const std::string& name, bool append, std::unique_ptr<JournalFile>& file);
+    int ReadWhole(const std::string& name, std::string& bytes);
+    int Summarise(const std::string& name, RunSummary& summary);
 
-    Os& os_;
-    std::string folder_;
+    std::unique_ptr<JournalStorage> storage_;
     Retention retention_;
     JournalWriter::Clock clock_;
     std::string untrusted_path_;

@@ -1,9 +1,9 @@
 #include "fileops/journal_writer.h"
 
-#include <time.h>
+#include <cerrno>
+#include <chrono>
 
 #include "fileops/journal_codec.h"
-#include "fileops/os_support.h"
 
 namespace zentavo {
 
@@ -16,31 +16,26 @@ constexpr int64_t kSyncEveryNs = 1'000'000'000;
 }  // namespace
 
 int64_t WallClockNs() {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
 }
 
-JournalWriter::JournalWriter(Os& os, Clock clock) : os_(os), clock_(std::move(clock)) {}
-
-JournalWriter::~JournalWriter() {
-    Close();
-}
+JournalWriter::JournalWriter(Clock clock) : clock_(std::move(clock)) {}
 
 void JournalWriter::Close() {
-    if (fd_ < 0) return;
-    os_.Close(fd_);
-    fd_ = -1;
+    file_.reset();
 }
 
 void JournalWriter::Note(int error) {
     if (error_ == 0) error_ = error;
 }
 
-int JournalWriter::Start(int fd, std::string path, std::string folder, const RunHeader& header) {
-    fd_ = fd;
+int JournalWriter::Start(std::unique_ptr<JournalFile> file, JournalStorage& storage,
+                         std::string name, std::string path, const RunHeader& header) {
+    file_ = std::move(file);
+    storage_ = &storage;
+    name_ = std::move(name);
     path_ = std::move(path);
-    folder_ = std::move(folder);
     rows_ = header.rows;
     run_id_ = header.id;
     out_.assign(journal_codec::kMagic);
@@ -67,7 +62,7 @@ int JournalWriter::SealPlan() {
     if (const int error = WriteOut(); error != 0) return error;
     if (const int error = Sync(); error != 0) return error;
     // The file's name must be as durable as its bytes.
-    return SyncFolder(os_, folder_);
+    return storage_->SyncFolder();
 }
 
 void JournalWriter::Moved(const MoveStep& step) {
@@ -85,6 +80,15 @@ void JournalWriter::Moved(const MoveStep& step) {
     }
 }
 
+void JournalWriter::Moved(size_t row, const MoveResult& moved) {
+    MoveStep step;
+    step.row = row;
+    step.new_identity = moved.new_identity;
+    step.left_at = moved.left_at;
+    step.saved_other = moved.saved_other;
+    Moved(step);
+}
+
 void JournalWriter::FlushSteps() {
     if (steps_batch_.empty()) return;
     journal_codec::AppendRecord(out_, journal_codec::kSteps,
@@ -94,35 +98,25 @@ void JournalWriter::FlushSteps() {
 }
 
 int JournalWriter::WriteOut() {
-    if (fd_ < 0) return EBADF;
-    size_t at = 0;
-    while (at < out_.size()) {
-        size_t done = 0;
-        const int error =
-            RetryOnEintr([&] { return os_.Write(fd_, out_.data() + at, out_.size() - at, done); });
-        if (error != 0 || done == 0) {
-            written_ += at;
-            out_.erase(0, at);
-            return error != 0 ? error : EIO;
-        }
-        at += done;
-    }
-    written_ += out_.size();
-    out_.clear();
-    return 0;
+    if (!file_) return EBADF;
+    size_t done = 0;
+    const int error = file_->Append(out_, done);
+    written_ += done;
+    out_.erase(0, done);
+    return error;
 }
 
 int JournalWriter::Sync() {
     last_sync_ns_ = clock_();
-    return RetryOnEintr([&] { return os_.Fsync(fd_); });
+    return file_->Sync();
 }
 
 int JournalWriter::Finish(uint64_t renamed, uint64_t failed) {
-    if (fd_ < 0) return error_ != 0 ? error_ : EBADF;
+    if (!file_) return error_ != 0 ? error_ : EBADF;
     if (steps_ == 0) {
         Close();
         // Nothing moved, nothing to take back.
-        const int error = os_.Unlink(path_.c_str());
+        const int error = storage_->Remove(name_);
         return error == ENOENT ? 0 : error;
     }
     FlushSteps();

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "fileops/journal.h"
 #include "fileops/journal_records.h"
-#include "fileops/os.h"
+#include "fileops/journal_storage.h"
+#include "fileops/move_log.h"
 
 namespace zentavo {
 
@@ -20,24 +22,26 @@ int64_t WallClockNs();
 // move would cost more than the moves; the steps are synced about once a
 // second and at the end, and at once after a file was left under a scratch
 // name.
-class JournalWriter {
+class JournalWriter final : public MoveLog {
 public:
     using Clock = std::function<int64_t()>;
 
-    explicit JournalWriter(Os& os, Clock clock = WallClockNs);
-    ~JournalWriter();
+    explicit JournalWriter(Clock clock = WallClockNs);
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;
 
-    // Takes over a journal file just created (empty, open for writing) and
-    // writes the magic and the header.
-    int Start(int fd, std::string path, std::string folder, const RunHeader& header);
+    // Takes over a journal file just created in storage under name (empty,
+    // open for writing) and writes the magic and the header.
+    int Start(std::unique_ptr<JournalFile> file, JournalStorage& storage, std::string name,
+              std::string path, const RunHeader& header);
     void Plan(const PlannedMove& move);
     // Writes what is left of the plan and makes the file and its folder
     // durable: after this, moves may begin.
     int SealPlan();
 
     void Moved(const MoveStep& step);
+    // A move of the run, as the run tells it.
+    void Moved(size_t row, const MoveResult& moved) override;
 
     // Writes the end record and closes the file. A run that moved nothing
     // leaves no journal: its file is removed instead.
@@ -58,11 +62,11 @@ private:
     void Note(int error);
     void Close();
 
-    Os& os_;
     Clock clock_;
-    int fd_ = -1;
+    std::unique_ptr<JournalFile> file_;
+    JournalStorage* storage_ = nullptr;
+    std::string name_;
     std::string path_;
-    std::string folder_;
     std::string run_id_;
     uint64_t rows_ = 0;
     uint64_t planned_ = 0;

@@ -16,6 +16,14 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
+std::string FolderOf(std::string_view path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string_view::npos) return ".";
+    const size_t end = path.find_last_not_of('/', slash);
+    if (end == std::string_view::npos) return "/";
+    return std::string(path.substr(0, end + 1));
+}
+
 std::string LexicallyAbsolute(std::string_view base, std::string_view path) {
     std::string joined;
     if (path.empty() || path.front() != '/') {

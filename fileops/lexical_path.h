@@ -14,6 +14,10 @@ void AppendPosixName(std::string& path, std::string_view name);
 // name inside folder, with one slash between them.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// The folder that holds path, lexically: "." for a bare name, "/" for a name
+// in the root.
+std::string FolderOf(std::string_view path);
+
 // Joins path to base unless it is absolute, then drops "." components,
 // repeated and trailing slashes, and lets ".." remove the component before it
 // (never climbing above "/").

@@ -23,14 +23,6 @@ bool ListingInodesHold(Os& os, int folder) {
     }
 }
 
-std::string FolderOf(std::string_view path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string_view::npos) return ".";
-    const size_t end = path.find_last_not_of('/', slash);
-    if (end == std::string_view::npos) return "/";
-    return std::string(path.substr(0, end + 1));
-}
-
 bool StillNames(Os& os, int folder, const char* name, const struct stat& st) {
     struct stat now {};
     return os.StatAt(folder, name, now, AT_SYMLINK_NOFOLLOW) == 0 && SameInode(now, st);

@@ -66,10 +66,6 @@ int ForEachEntry(Os& os, int fd, std::vector<char>& buffer, Each each) {
 // systems known to agree are trusted.
 bool ListingInodesHold(Os& os, int folder);
 
-// The folder that holds path, lexically: "." for a bare name, "/" for a name
-// in the root.
-std::string FolderOf(std::string_view path);
-
 // Whether name in the open folder names, right now, the very file that st
 // describes.
 bool StillNames(Os& os, int folder, const char* name, const struct stat& st);

@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "core/path_parts.h"
-#include "fileops/journal_writer.h"
 #include "fileops/lexical_path.h"
 
 namespace zentavo {
@@ -40,7 +39,7 @@ RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Pro
       page_(page),
       progress_(std::move(progress)),
       run_token_(std::move(run_token)),
-      journal_(nullptr),
+      log_(nullptr),
       targets_(nullptr),
       last_error_(list.count(), 0),
       gives_up_(list.count(), false),
@@ -48,14 +47,14 @@ RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Pro
       armed_next_(list.count(), false) {}
 
 RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
-                     JournalWriter& journal, std::vector<uint32_t> plan_rows,
+                     MoveLog& log, std::string run_token, std::vector<uint32_t> plan_rows,
                      const std::vector<std::string>* targets)
     : fs_(fs),
       list_(list),
       page_(page),
       progress_(std::move(progress)),
-      run_token_(journal.run_id()),
-      journal_(&journal),
+      run_token_(std::move(run_token)),
+      log_(&log),
       targets_(targets),
       plan_rows_(std::move(plan_rows)),
       last_error_(list.count(), 0),
@@ -107,11 +106,11 @@ void RenameRun::Try(size_t row) {
         return;
     }
     const std::string target = TargetOf(row);
-    const size_t scratch_row = journal_ ? plan_rows_[row] : row;
+    const size_t scratch_row = log_ ? plan_rows_[row] : row;
     const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, scratch_row));
     if (!moved.left_at.empty() || !moved.saved_other.empty())
         notes_.push_back({row, moved.left_at, moved.saved_other});
-    if (journal_ && (moved.error == 0 || !moved.left_at.empty())) Record(row, moved);
+    if (log_ && (moved.error == 0 || !moved.left_at.empty())) log_->Moved(plan_rows_[row], moved);
     const int error = moved.error;
     last_error_[row] = error;
     if (error == 0) {
@@ -138,15 +137,6 @@ void RenameRun::Try(size_t row) {
 std::string RenameRun::TargetOf(size_t row) const {
     if (targets_) return (*targets_)[row];
     return RenameTarget(list_.path(row), list_.new_name(row), list_.syntax(), page_);
-}
-
-void RenameRun::Record(size_t row, const MoveResult& moved) {
-    MoveStep step;
-    step.row = plan_rows_[row];
-    step.new_identity = moved.new_identity;
-    step.left_at = moved.left_at;
-    step.saved_other = moved.saved_other;
-    journal_->Moved(step);
 }
 
 size_t RenameRun::RenamePass() {

@@ -12,6 +12,7 @@
 #include "core/code_page.h"
 #include "core/rename_list.h"
 #include "fileops/file_system.h"
+#include "fileops/move_log.h"
 #include "fileops/progress.h"
 #include "fileops/scratch_name.h"
 
@@ -62,8 +63,6 @@ bool RunWillTry(const RenameList& list, size_t row);
 // every pass, as long as a move that failed for another reason than a taken
 // target or a missing source would fail again; one that later succeeds (a
 // file that was busy, say) is renamed by a closing pass.
-class JournalWriter;
-
 class RenameRun {
 public:
     // run_token names the run's hidden intermediates (see ScratchName); page
@@ -73,12 +72,12 @@ public:
 
     const std::string& run_token() const { return run_token_; }
 
-    // Tells journal, whose plan is already written, of every move. plan_rows
-    // holds each row's index in that plan, which also names the row's
-    // scratch files; the run's token is the journal's run id. targets, when
+    // Tells log, whose record of the run's plan is already made, of every
+    // move. plan_rows holds each row's index in that plan, which also names
+    // the row's scratch files; run_token is the record's. targets, when
     // given, holds each row's target in place of the one its new name gives.
     RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
-              JournalWriter& journal, std::vector<uint32_t> plan_rows,
+              MoveLog& log, std::string run_token, std::vector<uint32_t> plan_rows,
               const std::vector<std::string>* targets = nullptr);
 
     // The target of a row: from targets when given, else from its new name.
@@ -98,7 +97,6 @@ private:
     enum class Pass { Full, Woken };
 
     void Try(size_t row);
-    void Record(size_t row, const MoveResult& moved);
     void Wait(const std::string& key, size_t row);
     void Wake(const std::string& key);
     std::string Key(std::string_view path) const;
@@ -110,9 +108,9 @@ private:
     std::stop_token stop_;
     std::string run_token_;
     std::vector<RowNote> notes_;
-    JournalWriter* journal_ = nullptr;
+    MoveLog* log_ = nullptr;
     const std::vector<std::string>* targets_ = nullptr;
-    std::vector<uint32_t> plan_rows_;  // with a journal: each row's index in its plan
+    std::vector<uint32_t> plan_rows_;  // with a log: each row's index in its plan
 
     Pass next_pass_ = Pass::Full;
     size_t cursor_ = 0;  // the row being tried

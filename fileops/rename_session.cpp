@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "core/rename_pattern.h"
-#include "fileops/os_support.h"
+#include "fileops/lexical_path.h"
 
 namespace zentavo {
 
@@ -58,7 +58,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         return outcome;
     }
     RenameOutcome outcome;
-    JournalWriter writer(journals->os(), journals->clock());
+    JournalWriter writer(journals->clock());
     std::vector<uint32_t> plan_rows;
     outcome.journal_error = journals->Create(header, writer);
     if (outcome.journal_error == 0) outcome.journal_error = WritePlan(plan_rows, writer);
@@ -66,7 +66,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         writer.Finish(0, 0);
         return outcome;
     }
-    RenameRun run(fs_, list_, page_, progress, writer, std::move(plan_rows));
+    RenameRun run(fs_, list_, page_, progress, writer, header.id, std::move(plan_rows));
     run.StopWhen(std::move(stop));
     outcome = run.Run();
     outcome.journal_write_error = writer.Finish(outcome.renamed, outcome.failed);

@@ -1,9 +1,8 @@
 #include "fileops/scratch_name.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
+#include <random>
 
 namespace zentavo {
 
@@ -11,7 +10,7 @@ std::string NewRunToken() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
     char token[48];
-    std::snprintf(token, sizeof token, "%ld-%llx", static_cast<long>(::getpid()),
+    std::snprintf(token, sizeof token, "%u-%llx", std::random_device{}(),
                   static_cast<unsigned long long>(nanoseconds));
     return token;
 }

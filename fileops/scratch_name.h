@@ -8,8 +8,8 @@
 
 namespace zentavo {
 
-// A token that tells this run from every other run on the machine: the
-// process id and the time it was made.
+// A token that tells this run from every other run on the machine: a random
+// number and the time it was made.
 std::string NewRunToken();
 
 // ".zentavo-<run_token>-<row>.tmp": unique per run and row.

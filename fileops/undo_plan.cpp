@@ -5,7 +5,6 @@
 #include <unordered_set>
 
 #include "fileops/lexical_path.h"
-#include "fileops/os_support.h"
 #include "fileops/scratch_name.h"
 
 namespace zentavo {

@@ -8,7 +8,6 @@
 #include "core/rename_list.h"
 #include "fileops/journal_writer.h"
 #include "fileops/lexical_path.h"
-#include "fileops/os_support.h"
 #include "fileops/rename_run.h"
 #include "fileops/run_history.h"
 
@@ -81,7 +80,8 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
         }
         list.InsertNew(std::move(froms));
         for (size_t row = 0; row < list.count(); ++row) list.SetNewName(row, NameOf(targets[row]));
-        RenameRun run(fs, list, page, progress, writer, std::move(plan_rows), &targets);
+        RenameRun run(fs, list, page, progress, writer, writer.run_id(), std::move(plan_rows),
+                      &targets);
         run.StopWhen(stop);
         run.Run();
         for (size_t row = 0; row < list.count(); ++row)
@@ -98,7 +98,7 @@ int MoveBack(FileSystem& fs, const CodePage& page, JournalStore& journals, RunKi
     header.undoes = run.id;
     header.rows = plan.moves.size();
     header.first_folder = FolderOf(plan.moves.front().to);
-    JournalWriter writer(journals.os(), journals.clock());
+    JournalWriter writer(journals.clock());
     int error = journals.Create(header, writer);
     if (error == 0) {
         for (const UndoMove& move : plan.moves) writer.Plan({move.from, move.to, move.identity});
@@ -152,7 +152,7 @@ int TakeBack(FileSystem& fs, const CodePage& page, JournalStore& journals, const
     const std::optional<std::string> source = RunToTakeBack(runs, chosen, undo);
     if (!source) return EALREADY;
 
-    HeldRun held(journals.os());
+    HeldRun held;
     if (const int error = journals.Hold(chosen, held); error != 0) return error;
     RunRecord other;
     if (*source != chosen) {

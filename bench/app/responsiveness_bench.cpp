@@ -47,6 +47,7 @@
 #include "fileops/journal_store.h"
 #include "fileops/os.h"
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_session.h"
 #include "fileops/target_check.h"
 #include "fileops/undo_run.h"
@@ -181,7 +182,7 @@ Steps Before(const std::string& folder, const std::string& pattern, const QSize&
         view.viewport()->repaint();
     });
     steps.check = Measure(probe, [&] { CheckTargets(fs, session.list(), kPage); });
-    JournalStore journals(SystemOs(), DefaultJournalFolder());
+    JournalStore journals = PosixJournals(SystemOs(), DefaultJournalFolder());
     steps.rename = Measure(probe, [&] {
         session.Rename({}, &journals);
         model.RowsRewritten();

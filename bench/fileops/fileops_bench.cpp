@@ -21,6 +21,7 @@
 #include "fileops/journal_store.h"
 #include "fileops/os.h"
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_session.h"
 
 namespace zentavo {
@@ -38,7 +39,7 @@ const CodePage kPage(CodePage::Kind::Utf8);
 // The journal folder of every benchmarked run.
 JournalStore& Journals() {
     static BenchFolder folder;
-    static JournalStore journals(SystemOs(), folder.path() + "/journal");
+    static JournalStore journals = PosixJournals(SystemOs(), folder.path() + "/journal");
     return journals;
 }
 

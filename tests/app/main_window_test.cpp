@@ -42,6 +42,7 @@
 #include "app_test_support.h"
 #include "fileops/journal_store.h"
 #include "fileops/os.h"
+#include "fileops/posix_journal_storage.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/support/test_code_page.h"
 
@@ -1212,7 +1213,7 @@ void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem() {
     if (job == "kill") {
         // The journal of a run killed after its moves' steps were written:
         // every step is due at once by this clock.
-        JournalStore journals(SystemOs(), d.state / "journal");
+        JournalStore journals = PosixJournals(SystemOs(), d.state / "journal");
         RunHeader header;
         header.rows = kFiles;
         header.first_folder = d.folder / "many";
@@ -1220,7 +1221,7 @@ void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem() {
         {
             // The writer goes as a killed process's would: without its end,
             // and with the lock a living run holds.
-            JournalWriter writer(journals.os(), [&now] { return now += 2'000'000'000; });
+            JournalWriter writer([&now] { return now += 2'000'000'000; });
             QCOMPARE(journals.Create(header, writer), 0);
             for (int i = 0; i < kFiles; ++i) {
                 const std::string from = d.folder / ("many/" + std::to_string(i));
@@ -1576,8 +1577,8 @@ void MainWindowTest::failedUndoLeavesTheWindowAsItWas() {
     if (journal == "unreadable")
         d.journal_os.Add({.call = OsCall::ReadFolder, .path = folder, .error = EIO});
     // It takes the run between the undo's listing and its hold on the run.
-    JournalStore other(SystemOs(), folder);
-    HeldRun held(other.os());
+    JournalStore other = PosixJournals(SystemOs(), folder);
+    HeldRun held;
     int held_error = -1;
     if (journal == "held") {
         d.journal_os.Add({.call = OsCall::Open, .path = run_path, .nth = 2, .before = [&] {
@@ -1694,11 +1695,11 @@ void MainWindowTest::interruptedRunIsOfferedBack() {
     d.folder.AddFile("a.txt", "a");
     // A run that moved its file and was killed before it wrote more.
     {
-        JournalStore journals(SystemOs(), d.state / "journal");
+        JournalStore journals = PosixJournals(SystemOs(), d.state / "journal");
         RunHeader header;
         header.rows = 1;
         header.first_folder = d.folder.path();
-        JournalWriter writer(journals.os());
+        JournalWriter writer;
         QCOMPARE(journals.Create(header, writer), 0);
         struct stat st {};
         QCOMPARE(::lstat((d.folder / "a.txt").c_str(), &st), 0);

@@ -6,6 +6,7 @@
 
 #include "cli/help_text.h"
 #include "fileops/journal_store.h"
+#include "fileops/posix_journal_storage.h"
 #include "tests/cli/cli_process.h"
 #include "tests/cli/temp_tree.h"
 
@@ -220,13 +221,13 @@ TEST(EndToEndTest, RefusesARunningRunAndAJournalOthersCanChange) {
     ASSERT_EQ(RunCli({"-x", "-p", "b.txt", "a.txt"}, tree.root(), state.root()).status, 0);
     const std::vector<std::string> renamed = tree.Files();
     const std::string folder = state.root() + "/zentavo/journal";
-    JournalStore journals(SystemOs(), folder);
+    JournalStore journals = PosixJournals(SystemOs(), folder);
     std::vector<RunSummary> runs;
     ASSERT_EQ(journals.List(runs), 0);
     ASSERT_EQ(runs.size(), 1u);
     const std::string id = runs[0].header.id;
     {
-        HeldRun held(journals.os());
+        HeldRun held;
         ASSERT_EQ(journals.Hold(id, held), 0);
         const ProcessResult undo = RunCli({"--undo"}, tree.root(), state.root());
         EXPECT_EQ(undo.status, 1);

@@ -10,6 +10,7 @@
 #include "cli/cli_main.h"
 #include "fileops/os.h"
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "tests/cli/temp_tree.h"
 #include "tests/support/test_code_page.h"
 
@@ -38,7 +39,7 @@ void RunCase(const CliCase& c) {
 
     PosixFileSystem fs;
     TempFolder state;
-    JournalStore journals(SystemOs(), state / "journal");
+    JournalStore journals = PosixJournals(SystemOs(), state / "journal");
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(CliMain(args, fs, kTestPage, journals, {out, err, false}), c.status);
@@ -145,7 +146,7 @@ TEST(RenameCommandTest, TablePadsThePathColumn) {
     tree.AddFile("a.txt");
     tree.AddFile("longer name.txt");
     PosixFileSystem fs;
-    JournalStore journals(SystemOs(), tree.Path("unused"));
+    JournalStore journals = PosixJournals(SystemOs(), tree.Path("unused"));
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-p", "%3g.%e", tree.root()};
@@ -203,7 +204,7 @@ TEST(RenameCommandTest, FileReachedTwoWaysIsOneRow) {
     ASSERT_EQ(::symlink("tw", tree.Path("L").c_str()), 0);
     PosixFileSystem fs;
     TempFolder state;
-    JournalStore journals(SystemOs(), state.path());
+    JournalStore journals = PosixJournals(SystemOs(), state.path());
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-x", "--tsv",        "-p",
@@ -240,7 +241,7 @@ TEST(RenameCommandTest, RowNotesSayWhereFilesAre) {
     tree.AddFile("b");
     NotingFileSystem fs(tree);
     TempFolder state;
-    JournalStore journals(SystemOs(), state.path());
+    JournalStore journals = PosixJournals(SystemOs(), state.path());
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {"-x", "--tsv", "-p", "%n.x", tree.root()};

@@ -14,6 +14,7 @@
 #include "fileops/journal_records.h"
 #include "fileops/journal_store.h"
 #include "fileops/os.h"
+#include "fileops/posix_journal_storage.h"
 #include "tests/fileops/posix_test_support.h"
 
 namespace zentavo {
@@ -48,7 +49,7 @@ Written WriteRun(JournalStore& store, std::vector<PlannedMove> plan, std::vector
     Written written{{}, std::move(plan), std::move(steps), {}};
     written.header.rows = written.plan.size();
     written.header.first_folder = "/d";
-    JournalWriter writer(store.os(), clock);
+    JournalWriter writer(clock);
     EXPECT_EQ(store.Create(written.header, writer), 0);
     for (const PlannedMove& move : written.plan) writer.Plan(move);
     EXPECT_EQ(writer.SealPlan(), 0);
@@ -67,7 +68,7 @@ const std::vector<PlannedMove> kOddPlan = {
 
 TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
     TempFolder state;
-    JournalStore store(SystemOs(), state / "journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "journal");
     MoveStep copied;
     copied.row = 1;
     copied.new_identity = {77, 99};
@@ -123,7 +124,7 @@ TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
 
 TEST(JournalFile, LargePlanSpansBatchesAndStaysSmall) {
     TempFolder state;
-    JournalStore store(SystemOs(), state / "journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "journal");
     std::vector<PlannedMove> plan;
     std::vector<MoveStep> steps;
     for (uint64_t i = 0; i < 20000; ++i) {
@@ -149,13 +150,13 @@ TEST(JournalFile, LargePlanSpansBatchesAndStaysSmall) {
 TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
     TempFolder state;
     const std::string folder = state / "deep/state/zentavo/journal";
-    JournalStore store(SystemOs(), folder, Retention{3, uint64_t{1} << 30});
+    JournalStore store = PosixJournals(SystemOs(), folder, Retention{3, uint64_t{1} << 30});
     MoveStep step;
     // The oldest run was cut short: only its journal knows where its files are.
     RunHeader cut;
     cut.rows = kOddPlan.size();
     {
-        JournalWriter writer(store.os(), Ticking());
+        JournalWriter writer(Ticking());
         ASSERT_EQ(store.Create(cut, writer), 0);
         for (const PlannedMove& move : kOddPlan) writer.Plan(move);
         ASSERT_EQ(writer.SealPlan(), 0);
@@ -180,7 +181,7 @@ TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
 
     // Past the size bound only the newest run, the one spared and the one
     // cut short stay.
-    JournalStore small(SystemOs(), folder, Retention{50, runs[0].bytes + 1});
+    JournalStore small = PosixJournals(SystemOs(), folder, Retention{50, runs[0].bytes + 1});
     small.Prune(ids[2]);
     ASSERT_EQ(small.List(runs), 0);
     ASSERT_EQ(runs.size(), 3u);
@@ -191,10 +192,10 @@ TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
 
 TEST(JournalStore, RunThatMovedNothingLeavesNoJournal) {
     TempFolder state;
-    JournalStore store(SystemOs(), state / "journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "journal");
     RunHeader header;
     header.rows = 1;
-    JournalWriter writer(store.os());
+    JournalWriter writer;
     ASSERT_EQ(store.Create(header, writer), 0);
     writer.Plan(kOddPlan[0]);
     ASSERT_EQ(writer.SealPlan(), 0);
@@ -207,10 +208,10 @@ TEST(JournalStore, RunThatMovedNothingLeavesNoJournal) {
 // than the file could hold, as a damaged one may, reads as a plan cut short.
 TEST(JournalStore, HeaderClaimingMoreRowsThanTheFileHoldsReadsAsCutShort) {
     TempFolder state;
-    JournalStore store(SystemOs(), state / "journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "journal");
     RunHeader header;
     header.rows = uint64_t(1) << 60;
-    JournalWriter writer(store.os());
+    JournalWriter writer;
     ASSERT_EQ(store.Create(header, writer), 0);
 
     RunRecord run;
@@ -222,11 +223,11 @@ TEST(JournalStore, HeaderClaimingMoreRowsThanTheFileHoldsReadsAsCutShort) {
 
 TEST(JournalStore, InterruptedRunWithATornTailCanBeMarkedUndone) {
     TempFolder state;
-    JournalStore store(SystemOs(), state / "journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "journal");
     RunHeader header;
     header.rows = kOddPlan.size();
     {
-        JournalWriter writer(store.os(), Ticking());
+        JournalWriter writer(Ticking());
         ASSERT_EQ(store.Create(header, writer), 0);
         for (const PlannedMove& move : kOddPlan) writer.Plan(move);
         ASSERT_EQ(writer.SealPlan(), 0);
@@ -252,7 +253,7 @@ TEST(JournalStore, InterruptedRunWithATornTailCanBeMarkedUndone) {
     for (const auto& mark : kMarks) {
         SCOPED_TRACE(mark.undone ? "undone" : "redone");
         {
-            HeldRun held(store.os());
+            HeldRun held;
             ASSERT_EQ(store.Hold(header.id, held), 0);
             EXPECT_EQ(held.run.steps.size(), 1u);
             ASSERT_EQ(store.Mark(held, mark.undone, 42), 0);
@@ -289,7 +290,7 @@ class UntrustedJournal : public ::testing::TestWithParam<Untrusted> {};
 TEST_P(UntrustedJournal, IsRefused) {
     const Untrusted& c = GetParam();
     TempFolder state;
-    JournalStore store(SystemOs(), state / "zentavo/journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "zentavo/journal");
     const std::string id = WriteRun(store, kOddPlan, {MoveStep{}}).header.id;
     const std::string path = c.path == "FILE" ? store.PathOf(id) : state / c.path;
     if (const int error = c.spoil(path); error != 0)
@@ -298,13 +299,13 @@ TEST_P(UntrustedJournal, IsRefused) {
     std::vector<RunSummary> runs;
     EXPECT_EQ(store.List(runs), c.error);
     EXPECT_EQ(store.untrusted_path(), path);
-    HeldRun held(store.os());
+    HeldRun held;
     EXPECT_EQ(store.Hold(id, held), c.error);
     RunRecord run;
     EXPECT_EQ(store.Read(id, run), c.error);
     if (c.path == "FILE") return;  // a new run makes a file of its own
     RunHeader header;
-    JournalWriter writer(store.os());
+    JournalWriter writer;
     EXPECT_EQ(store.Create(header, writer), c.error);
     EXPECT_EQ(store.untrusted_path(), path);
 }
@@ -349,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(
 // running and cannot be undone or marked; once killed it is interrupted.
 TEST(JournalStore, ALiveRunIsRunningAndAKilledOneInterrupted) {
     TempFolder state;
-    JournalStore store(SystemOs(), state / "journal");
+    JournalStore store = PosixJournals(SystemOs(), state / "journal");
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     RunHeader header;
@@ -357,7 +358,7 @@ TEST(JournalStore, ALiveRunIsRunningAndAKilledOneInterrupted) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        JournalWriter writer(store.os(), Ticking());
+        JournalWriter writer(Ticking());
         if (store.Create(header, writer) != 0) _exit(1);
         for (const PlannedMove& move : kOddPlan) writer.Plan(move);
         if (writer.SealPlan() != 0) _exit(1);
@@ -382,7 +383,7 @@ TEST(JournalStore, ALiveRunIsRunningAndAKilledOneInterrupted) {
     ASSERT_EQ(store.List(runs), 0);
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].state(), RunState::Running);
-    HeldRun held(store.os());
+    HeldRun held;
     EXPECT_EQ(store.Hold(id, held), EBUSY);
     EXPECT_EQ(*ReadFile(store.PathOf(id)), bytes);
 

@@ -12,6 +12,7 @@
 #include "core/rename_pattern.h"
 #include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_session.h"
 #include "fileops/undo_run.h"
 #include "tests/fileops/faulty_os.h"
@@ -152,7 +153,7 @@ TEST(SessionOnDisk, UndoAfterAKillBringsBackEveryNameAndNoOther) {
         os.Add(
             {.call = c.call, .path = dir / c.path, .nth = c.nth, .before = [] { throw Killed{}; }});
         PosixFileSystem fs(os);
-        JournalStore store(SystemOs(), state / "journal");
+        JournalStore store = PosixJournals(SystemOs(), state / "journal");
         RenameSession session(fs, kTestPage);
         session.Drop({dir.path()}, false);
         ASSERT_TRUE(SetFilenames(session.list(), "n%g", kTestPage));

@@ -9,6 +9,7 @@
 
 #include "fileops/journal_store.h"
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_session.h"
 #include "fileops/scratch_name.h"
 #include "fileops/undo_run.h"
@@ -26,7 +27,7 @@ constexpr int64_t kSecond = 1'000'000'000;
 constexpr int64_t kRunTime = 1000 * kSecond;  // the journal's clock stands still here
 
 JournalStore StoreIn(const TempFolder& state) {
-    return JournalStore(SystemOs(), state / "journal", Retention{}, [] { return kRunTime; });
+    return PosixJournals(SystemOs(), state / "journal", Retention{}, [] { return kRunTime; });
 }
 
 std::string ContentOf(const FakeFileSystem& fs, const std::string& path) {
@@ -211,7 +212,7 @@ TEST(UndoGuards, FilesOnAFileSystemThatRenumbersThemComeBack) {
         SCOPED_TRACE(c.label);
         TempFolder dir;
         TempFolder state;
-        JournalStore store(SystemOs(), state / "journal");
+        JournalStore store = PosixJournals(SystemOs(), state / "journal");
         std::vector<std::string> paths;
         for (int i = 0; i < 5; ++i) paths.push_back(dir.AddFile("f" + std::to_string(i), "ours"));
         FaultyOs os;

@@ -12,6 +12,7 @@
 
 #include "fileops/journal_records.h"
 #include "fileops/journal_store.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_session.h"
 #include "fileops/undo_run.h"
 #include "tests/fileops/fake_file_system.h"
@@ -66,7 +67,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
     // the end (one that stands still).
     bool ticking = false;
     int64_t now = 0;
-    JournalStore store(os, state / "journal", Retention{5, uint64_t{1} << 30},
+    JournalStore store = PosixJournals(os, state / "journal", Retention{5, uint64_t{1} << 30},
                        [&] { return ticking ? now += 2'000'000'000 : now; });
     const std::vector<std::string> folders = {"/a", "/a/s", "/b"};
     for (int round = 0; round < 1500; ++round) {
@@ -143,7 +144,7 @@ TEST(UndoTest, ADamagedPlanBringsBackWhatItCanAndKeepsTheRun) {
     TempFolder state;
     UnsyncedOs os;
     int64_t now = 1'000'000'000'000;
-    JournalStore store(os, state / "journal", Retention{}, [&] { return now += 1'000'000'000; });
+    JournalStore store = PosixJournals(os, state / "journal", Retention{}, [&] { return now += 1'000'000'000; });
     constexpr size_t kFiles = 30;
     FakeFileSystem renamed;
     RenameSession session(renamed, kTestPage);
@@ -277,7 +278,7 @@ TEST_P(HistoryTest, UndoAndRedoWalkTheRunsAsInAnEditor) {
     TempFolder state;
     UnsyncedOs os;
     int64_t now = 1'000'000'000'000;
-    JournalStore store(os, state / "journal", Retention{},
+    JournalStore store = PosixJournals(os, state / "journal", Retention{},
                        [&] { return now += 1'000'000'000; });
     FakeFileSystem fs;
     fs.AddFile("/d/a", "a");
@@ -331,7 +332,7 @@ INSTANTIATE_TEST_SUITE_P(Sessions, HistoryTest, ::testing::ValuesIn(kHistoryCase
 TEST(HistoryTest, UndoAndRedoOfAnUndoAreRefused) {
     TempFolder state;
     UnsyncedOs os;
-    JournalStore store(os, state / "journal");
+    JournalStore store = PosixJournals(os, state / "journal");
     FakeFileSystem fs;
     fs.AddFile("/d/a", "a");
     RenameSession session(fs, kTestPage);
