@@ -9,7 +9,12 @@ enum class PathSyntax {
     Posix,    // slash separator; names compared exactly
 };
 
+// The one place that knows which system the program is built for.
+#ifdef _WIN32
+constexpr PathSyntax kNativeSyntax = PathSyntax::Windows;
+#else
 constexpr PathSyntax kNativeSyntax = PathSyntax::Posix;
+#endif
 
 constexpr char Separator(PathSyntax syntax) {
     return syntax == PathSyntax::Windows ? '\\' : '/';
