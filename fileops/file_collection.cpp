@@ -57,6 +57,7 @@ private:
         if (known == out_.real_folders.end()) {
             std::string real;
             if (const int error = fs_.RealPath(folder, real); error != 0) return error;
+            Remember(real);
             known = out_.real_folders.emplace(folder, std::move(real)).first;
         }
         resolved = known->second;
@@ -101,6 +102,9 @@ private:
     // the paths below them: a subfolder's name sorts as if followed by a
     // slash, so "a.txt" comes before the files of folder "a" ('.' < '/').
     void Enter(std::string folder, std::vector<Level>& levels) {
+        // Looked at before it is read: a folder swapped in between then
+        // fails the run's moves rather than lends them its files.
+        Remember(folder);
         std::vector<FolderEntry> entries;
         if (const int error = fs_.ListFolder(folder, entries); error != 0) {
             out_.problems.push_back({std::move(folder), error});
@@ -132,6 +136,13 @@ private:
             FolderEntry& entry = level.entries.emplace_back(std::move(entries[key.entry]));
             if (entry.kind == EntryKind::Folder) entry.name.pop_back();
         }
+    }
+
+    // A file system that numbers its files anew at every look gives a
+    // folder no identity worth holding it to.
+    void Remember(const std::string& folder) {
+        if (FileStamp stamp; fs_.Stamp(folder, stamp) == 0 && !IsWeak(stamp.identity))
+            out_.folders.insert_or_assign(folder, stamp.identity);
     }
 
     void Found(std::string_view path, uint64_t inode) {

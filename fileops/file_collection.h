@@ -29,6 +29,9 @@ struct Gathered {
     // Folder -> its real path, for every folder of a dropped path resolved
     // so far: the files of one folder dropped one by one cost one resolution.
     std::unordered_map<std::string, std::string> real_folders;
+    // Each folder whose files were found, as it was when they were: the run
+    // moves nothing in a folder that another has replaced since.
+    FolderIdentities folders;
 };
 
 // Searches the dropped path and appends the full path of every file it finds:

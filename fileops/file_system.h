@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zentavo {
@@ -29,6 +30,10 @@ struct FileIdentity {
 
     bool operator==(const FileIdentity&) const = default;
 };
+
+// The identity of every folder a drop read, by the path it was read under:
+// what a run's moves must still find there.
+using FolderIdentities = std::unordered_map<std::string, FileIdentity>;
 
 // Where a file system numbers a file anew at every lookup (sshfs and other
 // FUSE mounts without use_ino, some SMB and NFS set-ups), its inode is made
@@ -91,9 +96,14 @@ public:
                                      const std::string& scratch_name) = 0;
 
     // Moves go through folders opened at their first move and held, which
-    // must stay the folders they were then (else the move fails with
-    // ESTALE); a run lets them go when it ends.
+    // must stay the folders they were then, under the paths they were opened
+    // by (else the move fails with ESTALE); a run lets them go when it ends.
     virtual void ReleaseFolders() {}
+
+    // The folders as a drop read them, which the moves until ReleaseFolders
+    // must find under their paths rather than whatever is there at their
+    // first move. listed must outlive those moves.
+    virtual void ExpectFolders(const FolderIdentities& listed) { (void)listed; }
 
     // The entry itself (a link is not followed). Returns 0 or an errno value.
     virtual int Stamp(const std::string& path, FileStamp& stamp) = 0;

@@ -20,25 +20,41 @@ bool IsTop(const std::string& folder) {
     return folder == "/" || folder == ".";
 }
 
+const char* LastName(const std::string& folder) {
+    return IsTop(folder) ? folder.c_str() : folder.c_str() + folder.find_last_of('/') + 1;
+}
+
+FileIdentity IdentityOf(const struct stat& st) {
+    return {uint64_t(st.st_dev), uint64_t(st.st_ino)};
+}
+
 }  // namespace
 
 int FolderHandles::PlacesOf(const std::string& from, const std::string& to, Place& source,
                             Place& target) {
     // Room is made before either is opened, so that neither closes the other.
     if (open_ >= kMostOpen) CloseAll();
-    if (const int error = PlaceOf(from, source); error != 0) return error;
-    return PlaceOf(to, target);
+    NameAt(from, source);
+    NameAt(to, target);
+    const std::string from_folder = FolderOf(from);
+    if (const int error = Open(from_folder, source.folder); error != 0) return error;
+    const std::string to_folder = FolderOf(to);
+    if (to_folder == from_folder) {
+        target.folder = source.folder;
+        return 0;
+    }
+    return Open(to_folder, target.folder);
 }
 
-int FolderHandles::PlaceOf(const std::string& path, Place& place) {
+void FolderHandles::NameAt(const std::string& path, Place& place) {
     const size_t slash = path.find_last_of('/');
     place.name_at = slash == std::string::npos ? 0 : slash + 1;
     place.path = path;
-    return Open(FolderOf(path), place.folder);
 }
 
 int FolderHandles::Open(const std::string& folder, int& fd) {
     if (const auto known = handles_.find(folder); known != handles_.end() && known->second.fd >= 0) {
+        if (!StillUnderItsPath(folder, known->second)) return ESTALE;
         fd = known->second.fd;
         return 0;
     }
@@ -69,12 +85,26 @@ int FolderHandles::Open(const std::string& folder, int& fd) {
     return 0;
 }
 
+// A folder held open may have been moved away since, and another folder or a
+// link put under its name: what moves in it then would be where the journal's
+// paths no longer lead. One look at its name in its parent, held open too
+// but for a folder with too many beside it.
+bool FolderHandles::StillUnderItsPath(const std::string& folder, const Handle& handle) {
+    if (!handle.numbers_hold || IsTop(folder)) return true;
+    struct stat st {};
+    const auto parent = handles_.find(FolderOf(folder));
+    const int error = parent != handles_.end() && parent->second.fd >= 0
+                          ? os_.StatAt(parent->second.fd, LastName(folder), st, AT_SYMLINK_NOFOLLOW)
+                          : os_.Lstat(folder.c_str(), st);
+    return error == 0 && IdentityOf(st) == handle.identity;
+}
+
 // Opens one folder in parent (-1: the top one, from the current folder),
-// checks it against what it was when first opened, and keeps it open if it
-// is the one asked for or there is room.
+// checks it against what the drop read there (or what it was when first
+// opened), and keeps it open if it is the one asked for or there is room.
 int FolderHandles::OpenOne(int parent, const std::string& folder, bool asked_for, int& fd,
                            bool& kept) {
-    const char* name = IsTop(folder) ? folder.c_str() : folder.c_str() + folder.find_last_of('/') + 1;
+    const char* name = LastName(folder);
     int error = RetryOnEintr(
         [&] { return os_.OpenAt(parent >= 0 ? parent : AT_FDCWD, name, kFolderFlags, 0, fd); });
     if (error == ENOTDIR || error == ELOOP) {
@@ -90,12 +120,23 @@ int FolderHandles::OpenOne(int parent, const std::string& folder, bool asked_for
         return error;
     }
     const auto [handle, added] = handles_.try_emplace(folder);
-    if (!added && (handle->second.device != st.st_dev || handle->second.inode != st.st_ino)) {
+    if (added) {
+        // Two looks at one folder that disagree: the file system makes its
+        // numbers up.
+        struct stat again {};
+        handle->second.numbers_hold =
+            os_.StatAt(parent >= 0 ? parent : AT_FDCWD, name, again, AT_SYMLINK_NOFOLLOW) == 0 &&
+            again.st_ino == st.st_ino;
+        handle->second.identity = IdentityOf(st);
+        if (listed_ != nullptr) {
+            if (const auto listed = listed_->find(folder); listed != listed_->end())
+                handle->second.identity = listed->second;
+        }
+    }
+    if (handle->second.numbers_hold && !(handle->second.identity == IdentityOf(st))) {
         os_.Close(fd);
         return ESTALE;
     }
-    handle->second.device = st.st_dev;
-    handle->second.inode = st.st_ino;
     kept = asked_for || open_ < kMostOpen;
     if (kept) {
         handle->second.fd = fd;
@@ -116,6 +157,7 @@ void FolderHandles::CloseAll() {
 void FolderHandles::Release() {
     CloseAll();
     handles_.clear();
+    listed_ = nullptr;
 }
 
 }  // namespace zentavo

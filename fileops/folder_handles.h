@@ -2,12 +2,11 @@
 // move stays in the folder it began in whatever its path names meanwhile.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
 #include <string>
 #include <unordered_map>
 
+#include "fileops/file_system.h"
 #include "fileops/os.h"
 
 namespace zentavo {
@@ -22,11 +21,13 @@ struct Place {
 };
 
 // Each folder is opened from the root (or the current folder) one name at
-// a time without following a symbolic link, and must stay the folder it was
-// when first opened: the files were listed under their folders' real paths,
-// so a link on the way, or another folder under the name, is a folder
-// replaced since. Past a few hundred folders the oldest descriptors are
-// closed; a folder opened again is checked against its first identity.
+// a time without following a symbolic link, and must be the folder the drop
+// read (or, for one it did not read, the one first opened), and stay so
+// under its path, checked before every move through it: the files were
+// listed under their folders' real paths and the journal keeps those, so a
+// link on the way, or another folder under the name, is a folder replaced
+// since. Past a few hundred folders the oldest descriptors are closed; a
+// folder opened again is checked likewise.
 class FolderHandles {
 public:
     explicit FolderHandles(Os& os) : os_(os) {}
@@ -34,28 +35,35 @@ public:
     FolderHandles(const FolderHandles&) = delete;
     FolderHandles& operator=(const FolderHandles&) = delete;
 
+    // The folders' identities as a drop read them, until Release.
+    void Expect(const FolderIdentities& listed) { listed_ = &listed; }
+
     // The places of a move's two paths, both held until the next call.
     // Returns 0 or an errno value: ESTALE for a folder replaced.
     int PlacesOf(const std::string& from, const std::string& to, Place& source, Place& target);
 
-    // Closes every folder and forgets what each was: the next run may find
-    // other folders under the same paths.
+    // Closes every folder and forgets what each was and was expected to be:
+    // the next run may find other folders under the same paths.
     void Release();
 
 private:
     struct Handle {
         int fd = -1;  // -1: closed to make room, or never kept open
-        dev_t device = 0;
-        ino_t inode = 0;
+        FileIdentity identity;
+        // false where the file system numbers a folder anew at every look:
+        // no number then tells one folder from another.
+        bool numbers_hold = true;
     };
 
-    int PlaceOf(const std::string& path, Place& place);
+    static void NameAt(const std::string& path, Place& place);
     int Open(const std::string& folder, int& fd);
+    bool StillUnderItsPath(const std::string& folder, const Handle& handle);
     int OpenOne(int parent, const std::string& folder, bool asked_for, int& fd, bool& kept);
     void CloseAll();
 
     Os& os_;
     std::unordered_map<std::string, Handle> handles_;
+    const FolderIdentities* listed_ = nullptr;
     size_t open_ = 0;
 };
 

@@ -28,6 +28,7 @@ public:
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
     void ReleaseFolders() override { folders_.Release(); }
+    void ExpectFolders(const FolderIdentities& listed) override { folders_.Expect(listed); }
     int Stamp(const std::string& path, FileStamp& stamp) override;
     int NameMax(const std::string& folder, size_t& longest) override;
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;

@@ -25,7 +25,9 @@ DropOutcome RenameSession::AddGathered(Gathered gathered) {
     if (stale_) {
         stale_ = false;
         list_.RemoveAll();
+        listed_folders_.clear();
     }
+    listed_folders_.merge(gathered.folders);
     // One sorted merge for the whole drop rather than a search and an insert
     // per file; the rows come out as if inserted one by one.
     DropOutcome outcome;
@@ -51,6 +53,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row));
     }
     if (journals == nullptr || header.rows == 0) {
+        fs_.ExpectFolders(listed_folders_);
         RenameRun run(fs_, list_, page_, progress);
         run.StopWhen(stop);
         RenameOutcome outcome = run.Run();
@@ -66,6 +69,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
         writer.Finish(0, 0);
         return outcome;
     }
+    fs_.ExpectFolders(listed_folders_);
     RenameRun run(fs_, list_, page_, progress, writer, header.id, std::move(plan_rows));
     run.StopWhen(std::move(stop));
     outcome = run.Run();
@@ -138,6 +142,7 @@ void RenameSession::ListRestored(const UndoOutcome& outcome) {
             left.push_back(problem.at);
     std::unique_lock writing(list_writing_);
     list_.RemoveAll();
+    listed_folders_.clear();
     list_.InsertNew(outcome.restored);
     list_.InsertNew(outcome.unmoved);
     list_.InsertNew(left);

@@ -86,6 +86,7 @@ private:
     FileSystem& fs_;
     CodePage page_;
     RenameList list_;
+    FolderIdentities listed_folders_;  // of the rows' folders, as the drops read them
     mutable std::shared_mutex list_writing_;
     bool stale_ = false;
 };

@@ -129,7 +129,10 @@ int FaultyOs::GetLease(int fd, int& lease) {
 
 int FaultyOs::Lstat(const char* path, struct stat& st) {
     const Verdict verdict = Judge(OsCall::Lstat, {&path});
-    return verdict.error != 0 ? verdict.error : real_.Lstat(path, st);
+    if (verdict.error != 0) return verdict.error;
+    const int error = real_.Lstat(path, st);
+    if (error == 0 && renumber_) st.st_ino += ++looks_ << 32;
+    return error;
 }
 
 int FaultyOs::Stat(const char* path, struct stat& st) {
@@ -140,7 +143,10 @@ int FaultyOs::Stat(const char* path, struct stat& st) {
 int FaultyOs::StatAt(int folder, const char* name, struct stat& st, int flags) {
     Named named = At(folder, name);
     const Verdict verdict = JudgeAt(OsCall::StatAt, {&named});
-    return verdict.error != 0 ? verdict.error : real_.StatAt(named.folder, named.name, st, flags);
+    if (verdict.error != 0) return verdict.error;
+    const int error = real_.StatAt(named.folder, named.name, st, flags);
+    if (error == 0 && renumber_) st.st_ino += ++looks_ << 32;
+    return error;
 }
 
 int FaultyOs::Fstat(int fd, struct stat& st) {

@@ -79,7 +79,8 @@ public:
     // Makes every rename with flags fail with EINVAL, as on a file system
     // without renameat2 (FUSE, NFS, sshfs).
     void RefuseRenameFlags() { refuse_rename_flags_ = true; }
-    // Makes statx give a file another inode number at every look, and
+    // Makes statx and every stat of a name (not of an open descriptor) give
+    // a file another inode number at every look, and
     // folders tell of a FUSE file system, as sshfs does without use_ino.
     void RenumberEveryLook() { renumber_ = true; }
 

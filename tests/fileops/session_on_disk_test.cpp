@@ -168,22 +168,30 @@ TEST(SessionOnDisk, UndoAfterAKillBringsBackEveryNameAndNoOther) {
     }
 }
 
-// A dropped folder (or a target's subfolder) is swapped for a link to a
-// folder nobody dropped: moves go on only in the folders the run opened,
-// and a folder found to be a link fails its rows.
+// A dropped folder (or a target's subfolder) is replaced by a link to a
+// folder nobody dropped, or by that folder itself, after the drop read it:
+// nothing moves outside what was dropped, and no move lands where the
+// journal's paths no longer lead.
 TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
     enum class Swap { BeforeTheRun, AfterTheFirstMove };
+    enum class By { Link, Folder };
     const struct {
         const char* label;
         const char* prefix;   // of every new name
-        const char* swapped;  // the folder replaced by a link to "outside"
+        const char* swapped;  // the folder replaced by "outside" or a link to it
+        By by;
         Swap when;
         size_t renamed;
     } cases[] = {
-        {"dropped folder, before the run", "x", "d", Swap::BeforeTheRun, 0},
-        {"dropped folder, after the first move", "x", "d", Swap::AfterTheFirstMove, 10},
-        {"target's subfolder, after the first move", "sub/x", "d/sub", Swap::AfterTheFirstMove,
-         10},
+        {"dropped folder, link, before the run", "x", "d", By::Link, Swap::BeforeTheRun, 0},
+        {"dropped folder, link, between two moves", "x", "d", By::Link, Swap::AfterTheFirstMove,
+         1},
+        {"target's subfolder, link, between two moves", "sub/x", "d/sub", By::Link,
+         Swap::AfterTheFirstMove, 1},
+        {"dropped folder, another folder, before the run", "x", "d", By::Folder,
+         Swap::BeforeTheRun, 0},
+        {"dropped folder, another folder, between two moves", "x", "d", By::Folder,
+         Swap::AfterTheFirstMove, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -196,14 +204,16 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
             dir.AddFile("outside/" + names.back(), "outside");
         }
         const std::string swapped = dir / c.swapped;
+        const std::string outside = c.by == By::Link ? dir / "outside" : swapped;
         const auto swap = [&] {
             ASSERT_EQ(::rename(swapped.c_str(), (swapped + ".real").c_str()), 0);
-            ASSERT_EQ(symlink((dir / "outside").c_str(), swapped.c_str()), 0);
+            if (c.by == By::Link) {
+                ASSERT_EQ(symlink((dir / "outside").c_str(), swapped.c_str()), 0);
+            } else {
+                ASSERT_EQ(::rename((dir / "outside").c_str(), swapped.c_str()), 0);
+            }
         };
-        FaultyOs os;
-        if (c.when == Swap::AfterTheFirstMove)
-            os.Add({.call = OsCall::Rename, .nth = 2, .before = swap});
-        PosixFileSystem fs(os);
+        PosixFileSystem fs;
         RenameSession session(fs, kTestPage);
         session.Drop({dir / "d"}, false);
         ASSERT_EQ(session.list().count(), names.size());
@@ -211,16 +221,56 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
             session.list().SetNewName(row, c.prefix + names[row]);
         if (c.when == Swap::BeforeTheRun) swap();
 
-        const RenameOutcome outcome = session.Rename();
+        bool swapped_once = false;
+        const RenameOutcome outcome = session.Rename([&](size_t renamed, size_t) {
+            if (c.when != Swap::AfterTheFirstMove || renamed != 1 || swapped_once) return;
+            swapped_once = true;
+            swap();
+        });
         EXPECT_EQ(outcome.renamed, c.renamed);
         for (size_t row = 0; row < names.size(); ++row) {
             if (session.list().mark(row) != RowMark::Failed) continue;
             EXPECT_EQ(session.list().failure(row), ESTALE) << row;
         }
-        EXPECT_EQ(NamesIn(dir / "outside"), names);
+        EXPECT_EQ(NamesIn(outside), names);
         for (const std::string& name : names)
-            EXPECT_EQ(ReadFile(dir / ("outside/" + name)), "outside");
+            EXPECT_EQ(ReadFile(outside + "/" + name), "outside");
     }
+}
+
+// More folders than a run holds open at once: a folder let go to make room
+// and replaced meanwhile is caught when its next move opens it again.
+TEST(SessionOnDisk, FolderReplacedWhileLetGoIsCaughtWhenOpenedAgain) {
+    constexpr int kFolders = 300;
+    TempFolder dir;
+    for (int i = 0; i < kFolders; ++i)
+        dir.AddFile("d/s" + std::to_string(1000 + i) + "/f", "dropped");
+    // s1000/a must wait for s1000/b to move away: its second try comes after
+    // every other folder has been through.
+    dir.AddFile("d/s1000/a", "dropped");
+    dir.AddFile("stranger/a", "stranger's");
+    PosixFileSystem fs;
+    RenameSession session(fs, kTestPage);
+    session.Drop({dir / "d"}, true);
+    ASSERT_EQ(session.list().count(), size_t{kFolders + 1});
+    for (size_t row = 0; row < session.list().count(); ++row) {
+        const std::string_view path = session.list().path(row);
+        const std::string name(path.substr(path.rfind('/') + 1));
+        session.list().SetNewName(row, name == "a" ? "f" : name == "f" ? "g" : name);
+    }
+    const std::string replaced = dir / "d/s1000";
+    bool swapped_once = false;
+    const RenameOutcome outcome = session.Rename([&](size_t renamed, size_t) {
+        if (renamed != size_t{kFolders} || swapped_once) return;
+        swapped_once = true;
+        ASSERT_EQ(::rename(replaced.c_str(), (replaced + ".real").c_str()), 0);
+        ASSERT_EQ(::rename((dir / "stranger").c_str(), replaced.c_str()), 0);
+    });
+    EXPECT_EQ(outcome.renamed, size_t{kFolders});
+    ASSERT_EQ(session.list().path(0), replaced + "/a");
+    EXPECT_EQ(session.list().failure(0), ESTALE);
+    EXPECT_EQ(NamesIn(replaced), Names{"a"});
+    EXPECT_EQ(ReadFile(replaced + "/a"), "stranger's");
 }
 
 TEST(SessionOnDisk, NamesAreBytes) {
