@@ -20,6 +20,10 @@ QString Decode(std::string_view bytes) {
     return CurrentLocaleCodec().Decode(bytes);
 }
 
+std::string_view FolderPart(std::string_view path) {
+    return path.substr(0, path.find_last_of('/'));
+}
+
 QString UndoProblemReason(const UndoProblem& problem) {
     const QString at = Decode(problem.at);
     switch (problem.reason) {
@@ -31,6 +35,13 @@ QString UndoProblemReason(const UndoProblem& problem) {
             return Texts::ReplacedReason(at);
         case UndoReason::Failed:
             break;
+    }
+    if (problem.error == ESTALE) {
+        const std::string_view from = FolderPart(problem.at);
+        const QString folder = Decode(from);
+        return Texts::FailedReason(at, from == FolderPart(problem.original)
+                                           ? Texts::FolderReplaced(folder)
+                                           : Texts::FolderOrTargetReplaced(folder));
     }
     return Texts::FailedReason(at, Texts::SystemReason(problem.error));
 }

@@ -60,7 +60,11 @@ ShownText Shown(std::string_view text, const CodePage& page) {
     return ShowForTerminal(text, page);
 }
 
-std::string ReasonWords(const UndoProblem& problem) {
+std::string_view FolderPart(std::string_view path) {
+    return path.substr(0, path.find_last_of('/'));
+}
+
+std::string ReasonWords(const UndoProblem& problem, const CodePage& page) {
     switch (problem.reason) {
         case UndoReason::Gone:
             return Tr("it is gone");
@@ -71,7 +75,9 @@ std::string ReasonWords(const UndoProblem& problem) {
         case UndoReason::Failed:
             break;
     }
-    return std::strerror(problem.error);
+    if (problem.error != ESTALE) return std::strerror(problem.error);
+    const std::string_view from = FolderPart(problem.at);
+    return FolderReplacedWords(from, from != FolderPart(problem.original), page);
 }
 
 std::string_view ReasonKey(const UndoProblem& problem) {
@@ -110,7 +116,7 @@ void WriteUndoRows(const UndoOutcome& outcome, bool tsv, const CodePage& page, s
     for (const std::string& path : restored) table.Add({Plain("restored"), Shown(path, page), {}});
     for (const UndoProblem& problem : problems) {
         ShownText at = Shown(problem.at, page);
-        at.text += std::string(kColumnGap) + "(" + ReasonWords(problem) + ")";
+        at.text += std::string(kColumnGap) + "(" + ReasonWords(problem, page) + ")";
         table.Add({Plain("failed"), Shown(problem.original, page), at});
     }
     table.Write(out);

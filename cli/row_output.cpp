@@ -54,17 +54,21 @@ void WriteFailure(std::ostream& out, int failure, std::string_view path, std::st
         out << std::strerror(failure);
         return;
     }
-    const std::string folder = ShowForTerminal(path.substr(0, path.find_last_of('/')), page).text;
-    if (new_name.find('/') != std::string_view::npos) {
-        out << Fill(Tr("the folder %1, or the one it was to move into, was replaced during the "
-                       "rename"),
-                    {folder});
-    } else {
-        out << Fill(Tr("the folder %1 was replaced during the rename"), {folder});
-    }
+    out << FolderReplacedWords(path.substr(0, path.find_last_of('/')),
+                               new_name.find('/') != std::string_view::npos, page);
 }
 
 }  // namespace
+
+std::string FolderReplacedWords(std::string_view folder, bool into_another, const CodePage& page) {
+    const std::string shown = ShowForTerminal(folder, page).text;
+    if (into_another) {
+        return Fill(Tr("the folder %1, or the one it was to move into, was replaced during the "
+                       "rename"),
+                    {shown});
+    }
+    return Fill(Tr("the folder %1 was replaced during the rename"), {shown});
+}
 
 std::string_view MarkWord(RowMark mark) {
     switch (mark) {

@@ -18,6 +18,11 @@ std::string_view MarkWord(RowMark mark);
 // "\r"; every other byte as it is, so a field never spans a separator.
 std::string EscapeTsvField(std::string_view text);
 
+// Why a move failed with ESTALE: its folder, named whole, was replaced
+// while the files were moved, or, when the move led into another folder,
+// that one may have been.
+std::string FolderReplacedWords(std::string_view folder, bool into_another, const CodePage& page);
+
 // One line per row: MARK, tab, PATH, tab, NEW NAME. Nothing else, not even a
 // heading, so that the output can be read line by line.
 void WriteTsvRows(const RenameList& list, std::ostream& out);

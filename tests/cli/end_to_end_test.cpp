@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/help_text.h"
 #include "fileops/journal_store.h"
@@ -210,6 +215,25 @@ TEST(EndToEndTest, UndoAndRedoWalkTheRunsBackAndForth) {
     EXPECT_EQ(RunFields(listed.out),
               "undo 3 2 1 complete \nredo 3 3 0 complete \nundo 3 3 0 complete \n"
               "rename 3 3 0 complete undo\n");
+}
+
+// The folder of a run's files swapped for a link to where they are: the undo
+// moves nothing through the link and names the folder as a run would.
+TEST(EndToEndTest, UndoNamesAFolderReplacedSinceTheRun) {
+    TempTree tree;
+    TempTree state;
+    tree.AddFile("photos/a.txt");
+    ASSERT_EQ(RunCli({"-x", "-p", "b.txt", "photos/a.txt"}, tree.root(), state.root()).status, 0);
+    const std::string photos = tree.root() + "/photos";
+    ASSERT_EQ(::rename(photos.c_str(), (photos + ".real").c_str()), 0);
+    ASSERT_EQ(symlink("photos.real", photos.c_str()), 0);
+
+    const ProcessResult undo = RunCli({"--undo"}, tree.root(), state.root());
+    EXPECT_EQ(undo.status, 1);
+    EXPECT_NE(undo.out.find("(the folder " + photos + " was replaced during the rename)"),
+              std::string::npos)
+        << undo.out;
+    EXPECT_EQ(tree.Files(), std::vector<std::string>{"photos.real/b.txt: photos/a.txt"});
 }
 
 // A run whose journal another process holds, and a journal folder others

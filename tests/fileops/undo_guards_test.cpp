@@ -2,7 +2,10 @@
 // stranger under a reused inode, a copy that only looks finished, a file
 // under another one's name. Each row also has a twin that must go ahead, so
 // a guard that refuses everything fails too.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -234,6 +237,53 @@ TEST(UndoGuards, FilesOnAFileSystemThatRenumbersThemComeBack) {
         EXPECT_EQ(Exists(dir / "x0"), c.changed);
         for (size_t i = c.changed ? 1 : 0; i < paths.size(); ++i)
             EXPECT_EQ(ReadFile(paths[i]), "ours") << paths[i];
+    }
+}
+
+// A run on such a file system killed after its first move, before the
+// journal heard of it, beside an older look-alike of the moved file (same
+// size and modification time) under the name another row was to take. Those
+// tell a file only at the names its row expects: the look-alike stays.
+TEST(UndoGuards, RenumberedFileIsKnownOnlyWhereItsRowExpectsIt) {
+    struct Killed {};
+    const struct {
+        const char* label;
+        bool file_deleted;  // after the run, leaving only the look-alike
+    } cases[] = {
+        {"the file under the name it was given", false},
+        {"only the look-alike under another row's new name", true},
+    };
+    const timespec kSameTimes[2] = {{1000, 0}, {1000, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempFolder dir;
+        TempFolder state;
+        JournalStore store(SystemOs(), state / "journal");
+        for (const char* name : {"a", "y"}) {
+            dir.AddFile(name, name == std::string("a") ? "ours" : "them");
+            ASSERT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), kSameTimes, 0), 0);
+        }
+        dir.AddFile("b", "other content");
+        FaultyOs os;
+        os.RenumberEveryLook();
+        os.Add({.call = OsCall::Rename, .nth = 2, .before = [] { throw Killed{}; }});
+        PosixFileSystem fs(os);
+        RenameSession session(fs, kTestPage);
+        session.Drop({dir / "a", dir / "b"}, false);
+        session.list().SetNewName(0, "x");
+        session.list().SetNewName(1, "y");
+        EXPECT_THROW(session.Rename({}, &store), Killed);
+        ASSERT_EQ(ReadFile(dir / "x"), "ours");
+        if (c.file_deleted) {
+            ASSERT_EQ(unlink((dir / "x").c_str()), 0);
+        }
+
+        PosixFileSystem later(os);
+        UndoOutcome undo;
+        ASSERT_EQ(UndoRun(later, kTestPage, store, "", undo), 0);
+        EXPECT_EQ(ReadFile(dir / "a"), c.file_deleted ? std::nullopt : std::optional<std::string>("ours"));
+        EXPECT_EQ(ReadFile(dir / "y"), "them");
+        EXPECT_EQ(ReadFile(dir / "b"), "other content");
     }
 }
 
