@@ -704,7 +704,7 @@ void CRenamerDlg::RunUndo(bool redo) {
                           : session_.Undo(journals_, {}, *outcome, progress, job_.stop_token());
         },
         [this, outcome, error, redo] {
-            if (*error != 0 || outcome->journal_error != 0) {
+            if (*error != 0 || outcome->journal_error != 0 || !FoundAnyFile(*outcome)) {
                 // Nothing moved and the list is as it was.
                 StartCheck();
             } else {

@@ -133,13 +133,12 @@ int RenameSession::Redo(JournalStore& journals, const std::string& id, UndoOutco
 }
 
 void RenameSession::ListRestored(const UndoOutcome& outcome) {
-    if (outcome.journal_error != 0) return;
+    if (outcome.journal_error != 0 || !FoundAnyFile(outcome)) return;
     // Every file of the run, under the name it has now: back, never moved,
     // or left where the run (or the undo) put it.
     std::vector<std::string> left;
     for (const UndoProblem& problem : outcome.problems)
-        if (problem.reason == UndoReason::NameTaken || problem.reason == UndoReason::Failed)
-            left.push_back(problem.at);
+        if (LeftInPlace(problem)) left.push_back(problem.at);
     std::unique_lock writing(list_writing_);
     list_.RemoveAll();
     listed_folders_.clear();

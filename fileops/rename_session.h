@@ -71,7 +71,8 @@ public:
 
     // Takes back a run (id, or the one a plain undo picks when empty) and
     // makes every file of the run a fresh list of Pending rows, under the
-    // name it has now. Once stop is requested, no further file moves back.
+    // name it has now; an undo that found no file of the run (FoundAnyFile)
+    // leaves the list as it was. Once stop is requested, no further file moves back.
     int Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
              const Progress& progress = {}, std::stop_token stop = {});
     // Brings a run forward again (id, or the one a plain redo picks when

@@ -200,4 +200,9 @@ int RedoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const 
     return TakeBack(fs, page, journals, id, false, outcome, progress, std::move(stop));
 }
 
+bool FoundAnyFile(const UndoOutcome& outcome) {
+    return !outcome.restored.empty() || !outcome.unmoved.empty() ||
+           std::any_of(outcome.problems.begin(), outcome.problems.end(), LeftInPlace);
+}
+
 }  // namespace zentavo

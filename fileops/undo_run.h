@@ -35,6 +35,17 @@ struct UndoOutcome {
     uint64_t rows = 0;
 };
 
+// Whether the undo (or redo) knows where any file of the run is now: back,
+// never moved, or left where the run put it. One from a journal damaged
+// before its first row knows none, and has nothing to show for the run.
+bool FoundAnyFile(const UndoOutcome& outcome);
+
+// Whether a file that did not come back still lies where the journal last
+// saw it.
+inline bool LeftInPlace(const UndoProblem& problem) {
+    return problem.reason == UndoReason::NameTaken || problem.reason == UndoReason::Failed;
+}
+
 // Takes back the rename run named id, or the one a plain Undo takes when id
 // is empty, and records it undone once every file it moved is back. Returns
 // 0, ENOENT when there is no such run (or nothing to undo), ENOTSUP when id
