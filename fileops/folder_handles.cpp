@@ -89,12 +89,15 @@ int FolderHandles::Open(const std::string& folder, int& fd) {
 // link put under its name: what moves in it then would be where the journal's
 // paths no longer lead. One look at its name in its parent, held open too
 // but for a folder with too many beside it.
-bool FolderHandles::StillUnderItsPath(const std::string& folder, const Handle& handle) {
+bool FolderHandles::StillUnderItsPath(const std::string& folder, Handle& handle) {
     if (!handle.numbers_hold || IsTop(folder)) return true;
+    if (handle.parent == nullptr) {
+        if (const auto parent = handles_.find(FolderOf(folder)); parent != handles_.end())
+            handle.parent = &parent->second;
+    }
     struct stat st {};
-    const auto parent = handles_.find(FolderOf(folder));
-    const int error = parent != handles_.end() && parent->second.fd >= 0
-                          ? os_.StatAt(parent->second.fd, LastName(folder), st, AT_SYMLINK_NOFOLLOW)
+    const int error = handle.parent != nullptr && handle.parent->fd >= 0
+                          ? os_.StatAt(handle.parent->fd, LastName(folder), st, AT_SYMLINK_NOFOLLOW)
                           : os_.Lstat(folder.c_str(), st);
     return error == 0 && IdentityOf(st) == handle.identity;
 }

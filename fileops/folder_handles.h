@@ -53,11 +53,12 @@ private:
         // false where the file system numbers a folder anew at every look:
         // no number then tells one folder from another.
         bool numbers_hold = true;
+        const Handle* parent = nullptr;  // once looked up; handles stay put until Release
     };
 
     static void NameAt(const std::string& path, Place& place);
     int Open(const std::string& folder, int& fd);
-    bool StillUnderItsPath(const std::string& folder, const Handle& handle);
+    bool StillUnderItsPath(const std::string& folder, Handle& handle);
     int OpenOne(int parent, const std::string& folder, bool asked_for, int& fd, bool& kept);
     void CloseAll();
 

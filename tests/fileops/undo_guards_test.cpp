@@ -258,7 +258,7 @@ TEST(UndoGuards, RenumberedFileIsKnownOnlyWhereItsRowExpectsIt) {
         SCOPED_TRACE(c.label);
         TempFolder dir;
         TempFolder state;
-        JournalStore store(SystemOs(), state / "journal");
+        JournalStore store = PosixJournals(SystemOs(), state / "journal");
         for (const char* name : {"a", "y"}) {
             dir.AddFile(name, name == std::string("a") ? "ours" : "them");
             ASSERT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), kSameTimes, 0), 0);
