@@ -103,6 +103,25 @@ size_t CodePage::FindLast(std::string_view text, char c) const {
     return found;
 }
 
+size_t CodePage::FindFirstOf(std::string_view text, std::string_view chars, size_t from) const {
+    if (chars.size() == 1) return Find(text, chars.front(), from);
+    if (!IsDoubleByte()) return text.find_first_of(chars, from);
+    for (size_t i = from; i < text.size(); i += CharLength(text, i)) {
+        if (chars.find(text[i]) != std::string_view::npos) return i;
+    }
+    return std::string_view::npos;
+}
+
+size_t CodePage::FindLastOf(std::string_view text, std::string_view chars) const {
+    if (chars.size() == 1) return FindLast(text, chars.front());
+    if (!IsDoubleByte()) return text.find_last_of(chars);
+    size_t found = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+        if (chars.find(text[i]) != std::string_view::npos) found = i;
+    }
+    return found;
+}
+
 std::string CodePage::ToLower(std::string_view text) const {
     return ConvertCase(text, false);
 }

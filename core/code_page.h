@@ -57,6 +57,9 @@ public:
     // character), or npos.
     size_t Find(std::string_view text, char c, size_t from = 0) const;
     size_t FindLast(std::string_view text, char c) const;
+    // The same for any of the single-byte characters in chars.
+    size_t FindFirstOf(std::string_view text, std::string_view chars, size_t from = 0) const;
+    size_t FindLastOf(std::string_view text, std::string_view chars) const;
 
     // ASCII letters always change; a double-byte character goes through the
     // page's case map, and stays as it is without one. UTF-8 and other

@@ -4,11 +4,12 @@ namespace zentavo {
 
 void AppendPathName(std::string& path, std::string_view name, PathSyntax syntax,
                     const CodePage& page) {
-    const char separator = Separator(syntax);
+    const std::string_view separators = Separators(syntax);
     const bool ends_in_separator =
-        !path.empty() && (page.IsDoubleByte() ? page.FindLast(path, separator) == path.size() - 1
-                                              : path.back() == separator);
-    if (!ends_in_separator) path += separator;
+        !path.empty() &&
+        (page.IsDoubleByte() ? page.FindLastOf(path, separators) == path.size() - 1
+                             : separators.find(path.back()) != std::string_view::npos);
+    if (!ends_in_separator) path += Separator(syntax);
     path += name;
 }
 
@@ -17,10 +18,9 @@ CPathParts::CPathParts(std::string_view p, PathSyntax syntax, const CodePage& pa
 }
 
 void CPathParts::Parse(std::string_view p, PathSyntax syntax, const CodePage& page) {
-    const char separator = Separator(syntax);
     path.assign(p);
 
-    const size_t last_separator = page.FindLast(p, separator);
+    const size_t last_separator = page.FindLastOf(p, Separators(syntax));
     if (last_separator == std::string_view::npos) {
         name.assign(p);
         // Not assign("."): g++ 12 at -O3 takes that for an overlapping copy
@@ -44,10 +44,11 @@ void CPathParts::Parse(std::string_view p, PathSyntax syntax, const CodePage& pa
 }
 
 void CPathParts::CutFolders(PathSyntax syntax, const CodePage& page) {
-    const char separator = Separator(syntax);
+    const std::string_view separators = Separators(syntax);
     std::string_view rest = directory;
     if (syntax == PathSyntax::Windows && rest.size() >= 2 && rest[1] == ':') rest.remove_prefix(2);
-    if (!rest.empty() && rest.front() == separator) rest.remove_prefix(1);
+    if (!rest.empty() && separators.find(rest.front()) != std::string_view::npos)
+        rest.remove_prefix(1);
 
     // Assign into the existing strings rather than clearing the vector, so
     // their buffers are kept for the next path.
@@ -57,7 +58,7 @@ void CPathParts::CutFolders(PathSyntax syntax, const CodePage& page) {
         folders[count++].assign(folder);
     };
     while (!rest.empty()) {
-        const size_t next = page.Find(rest, separator);
+        const size_t next = page.FindFirstOf(rest, separators);
         if (next == std::string_view::npos) {
             append(rest);
             break;

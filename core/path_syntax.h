@@ -2,10 +2,12 @@
 // spellings, and the program passes the one of the system it runs on.
 #pragma once
 
+#include <string_view>
+
 namespace zentavo {
 
 enum class PathSyntax {
-    Windows,  // backslash separator, drive designator "X:"; letter case ignored
+    Windows,  // backslash or slash separates, drive designator "X:"; letter case ignored
     Posix,    // slash separator; names compared exactly
 };
 
@@ -16,8 +18,15 @@ constexpr PathSyntax kNativeSyntax = PathSyntax::Windows;
 constexpr PathSyntax kNativeSyntax = PathSyntax::Posix;
 #endif
 
+// The separator the program writes.
 constexpr char Separator(PathSyntax syntax) {
     return syntax == PathSyntax::Windows ? '\\' : '/';
+}
+
+// Every character that separates when a path is read: Windows takes a slash
+// for a backslash, so "C:/Photos/a.jpg" has the folders a user typed it with.
+constexpr std::string_view Separators(PathSyntax syntax) {
+    return syntax == PathSyntax::Windows ? "\\/" : "/";
 }
 
 // Whether two paths that differ only in the case of ASCII letters name the

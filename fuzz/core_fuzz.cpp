@@ -44,19 +44,22 @@ bool SameParts(const CPathParts& a, const CPathParts& b) {
 
 void CheckParts(const CPathParts& parts, std::string_view path, PathSyntax syntax,
                 const CodePage& page) {
-    const char separator = Separator(syntax);
+    const std::string_view separators = Separators(syntax);
+    auto is_separator = [&](char c) { return separators.find(c) != npos; };
     Check(parts.path == path);
 
     // The name never holds a separator, except as the trail byte of a
     // double-byte character.
-    Check(page.Find(parts.name, separator) == npos);
-    if (!page.IsDoubleByte()) Check(parts.name.find(separator) == npos);
-    if (page.FindLast(path, separator) == npos) {
+    Check(page.FindFirstOf(parts.name, separators) == npos);
+    if (!page.IsDoubleByte()) Check(parts.name.find_first_of(separators) == npos);
+    if (page.FindLastOf(path, separators) == npos) {
         Check(parts.name == path && parts.directory == ".");
         Check(parts.folders == std::vector<std::string>{"."});
     } else {
-        Check(parts.directory + separator + parts.name == path);
-        Check(IsBoundary(path, parts.directory.size(), page));
+        const size_t cut = parts.directory.size();
+        Check(cut < path.size() && is_separator(path[cut]));
+        Check(path.substr(0, cut) == parts.directory && path.substr(cut + 1) == parts.name);
+        Check(IsBoundary(path, cut, page));
     }
 
     if (parts.extension.empty() && parts.title == parts.name) {
@@ -72,15 +75,17 @@ void CheckParts(const CPathParts& parts, std::string_view path, PathSyntax synta
     // separator) cut at separators that are characters of their own.
     std::string_view rest = parts.directory;
     if (syntax == PathSyntax::Windows && rest.size() >= 2 && rest[1] == ':') rest.remove_prefix(2);
-    if (!rest.empty() && rest.front() == separator) rest.remove_prefix(1);
-    std::string joined;
+    if (!rest.empty() && is_separator(rest.front())) rest.remove_prefix(1);
+    size_t at = 0;
     for (const std::string& folder : parts.folders) {
-        Check(page.Find(folder, separator) == npos);
-        Check(IsBoundary(rest, joined.size(), page));
-        joined += folder;
-        joined += separator;
+        Check(page.FindFirstOf(folder, separators) == npos);
+        Check(IsBoundary(rest, at, page));
+        Check(rest.substr(at, folder.size()) == folder);
+        at += folder.size();
+        if (at < rest.size()) Check(is_separator(rest[at]));
+        ++at;
     }
-    Check(joined == rest || joined == std::string(rest) + separator);
+    Check(at == rest.size() || at == rest.size() + 1);
 }
 
 // Case conversion keeps every byte count and changes nothing but ASCII
