@@ -1,6 +1,9 @@
 #include "cli/cli_main.h"
 
+#include <vector>
+
 #include "cli/command_line.h"
+#include "cli/console_stream.h"
 #include "cli/exit_status.h"
 #include "cli/help_text.h"
 #include "cli/journal_commands.h"
@@ -27,6 +30,18 @@ int CliMain(std::span<const std::string> args, FileSystem& fs, const CodePage& p
         return RunUndoCommand(parsed.options, fs, page, journals, io);
     return RunRenameCommand(parsed.options, fs, page,
                             parsed.options.no_journal ? nullptr : &journals, io);
+}
+
+int CliMain(Console& console, FileSystem& fs, const CodePage& page, JournalStore& journals) {
+    ConsoleOstream out(console, Console::Stream::Out);
+    ConsoleOstream err(console, Console::Stream::Err);
+    // As std::cerr is: unbuffered, and what went to the output before it
+    // shows first.
+    err.setf(std::ios::unitbuf);
+    err.tie(&out);
+    const std::vector<std::string> args = console.Arguments();
+    return CliMain(args, fs, page, journals,
+                   {out, err, console.IsTerminal(Console::Stream::Err)});
 }
 
 }  // namespace zentavo

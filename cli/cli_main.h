@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "cli/console.h"
 #include "cli/rename_command.h"
 #include "core/code_page.h"
 #include "fileops/file_system.h"
@@ -16,5 +17,8 @@ namespace zentavo {
 // user's locale; journals is where rename runs keep their journals.
 int CliMain(std::span<const std::string> args, FileSystem& fs, const CodePage& page,
             JournalStore& journals, const CliStreams& io);
+
+// CliMain with the arguments and streams of the console the program runs in.
+int CliMain(Console& console, FileSystem& fs, const CodePage& page, JournalStore& journals);
 
 }  // namespace zentavo

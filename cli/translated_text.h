@@ -1,7 +1,9 @@
-// zentavo-cli's texts in the user's language, through gettext: the message
-// catalogues are res/translations/zentavo-cli_LANG.po, installed as
-// share/locale/LANG/LC_MESSAGES/zentavo-cli.mo. Tr and TrN also mark their
-// texts for xgettext (docs/architecture.md tells how to add one).
+// zentavo-cli's texts in the user's language. Tr, TrN and Grouped come from
+// the platform's folder: on POSIX gettext reads the message catalogues
+// (res/translations/zentavo-cli_LANG.po, installed as
+// share/locale/LANG/LC_MESSAGES/zentavo-cli.mo); on Windows the texts stay
+// English. Tr and TrN also mark their texts for xgettext
+// (docs/architecture.md tells how to add one).
 #pragma once
 
 #include <cstdint>
@@ -10,10 +12,6 @@
 #include <string_view>
 
 namespace zentavo {
-
-// Finds the catalogues in share/locale beside the bin/ folder of the
-// running program, as installed and in the build tree alike.
-void BindTranslations();
 
 // text in the language of LC_MESSAGES, or text itself.
 const char* Tr(const char* text);
