@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/path_syntax.h"
+
 namespace zentavo {
 
 // AppendPathName for POSIX paths, where the slash is a character of its own
@@ -22,5 +24,13 @@ std::string FolderOf(std::string_view path);
 // repeated and trailing slashes, and lets ".." remove the component before it
 // (never climbing above "/").
 std::string LexicallyAbsolute(std::string_view base, std::string_view path);
+
+// The spelling that the spellings of one absolute path share, so that
+// "dir/./a" and "dir//a" meet "dir/a": without "." components and repeated
+// separators, ".." taking away the name before it but never the root. On
+// Windows the root is a drive ("C:\") or a share ("\\server\share"), either
+// slash separates and the key has backslashes; letter case is kept. A
+// relative path stays as it is.
+std::string LexicalKey(std::string_view path, PathSyntax syntax);
 
 }  // namespace zentavo

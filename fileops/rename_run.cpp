@@ -17,7 +17,7 @@ constexpr size_t kProgressEvery = 4096;
 
 std::string RenameTarget(std::string_view path, std::string_view new_name, PathSyntax syntax,
                          const CodePage& page) {
-    const size_t last = page.FindLast(path, Separator(syntax));
+    const size_t last = page.FindLastOf(path, Separators(syntax));
     std::string target(last == std::string_view::npos ? "." : path.substr(0, last));
     AppendPathName(target, new_name, syntax, page);
     return target;
@@ -66,9 +66,7 @@ std::string RenameRun::Key(std::string_view path) const {
     // Waiting rows are found by the spelling of a path; the lexical form makes
     // "dir/./a" and "dir//a" meet "dir/a". Spellings that still differ are
     // caught by the full pass that closes every run.
-    if (list_.syntax() == PathSyntax::Posix && !path.empty() && path.front() == '/')
-        return LexicallyAbsolute("/", path);
-    return std::string(path);
+    return LexicalKey(path, list_.syntax());
 }
 
 void RenameRun::Wait(const std::string& key, size_t row) {

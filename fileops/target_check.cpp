@@ -56,10 +56,9 @@ std::string TargetKey(const RenameList& list, size_t row, const CodePage& page) 
     const std::string_view name = list.new_name(row);
     std::string target = RenameTarget(list.path(row), name, list.syntax(), page);
     const bool leads_elsewhere =
-        name.find('/') != std::string_view::npos || name == "." || name == "..";
-    if (leads_elsewhere && list.syntax() == PathSyntax::Posix && target.front() == '/')
-        return LexicallyAbsolute("/", target);
-    return target;
+        name.find_first_of(Separators(list.syntax())) != std::string_view::npos || name == "." ||
+        name == "..";
+    return leads_elsewhere ? LexicalKey(target, list.syntax()) : target;
 }
 
 // The NAME_MAX of the folders targets lie in, asked once per run of rows in
@@ -71,8 +70,8 @@ public:
     // Whether the last name of target is longer than its folder allows; a
     // folder that cannot be asked (gone, say) allows any length, and the
     // run will tell.
-    bool TooLong(std::string_view target, char separator) {
-        const size_t last = target.rfind(separator);
+    bool TooLong(std::string_view target, std::string_view separators) {
+        const size_t last = target.find_last_of(separators);
         if (last == std::string_view::npos) return false;
         const std::string_view folder = target.substr(0, last == 0 ? 1 : last);
         if (folder != folder_) {
@@ -98,7 +97,7 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     for (size_t row = 0; row < list.count(); ++row) {
         if (!RunWillTry(list, row)) continue;
         const std::string_view path = list.path(row);
-        const size_t last = page.FindLast(path, Separator(list.syntax()));
+        const size_t last = page.FindLastOf(path, Separators(list.syntax()));
         key_bytes += (last == std::string_view::npos ? 2 : last + 1) + list.new_name(row).size();
         ++rows;
     }
@@ -112,7 +111,7 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
         if (!RunWillTry(list, row)) continue;
         const std::string key = TargetKey(list, row, page);
         if (key == list.path(row)) continue;
-        if (limits.TooLong(key, Separator(list.syntax())))
+        if (limits.TooLong(key, Separators(list.syntax())))
             too_long.push_back({row, TargetProblemKind::NameTooLong});
         else
             movers.Add(row, key);

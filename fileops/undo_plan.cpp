@@ -12,12 +12,13 @@ namespace zentavo {
 namespace {
 
 // "dir/./a" and "dir//a" meet "dir/a", as they do for the run's own passes.
+// A journal holds the paths of the system that wrote it, this one.
 std::string Key(const std::string& path) {
-    return !path.empty() && path.front() == '/' ? LexicallyAbsolute("/", path) : path;
+    return LexicalKey(path, kNativeSyntax);
 }
 
 std::string NameOf(const std::string& path) {
-    return path.substr(path.find_last_of('/') + 1);
+    return path.substr(path.find_last_of(Separators(kNativeSyntax)) + 1);
 }
 
 // File systems stamp times from a clock that may lag the one the journal

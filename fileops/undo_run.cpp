@@ -15,9 +15,10 @@ namespace zentavo {
 
 namespace {
 
+// A journal holds the paths of the system that wrote it, this one.
 std::string NameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t separator = path.find_last_of(Separators(kNativeSyntax));
+    return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
 UndoReason ReasonOf(int error) {
@@ -42,8 +43,8 @@ std::vector<Segment> Segments(const std::vector<UndoMove>& moves) {
     std::unordered_set<std::string> froms;
     std::unordered_set<std::string> tos;
     for (size_t i = 0; i < moves.size(); ++i) {
-        const std::string from = LexicallyAbsolute("/", moves[i].from);
-        const std::string to = LexicallyAbsolute("/", moves[i].to);
+        const std::string from = LexicalKey(moves[i].from, kNativeSyntax);
+        const std::string to = LexicalKey(moves[i].to, kNativeSyntax);
         if (froms.count(from) || tos.count(to)) {
             segments.emplace_back();
             froms.clear();
@@ -67,7 +68,7 @@ void MoveInPasses(FileSystem& fs, const CodePage& page, JournalWriter& writer,
         std::sort(segment.moves.begin(), segment.moves.end(), [&](size_t a, size_t b) {
             return RenameList::PathLess(moves[a].from, moves[b].from);
         });
-        RenameList list(PathSyntax::Posix);
+        RenameList list(kNativeSyntax);
         PathBatch froms;
         std::vector<std::string> targets;
         std::vector<uint32_t> plan_rows;

@@ -27,5 +27,30 @@ TEST(LexicalPathTest, MakesAbsoluteAndNormal) {
     }
 }
 
+TEST(LexicalPathTest, KeysMeetForOnePath) {
+    struct Case {
+        PathSyntax syntax;
+        const char* path;
+        const char* key;
+    } cases[] = {
+        {PathSyntax::Posix, "/d/./a//b/../c", "/d/a/c"},
+        {PathSyntax::Posix, "rel/./a", "rel/./a"},
+        {PathSyntax::Posix, "/d\\.\\a", "/d\\.\\a"},
+        {PathSyntax::Windows, "C:\\d\\.\\a\\\\b", "C:\\d\\a\\b"},
+        {PathSyntax::Windows, "C:/d/sub/../x", "C:\\d\\x"},
+        {PathSyntax::Windows, "C:\\..\\..\\x", "C:\\x"},
+        {PathSyntax::Windows, "C:\\", "C:\\"},
+        {PathSyntax::Windows, "c:\\Dir\\A.TXT", "c:\\Dir\\A.TXT"},
+        {PathSyntax::Windows, "\\\\srv\\share\\..\\..\\f", "\\\\srv\\share\\f"},
+        {PathSyntax::Windows, "//srv/share/./d/f", "\\\\srv\\share\\d\\f"},
+        {PathSyntax::Windows, "C:rel\\.\\f", "C:rel\\.\\f"},
+        {PathSyntax::Windows, "rel\\..\\f", "rel\\..\\f"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(LexicalKey(c.path, c.syntax), c.key);
+    }
+}
+
 }  // namespace
 }  // namespace zentavo

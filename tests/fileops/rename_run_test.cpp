@@ -528,6 +528,7 @@ TEST(RenameTargetTest, JoinsFolderAndNewName) {
         {"windows drive root", "C:\\x.txt", "y.txt", PathSyntax::Windows, single, "C:\\y.txt"},
         {"windows folder", "C:\\d\\x.txt", "y", PathSyntax::Windows, single, "C:\\d\\y"},
         {"no folder", "x.txt", "y", PathSyntax::Windows, single, ".\\y"},
+        {"windows slashes", "C:/d/x.txt", "y", PathSyntax::Windows, single, "C:/d\\y"},
         // The folder name ends in a double-byte character whose trail byte is
         // a backslash: that is no separator, so one is still added.
         {"shift_jis trail byte", "C:\\\x95\\\\f", "g", PathSyntax::Windows, shift_jis,
