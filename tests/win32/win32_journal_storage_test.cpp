@@ -1,0 +1,119 @@
+// The journals' folder and files on Windows: made for the user alone,
+// refused when others may change them (or read a journal), and a running
+// run's lock seen from another handle.
+#include <aclapi.h>
+#include <gtest/gtest.h>
+#include <sddl.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/win32/win32_test_support.h"
+#include "win32/win32_journal_storage.h"
+#include "win32/windows_path.h"
+
+namespace zentavo {
+namespace {
+
+// Adds an access-list entry granting Everyone mask to path.
+bool GrantEveryone(const std::string& path, DWORD mask) {
+    PACL old = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    std::wstring wide = WidePath(path);
+    if (GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                              nullptr, &old, nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    EXPLICIT_ACCESSW grant{};
+    wchar_t everyone[] = L"EVERYONE";
+    BuildExplicitAccessWithNameW(&grant, everyone, mask, GRANT_ACCESS, NO_INHERITANCE);
+    PACL updated = nullptr;
+    const bool ok = SetEntriesInAclW(1, &grant, old, &updated) == ERROR_SUCCESS &&
+                    SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                          nullptr, nullptr, updated, nullptr) == ERROR_SUCCESS;
+    LocalFree(updated);
+    LocalFree(descriptor);
+    return ok;
+}
+
+TEST(Win32JournalStorage, KeepsJournalsForTheUserAlone) {
+    Folder base;
+    Win32JournalStorage storage(SystemWindowsApi(), base / "Zentavo\\journal");
+    std::string untrusted;
+    EXPECT_EQ(storage.CheckFolder(untrusted), 0);  // a missing folder passes
+    ASSERT_EQ(storage.MakeFolder(), 0);
+    ASSERT_EQ(storage.CheckFolder(untrusted), 0) << untrusted;
+
+    std::unique_ptr<JournalFile> file;
+    ASSERT_EQ(storage.Create("run", file), 0);
+    std::unique_ptr<JournalFile> again;
+    EXPECT_EQ(storage.Create("run", again), EEXIST);
+    size_t written = 0;
+    ASSERT_EQ(file->Append("head", written), 0);
+    std::string bytes;
+    ASSERT_EQ(file->ReadAt(1, 2, bytes), 0);  // a read does not move where appends go
+    EXPECT_EQ(bytes, "ea");
+    ASSERT_EQ(file->Append("tail", written), 0);
+    EXPECT_EQ(written, 4u);
+    ASSERT_EQ(file->Sync(), 0);
+    ASSERT_EQ(storage.SyncFolder(), 0);
+    uint64_t size = 0;
+    ASSERT_EQ(file->Size(size), 0);
+    EXPECT_EQ(size, 8u);
+
+    std::unique_ptr<JournalFile> reader;
+    ASSERT_EQ(storage.Open("run", false, reader, untrusted), 0) << untrusted;
+    ASSERT_EQ(reader->ReadAt(2, 100, bytes), 0);
+    EXPECT_EQ(bytes, "adtail");
+    std::vector<std::string> names;
+    ASSERT_EQ(storage.List(names), 0);
+    EXPECT_EQ(names, std::vector<std::string>{"run"});
+
+    EXPECT_FALSE(reader->LockedElsewhere());
+    ASSERT_EQ(file->Lock(), 0);
+    EXPECT_TRUE(reader->LockedElsewhere());
+    EXPECT_EQ(reader->Lock(), EWOULDBLOCK);
+    file.reset();
+    EXPECT_FALSE(reader->LockedElsewhere());
+    reader.reset();
+    EXPECT_EQ(storage.Remove("run"), 0);
+}
+
+struct Exposure {
+    const char* what;
+    std::string exposed;  // relative to the base folder
+    DWORD granted;
+    bool journal;  // the exposed entry is the journal, not a folder
+};
+
+class Win32JournalTrust : public testing::TestWithParam<Exposure> {};
+
+TEST_P(Win32JournalTrust, RefusesWhatOthersMayChangeOrRead) {
+    const Exposure& c = GetParam();
+    Folder base;
+    Win32JournalStorage storage(SystemWindowsApi(), base / "Zentavo\\journal");
+    ASSERT_EQ(storage.MakeFolder(), 0);
+    std::unique_ptr<JournalFile> file;
+    ASSERT_EQ(storage.Create("run", file), 0);
+    file.reset();
+    ASSERT_TRUE(GrantEveryone(base / c.exposed, c.granted));
+
+    std::string untrusted;
+    const int error =
+        c.journal ? storage.Open("run", false, file, untrusted) : storage.CheckFolder(untrusted);
+    EXPECT_EQ(error, EACCES);
+    EXPECT_EQ(untrusted, base / c.exposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Win32JournalTrust,
+    testing::Values(Exposure{"WritableFolder", "Zentavo\\journal", FILE_ADD_FILE, false},
+                    Exposure{"WritableFolderAbove", "Zentavo", GENERIC_WRITE, false},
+                    Exposure{"ReadableJournal", "Zentavo\\journal\\run", GENERIC_READ, true},
+                    Exposure{"WritableJournal", "Zentavo\\journal\\run", FILE_APPEND_DATA, true}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+}  // namespace
+}  // namespace zentavo
