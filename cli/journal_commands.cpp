@@ -203,8 +203,8 @@ int RunUndoCommand(const CliOptions& options, FileSystem& fs, const CodePage& pa
         progress.Show(Fill(text, {Grouped(done), Grouped(total)}));
     };
     UndoOutcome outcome;
-    const int error = redo ? RedoRun(fs, page, journals, id, outcome, report)
-                           : UndoRun(fs, page, journals, id, outcome, report);
+    const int error = redo ? RedoRun(fs, journals, id, outcome, report)
+                           : UndoRun(fs, journals, id, outcome, report);
     progress.Clear();
     const char* nothing_done = redo ? Tr("nothing was redone") : Tr("nothing was undone");
     if (TellUntrustedJournal(journals, error, nothing_done, io)) return kExitNoJournal;

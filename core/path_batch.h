@@ -12,6 +12,14 @@ namespace zentavo {
 
 class PathBatch {
 public:
+    // Room for paths of bytes in all, so that the batch holds no slack from
+    // growing.
+    void Reserve(size_t paths, size_t bytes) {
+        text_.reserve(bytes);
+        ends_.reserve(paths);
+        inodes_.reserve(paths);
+    }
+
     // inode is the one the folder listing gave, 0 where it gave none.
     void Add(std::string_view path, uint64_t inode = 0) {
         text_ += path;

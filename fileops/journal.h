@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fileops/file_system.h"
+#include "fileops/move_list.h"
 
 namespace zentavo {
 
@@ -36,20 +37,20 @@ struct RunHeader {
     std::string first_folder;
 };
 
-// One file the run means to move, as planned before the first move. Its
-// index in the plan is the row its scratch names carry.
-struct PlannedMove {
-    std::string source;
-    std::string target;
-    FileIdentity identity;  // of the source when it was listed; inode 0: unknown
-};
+// A move that happened. The file is now at the target of the plan's row, or
+// where the step's note says when a detour could neither finish nor roll back.
+inline constexpr uint32_t kNoNote = UINT32_MAX;
 
-// A move that happened. The file is now at the row's target, or at left_at
-// when a detour could neither finish nor roll back.
 struct MoveStep {
-    size_t row = 0;
+    uint32_t row = 0;
+    uint32_t note = kNoNote;    // index into RunRecord::notes
     int64_t written_ns = 0;     // when the batch holding the step was written
     FileIdentity new_identity;  // set when the move made a new file (a copy)
+};
+
+// What few steps carry besides: kept apart, so that the many steps without
+// cost no strings.
+struct StepNote {
     std::string left_at;
     std::string saved_other;  // another program's data saved beside the target
 };
@@ -62,8 +63,11 @@ struct RunEnd {
 
 struct RunRecord {
     RunHeader header;
-    std::vector<PlannedMove> plan;
+    // The files the run means to move, as planned before the first move;
+    // each move's index is the row its scratch names carry, and its origin.
+    MoveList plan;
     std::vector<MoveStep> steps;
+    std::vector<StepNote> notes;
     std::optional<RunEnd> end;
     // When it was last undone whole; unset while it stands (never undone,
     // or redone since).
@@ -73,7 +77,12 @@ struct RunRecord {
     // not cut short by a crash.
     bool damaged = false;
 
-    bool plan_complete() const { return plan.size() == header.rows; }
+    bool plan_complete() const { return plan.count() == header.rows; }
+    // Where the step put its file.
+    std::string_view Destination(const MoveStep& step) const {
+        if (step.note != kNoNote && !notes[step.note].left_at.empty()) return notes[step.note].left_at;
+        return plan.to(step.row);
+    }
     RunState state() const {
         if (undone_ns) return RunState::Undone;
         return end ? RunState::Complete : RunState::Interrupted;

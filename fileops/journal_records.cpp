@@ -46,17 +46,18 @@ bool DecodePlan(std::string_view payload, RunRecord& run, bool partial = false) 
     PayloadReader in(payload);
     const uint64_t first = in.Varint();
     const uint64_t count = in.Varint();
-    if (!in.ok() || first != run.plan.size() || count > run.header.rows - first) return false;
+    if (!in.ok() || first != run.plan.count() || count > run.header.rows - first) return false;
     std::string previous;
+    std::string source;
+    std::string target;
     for (uint64_t i = 0; i < count; ++i) {
-        PlannedMove move;
-        if (!ReadShared(in, previous, move.source) || !ReadShared(in, move.source, move.target))
-            return partial;
-        move.identity.device = in.Varint();
-        move.identity.inode = in.Varint();
+        if (!ReadShared(in, previous, source) || !ReadShared(in, source, target)) return partial;
+        FileIdentity identity;
+        identity.device = in.Varint();
+        identity.inode = in.Varint();
         if (!in.ok()) return partial;
-        previous = move.source;
-        run.plan.push_back(std::move(move));
+        run.plan.Add(source, target, uint32_t(run.plan.count()), identity);
+        previous.swap(source);
     }
     return in.empty();
 }
@@ -87,16 +88,22 @@ bool DecodeSteps(std::string_view payload, RunRecord& run) {
     while (in.ok() && !in.empty()) {
         MoveStep step;
         step.written_ns = written;
-        step.row = in.Varint();
+        const uint64_t row = in.Varint();
         const uint8_t flags = in.Byte();
         if (flags & kNewIdentity) {
             step.new_identity.device = in.Varint();
             step.new_identity.inode = in.Varint();
         }
-        if (flags & kLeftAt) step.left_at = in.Bytes();
-        if (flags & kSavedOther) step.saved_other = in.Bytes();
-        if (!in.ok() || step.row >= run.plan.size()) return false;
-        run.steps.push_back(std::move(step));
+        StepNote note;
+        if (flags & kLeftAt) note.left_at = in.Bytes();
+        if (flags & kSavedOther) note.saved_other = in.Bytes();
+        if (!in.ok() || row >= run.plan.count()) return false;
+        step.row = uint32_t(row);
+        if (flags & (kLeftAt | kSavedOther)) {
+            step.note = uint32_t(run.notes.size());
+            run.notes.push_back(std::move(note));
+        }
+        run.steps.push_back(step);
     }
     return in.ok();
 }
@@ -160,12 +167,13 @@ void PlanBatch::Start(uint64_t first_row) {
     previous_.clear();
 }
 
-void PlanBatch::Add(const PlannedMove& move) {
-    PutShared(rows_, previous_, move.source);
-    PutShared(rows_, move.source, move.target);
-    PutVarint(rows_, move.identity.device);
-    PutVarint(rows_, move.identity.inode);
-    previous_ = move.source;
+void PlanBatch::Add(std::string_view source, std::string_view target,
+                    const FileIdentity& identity) {
+    PutShared(rows_, previous_, source);
+    PutShared(rows_, source, target);
+    PutVarint(rows_, identity.device);
+    PutVarint(rows_, identity.inode);
+    previous_ = source;
     ++count_;
 }
 
@@ -178,19 +186,19 @@ std::string PlanBatch::Take() {
     return payload;
 }
 
-void EncodeStep(std::string& payload, const MoveStep& step) {
-    PutVarint(payload, step.row);
+void EncodeStep(std::string& payload, uint32_t row, const MoveResult& moved) {
+    PutVarint(payload, row);
     uint8_t flags = 0;
-    if (step.new_identity.inode != 0) flags |= kNewIdentity;
-    if (!step.left_at.empty()) flags |= kLeftAt;
-    if (!step.saved_other.empty()) flags |= kSavedOther;
+    if (moved.new_identity.inode != 0) flags |= kNewIdentity;
+    if (!moved.left_at.empty()) flags |= kLeftAt;
+    if (!moved.saved_other.empty()) flags |= kSavedOther;
     payload += static_cast<char>(flags);
     if (flags & kNewIdentity) {
-        PutVarint(payload, step.new_identity.device);
-        PutVarint(payload, step.new_identity.inode);
+        PutVarint(payload, moved.new_identity.device);
+        PutVarint(payload, moved.new_identity.inode);
     }
-    if (flags & kLeftAt) PutBytes(payload, step.left_at);
-    if (flags & kSavedOther) PutBytes(payload, step.saved_other);
+    if (flags & kLeftAt) PutBytes(payload, moved.left_at);
+    if (flags & kSavedOther) PutBytes(payload, moved.saved_other);
 }
 
 std::string StepBatchPayload(int64_t written_ns, std::string_view steps) {
@@ -234,7 +242,7 @@ bool ParseJournal(std::string_view bytes, RunRecord& run) {
     // Grown a row at a time, the plan and the steps would hold up to twice
     // their rows, and three times while they move; the file's size bounds
     // what a damaged header may claim.
-    run.plan.reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestPlanRow));
+    run.plan.Reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestPlanRow), 0);
     run.steps.reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestStep));
     size_t at = kMagic.size();
     char type = 0;

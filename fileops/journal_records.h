@@ -19,7 +19,7 @@ std::string EncodeHeader(const RunHeader& header);
 class PlanBatch {
 public:
     void Start(uint64_t first_row);
-    void Add(const PlannedMove& move);
+    void Add(std::string_view source, std::string_view target, const FileIdentity& identity);
     bool empty() const { return count_ == 0; }
     size_t size() const { return rows_.size(); }
     // The payload of the batch; the batch is empty again afterwards.
@@ -33,7 +33,7 @@ private:
 };
 
 // Steps likewise: the time the batch is written, then one entry per step.
-void EncodeStep(std::string& payload, const MoveStep& step);
+void EncodeStep(std::string& payload, uint32_t row, const MoveResult& moved);
 std::string StepBatchPayload(int64_t written_ns, std::string_view steps);
 
 // The fixed-size records; offset is where the record starts in the file.

@@ -44,8 +44,9 @@ int JournalWriter::Start(std::unique_ptr<JournalFile> file, JournalStorage& stor
     return WriteOut();
 }
 
-void JournalWriter::Plan(const PlannedMove& move) {
-    plan_batch_.Add(move);
+void JournalWriter::Plan(std::string_view source, std::string_view target,
+                         const FileIdentity& identity) {
+    plan_batch_.Add(source, target, identity);
     ++planned_;
     if (plan_batch_.size() >= kBatchBytes) FlushPlan();
 }
@@ -65,28 +66,19 @@ int JournalWriter::SealPlan() {
     return storage_->SyncFolder();
 }
 
-void JournalWriter::Moved(const MoveStep& step) {
-    EncodeStep(steps_batch_, step);
+void JournalWriter::Moved(size_t row, const MoveResult& moved) {
+    EncodeStep(steps_batch_, uint32_t(row), moved);
     ++steps_;
     // A file left under a scratch name is found by that name only, so its
     // step is made durable at once. A copy's new identity is not: after a
     // crash the copy is recognised under its target as born during the run.
-    const bool unforeseen = !step.left_at.empty();
+    const bool unforeseen = !moved.left_at.empty();
     const bool due = unforeseen || clock_() - last_sync_ns_ >= kSyncEveryNs;
     if (due || steps_batch_.size() >= kBatchBytes) FlushSteps();
     if (due) {
         Note(WriteOut());
         Note(Sync());
     }
-}
-
-void JournalWriter::Moved(size_t row, const MoveResult& moved) {
-    MoveStep step;
-    step.row = row;
-    step.new_identity = moved.new_identity;
-    step.left_at = moved.left_at;
-    step.saved_other = moved.saved_other;
-    Moved(step);
 }
 
 void JournalWriter::FlushSteps() {

@@ -34,12 +34,11 @@ public:
     // open for writing) and writes the magic and the header.
     int Start(std::unique_ptr<JournalFile> file, JournalStorage& storage, std::string name,
               std::string path, const RunHeader& header);
-    void Plan(const PlannedMove& move);
+    void Plan(std::string_view source, std::string_view target, const FileIdentity& identity);
     // Writes what is left of the plan and makes the file and its folder
     // durable: after this, moves may begin.
     int SealPlan();
 
-    void Moved(const MoveStep& step);
     // A move of the run, as the run tells it.
     void Moved(size_t row, const MoveResult& moved) override;
 

@@ -32,133 +32,157 @@ bool RunWillTry(const RenameList& list, size_t row) {
     return list.mark(row) == RowMark::Pending && UnusableName(list.new_name(row)) == 0;
 }
 
+MoveList MovesOf(const RenameList& list, const CodePage& page) {
+    size_t moves = 0;
+    size_t bytes = 0;
+    for (size_t row = 0; row < list.count(); ++row) {
+        if (!RunWillTry(list, row)) continue;
+        ++moves;
+        // The target is the path's folder, a separator and the new name.
+        bytes += 2 * list.path(row).size() + list.new_name(row).size() + 2;
+    }
+    MoveList made;
+    made.Reserve(moves, bytes);
+    for (size_t row = 0; row < list.count(); ++row) {
+        if (!RunWillTry(list, row)) continue;
+        made.Add(list.path(row), RenameTarget(list.path(row), list.new_name(row), list.syntax(), page),
+                 uint32_t(row));
+    }
+    return made;
+}
+
 RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
                      std::string run_token)
     : fs_(fs),
-      list_(list),
-      page_(page),
+      list_(&list),
+      own_moves_(MovesOf(list, page)),
+      moves_(own_moves_),
+      last_(own_moves_.count()),
+      syntax_(list.syntax()),
       progress_(std::move(progress)),
+      total_(list.count()),
       run_token_(std::move(run_token)),
-      log_(nullptr),
-      targets_(nullptr),
-      last_error_(list.count(), 0),
-      gives_up_(list.count(), false),
-      armed_now_(list.count(), false),
-      armed_next_(list.count(), false) {}
+      armed_now_(last_, false),
+      armed_next_(last_, false) {}
 
-RenameRun::RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
-                     MoveLog& log, std::string run_token, std::vector<uint32_t> plan_rows,
-                     const std::vector<std::string>* targets)
+RenameRun::RenameRun(FileSystem& fs, RenameList& list, MoveList& moves, Progress progress,
+                     MoveLog& log, std::string run_token)
     : fs_(fs),
-      list_(list),
-      page_(page),
+      list_(&list),
+      moves_(moves),
+      last_(moves.count()),
+      syntax_(list.syntax()),
       progress_(std::move(progress)),
+      total_(list.count()),
       run_token_(std::move(run_token)),
       log_(&log),
-      targets_(targets),
-      plan_rows_(std::move(plan_rows)),
-      last_error_(list.count(), 0),
-      gives_up_(list.count(), false),
-      armed_now_(list.count(), false),
-      armed_next_(list.count(), false) {}
+      armed_now_(last_, false),
+      armed_next_(last_, false) {}
+
+RenameRun::RenameRun(FileSystem& fs, MoveList& moves, size_t first, size_t last,
+                     Progress progress, MoveLog& log, std::string run_token)
+    : fs_(fs),
+      moves_(moves),
+      first_(first),
+      last_(last),
+      progress_(std::move(progress)),
+      total_(last - first),
+      run_token_(std::move(run_token)),
+      log_(&log),
+      armed_now_(last, false),
+      armed_next_(last, false) {}
 
 std::string RenameRun::Key(std::string_view path) const {
-    // Waiting rows are found by the spelling of a path; the lexical form makes
-    // "dir/./a" and "dir//a" meet "dir/a". Spellings that still differ are
-    // caught by the full pass that closes every run.
-    return LexicalKey(path, list_.syntax());
+    // Waiting moves are found by the spelling of a path; the lexical form
+    // makes "dir/./a" and "dir//a" meet "dir/a". Spellings that still differ
+    // are caught by the full pass that closes every run.
+    return LexicalKey(path, syntax_);
 }
 
-void RenameRun::Wait(const std::string& key, size_t row) {
-    waiting_[key].push_back(row);
+void RenameRun::Wait(const std::string& key, size_t move) {
+    waiting_[key].push_back(move);
 }
 
 void RenameRun::Wake(const std::string& key) {
     if (waiting_.empty()) return;
     const auto it = waiting_.find(key);
     if (it == waiting_.end()) return;
-    for (size_t row : it->second) {
-        if (list_.mark(row) != RowMark::Pending || gives_up_[row]) continue;
-        if (row > cursor_) {
+    for (size_t move : it->second) {
+        if (!Pending(move)) continue;
+        if (move > cursor_) {
             // Still ahead in this pass: a full pass reaches it anyway.
-            if (in_full_pass_ || armed_now_[row]) continue;
-            armed_now_[row] = true;
-            woken_now_.push_back(row);
+            if (in_full_pass_ || armed_now_[move]) continue;
+            armed_now_[move] = true;
+            woken_now_.push_back(move);
             std::push_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
-        } else if (!armed_next_[row]) {
-            armed_next_[row] = true;
-            woken_next_.push_back(row);
+        } else if (!armed_next_[move]) {
+            armed_next_[move] = true;
+            woken_next_.push_back(move);
         }
     }
     waiting_.erase(it);
 }
 
-void RenameRun::Try(size_t row) {
-    cursor_ = row;
-    if (progress_ && ++tries_ % kProgressEvery == 0) progress_(renamed_, list_.count());
+void RenameRun::Mark(size_t move, RowMark mark, int failure) {
+    moves_.SetMark(move, mark, failure);
+    if (list_) list_->SetMark(moves_.origin(move), mark, failure);
+}
 
-    const std::string path(list_.path(row));
-    if (const int error = UnusableName(list_.new_name(row)); error != 0) {
-        last_error_[row] = error;
-        gives_up_[row] = true;
-        return;
-    }
-    const std::string target = TargetOf(row);
-    const size_t scratch_row = log_ ? plan_rows_[row] : row;
-    const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, scratch_row));
+void RenameRun::Try(size_t move) {
+    cursor_ = move;
+    if (progress_ && ++tries_ % kProgressEvery == 0) progress_(renamed_, total_);
+
+    const std::string path(moves_.from(move));
+    const std::string target(moves_.to(move));
+    const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, move));
     if (!moved.left_at.empty() || !moved.saved_other.empty())
-        notes_.push_back({row, moved.left_at, moved.saved_other});
-    if (log_ && (moved.error == 0 || !moved.left_at.empty())) log_->Moved(plan_rows_[row], moved);
+        notes_.push_back({list_ ? moves_.origin(move) : move, moved.left_at, moved.saved_other});
+    if (log_ && (moved.error == 0 || !moved.left_at.empty())) log_->Moved(move, moved);
     const int error = moved.error;
-    last_error_[row] = error;
     if (error == 0) {
-        list_.SetMark(row, RowMark::Renamed);
+        Mark(move, RowMark::Renamed);
         ++renamed_in_pass_;
         ++renamed_;
         // A run of few files may still be slow (copies to another disk):
         // its every move is told.
-        if (progress_ && renamed_ <= kProgressEvery) progress_(renamed_, list_.count());
+        if (progress_ && renamed_ <= kProgressEvery) progress_(renamed_, total_);
         if (!waiting_.empty()) {
             Wake(Key(path));
             Wake(Key(target));
         }
         return;
     }
+    moves_.SetMark(move, RowMark::Pending, error);
     if (error == EEXIST) {
-        Wait(Key(target), row);
+        Wait(Key(target), move);
     } else if (error == ENOENT) {
-        // The file may yet arrive at its path, moved there by another row.
-        Wait(Key(path), row);
+        // The file may yet arrive at its path, moved there by another move.
+        Wait(Key(path), move);
     }
-}
-
-std::string RenameRun::TargetOf(size_t row) const {
-    if (targets_) return (*targets_)[row];
-    return RenameTarget(list_.path(row), list_.new_name(row), list_.syntax(), page_);
 }
 
 size_t RenameRun::RenamePass() {
     renamed_in_pass_ = 0;
     if (next_pass_ == Pass::Full) {
         in_full_pass_ = true;
-        for (size_t row = 0; row < list_.count() && !stop_.stop_requested(); ++row) {
-            if (list_.mark(row) == RowMark::Pending && !gives_up_[row]) Try(row);
+        for (size_t move = first_; move < last_ && !stop_.stop_requested(); ++move) {
+            if (Pending(move)) Try(move);
         }
         in_full_pass_ = false;
     } else {
         woken_now_.swap(woken_next_);
         woken_next_.clear();
         std::make_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
-        for (size_t row : woken_now_) {
-            armed_next_[row] = false;
-            armed_now_[row] = true;
+        for (size_t move : woken_now_) {
+            armed_next_[move] = false;
+            armed_now_[move] = true;
         }
         while (!woken_now_.empty() && !stop_.stop_requested()) {
             std::pop_heap(woken_now_.begin(), woken_now_.end(), std::greater<>());
-            const size_t row = woken_now_.back();
+            const size_t move = woken_now_.back();
             woken_now_.pop_back();
-            armed_now_[row] = false;
-            if (list_.mark(row) == RowMark::Pending && !gives_up_[row]) Try(row);
+            armed_now_[move] = false;
+            if (Pending(move)) Try(move);
         }
     }
     // Nothing woken for the next pass does not prove it would rename nothing:
@@ -177,15 +201,23 @@ RenameOutcome RenameRun::Run() {
     fs_.ReleaseFolders();
     const bool stopped = stop_.stop_requested();
     size_t failed = 0;
-    for (size_t row = 0; row < list_.count(); ++row) {
-        if (list_.mark(row) != RowMark::Pending) continue;
-        // A row woken for another try might have moved had the run gone on.
-        const bool cut_short =
-            stopped && (last_error_[row] == 0 || armed_now_[row] || armed_next_[row]);
-        list_.SetMark(row, RowMark::Failed, cut_short ? ECANCELED : last_error_[row]);
+    for (size_t move = first_; move < last_; ++move) {
+        if (!Pending(move)) continue;
+        // A move woken for another try might have been made had the run gone on.
+        const int last_error = moves_.failure(move);
+        const bool cut_short = stopped && (last_error == 0 || armed_now_[move] || armed_next_[move]);
+        Mark(move, RowMark::Failed, cut_short ? ECANCELED : last_error);
         ++failed;
     }
-    if (progress_) progress_(renamed_, list_.count());
+    if (list_) {
+        // The rows with names no move can use fail as they would at every try.
+        for (size_t row = 0; row < list_->count(); ++row) {
+            if (list_->mark(row) != RowMark::Pending) continue;
+            list_->SetMark(row, RowMark::Failed, UnusableName(list_->new_name(row)));
+            ++failed;
+        }
+    }
+    if (progress_) progress_(renamed_, total_);
     RenameOutcome outcome;
     outcome.renamed = renamed_;
     outcome.failed = failed;

@@ -12,6 +12,7 @@
 #include "core/code_page.h"
 #include "core/rename_list.h"
 #include "fileops/file_system.h"
+#include "fileops/move_list.h"
 #include "fileops/move_log.h"
 #include "fileops/progress.h"
 #include "fileops/scratch_name.h"
@@ -49,83 +50,92 @@ int UnusableName(std::string_view new_name);
 // checks and a journal plans are these, and only these.
 bool RunWillTry(const RenameList& list, size_t row);
 
-// Moves every Pending row's file to its new name in its own folder, never
-// replacing a file. Each pass tries the Pending rows in list order; a move
-// that failed is tried again in a later pass, and the run ends with a pass
-// that renames nothing. The rows still Pending then are marked Failed.
+// The moves a run makes of the list: one for each row it tries (RunWillTry),
+// in list order, with the row as its origin.
+MoveList MovesOf(const RenameList& list, const CodePage& page);
+
+// Makes a list of moves, never replacing a file. Each pass tries the Pending
+// moves in list order; a move that failed is tried again in a later pass, and
+// the run ends with a pass that renames nothing. The moves still Pending then
+// are marked Failed.
 //
-// Every pass tries only the rows that something has happened to since their
+// Every pass tries only the moves that something has happened to since their
 // last try: a move away from their target, or onto their missing source. A
 // chain of n renames that needs n passes therefore costs about 2n moves, not
-// n * n. The first pass and the closing one try every Pending row, whatever
-// its last failure. So the outcome (which rows move, which row wins a
-// contested name, the marks) is exactly that of trying every Pending row in
+// n * n. The first pass and the closing one try every Pending move, whatever
+// its last failure. So the outcome (which moves are made, which one wins a
+// contested name, the marks) is exactly that of trying every Pending move in
 // every pass, as long as a move that failed for another reason than a taken
 // target or a missing source would fail again; one that later succeeds (a
-// file that was busy, say) is renamed by a closing pass.
+// file that was busy, say) is made by a closing pass.
 class RenameRun {
 public:
-    // run_token names the run's hidden intermediates (see ScratchName); page
-    // reads the rows' paths when their targets are made.
+    // Renames the list's Pending rows, each of which ends Renamed or Failed
+    // as the run goes. run_token names the run's hidden intermediates (see
+    // ScratchName); page reads the rows' paths when their targets are made.
     RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress = {},
               std::string run_token = NewRunToken());
 
+    // The same by moves, MovesOf(list), telling log, whose record of the
+    // run's plan holds those moves in their order and is already made, of
+    // every move; run_token is the record's.
+    RenameRun(FileSystem& fs, RenameList& list, MoveList& moves, Progress progress, MoveLog& log,
+              std::string run_token);
+
+    // Makes the moves [first, last) of moves, which are no list's rows; the
+    // log's record holds each move at its index in moves.
+    RenameRun(FileSystem& fs, MoveList& moves, size_t first, size_t last, Progress progress,
+              MoveLog& log, std::string run_token);
+
     const std::string& run_token() const { return run_token_; }
 
-    // Tells log, whose record of the run's plan is already made, of every
-    // move. plan_rows holds each row's index in that plan, which also names
-    // the row's scratch files; run_token is the record's. targets, when
-    // given, holds each row's target in place of the one its new name gives.
-    RenameRun(FileSystem& fs, RenameList& list, const CodePage& page, Progress progress,
-              MoveLog& log, std::string run_token, std::vector<uint32_t> plan_rows,
-              const std::vector<std::string>* targets = nullptr);
-
-    // The target of a row: from targets when given, else from its new name.
-    std::string TargetOf(size_t row) const;
-
-    // Once stop is requested, the run makes no further move: the rows it
+    // Once stop is requested, the run makes no further move: the moves it
     // has not tried, or was about to try again, end Failed with ECANCELED.
     void StopWhen(std::stop_token stop) { stop_ = std::move(stop); }
 
-    // One pass; returns the number of rows renamed in it.
+    // One pass; returns the number of moves made in it.
     size_t RenamePass();
 
-    // Passes until one renames nothing, then marks the rows left Failed.
+    // Passes until one renames nothing, then marks the moves left Failed.
     RenameOutcome Run();
 
 private:
     enum class Pass { Full, Woken };
 
-    void Try(size_t row);
-    void Wait(const std::string& key, size_t row);
+    void Try(size_t move);
+    void Mark(size_t move, RowMark mark, int failure = 0);
+    void Wait(const std::string& key, size_t move);
     void Wake(const std::string& key);
     std::string Key(std::string_view path) const;
+    bool Pending(size_t move) const { return moves_.mark(move) == RowMark::Pending; }
 
     FileSystem& fs_;
-    RenameList& list_;
-    CodePage page_;
+    RenameList* list_ = nullptr;  // whose rows the moves are, marked as they end
+    MoveList own_moves_;
+    MoveList& moves_;
+    size_t first_ = 0;
+    size_t last_ = 0;
+    PathSyntax syntax_ = kNativeSyntax;  // a journal's paths are the system's
     Progress progress_;
+    size_t total_ = 0;  // as progress counts
     std::stop_token stop_;
     std::string run_token_;
     std::vector<RowNote> notes_;
     MoveLog* log_ = nullptr;
-    const std::vector<std::string>* targets_ = nullptr;
-    std::vector<uint32_t> plan_rows_;  // with a log: each row's index in its plan
 
     Pass next_pass_ = Pass::Full;
-    size_t cursor_ = 0;  // the row being tried
+    size_t cursor_ = 0;  // the move being tried
     bool in_full_pass_ = false;
     size_t renamed_in_pass_ = 0;
     size_t renamed_ = 0;
     size_t tries_ = 0;
 
-    std::vector<int> last_error_;    // per row: 0 untried, else errno of its last try
-    std::vector<bool> gives_up_;     // per row: failed without the disk, as it would every pass
-    std::vector<size_t> woken_now_;  // min-heap of rows after the cursor to try this pass
+    // A Pending move's failure is the errno of its last try, 0 before any.
+    std::vector<size_t> woken_now_;  // min-heap of moves after the cursor to try this pass
     std::vector<bool> armed_now_;
     std::vector<size_t> woken_next_;
     std::vector<bool> armed_next_;
-    std::unordered_map<std::string, std::vector<size_t>> waiting_;  // path key -> rows
+    std::unordered_map<std::string, std::vector<size_t>> waiting_;  // path key -> moves
 };
 
 }  // namespace zentavo

@@ -62,15 +62,15 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
     }
     RenameOutcome outcome;
     JournalWriter writer(journals->clock());
-    std::vector<uint32_t> plan_rows;
+    MoveList moves = MovesOf(list_, page_);
     outcome.journal_error = journals->Create(header, writer);
-    if (outcome.journal_error == 0) outcome.journal_error = WritePlan(plan_rows, writer);
+    if (outcome.journal_error == 0) outcome.journal_error = WritePlan(moves, writer);
     if (outcome.journal_error != 0) {
         writer.Finish(0, 0);
         return outcome;
     }
     fs_.ExpectFolders(listed_folders_);
-    RenameRun run(fs_, list_, page_, progress, writer, header.id, std::move(plan_rows));
+    RenameRun run(fs_, list_, moves, progress, writer, header.id);
     run.StopWhen(std::move(stop));
     outcome = run.Run();
     outcome.journal_write_error = writer.Finish(outcome.renamed, outcome.failed);
@@ -83,20 +83,16 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
 // The identity of every planned file: the inode its listing gave, on the
 // device of its folder (one look per folder), or a look at the file itself
 // where the listing gave none.
-int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer) {
-    plan_rows.assign(list_.count(), 0);
+int RenameSession::WritePlan(const MoveList& moves, JournalWriter& writer) {
     std::unordered_map<std::string, uint64_t> devices;
     std::string folder;
     uint64_t device = 0;
-    uint32_t planned = 0;
-    for (size_t row = 0; row < list_.count(); ++row) {
-        if (!RunWillTry(list_, row)) continue;
-        plan_rows[row] = planned++;
-        const std::string_view path = list_.path(row);
+    for (size_t i = 0; i < moves.count(); ++i) {
+        const std::string_view path = moves.from(i);
+        const uint64_t inode = list_.inode(moves.origin(i));
         FileIdentity identity;
-        if (list_.inode(row) != 0) {
-            const std::string_view this_folder =
-                std::string_view(path).substr(0, path.find_last_of('/') + 1);
+        if (inode != 0) {
+            const std::string_view this_folder = path.substr(0, path.find_last_of('/') + 1);
             if (this_folder != folder) {
                 folder = this_folder;
                 const auto [slot, added] = devices.try_emplace(folder, 0);
@@ -104,19 +100,18 @@ int RenameSession::WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& wr
                     slot->second = stamp.identity.device;
                 device = slot->second;
             }
-            identity = {device, list_.inode(row)};
+            identity = {device, inode};
         } else if (FileStamp stamp; fs_.Stamp(std::string(path), stamp) == 0) {
             identity = stamp.identity;
         }
-        writer.Plan({std::string(path),
-                     RenameTarget(path, list_.new_name(row), list_.syntax(), page_), identity});
+        writer.Plan(path, moves.to(i), identity);
     }
     return writer.SealPlan();
 }
 
 int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
                         const Progress& progress, std::stop_token stop) {
-    if (const int error = UndoRun(fs_, page_, journals, id, outcome, progress, std::move(stop));
+    if (const int error = UndoRun(fs_, journals, id, outcome, progress, std::move(stop));
         error != 0)
         return error;
     ListRestored(outcome);
@@ -125,7 +120,7 @@ int RenameSession::Undo(JournalStore& journals, const std::string& id, UndoOutco
 
 int RenameSession::Redo(JournalStore& journals, const std::string& id, UndoOutcome& outcome,
                         const Progress& progress, std::stop_token stop) {
-    if (const int error = RedoRun(fs_, page_, journals, id, outcome, progress, std::move(stop));
+    if (const int error = RedoRun(fs_, journals, id, outcome, progress, std::move(stop));
         error != 0)
         return error;
     ListRestored(outcome);

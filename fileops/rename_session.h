@@ -81,7 +81,7 @@ public:
              const Progress& progress = {}, std::stop_token stop = {});
 
 private:
-    int WritePlan(std::vector<uint32_t>& plan_rows, JournalWriter& writer);
+    int WritePlan(const MoveList& moves, JournalWriter& writer);
     void ListRestored(const UndoOutcome& outcome);
 
     FileSystem& fs_;

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "fileops/lexical_path.h"
+#include "fileops/path_keys.h"
 #include "fileops/scratch_name.h"
 
 namespace zentavo {
@@ -12,12 +13,11 @@ namespace zentavo {
 namespace {
 
 // "dir/./a" and "dir//a" meet "dir/a", as they do for the run's own passes.
-// A journal holds the paths of the system that wrote it, this one.
-std::string Key(const std::string& path) {
+std::string Key(std::string_view path) {
     return LexicalKey(path, kNativeSyntax);
 }
 
-std::string NameOf(const std::string& path) {
+std::string_view NameOf(std::string_view path) {
     return path.substr(path.find_last_of(Separators(kNativeSyntax)) + 1);
 }
 
@@ -32,18 +32,18 @@ struct IdentityHash {
     }
 };
 
-const std::string kNowhere;
+constexpr uint32_t kNone = UINT32_MAX;
 
-// A file the run moved, and where the journal or the disk says it is. Its
-// names point into the run's record, which outlives the planning: a run of
-// many files would otherwise hold every path twice.
+// A file the run moved, and where the journal or the disk says it is: its
+// names are read from the run's record, which outlives the planning, so
+// that a run of many files holds every path once.
 struct Tracked {
-    size_t row = 0;  // the row that first moved it: its source is the file's name before
-    const std::string* at = nullptr;  // where its last recorded step put it; null: lost track of it
+    uint32_t row = 0;  // the row that first moved it: its source is the file's name before
+    uint32_t last_step = kNone;  // the last recorded step that moved it
+    uint32_t found = kNone;      // for a run cut short: index of where it is, when not at At()
+    bool lost = false;           // something else took the name its last step gave it
     FileIdentity identity;
-    int64_t born_by = 0;          // the file was born no later than this
-    size_t last_step = SIZE_MAX;  // the last recorded step that moved it; SIZE_MAX: none
-    std::string found_at;         // for a run cut short: where it is, when not at `at`
+    int64_t born_by = 0;  // the file was born no later than this
 };
 
 class Planner {
@@ -65,48 +65,71 @@ public:
     }
 
 private:
-    const std::string& Destination(const MoveStep& step) const {
-        return step.left_at.empty() ? run_.plan[step.row].target : step.left_at;
+    // Where the journal last saw the file: where its last recorded step put
+    // it, else its source; nothing once it lost track of it.
+    std::string_view At(const Tracked& file) const {
+        if (file.lost) return {};
+        return file.last_step == kNone ? run_.plan.from(file.row)
+                                       : run_.Destination(run_.steps[file.last_step]);
+    }
+
+    std::string_view FoundAt(const Tracked& file) const {
+        return file.found == kNone ? std::string_view() : found_[file.found];
+    }
+
+    void Track(uint32_t row, const FileIdentity& identity, int64_t born_by,
+               std::string_view found_at) {
+        Tracked file;
+        file.row = row;
+        file.identity = identity;
+        file.born_by = born_by;
+        file.found = uint32_t(found_.size());
+        found_.emplace_back(found_at);
+        tracked_.push_back(file);
     }
 
     // Follows the recorded steps: a file may move twice in one run, when a
     // row whose source had vanished finds another row's file arriving there.
     void Replay() {
-        stepped_.assign(run_.plan.size(), false);
+        stepped_.assign(run_.plan.count(), false);
         file_of_step_.assign(run_.steps.size(), 0);
         // Most steps move a file of their own.
         tracked_.reserve(run_.steps.size());
-        std::unordered_map<std::string, size_t> by_path;
+        PathKeys keys;
+        std::unordered_map<std::string_view, uint32_t> by_path;
         by_path.reserve(run_.steps.size());
         for (size_t i = 0; i < run_.steps.size(); ++i) {
             const MoveStep& step = run_.steps[i];
-            const PlannedMove& move = run_.plan[step.row];
-            size_t index = tracked_.size();
-            if (const auto found = by_path.find(Key(move.source)); found != by_path.end()) {
+            uint32_t index = uint32_t(tracked_.size());
+            if (const auto found = by_path.find(keys(run_.plan.from(step.row)));
+                found != by_path.end()) {
                 index = found->second;
                 by_path.erase(found);
             } else {
-                tracked_.push_back(
-                    {step.row, &move.source, move.identity, run_.header.started_ns, SIZE_MAX, {}});
+                Tracked file;
+                file.row = step.row;
+                file.identity = run_.plan.identity(step.row);
+                file.born_by = run_.header.started_ns;
+                tracked_.push_back(file);
             }
             Tracked& file = tracked_[index];
             if (step.new_identity.inode != 0) {
                 file.identity = step.new_identity;
                 file.born_by = step.written_ns;
             }
-            file.at = &Destination(step);
-            file.last_step = i;
+            file.last_step = uint32_t(i);
+            file.lost = false;
             file_of_step_[i] = index;
-            if (const auto [slot, added] = by_path.try_emplace(Key(*file.at), index); !added) {
+            if (const auto [slot, added] = by_path.try_emplace(keys(At(file)), index); !added) {
                 // Something removed the earlier file under this name during the run.
-                tracked_[slot->second].at = nullptr;
+                tracked_[slot->second].lost = true;
                 slot->second = index;
             }
             stepped_[step.row] = true;
         }
     }
 
-    std::string Scratch(const std::string& path, size_t row) const {
+    std::string Scratch(std::string_view path, size_t row) const {
         return JoinPath(FolderOf(path), ScratchName(run_.header.id, row));
     }
 
@@ -120,8 +143,8 @@ private:
             where_.try_emplace(stamp.identity, path);
     }
 
-    const FileStamp* StampAt(const std::string& path) const {
-        const auto found = stamps_.find(path);
+    const FileStamp* StampAt(std::string_view path) const {
+        const auto found = stamps_.find(std::string(path));
         return found == stamps_.end() ? nullptr : &found->second;
     }
 
@@ -134,67 +157,68 @@ private:
     // found by looking at every name they could have used.
     void FindUnrecorded() {
         for (const Tracked& file : tracked_)
-            if (file.at) Look(*file.at);
-        for (size_t row = 0; row < run_.plan.size(); ++row) {
+            if (!file.lost) Look(std::string(At(file)));
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (stepped_[row]) continue;
-            const PlannedMove& move = run_.plan[row];
-            Look(move.source);
-            Look(move.target);
-            Look(Scratch(move.source, row));
-            Look(Scratch(move.target, row));
+            Look(std::string(run_.plan.from(row)));
+            Look(std::string(run_.plan.to(row)));
+            Look(Scratch(run_.plan.from(row), row));
+            Look(Scratch(run_.plan.to(row), row));
         }
         std::unordered_set<FileIdentity, IdentityHash> claimed;
         std::unordered_set<std::string> taken;  // names already accounted for
         for (Tracked& file : tracked_) {
             claimed.insert(file.identity);
-            const FileStamp* stamp = file.at ? StampAt(*file.at) : nullptr;
+            const std::string_view at = At(file);
+            const FileStamp* stamp = file.lost ? nullptr : StampAt(at);
             if (stamp && stamp->identity == file.identity) {
-                taken.insert(*file.at);
+                taken.insert(std::string(at));
                 continue;
             }
             if (const auto found = where_.find(file.identity); found != where_.end()) {
-                file.found_at = found->second;
+                file.found = uint32_t(found_.size());
+                found_.push_back(found->second);
                 taken.insert(found->second);
             }
         }
         // Hard links of one file share its identity: each row looks for it
         // under its own names first, so that every name finds its way back.
-        std::vector<const std::string*> own(run_.plan.size(), nullptr);
-        for (size_t row = 0; row < run_.plan.size(); ++row) {
+        std::vector<std::string_view> own(run_.plan.count());
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (stepped_[row]) continue;
-            const PlannedMove& move = run_.plan[row];
-            for (const std::string* name : {&move.source, &move.target}) {
-                const FileStamp* stamp = StampAt(*name);
-                if (move.identity.inode == 0 || !stamp || !(stamp->identity == move.identity) ||
-                    !taken.insert(*name).second)
+            const FileIdentity& identity = run_.plan.identity(row);
+            for (const std::string_view name : {run_.plan.from(row), run_.plan.to(row)}) {
+                const FileStamp* stamp = StampAt(name);
+                if (identity.inode == 0 || !stamp || !(stamp->identity == identity) ||
+                    !taken.insert(std::string(name)).second)
                     continue;
                 own[row] = name;
                 break;
             }
         }
-        for (size_t row = 0; row < run_.plan.size(); ++row) {
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (stepped_[row]) continue;
-            const PlannedMove& move = run_.plan[row];
-            const std::string* found = own[row];
-            if (!found) {
-                if (move.identity.inode == 0 || claimed.count(move.identity)) continue;
-                const auto elsewhere = where_.find(move.identity);
+            const std::string_view source = run_.plan.from(row);
+            const FileIdentity& identity = run_.plan.identity(row);
+            std::string_view found = own[row];
+            if (found.data() == nullptr) {
+                if (identity.inode == 0 || claimed.count(identity)) continue;
+                const auto elsewhere = where_.find(identity);
                 if (elsewhere != where_.end() && taken.count(elsewhere->second)) continue;
-                if (elsewhere != where_.end()) found = &elsewhere->second;
+                if (elsewhere != where_.end()) found = elsewhere->second;
             }
-            if (found) ClearPlaceholder(move);
-            if (!found) {
-                if (!AdoptDetour(move, row)) AdoptFinishedCopy(move, row);
-            } else if (*found != move.source || Respelt(move)) {
+            if (found.data() != nullptr) ClearPlaceholder(row);
+            if (found.data() == nullptr) {
+                if (!AdoptDetour(row)) AdoptFinishedCopy(row);
+            } else if (found != source || Respelt(row)) {
                 // Where letter case is ignored, the file answers to both
                 // spellings; it goes back to the old one whichever it has.
-                Tracked file{row, &move.source, move.identity, run_.header.started_ns, SIZE_MAX, {}};
-                file.found_at = *found != move.source ? *found : move.target;
-                tracked_.push_back(std::move(file));
+                Track(uint32_t(row), identity, run_.header.started_ns,
+                      found != source ? found : run_.plan.to(row));
             } else {
-                ClearScratchCopy(move, row);
-                ClearFinishedCopy(move);
-                ClearSecondLink(move);
+                ClearScratchCopy(row);
+                ClearFinishedCopy(row);
+                ClearSecondLink(row);
             }
         }
     }
@@ -202,16 +226,17 @@ private:
     // Whether the source and the target name one entry, the row's file,
     // which has the target's spelling: where letter case is ignored, only the
     // folder's listing tells the two spellings apart.
-    bool Respelt(const PlannedMove& move) {
-        const FileStamp* at_target = StampAt(move.target);
-        if (!at_target || !(at_target->identity == move.identity) ||
-            Key(move.target) == Key(move.source))
+    bool Respelt(size_t row) {
+        const std::string_view target = run_.plan.to(row);
+        const FileStamp* at_target = StampAt(target);
+        if (!at_target || !(at_target->identity == run_.plan.identity(row)) ||
+            Key(target) == Key(run_.plan.from(row)))
             return false;
-        return !Listed(move.source);
+        return !Listed(run_.plan.from(row));
     }
 
     // Whether the folder's listing holds the path's name byte for byte.
-    bool Listed(const std::string& path) {
+    bool Listed(std::string_view path) {
         const std::string folder = FolderOf(path);
         auto [names, added] = listed_.try_emplace(folder);
         if (added) {
@@ -219,14 +244,14 @@ private:
             fs_.ListFolder(folder, entries);
             for (FolderEntry& entry : entries) names->second.insert(std::move(entry.name));
         }
-        return names->second.count(NameOf(path)) != 0;
+        return names->second.count(std::string(NameOf(path))) != 0;
     }
 
     // Whether two names of one file are two entries: in two folders, or two
     // names both listed in one. Where letter case is ignored, or a folder is
     // reached through a link, two spellings may be one entry, and removing
     // either would remove the file.
-    bool TwoEntries(const std::string& a, const std::string& b) {
+    bool TwoEntries(std::string_view a, std::string_view b) {
         FileStamp folder_a;
         FileStamp folder_b;
         if (fs_.Stamp(JoinPath(FolderOf(a), "."), folder_a) != 0 ||
@@ -240,13 +265,14 @@ private:
     // changed during the run, under its target too: a move by a hard link
     // and an unlink, cut short between the two. The target name goes; the
     // file keeps its own.
-    void ClearSecondLink(const PlannedMove& move) {
-        const FileStamp* at_target = StampAt(move.target);
-        if (!at_target || !(at_target->identity == move.identity) ||
+    void ClearSecondLink(size_t row) {
+        const std::string_view target = run_.plan.to(row);
+        const FileStamp* at_target = StampAt(target);
+        if (!at_target || !(at_target->identity == run_.plan.identity(row)) ||
             at_target->changed_ns < run_.header.started_ns - kCoarseClockNs ||
-            !TwoEntries(move.source, move.target))
+            !TwoEntries(run_.plan.from(row), target))
             return;
-        plan_.leftovers.push_back({move.target, at_target->identity});
+        plan_.leftovers.push_back({std::string(target), at_target->identity});
     }
 
     // An empty file made during the run under the target while the row's
@@ -255,22 +281,22 @@ private:
     // Where letter case is ignored it holds the source's name too; an empty
     // file where the row's own file stood when listed cannot predate the run,
     // however coarse the file system's clock.
-    void ClearPlaceholder(const PlannedMove& move) {
-        const FileStamp* at_target = StampAt(move.target);
-        const FileStamp* at_source = StampAt(move.source);
+    void ClearPlaceholder(size_t row) {
+        const FileStamp* at_target = StampAt(run_.plan.to(row));
+        const FileStamp* at_source = StampAt(run_.plan.from(row));
         const auto ours = [&](const FileStamp* stamp) {
-            return stamp && stamp->empty_file && !(stamp->identity == move.identity);
+            return stamp && stamp->empty_file && !(stamp->identity == run_.plan.identity(row));
         };
         if (ours(at_source)) {
-            plan_.leftovers.push_back({move.source, at_source->identity});
+            plan_.leftovers.push_back({std::string(run_.plan.from(row)), at_source->identity});
         } else if (ours(at_target) && BornDuringRun(*at_target)) {
-            plan_.leftovers.push_back({move.target, at_target->identity});
+            plan_.leftovers.push_back({std::string(run_.plan.to(row)), at_target->identity});
         }
     }
 
     // A copy to another file system that was still being made.
-    void ClearScratchCopy(const PlannedMove& move, size_t row) {
-        const std::string scratch = Scratch(move.target, row);
+    void ClearScratchCopy(size_t row) {
+        const std::string scratch = Scratch(run_.plan.to(row), row);
         if (const FileStamp* stamp = StampAt(scratch); stamp && BornDuringRun(*stamp))
             plan_.leftovers.push_back({scratch, stamp->identity});
     }
@@ -278,41 +304,42 @@ private:
     // A copy under the target made during the run on another file system,
     // while the source is still there: the move was cut short between placing
     // the copy and removing the source. Only a byte-for-byte copy goes.
-    void ClearFinishedCopy(const PlannedMove& move) {
-        const FileStamp* stamp = StampAt(move.target);
-        if (!stamp || stamp->identity.device == move.identity.device || !BornDuringRun(*stamp))
+    void ClearFinishedCopy(size_t row) {
+        const std::string target(run_.plan.to(row));
+        const FileStamp* stamp = StampAt(target);
+        if (!stamp || stamp->identity.device == run_.plan.identity(row).device ||
+            !BornDuringRun(*stamp))
             return;
         bool same = false;
-        if (fs_.SameBytes(move.source, move.target, same) == 0 && same)
-            plan_.leftovers.push_back({move.target, stamp->identity});
+        if (fs_.SameBytes(std::string(run_.plan.from(row)), target, same) == 0 && same)
+            plan_.leftovers.push_back({target, stamp->identity});
     }
 
     // A change of letter case cut short between its two steps leaves the file
     // under the row's scratch name beside its source. The name is the run's
     // own, so the file is too, even where the rename renumbered it (FAT
     // through FUSE numbers a file by where its entry lies).
-    bool AdoptDetour(const PlannedMove& move, size_t row) {
-        const std::string scratch = Scratch(move.source, row);
+    bool AdoptDetour(size_t row) {
+        const std::string scratch = Scratch(run_.plan.from(row), row);
         const FileStamp* stamp = StampAt(scratch);
         if (!stamp) return false;
-        Tracked file{row, &move.source, stamp->identity, INT64_MAX, SIZE_MAX, {}};
-        file.found_at = scratch;
-        tracked_.push_back(std::move(file));
+        Track(uint32_t(row), stamp->identity, INT64_MAX, scratch);
         return true;
     }
 
     // The source is gone and a copy made during the run stands under the
     // target on another file system: the move finished but its step, with
     // the copy's identity, was never written.
-    void AdoptFinishedCopy(const PlannedMove& move, size_t row) {
-        const FileStamp* stamp = StampAt(move.target);
-        if (stamp && stamp->identity.device != move.identity.device && BornDuringRun(*stamp)) {
-            Tracked file{row, &move.source, stamp->identity, INT64_MAX, SIZE_MAX, {}};
-            file.found_at = move.target;
-            tracked_.push_back(std::move(file));
+    void AdoptFinishedCopy(size_t row) {
+        const std::string_view target = run_.plan.to(row);
+        const FileStamp* stamp = StampAt(target);
+        if (stamp && stamp->identity.device != run_.plan.identity(row).device &&
+            BornDuringRun(*stamp)) {
+            Track(uint32_t(row), stamp->identity, INT64_MAX, target);
             return;
         }
-        plan_.problems.push_back({move.source, move.source, UndoReason::Gone, 0});
+        const std::string source(run_.plan.from(row));
+        plan_.problems.push_back({source, source, UndoReason::Gone, 0});
     }
 
     bool SameFile(const FileStamp& stamp, const Tracked& file) const {
@@ -324,59 +351,79 @@ private:
 
     // Whether the file goes back; otherwise it is back already or reported.
     bool Decide(const Tracked& file) {
-        const std::string& original = run_.plan[file.row].source;
-        const std::string& now = !file.found_at.empty() ? file.found_at
-                                 : file.at                 ? *file.at
-                                                           : kNowhere;
+        const std::string_view original = run_.plan.from(file.row);
+        const std::string now(file.found != kNone ? FoundAt(file) : At(file));
         FileStamp stamp;
         const int error = now.empty() ? ENOENT : fs_.Stamp(now, stamp);
         if (error == 0 && SameFile(stamp, file)) {
             if (Key(now) != Key(original)) return true;
-            plan_.already_back.push_back(original);
+            plan_.already_back.emplace_back(original);
             return false;
         }
         // An earlier undo that did not finish, or the user, may have put it back.
         FileStamp back;
-        if (file.identity.inode != 0 && fs_.Stamp(original, back) == 0 && SameFile(back, file)) {
-            plan_.already_back.push_back(original);
+        if (file.identity.inode != 0 && fs_.Stamp(std::string(original), back) == 0 &&
+            SameFile(back, file)) {
+            plan_.already_back.emplace_back(original);
             return false;
         }
         const UndoReason reason = error == ENOENT ? UndoReason::Gone
                                   : error == 0    ? UndoReason::Replaced
                                                   : UndoReason::Failed;
-        plan_.problems.push_back({original, now, reason, error});
+        plan_.problems.push_back({std::string(original), now, reason, error});
         return false;
     }
 
     // The moves the journal missed happened last, so they are undone first;
-    // then every recorded step, newest first.
-    void Sequence(const std::vector<bool>& going_back) {
-        std::vector<size_t> index_of(tracked_.size(), SIZE_MAX);
-        const size_t files = size_t(std::count(going_back.begin(), going_back.end(), true));
-        plan_.originals.reserve(files);
-        plan_.moves.reserve(files + run_.steps.size());
-        for (size_t i = 0; i < tracked_.size(); ++i) {
-            if (!going_back[i]) continue;
+    // then every recorded step, newest first. visit(file, from, to) for each.
+    template <typename Visit>
+    void EachMove(const std::vector<bool>& going_back, Visit&& visit) const {
+        for (uint32_t i = 0; i < tracked_.size(); ++i) {
             const Tracked& file = tracked_[i];
-            index_of[i] = plan_.originals.size();
-            plan_.originals.push_back(run_.plan[file.row].source);
-            if (!file.found_at.empty()) {
-                const std::string& to = file.last_step == SIZE_MAX
-                                            ? plan_.originals.back()
-                                            : Destination(run_.steps[file.last_step]);
-                plan_.moves.push_back({file.found_at, to, file.identity, index_of[i]});
-            }
+            if (!going_back[i] || file.found == kNone) continue;
+            const std::string_view to = file.last_step == kNone
+                                            ? run_.plan.from(file.row)
+                                            : run_.Destination(run_.steps[file.last_step]);
+            visit(i, FoundAt(file), to);
         }
         for (size_t step = run_.steps.size(); step-- > 0;) {
-            const size_t i = file_of_step_[step];
+            const uint32_t i = file_of_step_[step];
             if (!going_back[i]) continue;
             const MoveStep& done = run_.steps[step];
-            const std::string& from = Destination(done);
-            const std::string& to = run_.plan[done.row].source;
+            const std::string_view from = run_.Destination(done);
+            const std::string_view to = run_.plan.from(done.row);
             // A move onto the file's own name moved nothing.
             if (Key(from) == Key(to)) continue;
-            plan_.moves.push_back({from, to, tracked_[i].identity, index_of[i]});
+            visit(i, from, to);
         }
+    }
+
+    // Counted first, so that the plan holds no slack from growing.
+    void Sequence(const std::vector<bool>& going_back) {
+        size_t files = 0;
+        size_t original_bytes = 0;
+        for (size_t i = 0; i < tracked_.size(); ++i) {
+            if (!going_back[i]) continue;
+            ++files;
+            original_bytes += run_.plan.from(tracked_[i].row).size();
+        }
+        size_t moves = 0;
+        size_t move_bytes = 0;
+        EachMove(going_back, [&](uint32_t, std::string_view from, std::string_view to) {
+            ++moves;
+            move_bytes += from.size() + to.size();
+        });
+        plan_.originals.Reserve(files, original_bytes);
+        plan_.moves.Reserve(moves, move_bytes);
+        std::vector<uint32_t> index_of(tracked_.size(), kNone);
+        for (size_t i = 0; i < tracked_.size(); ++i) {
+            if (!going_back[i]) continue;
+            index_of[i] = uint32_t(plan_.originals.size());
+            plan_.originals.Add(run_.plan.from(tracked_[i].row));
+        }
+        EachMove(going_back, [&](uint32_t i, std::string_view from, std::string_view to) {
+            plan_.moves.Add(from, to, index_of[i], tracked_[i].identity);
+        });
     }
 
     // The rows whose files the run never moved, as far as the journal and
@@ -384,9 +431,9 @@ private:
     void ListUnmoved() {
         std::vector<bool> moved = stepped_;
         for (const Tracked& file : tracked_) moved[file.row] = true;
-        for (size_t row = 0; row < run_.plan.size(); ++row) {
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (moved[row]) continue;
-            const std::string& source = run_.plan[row].source;
+            const std::string source(run_.plan.from(row));
             FileStamp stamp;
             if (StampAt(source) != nullptr || fs_.Stamp(source, stamp) == 0)
                 plan_.unmoved.push_back(source);
@@ -397,8 +444,9 @@ private:
     FileSystem& fs_;
     const int64_t changed_by_;
     std::vector<bool> stepped_;
-    std::vector<size_t> file_of_step_;  // the tracked file each recorded step moved
+    std::vector<uint32_t> file_of_step_;  // the tracked file each recorded step moved
     std::vector<Tracked> tracked_;
+    std::vector<std::string> found_;  // where files of a run cut short were found
     std::unordered_set<std::string> looked_;
     std::unordered_map<std::string, FileStamp> stamps_;
     std::unordered_map<FileIdentity, std::string, IdentityHash> where_;

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/path_batch.h"
 #include "fileops/file_system.h"
 #include "fileops/journal.h"
+#include "fileops/move_list.h"
 
 namespace zentavo {
 
@@ -25,16 +27,6 @@ struct UndoProblem {
     int error = 0;  // errno value, for Failed
 };
 
-// One move of an undo: a step of the run taken back, or, for a run cut
-// short, the way back from where a file was found to where the journal last
-// saw it.
-struct UndoMove {
-    std::string from;
-    std::string to;
-    FileIdentity identity;
-    size_t file = 0;  // index into UndoPlan::originals
-};
-
 // A file of the run's own making that a crash left behind: a part-made copy
 // under a scratch name, or a finished copy whose source was never removed.
 struct Leftover {
@@ -44,11 +36,13 @@ struct Leftover {
 
 struct UndoPlan {
     // In the order they are to be made: the run's steps backwards, after the
-    // moves the journal missed. A file that moved twice in the run (onto a
-    // name another row then moved on) goes back the same two steps, since
-    // together such moves can swap names round that no single moves undo.
-    std::vector<UndoMove> moves;
-    std::vector<std::string> originals;  // of each file the moves take back
+    // moves the journal missed; for a run cut short, one from where a file
+    // was found to where the journal last saw it. A file that moved twice in
+    // the run (onto a name another row then moved on) goes back the same two
+    // steps, since together such moves can swap names round that no single
+    // moves undo. Each move's origin is its file's index in originals.
+    MoveList moves;
+    PathBatch originals;  // of each file the moves take back
     std::vector<UndoProblem> problems;
     std::vector<Leftover> leftovers;
     std::vector<std::string> already_back;  // original names that hold their file again

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "core/code_page.h"
 #include "fileops/file_system.h"
 #include "fileops/journal_store.h"
 #include "fileops/progress.h"
@@ -51,17 +50,17 @@ inline bool LeftInPlace(const UndoProblem& problem) {
 // 0, ENOENT when there is no such run (or nothing to undo), ENOTSUP when id
 // names an undo or a redo, EBUSY when a living process holds the run's
 // journal, or the errno value met reading a journal; the files' own fates
-// are in outcome. page reads the paths of the run. Once stop is requested,
+// are in outcome. Once stop is requested,
 // no further file moves back: the rest fail with ECANCELED, left to the next
 // undo.
-int UndoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id,
             UndoOutcome& outcome, const Progress& progress = {}, std::stop_token stop = {});
 
 // Brings the rename run named id forward again after an undo, or the one a
 // plain Redo takes when id is empty, and records it redone once every file
 // is forward again. Returns as UndoRun, and EALREADY when the run was never
 // undone.
-int RedoRun(FileSystem& fs, const CodePage& page, JournalStore& journals, const std::string& id,
+int RedoRun(FileSystem& fs, JournalStore& journals, const std::string& id,
             UndoOutcome& outcome, const Progress& progress = {}, std::stop_token stop = {});
 
 }  // namespace zentavo

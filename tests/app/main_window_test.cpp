@@ -1235,10 +1235,10 @@ void MainWindowTest::countsAreGroupedAsTheLocaleWritesThem() {
             QCOMPARE(journals.Create(header, writer), 0);
             for (int i = 0; i < kFiles; ++i) {
                 const std::string from = d.folder / ("many/" + std::to_string(i));
-                writer.Plan({from, from + "-new", {}});
+                writer.Plan(from, from + "-new", {});
             }
             QCOMPARE(writer.SealPlan(), 0);
-            for (int i = 0; i < kMoved; ++i) writer.Moved({size_t(i), 0, {}, {}, {}});
+            for (int i = 0; i < kMoved; ++i) writer.Moved(uint32_t(i), {});
         }
         d.boxes.answer = false;
         d.window.OfferUndoOfInterruptedRun();
@@ -1716,7 +1716,7 @@ void MainWindowTest::interruptedRunIsOfferedBack() {
         QCOMPARE(journals.Create(header, writer), 0);
         struct stat st {};
         QCOMPARE(::lstat((d.folder / "a.txt").c_str(), &st), 0);
-        writer.Plan({d.folder / "a.txt", d.folder / "b.txt", {st.st_dev, st.st_ino}});
+        writer.Plan(d.folder / "a.txt", d.folder / "b.txt", {st.st_dev, st.st_ino});
         QCOMPARE(writer.SealPlan(), 0);
     }
     QCOMPARE(::rename((d.folder / "a.txt").c_str(), (d.folder / "b.txt").c_str()), 0);

@@ -19,17 +19,59 @@
 
 namespace zentavo {
 
-bool operator==(const PlannedMove& a, const PlannedMove& b) {
-    return a.source == b.source && a.target == b.target && a.identity == b.identity;
-}
-
-// The time of a step's batch is checked on its own.
-bool operator==(const MoveStep& a, const MoveStep& b) {
-    return a.row == b.row && a.new_identity == b.new_identity && a.left_at == b.left_at &&
-           a.saved_other == b.saved_other;
-}
-
 namespace {
+
+// A row of the plan and a step, as written and as read back; the time of a
+// step's batch is checked on its own.
+struct PlannedMove {
+    std::string source;
+    std::string target;
+    FileIdentity identity;
+
+    bool operator==(const PlannedMove&) const = default;
+};
+
+struct Step {
+    uint32_t row = 0;
+    FileIdentity new_identity;
+    std::string left_at;
+    std::string saved_other;
+
+    bool operator==(const Step&) const = default;
+};
+
+void WritePlan(JournalWriter& writer, const std::vector<PlannedMove>& plan) {
+    for (const PlannedMove& move : plan) writer.Plan(move.source, move.target, move.identity);
+}
+
+void WriteStep(JournalWriter& writer, const Step& step) {
+    MoveResult moved;
+    moved.new_identity = step.new_identity;
+    moved.left_at = step.left_at;
+    moved.saved_other = step.saved_other;
+    writer.Moved(step.row, moved);
+}
+
+std::vector<PlannedMove> PlanOf(const RunRecord& run) {
+    std::vector<PlannedMove> plan;
+    for (size_t i = 0; i < run.plan.count(); ++i)
+        plan.push_back({std::string(run.plan.from(i)), std::string(run.plan.to(i)),
+                        run.plan.identity(i)});
+    return plan;
+}
+
+std::vector<Step> StepsOf(const RunRecord& run) {
+    std::vector<Step> steps;
+    for (const MoveStep& step : run.steps) {
+        Step read{step.row, step.new_identity, {}, {}};
+        if (step.note != kNoNote) {
+            read.left_at = run.notes[step.note].left_at;
+            read.saved_other = run.notes[step.note].saved_other;
+        }
+        steps.push_back(read);
+    }
+    return steps;
+}
 
 // A clock that moves one second per reading, so every step is synced and
 // written as it comes.
@@ -40,20 +82,20 @@ JournalWriter::Clock Ticking() {
 struct Written {
     RunHeader header;
     std::vector<PlannedMove> plan;
-    std::vector<MoveStep> steps;
+    std::vector<Step> steps;
     std::string bytes;
 };
 
-Written WriteRun(JournalStore& store, std::vector<PlannedMove> plan, std::vector<MoveStep> steps,
+Written WriteRun(JournalStore& store, std::vector<PlannedMove> plan, std::vector<Step> steps,
                  JournalWriter::Clock clock = Ticking()) {
     Written written{{}, std::move(plan), std::move(steps), {}};
     written.header.rows = written.plan.size();
     written.header.first_folder = "/d";
     JournalWriter writer(clock);
     EXPECT_EQ(store.Create(written.header, writer), 0);
-    for (const PlannedMove& move : written.plan) writer.Plan(move);
+    WritePlan(writer, written.plan);
     EXPECT_EQ(writer.SealPlan(), 0);
-    for (const MoveStep& step : written.steps) writer.Moved(step);
+    for (const Step& step : written.steps) WriteStep(writer, step);
     EXPECT_EQ(writer.Finish(written.steps.size(), 1), 0);
     written.bytes = *ReadFile(store.PathOf(written.header.id));
     return written;
@@ -69,23 +111,17 @@ const std::vector<PlannedMove> kOddPlan = {
 TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
     TempFolder state;
     JournalStore store = PosixJournals(SystemOs(), state / "journal");
-    MoveStep copied;
-    copied.row = 1;
-    copied.new_identity = {77, 99};
-    MoveStep stuck;
-    stuck.row = 2;
-    stuck.left_at = "/d/sub/.zentavo-x-3.tmp";
-    stuck.saved_other = "/d/sub/y (other)";
-    MoveStep plain;
-    plain.row = 0;
+    const Step copied{1, {77, 99}, {}, {}};
+    const Step stuck{2, {}, "/d/sub/.zentavo-x-3.tmp", "/d/sub/y (other)"};
+    const Step plain{0, {}, {}, {}};
     const Written written = WriteRun(store, kOddPlan, {plain, copied, stuck});
 
     RunRecord run;
     ASSERT_TRUE(ParseJournal(written.bytes, run));
     EXPECT_EQ(run.header.id, written.header.id);
     EXPECT_EQ(run.header.first_folder, "/d");
-    EXPECT_EQ(run.plan, written.plan);
-    EXPECT_EQ(run.steps, written.steps);
+    EXPECT_EQ(PlanOf(run), written.plan);
+    EXPECT_EQ(StepsOf(run), written.steps);
     // Each step was written in a batch of its own, stamped when written.
     for (size_t i = 1; i < run.steps.size(); ++i)
         EXPECT_GT(run.steps[i].written_ns, run.steps[i - 1].written_ns);
@@ -102,8 +138,10 @@ TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
         RunRecord part;
         if (!ParseJournal(cut, part)) continue;
         EXPECT_EQ(part.header.id, written.header.id);
-        EXPECT_TRUE(std::equal(part.plan.begin(), part.plan.end(), written.plan.begin()));
-        EXPECT_TRUE(std::equal(part.steps.begin(), part.steps.end(), written.steps.begin()));
+        const std::vector<PlannedMove> plan = PlanOf(part);
+        const std::vector<Step> steps = StepsOf(part);
+        EXPECT_TRUE(std::equal(plan.begin(), plan.end(), written.plan.begin()));
+        EXPECT_TRUE(std::equal(steps.begin(), steps.end(), written.steps.begin()));
         EXPECT_FALSE(part.end);
         EXPECT_LE(part.whole_bytes, size);
         std::optional<RunEnd> end;
@@ -117,8 +155,10 @@ TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
         damaged[at] = static_cast<char>(damaged[at] ^ 0x20);
         RunRecord part;
         if (!ParseJournal(damaged, part)) continue;
-        EXPECT_TRUE(std::equal(part.plan.begin(), part.plan.end(), written.plan.begin()));
-        EXPECT_TRUE(std::equal(part.steps.begin(), part.steps.end(), written.steps.begin()));
+        const std::vector<PlannedMove> plan = PlanOf(part);
+        const std::vector<Step> steps = StepsOf(part);
+        EXPECT_TRUE(std::equal(plan.begin(), plan.end(), written.plan.begin()));
+        EXPECT_TRUE(std::equal(steps.begin(), steps.end(), written.steps.begin()));
     }
 }
 
@@ -126,23 +166,21 @@ TEST(JournalFile, LargePlanSpansBatchesAndStaysSmall) {
     TempFolder state;
     JournalStore store = PosixJournals(SystemOs(), state / "journal");
     std::vector<PlannedMove> plan;
-    std::vector<MoveStep> steps;
-    for (uint64_t i = 0; i < 20000; ++i) {
+    std::vector<Step> steps;
+    for (uint32_t i = 0; i < 20000; ++i) {
         const std::string number = std::to_string(100000 + i);
         plan.push_back({"/home/someone/Pictures/Holiday/IMG_" + number + ".JPG",
                         "/home/someone/Pictures/Holiday/rome-" + number + ".jpg",
                         {2049, 5000000 + i}});
-        MoveStep step;
-        step.row = i;
-        steps.push_back(step);
+        steps.push_back({i, {}, {}, {}});
     }
     const auto still = [] { return int64_t{5}; };
     const Written written = WriteRun(store, plan, steps, still);
 
     RunRecord run;
     ASSERT_TRUE(ParseJournal(written.bytes, run));
-    EXPECT_EQ(run.plan, plan);
-    EXPECT_EQ(run.steps, steps);
+    EXPECT_EQ(PlanOf(run), plan);
+    EXPECT_EQ(StepsOf(run), steps);
     // The shared folder is written once per batch, not once per row.
     EXPECT_LT(written.bytes.size(), plan.size() * 40);
 }
@@ -151,16 +189,16 @@ TEST(JournalStore, KeepsPrivateFilesAndTheNewestRuns) {
     TempFolder state;
     const std::string folder = state / "deep/state/zentavo/journal";
     JournalStore store = PosixJournals(SystemOs(), folder, Retention{3, uint64_t{1} << 30});
-    MoveStep step;
+    const Step step;
     // The oldest run was cut short: only its journal knows where its files are.
     RunHeader cut;
     cut.rows = kOddPlan.size();
     {
         JournalWriter writer(Ticking());
         ASSERT_EQ(store.Create(cut, writer), 0);
-        for (const PlannedMove& move : kOddPlan) writer.Plan(move);
+        WritePlan(writer, kOddPlan);
         ASSERT_EQ(writer.SealPlan(), 0);
-        writer.Moved(step);
+        WriteStep(writer, step);
     }
     std::vector<std::string> ids;
     for (int i = 0; i < 5; ++i) {
@@ -197,7 +235,7 @@ TEST(JournalStore, RunThatMovedNothingLeavesNoJournal) {
     header.rows = 1;
     JournalWriter writer;
     ASSERT_EQ(store.Create(header, writer), 0);
-    writer.Plan(kOddPlan[0]);
+    WritePlan(writer, {kOddPlan[0]});
     ASSERT_EQ(writer.SealPlan(), 0);
     EXPECT_TRUE(Exists(store.PathOf(header.id)));
     ASSERT_EQ(writer.Finish(0, 1), 0);
@@ -229,10 +267,9 @@ TEST(JournalStore, InterruptedRunWithATornTailCanBeMarkedUndone) {
     {
         JournalWriter writer(Ticking());
         ASSERT_EQ(store.Create(header, writer), 0);
-        for (const PlannedMove& move : kOddPlan) writer.Plan(move);
+        WritePlan(writer, kOddPlan);
         ASSERT_EQ(writer.SealPlan(), 0);
-        MoveStep step;
-        writer.Moved(step);
+        writer.Moved(0, {});
         // Killed here: no end record.
     }
     const std::string path = store.PathOf(header.id);
@@ -291,7 +328,7 @@ TEST_P(UntrustedJournal, IsRefused) {
     const Untrusted& c = GetParam();
     TempFolder state;
     JournalStore store = PosixJournals(SystemOs(), state / "zentavo/journal");
-    const std::string id = WriteRun(store, kOddPlan, {MoveStep{}}).header.id;
+    const std::string id = WriteRun(store, kOddPlan, {Step{}}).header.id;
     const std::string path = c.path == "FILE" ? store.PathOf(id) : state / c.path;
     if (const int error = c.spoil(path); error != 0)
         GTEST_SKIP() << "cannot give " << path << " to another user: " << std::strerror(error);
@@ -360,10 +397,9 @@ TEST(JournalStore, ALiveRunIsRunningAndAKilledOneInterrupted) {
     if (child == 0) {
         JournalWriter writer(Ticking());
         if (store.Create(header, writer) != 0) _exit(1);
-        for (const PlannedMove& move : kOddPlan) writer.Plan(move);
+        WritePlan(writer, kOddPlan);
         if (writer.SealPlan() != 0) _exit(1);
-        MoveStep step;
-        writer.Moved(step);
+        writer.Moved(0, {});
         const char id_size = char(header.id.size());
         if (write(ready[1], &id_size, 1) != 1 ||
             write(ready[1], header.id.data(), header.id.size()) != ssize_t(header.id.size()))

@@ -161,7 +161,7 @@ TEST(SessionOnDisk, UndoAfterAKillBringsBackEveryNameAndNoOther) {
 
         PosixFileSystem after_the_kill;
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(after_the_kill, kTestPage, store, "", undo), 0);
+        ASSERT_EQ(UndoRun(after_the_kill, store, "", undo), 0);
         EXPECT_EQ(NamesIn(dir.path()), before);
         EXPECT_EQ(ReadFile(dir / "c"), "c");
         EXPECT_TRUE(undo.problems.empty());

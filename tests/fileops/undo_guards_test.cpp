@@ -89,7 +89,7 @@ TEST(UndoGuards, JournalPlansOnlyTheRowsTheRunTries) {
     RunRecord run;
     ASSERT_EQ(store.Read(outcome.run_id, run), 0);
     std::vector<std::string> sources;
-    for (const PlannedMove& move : run.plan) sources.push_back(move.source);
+    for (size_t i = 0; i < run.plan.count(); ++i) sources.emplace_back(run.plan.from(i));
     EXPECT_EQ(sources, planned);
     EXPECT_EQ(run.end->renamed, planned.size());
 }
@@ -121,7 +121,7 @@ TEST(UndoGuards, StrangerUnderAReusedInodeStays) {
         if (c.recreated) fs.Recreate("/d/b", "stranger");
 
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
         if (c.recreated) {
             EXPECT_EQ(ContentOf(fs, "/d/b"), "stranger");
             EXPECT_FALSE(fs.Exists("/d/a"));
@@ -159,7 +159,7 @@ TEST(UndoGuards, FinishedCopyOnAnotherDiskGoesOnlyWhenItHoldsTheSameBytes) {
         fs.AddFile("/usb/a", c.at_target);
 
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
         EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
         EXPECT_EQ(fs.Exists("/usb/a"), !c.removed);
     }
@@ -192,7 +192,7 @@ TEST(UndoGuards, CaseChangeCutShortIsFoundUnderItsScratchName) {
         }
 
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
         EXPECT_TRUE(undo.problems.empty());
         EXPECT_EQ(undo.restored, std::vector<std::string>{"/d/a"});
         EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
@@ -231,7 +231,7 @@ TEST(UndoGuards, FilesOnAFileSystemThatRenumbersThemComeBack) {
 
         PosixFileSystem later(os);
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(later, kTestPage, store, outcome.run_id, undo), 0);
+        ASSERT_EQ(UndoRun(later, store, outcome.run_id, undo), 0);
         EXPECT_EQ(undo.restored.size(), c.changed ? paths.size() - 1 : paths.size());
         EXPECT_EQ(undo.problems.size(), c.changed ? 1u : 0u);
         EXPECT_EQ(Exists(dir / "x0"), c.changed);
@@ -280,7 +280,7 @@ TEST(UndoGuards, RenumberedFileIsKnownOnlyWhereItsRowExpectsIt) {
 
         PosixFileSystem later(os);
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(later, kTestPage, store, "", undo), 0);
+        ASSERT_EQ(UndoRun(later, store, "", undo), 0);
         EXPECT_EQ(ReadFile(dir / "a"), c.file_deleted ? std::nullopt : std::optional<std::string>("ours"));
         EXPECT_EQ(ReadFile(dir / "y"), "them");
         EXPECT_EQ(ReadFile(dir / "b"), "other content");

@@ -114,7 +114,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
         }
 
         UndoOutcome undo;
-        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+        ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
         if (killed && one_gone) {
             // Two moves of one file that the journal missed may have swapped
             // names round through the vanished one; such files stay, named
@@ -129,7 +129,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
         }
         if (undo.undo_id.empty()) continue;
         UndoOutcome redo;
-        ASSERT_EQ(RedoRun(fs, kTestPage, store, id, redo), 0);
+        ASSERT_EQ(RedoRun(fs, store, id, redo), 0);
         EXPECT_EQ(fs.nodes(), after);
         EXPECT_TRUE(redo.problems.empty());
     }
@@ -183,7 +183,7 @@ TEST(UndoTest, ADamagedPlanBringsBackWhatItCanAndKeepsTheRun) {
         WriteFile(path, bytes);
         FakeFileSystem fs = renamed;
         UndoOutcome outcome;
-        ASSERT_EQ(UndoRun(fs, kTestPage, store, id, outcome), 0);
+        ASSERT_EQ(UndoRun(fs, store, id, outcome), 0);
         if (!outcome.undo_id.empty()) unlink(store.PathOf(outcome.undo_id).c_str());
         size_t back = 0;
         for (const std::string& original : originals) back += fs.Exists(original);
@@ -194,13 +194,13 @@ TEST(UndoTest, ADamagedPlanBringsBackWhatItCanAndKeepsTheRun) {
         ++knowable;
         some_back += back > 0;
         // A cut length field may still leave every row readable.
-        EXPECT_EQ(back, read.plan.size());
+        EXPECT_EQ(back, read.plan.count());
         EXPECT_EQ(outcome.damaged, back < kFiles);
         RunRecord after;
         ASSERT_EQ(store.Read(id, after), 0);
         EXPECT_EQ(after.undone_ns.has_value(), back == kFiles);
         if (back == kFiles) continue;
-        EXPECT_EQ(outcome.readable_rows, read.plan.size());
+        EXPECT_EQ(outcome.readable_rows, read.plan.count());
         std::vector<RunSummary> runs;
         ASSERT_EQ(store.List(runs), 0);
         ASSERT_TRUE(NextInHistory(runs).undo);
@@ -305,10 +305,10 @@ TEST_P(HistoryTest, UndoAndRedoWalkTheRunsAsInAnEditor) {
             session.list().SetNewName(0, file + "2");
             run_of[session.Rename({}, &store).run_id] = file;
         } else if (step.action == "undo") {
-            const int error = UndoRun(fs, kTestPage, store, "", outcome);
+            const int error = UndoRun(fs, store, "", outcome);
             EXPECT_TRUE(error == 0 || error == ENOENT) << error;
         } else if (step.action == "redo") {
-            const int error = RedoRun(fs, kTestPage, store, "", outcome);
+            const int error = RedoRun(fs, store, "", outcome);
             EXPECT_TRUE(error == 0 || error == ENOENT) << error;
         } else if (step.action.starts_with("block ")) {
             const std::string file = "/d/" + step.action.substr(6);
@@ -340,10 +340,10 @@ TEST(HistoryTest, UndoAndRedoOfAnUndoAreRefused) {
     session.list().SetNewName(0, "a2");
     const std::string id = session.Rename({}, &store).run_id;
     UndoOutcome undo;
-    ASSERT_EQ(UndoRun(fs, kTestPage, store, id, undo), 0);
+    ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
     UndoOutcome again;
-    EXPECT_EQ(UndoRun(fs, kTestPage, store, undo.undo_id, again), ENOTSUP);
-    EXPECT_EQ(RedoRun(fs, kTestPage, store, undo.undo_id, again), ENOTSUP);
+    EXPECT_EQ(UndoRun(fs, store, undo.undo_id, again), ENOTSUP);
+    EXPECT_EQ(RedoRun(fs, store, undo.undo_id, again), ENOTSUP);
     EXPECT_EQ(fs.nodes().count("/d/a"), 1u);
 }
 
