@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "fileops/posix_file_system.h"
+#include "fileops/posix_journal_storage.h"
 #include "fileops/rename_run.h"
+#include "fileops/rename_session.h"
+#include "fileops/undo_run.h"
 #include "tests/fileops/faulty_os.h"
 #include "tests/fileops/posix_test_support.h"
 #include "tests/support/test_code_page.h"
@@ -73,6 +76,28 @@ TEST_F(PosixCaseMove, StepsThatCanNeitherFinishNorGoBackSayWhereTheFileIs) {
     EXPECT_EQ(result.error, EIO);
     EXPECT_EQ(result.left_at, dir_ / kTestScratchName);
     EXPECT_EQ(ReadFile(result.left_at), "content");
+}
+
+// The run's journal holds where such a file lies, and an undo brings it back
+// from there.
+TEST_F(PosixCaseMove, AFileLeftUnderTheScratchNameIsUndoneFromThere) {
+    os_.Add({.call = OsCall::Rename, .nth = 3, .error = EIO});
+    os_.Add({.call = OsCall::Rename, .nth = 4, .error = EIO});
+    TempFolder state;
+    JournalStore journals = PosixJournals(SystemOs(), state / "journal");
+    PosixFileSystem fs(os_);
+    RenameSession session(fs, kTestPage);
+    session.list().SetNewName(session.list().Insert(dir_ / "photo"), "PHOTO");
+    const RenameOutcome outcome = session.Rename({}, &journals);
+    ASSERT_EQ(outcome.notes.size(), 1u);
+    ASSERT_EQ(NamesIn(dir_.path()), Names{outcome.notes[0].left_at.substr(dir_.path().size() + 1)});
+
+    PosixFileSystem unfaulted;
+    UndoOutcome undo;
+    ASSERT_EQ(UndoRun(unfaulted, journals, outcome.run_id, undo), 0);
+    EXPECT_EQ(NamesIn(dir_.path()), Names{"photo"});
+    EXPECT_EQ(ReadFile(dir_ / "photo"), "content");
+    EXPECT_EQ(undo.restored, Names{dir_ / "photo"});
 }
 
 // Killed between the two steps, the run leaves the file under the scratch
