@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/exit_status.h"
+#include "cli/local_time.h"
 #include "cli/progress_line.h"
 #include "cli/row_output.h"
 #include "cli/terminal_text.h"
@@ -123,9 +124,7 @@ void WriteUndoRows(const UndoOutcome& outcome, bool tsv, const CodePage& page, s
 }
 
 std::string FormatTime(int64_t ns, const char* format) {
-    const time_t seconds = static_cast<time_t>(ns / 1'000'000'000);
-    tm local{};
-    ::localtime_r(&seconds, &local);
+    const std::tm local = LocalTime(static_cast<std::time_t>(ns / 1'000'000'000));
     char text[64];
     const size_t length = std::strftime(text, sizeof text, format, &local);
     return std::string(text, length);
