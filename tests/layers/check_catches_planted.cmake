@@ -19,13 +19,19 @@ set(cases
   "fileops|#include <QByteArray>|1"
   "fileops|#include \"app/uri_list.h\"|1"
   "cli|#include <QCoreApplication>|1"
+  "cli|#include <unistd.h>|1"
+  "cli|#include <windows.h>|1"
+  "cli/win32|#include <QString>|1"
   "app|#include \"cli/help_text.h\"|1"
   "app|#include <QWidget>|0"
   "core|#include <string>|0"
   "core|#include \"core/text.h\"|0"
   "fileops|#include <unistd.h>|0"
   "fileops|#include \"core/text.h\"|0"
-  "cli|#include \"fileops/os.h\"|0")
+  "cli|#include \"fileops/os.h\"|0"
+  "cli|#include <ctime>|0"
+  "cli/posix|#include <libintl.h>|0"
+  "cli/win32|#include <windows.h>|0")
 
 set(wrong 0)
 foreach(case ${cases})
