@@ -1,6 +1,7 @@
 #include "fileops/folder_handles.h"
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -34,6 +35,7 @@ int FolderHandles::PlacesOf(const std::string& from, const std::string& to, Plac
                             Place& target) {
     // Room is made before either is opened, so that neither closes the other.
     if (open_ >= kMostOpen) CloseAll();
+    ReadMoves();
     NameAt(from, source);
     NameAt(to, target);
     const std::string from_folder = FolderOf(from);
@@ -87,19 +89,59 @@ int FolderHandles::Open(const std::string& folder, int& fd) {
 
 // A folder held open may have been moved away since, and another folder or a
 // link put under its name: what moves in it then would be where the journal's
-// paths no longer lead. One look at its name in its parent, held open too
-// but for a folder with too many beside it.
+// paths no longer lead. Its watch tells, and those of the folders above it
+// that the run holds; where a folder could not be watched, one look at its
+// name in its parent (held open too, but for a folder with too many beside
+// it) does.
 bool FolderHandles::StillUnderItsPath(const std::string& folder, Handle& handle) {
     if (!handle.numbers_hold || IsTop(folder)) return true;
-    if (handle.parent == nullptr) {
-        if (const auto parent = handles_.find(FolderOf(folder)); parent != handles_.end())
-            handle.parent = &parent->second;
+    if (handle.watched) {
+        for (const Handle* at = &handle; at != nullptr; at = at->parent)
+            if (at->moved) return false;
+        return true;
     }
     struct stat st {};
     const int error = handle.parent != nullptr && handle.parent->fd >= 0
                           ? os_.StatAt(handle.parent->fd, LastName(folder), st, AT_SYMLINK_NOFOLLOW)
                           : os_.Lstat(folder.c_str(), st);
     return error == 0 && IdentityOf(st) == handle.identity;
+}
+
+// The watch is on the folder itself, through its descriptor, whatever its
+// path names by now.
+void FolderHandles::Watch(Handle& handle, int fd) {
+    if (watch_ == -2) return;
+    if (watch_ == -1 && os_.InotifyInit(IN_NONBLOCK | IN_CLOEXEC, watch_) != 0) {
+        watch_ = -2;
+        return;
+    }
+    const std::string itself = "/proc/self/fd/" + std::to_string(fd);
+    int number = -1;
+    if (os_.InotifyAddWatch(watch_, itself.c_str(), IN_MOVE_SELF | IN_DELETE_SELF | IN_ONLYDIR,
+                            number) != 0)
+        return;
+    handle.watched = true;
+    watched_[number] = &handle;
+}
+
+// One read, which finds nothing in the common case.
+void FolderHandles::ReadMoves() {
+    if (watch_ < 0) return;
+    alignas(inotify_event) char events[4096];
+    size_t got = 0;
+    while (os_.Read(watch_, events, sizeof events, got) == 0 && got > 0) {
+        for (size_t at = 0; at < got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            at += sizeof(inotify_event) + event->len;
+            if ((event->mask & IN_Q_OVERFLOW) != 0) {
+                // Some moves went untold: every folder is looked at instead.
+                for (auto& [number, handle] : watched_) handle->watched = false;
+                continue;
+            }
+            if (const auto found = watched_.find(event->wd); found != watched_.end())
+                found->second->moved = true;
+        }
+    }
 }
 
 // Opens one folder in parent (-1: the top one, from the current folder),
@@ -124,6 +166,10 @@ int FolderHandles::OpenOne(int parent, const std::string& folder, bool asked_for
     }
     const auto [handle, added] = handles_.try_emplace(folder);
     if (added) {
+        if (!IsTop(folder)) {
+            if (const auto up = handles_.find(FolderOf(folder)); up != handles_.end())
+                handle->second.parent = &up->second;
+        }
         // Two looks at one folder that disagree: the file system makes its
         // numbers up.
         struct stat again {};
@@ -140,6 +186,7 @@ int FolderHandles::OpenOne(int parent, const std::string& folder, bool asked_for
         os_.Close(fd);
         return ESTALE;
     }
+    if (added && handle->second.numbers_hold) Watch(handle->second, fd);
     kept = asked_for || open_ < kMostOpen;
     if (kept) {
         handle->second.fd = fd;
@@ -159,6 +206,9 @@ void FolderHandles::CloseAll() {
 
 void FolderHandles::Release() {
     CloseAll();
+    if (watch_ >= 0) os_.Close(watch_);
+    watch_ = -1;
+    watched_.clear();
     handles_.clear();
     listed_ = nullptr;
 }

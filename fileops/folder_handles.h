@@ -23,10 +23,10 @@ struct Place {
 // Each folder is opened from the root (or the current folder) one name at
 // a time without following a symbolic link, and must be the folder the drop
 // read (or, for one it did not read, the one first opened), and stay so
-// under its path, checked before every move through it: the files were
-// listed under their folders' real paths and the journal keeps those, so a
-// link on the way, or another folder under the name, is a folder replaced
-// since. Past a few hundred folders the oldest descriptors are closed; a
+// under its path, checked before every move through it (by a watch on it
+// and the folders above it): the files were listed under their folders' real
+// paths and the journal keeps those, so a link on the way, or another folder
+// under the name, is a folder replaced since. Past a few hundred folders the oldest descriptors are closed; a
 // folder opened again is checked likewise.
 class FolderHandles {
 public:
@@ -53,12 +53,16 @@ private:
         // false where the file system numbers a folder anew at every look:
         // no number then tells one folder from another.
         bool numbers_hold = true;
-        const Handle* parent = nullptr;  // once looked up; handles stay put until Release
+        bool watched = false;   // a move of it away shows on watch_
+        bool moved = false;     // it has been moved away, or the folder holding it has
+        Handle* parent = nullptr;  // when open too; handles stay put until Release
     };
 
     static void NameAt(const std::string& path, Place& place);
     int Open(const std::string& folder, int& fd);
     bool StillUnderItsPath(const std::string& folder, Handle& handle);
+    void Watch(Handle& handle, int fd);
+    void ReadMoves();
     int OpenOne(int parent, const std::string& folder, bool asked_for, int& fd, bool& kept);
     void CloseAll();
 
@@ -66,6 +70,8 @@ private:
     std::unordered_map<std::string, Handle> handles_;
     const FolderIdentities* listed_ = nullptr;
     size_t open_ = 0;
+    int watch_ = -1;  // inotify; -2: none to be had this run
+    std::unordered_map<int, Handle*> watched_;
 };
 
 }  // namespace zentavo

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -66,6 +67,16 @@ int PosixOs::SetLease(int fd, int lease) {
 int PosixOs::GetLease(int fd, int& lease) {
     lease = ::fcntl(fd, F_GETLEASE);
     return lease < 0 ? errno : 0;
+}
+
+int PosixOs::InotifyInit(int flags, int& fd) {
+    fd = ::inotify_init1(flags);
+    return fd < 0 ? errno : 0;
+}
+
+int PosixOs::InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) {
+    watch = ::inotify_add_watch(fd, path, mask);
+    return watch < 0 ? errno : 0;
 }
 
 int PosixOs::Lstat(const char* path, struct stat& st) {

@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -39,6 +40,10 @@ public:
     virtual int SetLease(int fd, int lease) = 0;
     // fcntl(F_GETLEASE): the lease held, or F_UNLCK.
     virtual int GetLease(int fd, int& lease) = 0;
+    // inotify_init1, and inotify_add_watch giving the watch's number: what
+    // tells a run, at no cost per move, that a folder it holds has moved.
+    virtual int InotifyInit(int flags, int& fd) = 0;
+    virtual int InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) = 0;
 
     int Unlink(const char* path) { return UnlinkAt(AT_FDCWD, path); }
 
@@ -103,6 +108,8 @@ public:
                    size_t& length) override;
     int SetLease(int fd, int lease) override;
     int GetLease(int fd, int& lease) override;
+    int InotifyInit(int flags, int& fd) override;
+    int InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) override;
 
     int Lstat(const char* path, struct stat& st) override;
     int Stat(const char* path, struct stat& st) override;

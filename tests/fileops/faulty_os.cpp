@@ -127,6 +127,16 @@ int FaultyOs::GetLease(int fd, int& lease) {
     return verdict.error != 0 ? verdict.error : real_.GetLease(fd, lease);
 }
 
+int FaultyOs::InotifyInit(int flags, int& fd) {
+    const Verdict verdict = Judge(OsCall::InotifyInit, {});
+    return verdict.error != 0 ? verdict.error : real_.InotifyInit(flags, fd);
+}
+
+int FaultyOs::InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) {
+    const Verdict verdict = Judge(OsCall::InotifyAddWatch, {&path});
+    return verdict.error != 0 ? verdict.error : real_.InotifyAddWatch(fd, path, mask, watch);
+}
+
 int FaultyOs::Lstat(const char* path, struct stat& st) {
     const Verdict verdict = Judge(OsCall::Lstat, {&path});
     if (verdict.error != 0) return verdict.error;

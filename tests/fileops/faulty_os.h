@@ -50,6 +50,8 @@ enum class OsCall {
     RealPath,
     SetLease,
     GetLease,
+    InotifyInit,
+    InotifyAddWatch,
     kCount,
 };
 
@@ -94,6 +96,8 @@ public:
                    size_t& length) override;
     int SetLease(int fd, int lease) override;
     int GetLease(int fd, int& lease) override;
+    int InotifyInit(int flags, int& fd) override;
+    int InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) override;
 
     int Lstat(const char* path, struct stat& st) override;
     int Stat(const char* path, struct stat& st) override;

@@ -182,6 +182,7 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
         By by;
         Swap when;
         size_t renamed;
+        bool watches = true;  // false: the system gives no inotify
     } cases[] = {
         {"dropped folder, link, before the run", "x", "d", By::Link, Swap::BeforeTheRun, 0},
         {"dropped folder, link, between two moves", "x", "d", By::Link, Swap::AfterTheFirstMove,
@@ -192,6 +193,8 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
          Swap::BeforeTheRun, 0},
         {"dropped folder, another folder, between two moves", "x", "d", By::Folder,
          Swap::AfterTheFirstMove, 1},
+        {"dropped folder, another folder, between two moves, without inotify", "x", "d",
+         By::Folder, Swap::AfterTheFirstMove, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -213,7 +216,9 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
                 ASSERT_EQ(::rename((dir / "outside").c_str(), swapped.c_str()), 0);
             }
         };
-        PosixFileSystem fs;
+        FaultyOs os;
+        if (!c.watches) os.Add({.call = OsCall::InotifyInit, .error = EMFILE});
+        PosixFileSystem fs(os);
         RenameSession session(fs, kTestPage);
         session.Drop({dir / "d"}, false);
         ASSERT_EQ(session.list().count(), names.size());
