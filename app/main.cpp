@@ -4,7 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/renamer_app.h"
-#include "fileops/locale_code_page.h"
+#include "posix/locale_code_page.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");

@@ -15,8 +15,8 @@
 #include "app/row_images.h"
 #include "core/code_page.h"
 #include "core/rename_list.h"
-#include "fileops/rename_run.h"
-#include "fileops/target_check.h"
+#include "engine/rename_run.h"
+#include "engine/target_check.h"
 
 namespace zentavo {
 

@@ -38,11 +38,11 @@
 #include "app/run_reports.h"
 #include "app/uri_list.h"
 #include "app/window_texts.h"
-#include "fileops/os.h"
-#include "fileops/posix_journal_storage.h"
-#include "fileops/target_check.h"
-#include "fileops/run_history.h"
-#include "fileops/undo_run.h"
+#include "engine/target_check.h"
+#include "journal/run_history.h"
+#include "journal/undo_run.h"
+#include "posix/os.h"
+#include "posix/posix_journal_storage.h"
 
 namespace zentavo {
 

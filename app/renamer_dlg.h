@@ -15,10 +15,10 @@
 #include "app/dialog_units.h"
 #include "app/wait_cursor.h"
 #include "core/code_page.h"
-#include "fileops/journal_store.h"
-#include "fileops/posix_file_system.h"
-#include "fileops/posix_journal_storage.h"
-#include "fileops/rename_session.h"
+#include "journal/journal_store.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_journal_storage.h"
+#include "session/rename_session.h"
 
 class QAction;
 class QCheckBox;
@@ -70,7 +70,7 @@ public slots:
     void OnExit();
     void OnSysCommand(unsigned id);
     // Undo takes back the newest rename run that stands, Redo re-applies the
-    // run undone last (see the history in fileops/run_history.h).
+    // run undone last (see the history in journal/run_history.h).
     void OnUndo();
     void OnRedo();
     // Add files, or a folder, chosen in the platform's file dialog as if

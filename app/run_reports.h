@@ -10,10 +10,10 @@
 
 #include "app/message_boxes.h"
 #include "core/rename_list.h"
-#include "fileops/file_collection.h"
-#include "fileops/journal_store.h"
-#include "fileops/rename_run.h"
-#include "fileops/undo_run.h"
+#include "engine/file_collection.h"
+#include "engine/rename_run.h"
+#include "journal/journal_store.h"
+#include "journal/undo_run.h"
 
 namespace zentavo {
 

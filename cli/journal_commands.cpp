@@ -15,7 +15,7 @@
 #include "cli/translated_text.h"
 #include "core/code_page.h"
 #include "core/rename_list.h"
-#include "fileops/undo_run.h"
+#include "journal/undo_run.h"
 
 namespace zentavo {
 

@@ -6,8 +6,8 @@
 #include "cli/command_line.h"
 #include "cli/rename_command.h"
 #include "core/code_page.h"
-#include "fileops/file_system.h"
-#include "fileops/journal_store.h"
+#include "engine/file_system.h"
+#include "journal/journal_store.h"
 
 namespace zentavo {
 

@@ -13,7 +13,7 @@
 #include "cli/translated_text.h"
 #include "core/code_page.h"
 #include "core/rename_pattern.h"
-#include "fileops/rename_session.h"
+#include "session/rename_session.h"
 
 namespace zentavo {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "fileops/file_system.h"
+#include "engine/file_system.h"
 #include "win32/windows_api.h"
 
 namespace zentavo {

@@ -5,7 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "fileops/file_system.h"
+#include "engine/file_system.h"
 #include "win32/scoped_handle.h"
 #include "win32/windows_api.h"
 

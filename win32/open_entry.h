@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "fileops/file_system.h"
+#include "engine/file_system.h"
 #include "win32/scoped_handle.h"
 #include "win32/windows_api.h"
 

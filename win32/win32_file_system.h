@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/file_system.h"
+#include "engine/file_system.h"
 #include "win32/held_folders.h"
 
 namespace zentavo {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fileops/journal_storage.h"
+#include "journal/journal_storage.h"
 #include "win32/owner_only.h"
 #include "win32/windows_api.h"
 

@@ -25,8 +25,8 @@
 #include "bench/fileops/bench_folder.h"
 #include "core/code_page.h"
 #include "core/rename_pattern.h"
-#include "fileops/posix_file_system.h"
-#include "fileops/rename_session.h"
+#include "posix/posix_file_system.h"
+#include "session/rename_session.h"
 
 namespace {
 

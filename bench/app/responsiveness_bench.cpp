@@ -44,13 +44,13 @@
 #include "bench/fileops/bench_folder.h"
 #include "core/code_page.h"
 #include "core/rename_pattern.h"
-#include "fileops/journal_store.h"
-#include "fileops/os.h"
-#include "fileops/posix_file_system.h"
-#include "fileops/posix_journal_storage.h"
-#include "fileops/rename_session.h"
-#include "fileops/target_check.h"
-#include "fileops/undo_run.h"
+#include "engine/target_check.h"
+#include "journal/journal_store.h"
+#include "journal/undo_run.h"
+#include "posix/os.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_journal_storage.h"
+#include "session/rename_session.h"
 
 extern char** environ;
 

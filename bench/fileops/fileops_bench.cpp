@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "bench/fileops/bench_folder.h"
-#include "fileops/file_collection.h"
-#include "fileops/journal_store.h"
-#include "fileops/os.h"
-#include "fileops/posix_file_system.h"
-#include "fileops/posix_journal_storage.h"
-#include "fileops/rename_session.h"
+#include "engine/file_collection.h"
+#include "journal/journal_store.h"
+#include "posix/os.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_journal_storage.h"
+#include "session/rename_session.h"
 
 namespace zentavo {
 namespace {

@@ -13,7 +13,7 @@
 #include <QUrl>
 
 #include "app/message_boxes.h"
-#include "fileops/posix_file_system.h"
+#include "posix/posix_file_system.h"
 #include "tests/support/temp_folder.h"
 
 class QWidget;

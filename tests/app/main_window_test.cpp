@@ -40,10 +40,10 @@
 #include "app/renamer_dlg.h"
 #include "app/window_texts.h"
 #include "app_test_support.h"
-#include "fileops/journal_store.h"
-#include "fileops/os.h"
-#include "fileops/posix_journal_storage.h"
-#include "tests/fileops/faulty_os.h"
+#include "journal/journal_store.h"
+#include "posix/os.h"
+#include "posix/posix_journal_storage.h"
+#include "tests/posix/faulty_os.h"
 #include "tests/support/test_code_page.h"
 
 using namespace zentavo;

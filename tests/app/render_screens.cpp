@@ -26,7 +26,7 @@
 #include "app/translations.h"
 #include "app_test_support.h"
 #include "core/code_page.h"
-#include "fileops/locale_code_page.h"
+#include "posix/locale_code_page.h"
 
 using namespace zentavo;
 using namespace zentavo::testing;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli/help_text.h"
-#include "fileops/journal_store.h"
-#include "fileops/posix_journal_storage.h"
+#include "journal/journal_store.h"
+#include "posix/posix_journal_storage.h"
 #include "tests/cli/cli_process.h"
 #include "tests/cli/temp_tree.h"
 

@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "tests/cli/cli_process.h"
-#include "tests/fileops/posix_test_support.h"
+#include "tests/posix/posix_test_support.h"
 
 namespace zentavo {
 namespace {

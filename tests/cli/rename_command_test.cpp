@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "cli/cli_main.h"
-#include "fileops/os.h"
-#include "fileops/posix_file_system.h"
-#include "fileops/posix_journal_storage.h"
+#include "posix/os.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_journal_storage.h"
 #include "tests/cli/temp_tree.h"
 #include "tests/support/test_code_page.h"
 

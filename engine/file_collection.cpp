@@ -1,0 +1,168 @@
+#include "engine/file_collection.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/lexical_path.h"
+
+namespace zentavo {
+
+namespace {
+
+constexpr size_t kProgressEvery = 4096;
+
+class Collector {
+public:
+    Collector(FileSystem& fs, bool recurse, Gathered& out, const Progress& progress,
+              std::stop_token stop)
+        : fs_(fs), recurse_(recurse), out_(out), progress_(progress), stop_(std::move(stop)) {}
+
+    void Dropped(std::string_view path) {
+        std::string absolute;
+        std::string resolved;
+        EntryKind kind = EntryKind::File;
+        int error = fs_.AbsolutePath(path, absolute);
+        if (error == 0) error = ResolveFolderOf(absolute, resolved);
+        if (error == 0) error = fs_.Search(resolved, kind);
+        if (error == 0) {
+            switch (kind) {
+                case EntryKind::File:
+                    Found(resolved, 0);
+                    break;
+                case EntryKind::Folder:
+                    Walk(resolved);
+                    break;
+                case EntryKind::FolderLink:
+                    // The user chose this link; links met below it are not
+                    // entered.
+                    if (std::string real; (error = fs_.RealPath(resolved, real)) == 0)
+                        Walk(std::move(real));
+                    break;
+            }
+        }
+        if (error != 0) out_.problems.push_back({std::string(path), error});
+    }
+
+private:
+    // The real path of the folder that holds absolute, followed by its last
+    // name as it stands.
+    int ResolveFolderOf(const std::string& absolute, std::string& resolved) {
+        const size_t slash = absolute.rfind('/');
+        if (absolute == "/" || slash == std::string::npos) {
+            resolved = absolute;
+            return 0;
+        }
+        const std::string folder = slash == 0 ? "/" : absolute.substr(0, slash);
+        auto known = out_.real_folders.find(folder);
+        if (known == out_.real_folders.end()) {
+            std::string real;
+            if (const int error = fs_.RealPath(folder, real); error != 0) return error;
+            Remember(real);
+            known = out_.real_folders.emplace(folder, std::move(real)).first;
+        }
+        resolved = known->second;
+        AppendPosixName(resolved, std::string_view(absolute).substr(slash + 1));
+        return 0;
+    }
+
+    // A folder being walked: its entries in the order of their paths, and
+    // the next one to take.
+    struct Level {
+        std::string folder;
+        std::vector<FolderEntry> entries;
+        size_t next = 0;
+    };
+
+    // Depth-first with an explicit stack: folder trees may be deeper than the
+    // call stack is safe for. Files come out in the list's order, so the list
+    // has nothing left to sort, unless two sibling folders differ in letter
+    // case alone (their files interleave).
+    void Walk(std::string root) {
+        std::vector<Level> levels;
+        Enter(std::move(root), levels);
+        std::string full;
+        while (!levels.empty() && !stop_.stop_requested()) {
+            Level& level = levels.back();
+            if (level.next == level.entries.size()) {
+                levels.pop_back();
+                continue;
+            }
+            const FolderEntry& entry = level.entries[level.next++];
+            full.assign(level.folder);
+            AppendPosixName(full, entry.name);
+            if (entry.kind == EntryKind::Folder) {
+                Enter(full, levels);  // level and entry go stale here
+            } else {
+                Found(full, entry.inode);
+            }
+        }
+    }
+
+    // Lists folder and puts it on top of levels, its entries in the order of
+    // the paths below them: a subfolder's name sorts as if followed by a
+    // slash, so "a.txt" comes before the files of folder "a" ('.' < '/').
+    void Enter(std::string folder, std::vector<Level>& levels) {
+        // Looked at before it is read: a folder swapped in between then
+        // fails the run's moves rather than lends them its files.
+        Remember(folder);
+        std::vector<FolderEntry> entries;
+        if (const int error = fs_.ListFolder(folder, entries); error != 0) {
+            out_.problems.push_back({std::move(folder), error});
+            return;
+        }
+        std::erase_if(entries, [this](const FolderEntry& entry) {
+            if (entry.kind == EntryKind::FolderLink) return true;
+            if (entry.kind != EntryKind::Folder) return false;
+            if (entry.name == "." || entry.name == "..") return true;
+            out_.subfolders_skipped += !recurse_;
+            return !recurse_;
+        });
+        // Sorted as views, which move more cheaply than the entries.
+        struct Key {
+            std::string_view name;
+            size_t entry;
+        };
+        std::vector<Key> keys;
+        keys.reserve(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].kind == EntryKind::Folder) entries[i].name += '/';
+            keys.push_back({entries[i].name, i});
+        }
+        std::sort(keys.begin(), keys.end(),
+                  [](const Key& a, const Key& b) { return RenameList::PathLess(a.name, b.name); });
+        Level& level = levels.emplace_back(Level{std::move(folder), {}, 0});
+        level.entries.reserve(entries.size());
+        for (const Key& key : keys) {
+            FolderEntry& entry = level.entries.emplace_back(std::move(entries[key.entry]));
+            if (entry.kind == EntryKind::Folder) entry.name.pop_back();
+        }
+    }
+
+    // A file system that numbers its files anew at every look gives a
+    // folder no identity worth holding it to.
+    void Remember(const std::string& folder) {
+        if (FileStamp stamp; fs_.Stamp(folder, stamp) == 0 && !IsWeak(stamp.identity))
+            out_.folders.insert_or_assign(folder, stamp.identity);
+    }
+
+    void Found(std::string_view path, uint64_t inode) {
+        out_.files.Add(path, inode);
+        if (progress_ && out_.files.size() % kProgressEvery == 0) progress_(out_.files.size(), 0);
+    }
+
+    FileSystem& fs_;
+    bool recurse_;
+    Gathered& out_;
+    const Progress& progress_;
+    std::stop_token stop_;
+};
+
+}  // namespace
+
+void GatherFiles(FileSystem& fs, std::string_view path, bool recurse, Gathered& out,
+                 const Progress& progress, std::stop_token stop) {
+    if (stop.stop_requested()) return;
+    Collector(fs, recurse, out, progress, std::move(stop)).Dropped(path);
+}
+
+}  // namespace zentavo

@@ -1,0 +1,463 @@
+#include "journal/undo_plan.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "engine/lexical_path.h"
+#include "engine/path_keys.h"
+#include "engine/scratch_name.h"
+
+namespace zentavo {
+
+namespace {
+
+// "dir/./a" and "dir//a" meet "dir/a", as they do for the run's own passes.
+std::string Key(std::string_view path) {
+    return LexicalKey(path, kNativeSyntax);
+}
+
+std::string_view NameOf(std::string_view path) {
+    return path.substr(path.find_last_of(Separators(kNativeSyntax)) + 1);
+}
+
+// File systems stamp times from a clock that may lag the one the journal
+// reads by a tick or so: a file made just after the run began can look a
+// little older than the run.
+constexpr int64_t kCoarseClockNs = 50'000'000;
+
+struct IdentityHash {
+    size_t operator()(const FileIdentity& identity) const {
+        return std::hash<uint64_t>()(identity.inode * 31 + identity.device);
+    }
+};
+
+constexpr uint32_t kNone = UINT32_MAX;
+
+// A file the run moved, and where the journal or the disk says it is: its
+// names are read from the run's record, which outlives the planning, so
+// that a run of many files holds every path once.
+struct Tracked {
+    uint32_t row = 0;  // the row that first moved it: its source is the file's name before
+    uint32_t last_step = kNone;  // the last recorded step that moved it
+    uint32_t found = kNone;      // for a run cut short: index of where it is, when not at At()
+    bool lost = false;           // something else took the name its last step gave it
+    FileIdentity identity;
+    int64_t born_by = 0;  // the file was born no later than this
+};
+
+class Planner {
+public:
+    Planner(const RunRecord& run, FileSystem& fs)
+        : run_(run), fs_(fs), changed_by_(run.end ? run.end->ended_ns : 0) {}
+
+    UndoPlan Plan() {
+        Replay();
+        if (!run_.end) FindUnrecorded();
+        // A plan cut short before the first move: unless damage cut it, or
+        // the rows read moved, the run moved nothing.
+        plan_.damaged = !run_.plan_complete() && (run_.damaged || !tracked_.empty());
+        std::vector<bool> going_back(tracked_.size(), false);
+        for (size_t i = 0; i < tracked_.size(); ++i) going_back[i] = Decide(tracked_[i]);
+        Sequence(going_back);
+        ListUnmoved();
+        return std::move(plan_);
+    }
+
+private:
+    // Where the journal last saw the file: where its last recorded step put
+    // it, else its source; nothing once it lost track of it.
+    std::string_view At(const Tracked& file) const {
+        if (file.lost) return {};
+        return file.last_step == kNone ? run_.plan.from(file.row)
+                                       : run_.Destination(run_.steps[file.last_step]);
+    }
+
+    std::string_view FoundAt(const Tracked& file) const {
+        return file.found == kNone ? std::string_view() : found_[file.found];
+    }
+
+    void Track(uint32_t row, const FileIdentity& identity, int64_t born_by,
+               std::string_view found_at) {
+        Tracked file;
+        file.row = row;
+        file.identity = identity;
+        file.born_by = born_by;
+        file.found = uint32_t(found_.size());
+        found_.emplace_back(found_at);
+        tracked_.push_back(file);
+    }
+
+    // Follows the recorded steps: a file may move twice in one run, when a
+    // row whose source had vanished finds another row's file arriving there.
+    void Replay() {
+        stepped_.assign(run_.plan.count(), false);
+        file_of_step_.assign(run_.steps.size(), 0);
+        // Most steps move a file of their own.
+        tracked_.reserve(run_.steps.size());
+        PathKeys keys;
+        std::unordered_map<std::string_view, uint32_t> by_path;
+        by_path.reserve(run_.steps.size());
+        for (size_t i = 0; i < run_.steps.size(); ++i) {
+            const MoveStep& step = run_.steps[i];
+            uint32_t index = uint32_t(tracked_.size());
+            if (const auto found = by_path.find(keys(run_.plan.from(step.row)));
+                found != by_path.end()) {
+                index = found->second;
+                by_path.erase(found);
+            } else {
+                Tracked file;
+                file.row = step.row;
+                file.identity = run_.plan.identity(step.row);
+                file.born_by = run_.header.started_ns;
+                tracked_.push_back(file);
+            }
+            Tracked& file = tracked_[index];
+            if (step.new_identity.inode != 0) {
+                file.identity = step.new_identity;
+                file.born_by = step.written_ns;
+            }
+            file.last_step = uint32_t(i);
+            file.lost = false;
+            file_of_step_[i] = index;
+            if (const auto [slot, added] = by_path.try_emplace(keys(At(file)), index); !added) {
+                // Something removed the earlier file under this name during the run.
+                tracked_[slot->second].lost = true;
+                slot->second = index;
+            }
+            stepped_[step.row] = true;
+        }
+    }
+
+    std::string Scratch(std::string_view path, size_t row) const {
+        return JoinPath(FolderOf(path), ScratchName(run_.header.id, row));
+    }
+
+    void Look(const std::string& path) {
+        if (path.empty() || !looked_.insert(path).second) return;
+        FileStamp stamp;
+        if (fs_.Stamp(path, stamp) != 0) return;
+        stamps_[path] = stamp;
+        // A weak identity tells a file only where it is expected.
+        if (stamp.identity.inode != 0 && !IsWeak(stamp.identity))
+            where_.try_emplace(stamp.identity, path);
+    }
+
+    const FileStamp* StampAt(std::string_view path) const {
+        const auto found = stamps_.find(std::string(path));
+        return found == stamps_.end() ? nullptr : &found->second;
+    }
+
+    bool BornDuringRun(const FileStamp& stamp) const {
+        const int64_t time = stamp.born_ns != 0 ? stamp.born_ns : stamp.changed_ns;
+        return time >= run_.header.started_ns - kCoarseClockNs;
+    }
+
+    // The run was cut short: the moves after its last recorded batch are
+    // found by looking at every name they could have used.
+    void FindUnrecorded() {
+        for (const Tracked& file : tracked_)
+            if (!file.lost) Look(std::string(At(file)));
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
+            if (stepped_[row]) continue;
+            Look(std::string(run_.plan.from(row)));
+            Look(std::string(run_.plan.to(row)));
+            Look(Scratch(run_.plan.from(row), row));
+            Look(Scratch(run_.plan.to(row), row));
+        }
+        std::unordered_set<FileIdentity, IdentityHash> claimed;
+        std::unordered_set<std::string> taken;  // names already accounted for
+        for (Tracked& file : tracked_) {
+            claimed.insert(file.identity);
+            const std::string_view at = At(file);
+            const FileStamp* stamp = file.lost ? nullptr : StampAt(at);
+            if (stamp && stamp->identity == file.identity) {
+                taken.insert(std::string(at));
+                continue;
+            }
+            if (const auto found = where_.find(file.identity); found != where_.end()) {
+                file.found = uint32_t(found_.size());
+                found_.push_back(found->second);
+                taken.insert(found->second);
+            }
+        }
+        // Hard links of one file share its identity: each row looks for it
+        // under its own names first, so that every name finds its way back.
+        std::vector<std::string_view> own(run_.plan.count());
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
+            if (stepped_[row]) continue;
+            const FileIdentity& identity = run_.plan.identity(row);
+            for (const std::string_view name : {run_.plan.from(row), run_.plan.to(row)}) {
+                const FileStamp* stamp = StampAt(name);
+                if (identity.inode == 0 || !stamp || !(stamp->identity == identity) ||
+                    !taken.insert(std::string(name)).second)
+                    continue;
+                own[row] = name;
+                break;
+            }
+        }
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
+            if (stepped_[row]) continue;
+            const std::string_view source = run_.plan.from(row);
+            const FileIdentity& identity = run_.plan.identity(row);
+            std::string_view found = own[row];
+            if (found.data() == nullptr) {
+                if (identity.inode == 0 || claimed.count(identity)) continue;
+                const auto elsewhere = where_.find(identity);
+                if (elsewhere != where_.end() && taken.count(elsewhere->second)) continue;
+                if (elsewhere != where_.end()) found = elsewhere->second;
+            }
+            if (found.data() != nullptr) ClearPlaceholder(row);
+            if (found.data() == nullptr) {
+                if (!AdoptDetour(row)) AdoptFinishedCopy(row);
+            } else if (found != source || Respelt(row)) {
+                // Where letter case is ignored, the file answers to both
+                // spellings; it goes back to the old one whichever it has.
+                Track(uint32_t(row), identity, run_.header.started_ns,
+                      found != source ? found : run_.plan.to(row));
+            } else {
+                ClearScratchCopy(row);
+                ClearFinishedCopy(row);
+                ClearSecondLink(row);
+            }
+        }
+    }
+
+    // Whether the source and the target name one entry, the row's file,
+    // which has the target's spelling: where letter case is ignored, only the
+    // folder's listing tells the two spellings apart.
+    bool Respelt(size_t row) {
+        const std::string_view target = run_.plan.to(row);
+        const FileStamp* at_target = StampAt(target);
+        if (!at_target || !(at_target->identity == run_.plan.identity(row)) ||
+            Key(target) == Key(run_.plan.from(row)))
+            return false;
+        return !Listed(run_.plan.from(row));
+    }
+
+    // Whether the folder's listing holds the path's name byte for byte.
+    bool Listed(std::string_view path) {
+        const std::string folder = FolderOf(path);
+        auto [names, added] = listed_.try_emplace(folder);
+        if (added) {
+            std::vector<FolderEntry> entries;
+            fs_.ListFolder(folder, entries);
+            for (FolderEntry& entry : entries) names->second.insert(std::move(entry.name));
+        }
+        return names->second.count(std::string(NameOf(path))) != 0;
+    }
+
+    // Whether two names of one file are two entries: in two folders, or two
+    // names both listed in one. Where letter case is ignored, or a folder is
+    // reached through a link, two spellings may be one entry, and removing
+    // either would remove the file.
+    bool TwoEntries(std::string_view a, std::string_view b) {
+        FileStamp folder_a;
+        FileStamp folder_b;
+        if (fs_.Stamp(JoinPath(FolderOf(a), "."), folder_a) != 0 ||
+            fs_.Stamp(JoinPath(FolderOf(b), "."), folder_b) != 0 || folder_a.identity.inode == 0)
+            return false;
+        if (!(folder_a.identity == folder_b.identity)) return true;
+        return NameOf(a) != NameOf(b) && Listed(a) && Listed(b);
+    }
+
+    // The file still under its source and, as a second entry whose status
+    // changed during the run, under its target too: a move by a hard link
+    // and an unlink, cut short between the two. The target name goes; the
+    // file keeps its own.
+    void ClearSecondLink(size_t row) {
+        const std::string_view target = run_.plan.to(row);
+        const FileStamp* at_target = StampAt(target);
+        if (!at_target || !(at_target->identity == run_.plan.identity(row)) ||
+            at_target->changed_ns < run_.header.started_ns - kCoarseClockNs ||
+            !TwoEntries(run_.plan.from(row), target))
+            return;
+        plan_.leftovers.push_back({std::string(target), at_target->identity});
+    }
+
+    // An empty file made during the run under the target while the row's
+    // file is found elsewhere: the placeholder of a move on a file system
+    // without a no-replace rename, cut short before the file took its place.
+    // Where letter case is ignored it holds the source's name too; an empty
+    // file where the row's own file stood when listed cannot predate the run,
+    // however coarse the file system's clock.
+    void ClearPlaceholder(size_t row) {
+        const FileStamp* at_target = StampAt(run_.plan.to(row));
+        const FileStamp* at_source = StampAt(run_.plan.from(row));
+        const auto ours = [&](const FileStamp* stamp) {
+            return stamp && stamp->empty_file && !(stamp->identity == run_.plan.identity(row));
+        };
+        if (ours(at_source)) {
+            plan_.leftovers.push_back({std::string(run_.plan.from(row)), at_source->identity});
+        } else if (ours(at_target) && BornDuringRun(*at_target)) {
+            plan_.leftovers.push_back({std::string(run_.plan.to(row)), at_target->identity});
+        }
+    }
+
+    // A copy to another file system that was still being made.
+    void ClearScratchCopy(size_t row) {
+        const std::string scratch = Scratch(run_.plan.to(row), row);
+        if (const FileStamp* stamp = StampAt(scratch); stamp && BornDuringRun(*stamp))
+            plan_.leftovers.push_back({scratch, stamp->identity});
+    }
+
+    // A copy under the target made during the run on another file system,
+    // while the source is still there: the move was cut short between placing
+    // the copy and removing the source. Only a byte-for-byte copy goes.
+    void ClearFinishedCopy(size_t row) {
+        const std::string target(run_.plan.to(row));
+        const FileStamp* stamp = StampAt(target);
+        if (!stamp || stamp->identity.device == run_.plan.identity(row).device ||
+            !BornDuringRun(*stamp))
+            return;
+        bool same = false;
+        if (fs_.SameBytes(std::string(run_.plan.from(row)), target, same) == 0 && same)
+            plan_.leftovers.push_back({target, stamp->identity});
+    }
+
+    // A change of letter case cut short between its two steps leaves the file
+    // under the row's scratch name beside its source. The name is the run's
+    // own, so the file is too, even where the rename renumbered it (FAT
+    // through FUSE numbers a file by where its entry lies).
+    bool AdoptDetour(size_t row) {
+        const std::string scratch = Scratch(run_.plan.from(row), row);
+        const FileStamp* stamp = StampAt(scratch);
+        if (!stamp) return false;
+        Track(uint32_t(row), stamp->identity, INT64_MAX, scratch);
+        return true;
+    }
+
+    // The source is gone and a copy made during the run stands under the
+    // target on another file system: the move finished but its step, with
+    // the copy's identity, was never written.
+    void AdoptFinishedCopy(size_t row) {
+        const std::string_view target = run_.plan.to(row);
+        const FileStamp* stamp = StampAt(target);
+        if (stamp && stamp->identity.device != run_.plan.identity(row).device &&
+            BornDuringRun(*stamp)) {
+            Track(uint32_t(row), stamp->identity, INT64_MAX, target);
+            return;
+        }
+        const std::string source(run_.plan.from(row));
+        plan_.problems.push_back({source, source, UndoReason::Gone, 0});
+    }
+
+    bool SameFile(const FileStamp& stamp, const Tracked& file) const {
+        if (file.identity.inode == 0) return true;  // nothing to tell it by
+        if (!(stamp.identity == file.identity)) return false;
+        if (stamp.born_ns != 0) return stamp.born_ns <= file.born_by;
+        return changed_by_ == 0 || stamp.changed_ns <= changed_by_;
+    }
+
+    // Whether the file goes back; otherwise it is back already or reported.
+    bool Decide(const Tracked& file) {
+        const std::string_view original = run_.plan.from(file.row);
+        const std::string now(file.found != kNone ? FoundAt(file) : At(file));
+        FileStamp stamp;
+        const int error = now.empty() ? ENOENT : fs_.Stamp(now, stamp);
+        if (error == 0 && SameFile(stamp, file)) {
+            if (Key(now) != Key(original)) return true;
+            plan_.already_back.emplace_back(original);
+            return false;
+        }
+        // An earlier undo that did not finish, or the user, may have put it back.
+        FileStamp back;
+        if (file.identity.inode != 0 && fs_.Stamp(std::string(original), back) == 0 &&
+            SameFile(back, file)) {
+            plan_.already_back.emplace_back(original);
+            return false;
+        }
+        const UndoReason reason = error == ENOENT ? UndoReason::Gone
+                                  : error == 0    ? UndoReason::Replaced
+                                                  : UndoReason::Failed;
+        plan_.problems.push_back({std::string(original), now, reason, error});
+        return false;
+    }
+
+    // The moves the journal missed happened last, so they are undone first;
+    // then every recorded step, newest first. visit(file, from, to) for each.
+    template <typename Visit>
+    void EachMove(const std::vector<bool>& going_back, Visit&& visit) const {
+        for (uint32_t i = 0; i < tracked_.size(); ++i) {
+            const Tracked& file = tracked_[i];
+            if (!going_back[i] || file.found == kNone) continue;
+            const std::string_view to = file.last_step == kNone
+                                            ? run_.plan.from(file.row)
+                                            : run_.Destination(run_.steps[file.last_step]);
+            visit(i, FoundAt(file), to);
+        }
+        for (size_t step = run_.steps.size(); step-- > 0;) {
+            const uint32_t i = file_of_step_[step];
+            if (!going_back[i]) continue;
+            const MoveStep& done = run_.steps[step];
+            const std::string_view from = run_.Destination(done);
+            const std::string_view to = run_.plan.from(done.row);
+            // A move onto the file's own name moved nothing.
+            if (Key(from) == Key(to)) continue;
+            visit(i, from, to);
+        }
+    }
+
+    // Counted first, so that the plan holds no slack from growing.
+    void Sequence(const std::vector<bool>& going_back) {
+        size_t files = 0;
+        size_t original_bytes = 0;
+        for (size_t i = 0; i < tracked_.size(); ++i) {
+            if (!going_back[i]) continue;
+            ++files;
+            original_bytes += run_.plan.from(tracked_[i].row).size();
+        }
+        size_t moves = 0;
+        size_t move_bytes = 0;
+        EachMove(going_back, [&](uint32_t, std::string_view from, std::string_view to) {
+            ++moves;
+            move_bytes += from.size() + to.size();
+        });
+        plan_.originals.Reserve(files, original_bytes);
+        plan_.moves.Reserve(moves, move_bytes);
+        std::vector<uint32_t> index_of(tracked_.size(), kNone);
+        for (size_t i = 0; i < tracked_.size(); ++i) {
+            if (!going_back[i]) continue;
+            index_of[i] = uint32_t(plan_.originals.size());
+            plan_.originals.Add(run_.plan.from(tracked_[i].row));
+        }
+        EachMove(going_back, [&](uint32_t i, std::string_view from, std::string_view to) {
+            plan_.moves.Add(from, to, index_of[i], tracked_[i].identity);
+        });
+    }
+
+    // The rows whose files the run never moved, as far as the journal and
+    // the disk tell, and that are still there.
+    void ListUnmoved() {
+        std::vector<bool> moved = stepped_;
+        for (const Tracked& file : tracked_) moved[file.row] = true;
+        for (size_t row = 0; row < run_.plan.count(); ++row) {
+            if (moved[row]) continue;
+            const std::string source(run_.plan.from(row));
+            FileStamp stamp;
+            if (StampAt(source) != nullptr || fs_.Stamp(source, stamp) == 0)
+                plan_.unmoved.push_back(source);
+        }
+    }
+
+    const RunRecord& run_;
+    FileSystem& fs_;
+    const int64_t changed_by_;
+    std::vector<bool> stepped_;
+    std::vector<uint32_t> file_of_step_;  // the tracked file each recorded step moved
+    std::vector<Tracked> tracked_;
+    std::vector<std::string> found_;  // where files of a run cut short were found
+    std::unordered_set<std::string> looked_;
+    std::unordered_map<std::string, FileStamp> stamps_;
+    std::unordered_map<FileIdentity, std::string, IdentityHash> where_;
+    std::unordered_map<std::string, std::unordered_set<std::string>> listed_;  // folder -> names
+    UndoPlan plan_;
+};
+
+}  // namespace
+
+UndoPlan PlanUndo(const RunRecord& run, FileSystem& fs) {
+    return Planner(run, fs).Plan();
+}
+
+}  // namespace zentavo
