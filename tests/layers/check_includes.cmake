@@ -1,10 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Fails when a layer includes what it may not: the core anything but the
-# standard library (no Qt, no file system, no locale, no other layer), fileops and the
-# command line no Qt and no layer above them, the window not the command line.
-# Of the command line only its platform folders (cli/posix/, cli/win32/) reach
-# the system.
+# standard library (no Qt, no file system, no locale, no other layer); the
+# portable engine, journal and session no Qt and no platform header; only
+# the platform folders (posix/, win32/) reach the operating system; the
+# command line no Qt; the window not the command line.
 #   cmake -DSOURCE=<source tree> -P check_includes.cmake
 
 # Headers in angle brackets that a layer may not use. Qt's are named Q...,
@@ -14,20 +14,30 @@ set(files_and_system "^(filesystem|fstream|cstdio|stdio\\.h|unistd\\.h|fcntl\\.h
 # The core reads no locale: code pages and case maps are handed to it.
 set(locale "^(clocale|locale|locale\\.h|langinfo\\.h|cwchar|wchar\\.h|cwctype|wctype\\.h)$")
 set(core_forbidden "${qt}|${files_and_system}|${locale}")
-# The standard library's own headers have no ".h"; every header that has one
-# is C's or a platform's (unistd.h, libintl.h, windows.h).
+# The standard library's own headers have no ".h"; every header that has
+# one is C's or a platform's (unistd.h, sys/stat.h, windows.h). The portable
+# layers reach files through FileSystem and JournalStorage alone.
+set(portable_forbidden "${qt}|\\.h$|^(filesystem|fstream)$")
+# Of the command line only its platform folders (cli/posix/, cli/win32/) reach
+# the system.
 set(platform_headers "\\.h$")
 
 # Folders whose headers a layer may include in quotes.
 set(core_allowed core)
-set(fileops_allowed core fileops)
-set(cli_allowed core fileops cli)
-set(app_allowed core fileops app)
+set(engine_allowed core engine)
+set(journal_allowed core engine journal)
+set(session_allowed core engine journal session)
+set(posix_allowed core engine journal posix)
+set(win32_allowed core engine journal win32)
+set(cli_allowed core engine journal session posix win32 cli)
+set(app_allowed core engine journal session posix win32 app)
 
 set(problems 0)
-foreach(layer core fileops cli app)
+foreach(layer core engine journal session posix win32 cli app)
   if(layer STREQUAL "core")
     set(forbidden "${core_forbidden}")
+  elseif(layer MATCHES "^(engine|journal|session)$")
+    set(forbidden "${portable_forbidden}")
   elseif(layer STREQUAL "app")
     set(forbidden "^$")
   else()
