@@ -52,7 +52,7 @@ std::string WindowsKey(std::string_view path) {
     std::string key;
     std::string_view rest;
     if (path.size() >= 2 && path[1] == ':' && is_separator(2)) {
-        key.assign(path.substr(0, 2));
+        key.append(path.data(), 2);
         rest = path.substr(3);
     } else if (is_separator(0) && is_separator(1)) {
         // The server and the share are the root: ".." never climbs out of it.
