@@ -1,6 +1,6 @@
-// Every text the windows show. Each one passes through Qt's translation
-// function here and nowhere else, so the program can be translated by
-// translating this file's texts.
+// Every text the windows show, in the user's language: the shared table's
+// text (window/text_id.h) through Qt's translation here and nowhere else,
+// with its values filled in.
 #pragma once
 
 #include <cstddef>
@@ -9,66 +9,64 @@
 #include <QLocale>
 #include <QString>
 
+#include "window/text_id.h"
+
 namespace zentavo {
 
 class Texts {
-    Q_DECLARE_TR_FUNCTIONS(Texts)
 public:
+    // A text of the table in the user's language; a counting text with its
+    // count in the language's plural form.
+    static QString Tr(TextId id, int count = -1) {
+        return QCoreApplication::translate(kTextContext, SourceText(id), nullptr, count);
+    }
     // A count as the locale writes it, digits grouped: 1,204 or 1.204.
     static QString Number(size_t count) { return QLocale().toString(qulonglong(count)); }
 
     // The main window.
-    static QString MainCaption() { return tr("Zentavo 1.0"); }
-    static QString PatternLabel() { return tr("Rename &Pattern:"); }
-    static QString RecurseCheck() { return tr("&Recurse into Subdirectories"); }
-    static QString SetFilenamesButton() { return tr("&Set Filenames"); }
-    static QString RenameButton() { return tr("Re&name!"); }
-    static QString HelpButton() { return tr("&Help"); }
-    static QString ExitButton() { return tr("E&xit"); }
-    static QString PathHeading() { return tr("Path"); }
-    static QString NewNameHeading() { return tr("New Filename"); }
+    static QString MainCaption() { return Tr(TextId::MainCaption); }
+    static QString PatternLabel() { return Tr(TextId::PatternLabel); }
+    static QString RecurseCheck() { return Tr(TextId::RecurseCheck); }
+    static QString SetFilenamesButton() { return Tr(TextId::SetFilenamesButton); }
+    static QString RenameButton() { return Tr(TextId::RenameButton); }
+    static QString HelpButton() { return Tr(TextId::HelpButton); }
+    static QString ExitButton() { return Tr(TextId::ExitButton); }
+    static QString PathHeading() { return Tr(TextId::PathHeading); }
+    static QString NewNameHeading() { return Tr(TextId::NewNameHeading); }
     // Shown instead of a new name too long to be used.
-    static QString NameTooLong() { return tr("(name too long)"); }
+    static QString NameTooLong() { return Tr(TextId::NameTooLong); }
 
     // The summary of a rename run.
-    static QString FailedCaption() { return tr("Rename Failed"); }
-    static QString FailedSummary(int failed) {
-        return tr("Renaming failed for %Ln file(s).", nullptr, failed);
-    }
-    static QString FinishedCaption() { return tr("Finished"); }
-    static QString FinishedSummary(int renamed) {
-        return tr("%Ln file(s) were renamed successfully.", nullptr, renamed);
-    }
+    static QString FailedCaption() { return Tr(TextId::FailedCaption); }
+    static QString FailedSummary(int failed) { return Tr(TextId::FailedSummary, failed); }
+    static QString FinishedCaption() { return Tr(TextId::FinishedCaption); }
+    static QString FinishedSummary(int renamed) { return Tr(TextId::FinishedSummary, renamed); }
     // A run the user stopped: the rows it did not try are no failure.
-    static QString CancelledCaption() { return tr("Cancelled"); }
+    static QString CancelledCaption() { return Tr(TextId::CancelledCaption); }
     static QString CancelledSummary(size_t renamed, int not_tried) {
-        return tr("%1 renamed; %Ln not tried.", nullptr, not_tried).arg(Number(renamed));
+        return Tr(TextId::CancelledSummary, not_tried).arg(Number(renamed));
     }
     // Added to the summary for the rare rows that need it.
     static QString LeftAtNote(const QString& path, const QString& left_at) {
-        return tr("%1 could not be renamed nor put back: it is now %2").arg(path, left_at);
+        return Tr(TextId::LeftAtNote).arg(path, left_at);
     }
     static QString SavedOtherNote(const QString& path, const QString& saved_at) {
-        return tr("Another program wrote to the new name of %1 while it was being renamed; its "
-                  "data was saved as %2")
-            .arg(path, saved_at);
+        return Tr(TextId::SavedOtherNote).arg(path, saved_at);
     }
     // The summary's detail: the counts, then the first failures.
     static QString SummaryCounts(size_t renamed, size_t failed) {
-        return tr("Renamed: %1\nFailed: %2").arg(Number(renamed), Number(failed));
+        return Tr(TextId::SummaryCounts).arg(Number(renamed), Number(failed));
     }
     static QString NotTriedCount(size_t not_tried) {
-        return tr("Not tried: %1").arg(Number(not_tried));
+        return Tr(TextId::NotTriedCount).arg(Number(not_tried));
     }
-    static QString FirstFailures(int shown) {
-        return tr("The first %Ln failure(s):", nullptr, shown);
-    }
+    static QString FirstFailures(int shown) { return Tr(TextId::FirstFailures, shown); }
     static QString PathAndReason(const QString& path, const QString& reason) {
-        return tr("%1: %2").arg(path, reason);
+        return Tr(TextId::PathAndReason).arg(path, reason);
     }
-    static QString AndMore(size_t more) { return tr("and %1 more").arg(Number(more)); }
+    static QString AndMore(size_t more) { return Tr(TextId::AndMore).arg(Number(more)); }
     static QString ReasonAndNote(const QString& reason, const QString& note) {
-        return tr("%1; %2").arg(reason, note);
+        return Tr(TextId::ReasonAndNote).arg(reason, note);
     }
 
     // Why a row was not renamed, from the errno value it carries; new_name
@@ -77,252 +75,181 @@ public:
     // The system's own words for an error without words of ours.
     static QString SystemReason(int error);
     static QString NameTaken(const QString& new_name) {
-        return tr("A file named \"%1\" already exists").arg(new_name);
+        return Tr(TextId::NameTaken).arg(new_name);
     }
-    static QString PermissionDenied() { return tr("Permission denied"); }
-    static QString FileGone() { return tr("The file is no longer there"); }
-    static QString FileOrFolderGone() {
-        return tr("The file, or the folder it was to move into, is not there");
-    }
+    static QString PermissionDenied() { return Tr(TextId::PermissionDenied); }
+    static QString FileGone() { return Tr(TextId::FileGone); }
+    static QString FileOrFolderGone() { return Tr(TextId::FileOrFolderGone); }
     static QString FolderReplaced(const QString& folder) {
-        return tr("The folder %1 was replaced during the rename").arg(folder);
+        return Tr(TextId::FolderReplaced).arg(folder);
     }
     static QString FolderOrTargetReplaced(const QString& folder) {
-        return tr("The folder %1, or the one the file was to move into, was replaced during "
-                  "the rename")
-            .arg(folder);
+        return Tr(TextId::FolderOrTargetReplaced).arg(folder);
     }
-    static QString Cancelled() { return tr("Cancelled"); }
-    static QString NameNotAllowed() { return tr("The file system does not accept this name"); }
-    static QString NewNameTooLong() { return tr("The new name is too long"); }
-    static QString ReadOnly() { return tr("The file system is read-only"); }
-    static QString DiskFull() { return tr("The disk is full"); }
-    static QString FileBusy() { return tr("The file is in use"); }
-    static QString LeftAt(const QString& left_at) {
-        return tr("The file is now under the temporary name %1").arg(left_at);
-    }
+    static QString Cancelled() { return Tr(TextId::Cancelled); }
+    static QString NameNotAllowed() { return Tr(TextId::NameNotAllowed); }
+    static QString NewNameTooLong() { return Tr(TextId::NewNameTooLong); }
+    static QString ReadOnly() { return Tr(TextId::ReadOnly); }
+    static QString DiskFull() { return Tr(TextId::DiskFull); }
+    static QString FileBusy() { return Tr(TextId::FileBusy); }
+    static QString LeftAt(const QString& left_at) { return Tr(TextId::LeftAt).arg(left_at); }
     static QString SavedOther(const QString& saved_at) {
-        return tr("Another program's data that met this rename was saved as %1").arg(saved_at);
+        return Tr(TextId::SavedOther).arg(saved_at);
     }
 
     // What the preview sees in the way of a row.
     static QString SameTarget(const QString& other_path) {
-        return tr("Another listed file is to get the same new path: %1").arg(other_path);
+        return Tr(TextId::SameTarget).arg(other_path);
     }
     static QString TargetTaken(const QString& new_name) {
-        return tr("A file named \"%1\" already exists and no listed file moves it away")
-            .arg(new_name);
+        return Tr(TextId::TargetTaken).arg(new_name);
     }
-    static QString NameTooLongForFolder() {
-        return tr("The new name is too long for this folder");
-    }
-    static QString Cycle(const QString& names) {
-        return tr("These renames form a cycle, which cannot complete without replacing a file: %1")
-            .arg(names);
-    }
+    static QString NameTooLongForFolder() { return Tr(TextId::NameTooLongForFolder); }
+    static QString Cycle(const QString& names) { return Tr(TextId::Cycle).arg(names); }
 
     // A row as a screen reader reads it: its path and its state.
     static QString RowForScreenReader(const QString& path, const QString& status) {
-        return tr("%1, %2").arg(path, status);
+        return Tr(TextId::RowForScreenReader).arg(path, status);
     }
-    static QString StatusPending() { return tr("pending"); }
-    static QString StatusWarned(const QString& warning) { return tr("pending: %1").arg(warning); }
-    static QString StatusRenamed() { return tr("renamed"); }
-    static QString StatusFailed(const QString& reason) { return tr("failed: %1").arg(reason); }
+    static QString StatusPending() { return Tr(TextId::StatusPending); }
+    static QString StatusWarned(const QString& warning) {
+        return Tr(TextId::StatusWarned).arg(warning);
+    }
+    static QString StatusRenamed() { return Tr(TextId::StatusRenamed); }
+    static QString StatusFailed(const QString& reason) {
+        return Tr(TextId::StatusFailed).arg(reason);
+    }
     // The list, for a screen reader.
-    static QString RenameListName() { return tr("Files to rename"); }
+    static QString RenameListName() { return Tr(TextId::RenameListName); }
 
     // A row's tooltip.
-    static QString NewPath(const QString& path) { return tr("New path: %1").arg(path); }
-    static QString NotRenamed(const QString& reason) { return tr("Not renamed: %1").arg(reason); }
-    static QString Renamed() { return tr("Renamed"); }
+    static QString NewPath(const QString& path) { return Tr(TextId::NewPath).arg(path); }
+    static QString NotRenamed(const QString& reason) { return Tr(TextId::NotRenamed).arg(reason); }
+    static QString Renamed() { return Tr(TextId::Renamed); }
 
     // The file dialogs that add files as a drop does.
-    static QString AddFilesCaption() { return tr("Add Files"); }
-    static QString AddFolderCaption() { return tr("Add Folder"); }
+    static QString AddFilesCaption() { return Tr(TextId::AddFilesCaption); }
+    static QString AddFolderCaption() { return Tr(TextId::AddFolderCaption); }
     // In the empty list after a drop that found only subfolders.
-    static QString OnlySubfoldersHint() {
-        return tr("No files were added: the folder holds only subfolders. Tick Recurse into "
-                  "Subdirectories and drop it again.");
-    }
+    static QString OnlySubfoldersHint() { return Tr(TextId::OnlySubfoldersHint); }
 
     // A drop that could not read everything it was given.
-    static QString DropProblemsCaption() { return tr("Not Everything Was Added"); }
-    static QString DropProblems() {
-        return tr("These could not be read, so nothing in them was added:");
-    }
+    static QString DropProblemsCaption() { return Tr(TextId::DropProblemsCaption); }
+    static QString DropProblems() { return Tr(TextId::DropProblems); }
     // Why a dropped path or a folder below it could not be read.
     static QString ReadProblemReason(int error);
-    static QString NotFound() { return tr("Not found"); }
-    static QString PathTooLong() { return tr("The path is too long"); }
+    static QString NotFound() { return Tr(TextId::NotFound); }
+    static QString PathTooLong() { return Tr(TextId::PathTooLong); }
 
     // The progress of long work.
-    static QString LookingForFiles(int found) {
-        return tr("Looking for files: %Ln found", nullptr, found);
-    }
-    static QString AddingFiles(int count) {
-        return tr("Adding %Ln file(s) to the list", nullptr, count);
-    }
-    static QString SettingNames(int count) {
-        return tr("Giving %Ln file(s) their new names", nullptr, count);
-    }
+    static QString LookingForFiles(int found) { return Tr(TextId::LookingForFiles, found); }
+    static QString AddingFiles(int count) { return Tr(TextId::AddingFiles, count); }
+    static QString SettingNames(int count) { return Tr(TextId::SettingNames, count); }
     static QString Renaming(int renamed, int total) {
-        return tr("Renaming: %L1 of %Ln file(s) renamed", nullptr, total).arg(renamed);
+        return Tr(TextId::Renaming, total).arg(renamed);
     }
-    static QString Undoing(int moved) {
-        return tr("Undoing the last rename: %Ln file(s) moved back", nullptr, moved);
-    }
-    static QString Redoing(int moved) {
-        return tr("Redoing the rename: %Ln file(s) renamed again", nullptr, moved);
-    }
-    static QString Cancelling() { return tr("Cancelling..."); }
-    static QString CancelButton() { return tr("Cancel"); }
+    static QString Undoing(int moved) { return Tr(TextId::Undoing, moved); }
+    static QString Redoing(int moved) { return Tr(TextId::Redoing, moved); }
+    static QString Cancelling() { return Tr(TextId::Cancelling); }
+    static QString CancelButton() { return Tr(TextId::CancelButton); }
 
     // Undo and its journal.
     // The history's entries say what they would act on.
-    static QString UndoEntry(int files) {
-        return tr("&Undo Rename of %Ln Files", nullptr, files);
-    }
-    static QString UndoNothing() { return tr("&Undo"); }
-    static QString RedoEntry(int files) {
-        return tr("&Redo Rename of %Ln Files", nullptr, files);
-    }
-    static QString RedoNothing() { return tr("&Redo"); }
-    static QString UndoCaption() { return tr("Undo Last Rename"); }
-    static QString UndoIncompleteCaption() { return tr("Undo Incomplete"); }
-    static QString UndoDone(int restored) {
-        return tr("%Ln file(s) are back under their names.", nullptr, restored);
-    }
+    static QString UndoEntry(int files) { return Tr(TextId::UndoEntry, files); }
+    static QString UndoNothing() { return Tr(TextId::UndoNothing); }
+    static QString RedoEntry(int files) { return Tr(TextId::RedoEntry, files); }
+    static QString RedoNothing() { return Tr(TextId::RedoNothing); }
+    static QString UndoCaption() { return Tr(TextId::UndoCaption); }
+    static QString UndoIncompleteCaption() { return Tr(TextId::UndoIncompleteCaption); }
+    static QString UndoDone(int restored) { return Tr(TextId::UndoDone, restored); }
     static QString UndoCancelled(size_t restored, int not_tried) {
-        return tr("%1 back under their names; %Ln not tried. Undo again to bring back the rest.",
-                  nullptr, not_tried)
-            .arg(Number(restored));
+        return Tr(TextId::UndoCancelled, not_tried).arg(Number(restored));
     }
-    static QString RedoCaption() { return tr("Redo Rename"); }
-    static QString RedoIncompleteCaption() { return tr("Redo Incomplete"); }
-    static QString RedoDone(int forward) {
-        return tr("%Ln file(s) have their new names again.", nullptr, forward);
-    }
+    static QString RedoCaption() { return Tr(TextId::RedoCaption); }
+    static QString RedoIncompleteCaption() { return Tr(TextId::RedoIncompleteCaption); }
+    static QString RedoDone(int forward) { return Tr(TextId::RedoDone, forward); }
     static QString RedoCancelled(size_t forward, int not_tried) {
-        return tr("%1 under their new names again; %Ln not tried. Redo again to rename the rest.",
-                  nullptr, not_tried)
-            .arg(Number(forward));
+        return Tr(TextId::RedoCancelled, not_tried).arg(Number(forward));
     }
-    static QString RedoMissed(int missed) {
-        return tr("%Ln file(s) could not be renamed again:", nullptr, missed);
-    }
-    static QString NothingToRedo() { return tr("There is no rename to redo."); }
-    static QString UndoMissed(int missed) {
-        return tr("%Ln file(s) could not be brought back:", nullptr, missed);
-    }
+    static QString RedoMissed(int missed) { return Tr(TextId::RedoMissed, missed); }
+    static QString NothingToRedo() { return Tr(TextId::NothingToRedo); }
+    static QString UndoMissed(int missed) { return Tr(TextId::UndoMissed, missed); }
     static QString UndoMissedLine(const QString& original, const QString& reason) {
-        return tr("%1: %2").arg(original, reason);
+        return Tr(TextId::UndoMissedLine).arg(original, reason);
     }
-    static QString UndoMore(int more) { return tr("... and %Ln more.", nullptr, more); }
+    static QString UndoMore(int more) { return Tr(TextId::UndoMore, more); }
     static QString NameTakenReason(const QString& at) {
-        return tr("its name is taken; it stays as %1").arg(at);
+        return Tr(TextId::NameTakenReason).arg(at);
     }
-    static QString GoneReason() { return tr("it is gone"); }
-    static QString ReplacedReason(const QString& at) {
-        return tr("%1 is no longer the same file").arg(at);
-    }
+    static QString GoneReason() { return Tr(TextId::GoneReason); }
+    static QString ReplacedReason(const QString& at) { return Tr(TextId::ReplacedReason).arg(at); }
     static QString FailedReason(const QString& at, const QString& error) {
-        return tr("%1 could not be moved: %2").arg(at, error);
+        return Tr(TextId::FailedReason).arg(at, error);
     }
-    static QString NothingToUndo() { return tr("There is no rename to undo."); }
+    static QString NothingToUndo() { return Tr(TextId::NothingToUndo); }
     static QString JournalUnreadable(const QString& error) {
-        return tr("The journal of the last rename cannot be read: %1").arg(error);
+        return Tr(TextId::JournalUnreadable).arg(error);
     }
     static QString RunStillRunning(const QString& run) {
-        return tr("Run %1 is still running: another program is renaming or undoing with its "
-                  "journal. Try again once it has ended.\n\nNothing was moved.")
-            .arg(run);
+        return Tr(TextId::RunStillRunning).arg(run);
     }
     static QString UndoJournalDamaged(const QString& run, size_t readable_rows, size_t restored,
                                       int rows) {
-        return tr("The journal of run %1 is damaged after record %2; %3 of %Ln file(s) brought "
-                  "back.",
-                  nullptr, rows)
+        return Tr(TextId::UndoJournalDamaged, rows)
             .arg(run, Number(readable_rows), Number(restored));
     }
     // A journal that someone else could have written is not followed.
     static QString JournalIsLink(const QString& path) {
-        return tr("The journal is refused: %1 is a symbolic link, or not a folder where its "
-                  "folder should be.")
-            .arg(path);
+        return Tr(TextId::JournalIsLink).arg(path);
     }
     static QString JournalOfAnotherUser(const QString& path) {
-        return tr("The journal is refused: %1 belongs to another user.").arg(path);
+        return Tr(TextId::JournalOfAnotherUser).arg(path);
     }
     static QString JournalOpenToOthers(const QString& path) {
-        return tr("The journal is refused: %1 is open to other users (a folder must be writable "
-                  "by you alone, a journal file mode 0600).")
-            .arg(path);
+        return Tr(TextId::JournalOpenToOthers).arg(path);
     }
-    static QString NothingMoved() { return tr("Nothing was moved."); }
-    static QString RenameWithoutUndoQuestion() {
-        return tr("Without it the rename cannot be undone. Rename anyway?");
-    }
+    static QString NothingMoved() { return Tr(TextId::NothingMoved); }
+    static QString RenameWithoutUndoQuestion() { return Tr(TextId::RenameWithoutUndoQuestion); }
     static QString UndoJournalUnwritable(const QString& folder, const QString& error) {
-        return tr("The undo keeps a journal too, and it cannot be written in %1: %2\n\nNothing "
-                  "was moved.")
-            .arg(folder, error);
+        return Tr(TextId::UndoJournalUnwritable).arg(folder, error);
     }
     static QString JournalIncomplete(const QString& folder, const QString& error) {
-        return tr("The journal of this rename in %1 misses some of it: %2\n\nUndo may not bring "
-                  "back every file.")
-            .arg(folder, error);
+        return Tr(TextId::JournalIncomplete).arg(folder, error);
     }
-    static QString WithoutUndoCaption() { return tr("Rename Without Undo?"); }
+    static QString WithoutUndoCaption() { return Tr(TextId::WithoutUndoCaption); }
     static QString JournalUnwritableQuestion(const QString& folder, const QString& error) {
-        return tr("The journal of this rename cannot be written in %1: %2\n\nWithout it the "
-                  "rename cannot be undone. Rename anyway?")
-            .arg(folder, error);
+        return Tr(TextId::JournalUnwritableQuestion).arg(folder, error);
     }
-    static QString InterruptedCaption() { return tr("Interrupted Rename"); }
+    static QString InterruptedCaption() { return Tr(TextId::InterruptedCaption); }
     static QString InterruptedQuestion(const QString& started, const QString& folder,
                                        size_t renamed, int rows) {
-        return tr("The last rename, started %1 in %2, did not end: %3 of %Ln files were renamed "
-                  "before it was cut short.\n\nUndo it now?",
-                  nullptr, rows)
-            .arg(started, folder, Number(renamed));
+        return Tr(TextId::InterruptedQuestion, rows).arg(started, folder, Number(renamed));
     }
 
     // The window menu.
-    static QString AddFilesEntry() { return tr("Add &Files..."); }
-    static QString AddFolderEntry() { return tr("Add F&older..."); }
-    static QString MinimizeEntry() { return tr("Mi&nimize"); }
-    static QString CloseEntry() { return tr("&Close"); }
-    static QString AboutEntry() { return tr("&About Zentavo..."); }
-    static QString HelpEntry() { return tr("&Help..."); }
+    static QString AddFilesEntry() { return Tr(TextId::AddFilesEntry); }
+    static QString AddFolderEntry() { return Tr(TextId::AddFolderEntry); }
+    static QString MinimizeEntry() { return Tr(TextId::MinimizeEntry); }
+    static QString CloseEntry() { return Tr(TextId::CloseEntry); }
+    static QString AboutEntry() { return Tr(TextId::AboutEntry); }
+    static QString HelpEntry() { return Tr(TextId::HelpEntry); }
 
     // The About box.
-    static QString AboutCaption() { return tr("About Zentavo..."); }
-    static QString AboutVersion() { return tr("Zentavo Version 1.0"); }
-    static QString AboutRights() {
-        return tr(
-            "Copyright \u00a9 the Zentavo developers.\n\nZentavo is free software under the MIT "
-            "licence: you may use, copy, change, sell and pass it on, as long as the copyright "
-            "and licence notice go with it. It comes without any warranty.");
-    }
-    static QString AboutPostcard() {
-        return tr(
-            "If Zentavo saves you some work, money is always welcome, but a postcard will do "
-            "just as well. Problems, ideas and postcards go to:");
-    }
-    static QString AboutAddress() {
-        return tr("The Zentavo developers\nzentavo@example.org");
-    }
-    static QString OkButton() { return tr("OK"); }
+    static QString AboutCaption() { return Tr(TextId::AboutCaption); }
+    static QString AboutVersion() { return Tr(TextId::AboutVersion); }
+    static QString AboutRights() { return Tr(TextId::AboutRights); }
+    static QString AboutPostcard() { return Tr(TextId::AboutPostcard); }
+    static QString AboutAddress() { return Tr(TextId::AboutAddress); }
+    static QString OkButton() { return Tr(TextId::OkButton); }
 
     // Help.
-    static QString HelpLaunchFailed() { return tr("Failed to launch help."); }
-    static QString HelpWindowCaption() { return tr("Zentavo Help"); }
+    static QString HelpLaunchFailed() { return Tr(TextId::HelpLaunchFailed); }
+    static QString HelpWindowCaption() { return Tr(TextId::HelpWindowCaption); }
     static QString HelpFileMissing(const QString& file) {
-        return tr("The help file %1 could not be read.").arg(file);
+        return Tr(TextId::HelpFileMissing).arg(file);
     }
     static QString HelpTopicMissing(const QString& file, int context) {
-        return tr("The help file %1 has no topic for context %2.").arg(file).arg(context);
+        return Tr(TextId::HelpTopicMissing).arg(file).arg(context);
     }
 };
 

@@ -1,5 +1,5 @@
 # Brings the translation files in OUT_DIR up to date with the sources: the
-# window's texts are every tr() under app/, zentavo-cli's every Tr() and TrN()
+# window's texts are every tr() under app/ and the table of window/, zentavo-cli's every Tr() and TrN()
 # under cli/. When OUT_DIR is not res/translations, the files are copied
 # there first, so the repository's stay as they are.
 # Run by: cmake --build BUILD --target update_translations
@@ -23,9 +23,9 @@ set(ts_files)
 foreach(language IN LISTS LANGUAGES)
   list(APPEND ts_files ${OUT_DIR}/zentavo_${language}.ts)
 endforeach()
-run(${LUPDATE} ${lupdate_options} ${SOURCE_DIR}/app -ts ${ts_files})
+run(${LUPDATE} ${lupdate_options} ${SOURCE_DIR}/app ${SOURCE_DIR}/window -ts ${ts_files})
 # English is the source language: it needs only the plural forms.
-run(${LUPDATE} ${lupdate_options} -pluralonly ${SOURCE_DIR}/app -ts ${OUT_DIR}/zentavo_en.ts)
+run(${LUPDATE} ${lupdate_options} -pluralonly ${SOURCE_DIR}/app ${SOURCE_DIR}/window -ts ${OUT_DIR}/zentavo_en.ts)
 
 file(GLOB cli_sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/cli/*.cpp ${SOURCE_DIR}/cli/*.h)
 list(SORT cli_sources)

@@ -33,6 +33,11 @@ set(cases
   "journal|#include \"session/rename_session.h\"|1"
   "session|#include <pwd.h>|1"
   "session|#include \"posix/posix_journal_storage.h\"|1"
+  "window|#include <QString>|1"
+  "window|#include <windows.h>|1"
+  "window|#include <unistd.h>|1"
+  "window|#include \"posix/posix_file_system.h\"|1"
+  "window|#include \"app/window_texts.h\"|1"
   "posix|#include <QByteArray>|1"
   "posix|#include \"session/rename_session.h\"|1"
   "win32|#include \"posix/os.h\"|1"
@@ -56,7 +61,10 @@ set(cases
   "cli|#include <ctime>|0"
   "cli/posix|#include <libintl.h>|0"
   "cli/win32|#include <windows.h>|0"
-  "app|#include \"session/rename_session.h\"|0")
+  "app|#include \"session/rename_session.h\"|0"
+  "app|#include \"window/text_id.h\"|0"
+  "window|#include <thread>|0"
+  "window|#include \"session/rename_session.h\"|0")
 
 set(wrong 0)
 foreach(case ${cases})
