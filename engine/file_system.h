@@ -114,9 +114,13 @@ public:
     // Whether two regular files hold the same bytes.
     virtual int SameBytes(const std::string& a, const std::string& b, bool& same) = 0;
 
-    // The longest name, in bytes, that folder can hold (its NAME_MAX); 0
-    // when it sets no limit.
+    // The longest name that folder can hold (its NAME_MAX), counted as
+    // NameLength counts; 0 when it sets no limit.
     virtual int NameMax(const std::string& folder, size_t& longest) = 0;
+
+    // The length of a name in the units its file system limits: bytes on
+    // POSIX, UTF-16 units on Windows, where "é" is two bytes but one unit.
+    virtual size_t NameLength(std::string_view name) { return name.size(); }
 };
 
 }  // namespace zentavo

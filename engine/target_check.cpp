@@ -78,7 +78,7 @@ public:
             folder_ = folder;
             if (fs_.NameMax(folder_, limit_) != 0) limit_ = 0;
         }
-        return limit_ != 0 && target.size() - last - 1 > limit_;
+        return limit_ != 0 && fs_.NameLength(target.substr(last + 1)) > limit_;
     }
 
 private:

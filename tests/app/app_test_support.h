@@ -85,6 +85,7 @@ public:
     void ExpectFolders(const FolderIdentities& listed) override { real_.ExpectFolders(listed); }
     int Stamp(const std::string& path, FileStamp& stamp) override;
     int NameMax(const std::string& folder, size_t& longest) override;
+    size_t NameLength(std::string_view name) override { return real_.NameLength(name); }
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
     int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 
