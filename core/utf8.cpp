@@ -108,4 +108,15 @@ std::string Utf16ToWtf8(std::u16string_view text) {
     return wtf8;
 }
 
+// A continuation byte adds nothing; a four-byte lead stands for a pair.
+size_t Utf16Length(std::string_view wtf8) {
+    size_t units = 0;
+    for (const char c : wtf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) ++units;
+        if (byte >= 0xF0) ++units;
+    }
+    return units;
+}
+
 }  // namespace zentavo

@@ -34,4 +34,8 @@ std::optional<std::u16string> Wtf8ToUtf16(std::string_view text);
 // The WTF-8 form of any UTF-16 name; it converts back unchanged.
 std::string Utf16ToWtf8(std::u16string_view text);
 
+// How many UTF-16 units Wtf8ToUtf16 makes of a WTF-8 name, counted without
+// converting it: one per character, two for one beyond U+FFFF.
+size_t Utf16Length(std::string_view wtf8);
+
 }  // namespace zentavo

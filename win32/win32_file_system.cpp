@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/utf8.h"
 #include "win32/open_entry.h"
 #include "win32/windows_errors.h"
 #include "win32/windows_path.h"
@@ -125,15 +126,22 @@ int Win32FileSystem::RealPath(const std::string& path, std::string& real) {
     }
 }
 
-// Windows limits a name to 255 UTF-16 units, which no count of the WTF-8
-// bytes states: a name of 300 bytes may fit or not. So no limit is told,
-// and a name too long fails its own move.
+// The volume tells its limit in UTF-16 units, which NameLength counts.
 int Win32FileSystem::NameMax(const std::string& folder, size_t& longest) {
     std::wstring wide;
     if (const int error = Wide(folder, wide); error != 0) return error;
-    if (api_.Attributes(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return LastErrno();
-    longest = 0;
+    ScopedHandle handle;
+    if (const int error = OpenEntry(api_, wide, FILE_READ_ATTRIBUTES, kShareAll, handle);
+        error != 0)
+        return error;
+    DWORD units = 0;
+    if (!api_.MaximumNameLength(handle.get(), units)) return LastErrno();
+    longest = units;
     return 0;
+}
+
+size_t Win32FileSystem::NameLength(std::string_view name) {
+    return Utf16Length(name);
 }
 
 }  // namespace zentavo

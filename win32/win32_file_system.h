@@ -31,6 +31,7 @@ public:
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
     int SameBytes(const std::string& a, const std::string& b, bool& same) override;
     int NameMax(const std::string& folder, size_t& longest) override;
+    size_t NameLength(std::string_view name) override;
 
 private:
     // path made absolute and extended-length.

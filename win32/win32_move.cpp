@@ -2,6 +2,8 @@
 // the common case.
 #include <windows.h>
 
+#include <cerrno>
+
 #include "win32/cross_volume_move.h"
 #include "win32/open_entry.h"
 #include "win32/win32_file_system.h"
@@ -86,6 +88,13 @@ MoveResult Win32FileSystem::MoveNoReplace(const std::string& from, const std::st
     if (api_.Move(wide_from.c_str(), wide_to.c_str(), 0)) return result;
     if (const DWORD error = GetLastError(); error != ERROR_NOT_SAME_DEVICE) {
         result.error = ErrnoOfWindowsError(error);
+        // Windows may call a name too long invalid, and wine a missing
+        // path: either is told as what it is.
+        size_t longest = 0;
+        if ((result.error == ENOENT || result.error == EINVAL) &&
+            NameMax(target.folder, longest) == 0 && longest != 0 &&
+            NameLength(std::string_view(to_absolute).substr(target.name_at)) > longest)
+            result.error = ENAMETOOLONG;
         return result;
     }
     std::wstring wide_scratch;

@@ -76,6 +76,11 @@ DWORD WindowsApi::FinalPathName(HANDLE handle, wchar_t* buffer, DWORD size) {
     return GetFinalPathNameByHandleW(handle, buffer, size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
 }
 
+BOOL WindowsApi::MaximumNameLength(HANDLE handle, DWORD& longest) {
+    return GetVolumeInformationByHandleW(handle, nullptr, 0, nullptr, &longest, nullptr, nullptr,
+                                         0);
+}
+
 HANDLE WindowsApi::CreateNew(const wchar_t* path, DWORD access, DWORD share,
                              SECURITY_ATTRIBUTES* security) {
     return CreateFileW(path, access, share, security, CREATE_NEW,

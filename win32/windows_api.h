@@ -34,6 +34,8 @@ public:
     virtual HANDLE FindFirst(const wchar_t* path, WIN32_FIND_DATAW& found);
     virtual DWORD FullPathName(const wchar_t* path, DWORD size, wchar_t* buffer);
     virtual DWORD FinalPathName(HANDLE handle, wchar_t* buffer, DWORD size);
+    // The longest name, in UTF-16 units, that the handle's volume holds.
+    virtual BOOL MaximumNameLength(HANDLE handle, DWORD& longest);
     // A new file or folder with the given security; never one that exists.
     virtual HANDLE CreateNew(const wchar_t* path, DWORD access, DWORD share,
                              SECURITY_ATTRIBUTES* security);

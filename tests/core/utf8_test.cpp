@@ -37,6 +37,7 @@ TEST(Wtf8, ConvertsEveryWindowsNameBothWaysUnchanged) {
         const auto utf16 = Wtf8ToUtf16(c.wtf8);
         ASSERT_TRUE(utf16.has_value());
         EXPECT_EQ(*utf16, c.utf16);
+        EXPECT_EQ(Utf16Length(c.wtf8), c.utf16.size());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "core/utf8.h"
 #include "engine/lexical_path.h"
 
 namespace zentavo::testing {
@@ -140,7 +141,8 @@ int FakeFileSystem::Move(const std::string& raw_from, const std::string& raw_to,
     const std::string to = LexicallyAbsolute("/", raw_to);
     const auto source = nodes_.find(from);
     if (source == nodes_.end()) return ENOENT;
-    if (name_max_ != 0 && to.size() - to.rfind('/') - 1 > name_max_) return ENAMETOOLONG;
+    if (name_max_ != 0 && NameLength(std::string_view(to).substr(to.rfind('/') + 1)) > name_max_)
+        return ENAMETOOLONG;
     if (from == to) return 0;
     const auto parent = nodes_.find(Parent(to));
     if (parent == nodes_.end()) return ENOENT;
@@ -176,6 +178,10 @@ int FakeFileSystem::NameMax(const std::string& folder, size_t& longest) {
     if (found->second != kFolder) return ENOTDIR;
     longest = name_max_;
     return 0;
+}
+
+size_t FakeFileSystem::NameLength(std::string_view name) {
+    return utf16_names_ ? Utf16Length(name) : name.size();
 }
 
 int FakeFileSystem::RemoveIfSame(const std::string& path, const FileIdentity& identity) {

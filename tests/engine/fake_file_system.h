@@ -68,9 +68,12 @@ public:
     MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                              const std::string& scratch_name) override;
     int Stamp(const std::string& path, FileStamp& stamp) override;
-    // Every folder holds names of up to name_max bytes (0: any length).
+    // Every folder holds names of up to name_max bytes (0: any length), or
+    // UTF-16 units once counted as Windows counts them.
     int NameMax(const std::string& folder, size_t& longest) override;
     void SetNameMax(size_t name_max) { name_max_ = name_max; }
+    size_t NameLength(std::string_view name) override;
+    void CountNamesInUtf16Units() { utf16_names_ = true; }
     int RemoveIfSame(const std::string& path, const FileIdentity& identity) override;
     int SameBytes(const std::string& a, const std::string& b, bool& same) override;
 
@@ -81,6 +84,7 @@ private:
 
     std::string current_folder_;
     size_t name_max_ = 255;
+    bool utf16_names_ = false;
     std::map<std::string, std::string> nodes_;
     std::map<std::string, std::string> link_targets_;
     std::map<std::string, int> listing_errors_;

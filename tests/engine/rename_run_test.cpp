@@ -409,15 +409,25 @@ TEST(TargetCheckTest, ForetellsTheRun) {
     EXPECT_GT(lead_ins_checked, 25);
 }
 
+const std::string kNichi = "\xE6\x97\xA5";     // 日: three bytes, one UTF-16 unit
+const std::string kGrin = "\xF0\x9F\x98\x80";  // U+1F600: four bytes, two units
+
+std::string Repeat(const std::string& text, size_t times) {
+    std::string repeated;
+    for (size_t i = 0; i < times; ++i) repeated += text;
+    return repeated;
+}
+
 // What the random lists meet too seldom to tell apart. Each row's letter:
 // - nothing, S same target, T taken, C cycle, L longer than the folder takes
-// (255 bytes).
+// (255 bytes, or UTF-16 units where the folder counts as Windows does).
 TEST(TargetCheckTest, NamedCases) {
     const struct {
         const char* label;
         std::vector<Rename> renames;
         std::vector<std::string> unlisted;
         std::string kinds;  // in sorted list order
+        bool utf16_names = false;  // the folder counts as Windows does
     } cases[] = {
         {"a row into a ring fails with it",
          {{"/d/a", "b"}, {"/d/b", "a"}, {"/d/x", "a"}},
@@ -445,10 +455,25 @@ TEST(TargetCheckTest, NamedCases) {
          {{"/d/a", "sub/" + std::string(256, 'n')}, {"/d/b", "../" + std::string(255, 'n')}},
          {"/d/sub/x"},
          "L-"},
+        {"where bytes count, 86 characters of three bytes are too many",
+         {{"/d/a", Repeat(kNichi, 85)}, {"/d/b", Repeat(kNichi, 86)}},
+         {},
+         "-L"},
+        {"where UTF-16 units count, 255 characters of three bytes fit",
+         {{"/d/a", Repeat(kNichi, 255)}, {"/d/b", Repeat(kNichi, 256)}},
+         {},
+         "-L",
+         true},
+        {"where UTF-16 units count, a character beyond U+FFFF is two",
+         {{"/d/a", std::string(253, 'n') + kGrin}, {"/d/b", std::string(254, 'n') + kGrin}},
+         {},
+         "-L",
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         FakeFileSystem fs;
+        if (c.utf16_names) fs.CountNamesInUtf16Units();
         for (const std::string& path : c.unlisted) fs.AddFile(path);
         RenameList list;
         for (const Rename& r : c.renames) {

@@ -42,6 +42,7 @@ struct MoveCase {
 
 const std::string kE = "\xC3\xA9";                      // é
 const std::string kNihon = "\xE6\x97\xA5\xE6\x9C\xAC";  // 日本
+const std::string kLongest(255, 'n');
 const std::string kDeep = std::string(150, 'x') + "\\" + std::string(150, 'y');
 
 std::vector<MoveCase> MoveCases() {
@@ -89,6 +90,8 @@ std::vector<MoveCase> MoveCases() {
          {kDeep.substr(0, 150)},
          {{kDeep + "\\" + std::string(100, 'b'), kDeep + "\\a"}}},
         {"MissingSource", {}, {}, {{"a", "b", ENOENT}}, {}, {}},
+        {"NameOf255Units", {}, {"a"}, {{"a", kLongest, 0}}, {kLongest}, {{kLongest, "a"}}},
+        {"NameOf256Units", {}, {"a"}, {{"a", kLongest + "n", ENAMETOOLONG}}, {"a"}, {{"a", "a"}}},
     };
 }
 
@@ -116,6 +119,22 @@ TEST_P(Win32Move, EndsWithTheNamesExpected) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Win32Move, testing::ValuesIn(MoveCases()),
                          [](const auto& info) { return std::string(info.param.what); });
+
+// Windows counts a name in UTF-16 units: 255 characters of 日, 765 bytes,
+// fit where 256 letters do not. (Wine keeps names in UTF-8 on the host, so
+// only the count is checked for the former.)
+TEST(Win32NameMax, CountsUtf16Units) {
+    Folder dir;
+    Win32FileSystem fs;
+    size_t longest = 0;
+    ASSERT_EQ(fs.NameMax(dir.path(), longest), 0);
+    EXPECT_EQ(longest, 255u);
+    std::string nichi;
+    for (int i = 0; i < 255; ++i) nichi += "\xE6\x97\xA5";
+    EXPECT_EQ(fs.NameLength(nichi), longest);
+    EXPECT_EQ(fs.NameLength(kLongest + "n"), longest + 1);
+    EXPECT_EQ(fs.NameMax(dir / "missing", longest), ENOENT);
+}
 
 TEST(Win32Move, KeepsEveryUnitOfAnUnpairedSurrogate) {
     const std::string lone = "\xED\xA0\x80";  // U+D800 alone
