@@ -29,16 +29,30 @@ public:
     void Add(std::string_view from, std::string_view to, uint32_t origin,
              FileIdentity identity = {});
 
+    // Gives back the room grown beyond the moves and their paths, for a list
+    // whose size was not known ahead (one read from a journal).
+    void Trim() {
+        moves_.shrink_to_fit();
+        texts_.shrink_to_fit();
+    }
+
     size_t count() const { return moves_.size(); }
     bool empty() const { return moves_.empty(); }
 
     // Views valid until the list next grows.
-    std::string_view from(size_t i) const {
-        return {texts_.data() + moves_[i].at, moves_[i].from_size};
-    }
-    std::string_view to(size_t i) const {
-        return {texts_.data() + moves_[i].at + moves_[i].from_size, moves_[i].to_size};
-    }
+    std::string_view from(size_t i) const { return text(from_span(i)); }
+    std::string_view to(size_t i) const { return text(to_span(i)); }
+
+    // Where a path lies in the list's buffer: unlike a move's index, it
+    // outlives the list's moves being made anew.
+    struct Span {
+        uint64_t at = 0;
+        uint32_t size = 0;
+    };
+    Span from_span(size_t i) const { return FromOf(moves_[i]); }
+    Span to_span(size_t i) const { return ToOf(moves_[i]); }
+    std::string_view text(Span span) const { return {texts_.data() + span.at, span.size}; }
+
     uint32_t origin(size_t i) const { return moves_[i].origin; }
     const FileIdentity& identity(size_t i) const { return moves_[i].identity; }
 
@@ -52,20 +66,51 @@ public:
     // Puts the moves [first, last) in the rename list's order of their sources.
     void SortByFrom(size_t first, size_t last);
 
+    // Makes the list's moves anew over its paths (below).
+    class Anew;
+
 private:
     // 48 bytes: where the move's two paths lie, one after the other, and the rest.
     struct Move {
         uint64_t at = 0;
-        uint32_t from_size = 0;
-        uint32_t to_size = 0;
+        uint32_t first_size = 0;
+        uint32_t second_size = 0;
         uint32_t origin = 0;
         int failure = 0;
         FileIdentity identity;
         RowMark mark = RowMark::Pending;
+        bool backwards = false;  // from the second path to the first
     };
+
+    static Span First(const Move& move) { return {move.at, move.first_size}; }
+    static Span Second(const Move& move) { return {move.at + move.first_size, move.second_size}; }
+    static Span FromOf(const Move& move) { return move.backwards ? Second(move) : First(move); }
+    static Span ToOf(const Move& move) { return move.backwards ? First(move) : Second(move); }
 
     std::vector<Move> moves_;
     std::string texts_;
+};
+
+// Gives a list new moves in place of its own, keeping the paths these had: a
+// way back over a run's plan then costs no copy of the plan's paths. The
+// list's moves stay as they were until Finish.
+class MoveList::Anew {
+public:
+    // Room for moves, and for bytes of paths that are not the list's
+    // already: views of the list's paths taken after this stay valid while
+    // moves are added.
+    Anew(MoveList& list, size_t moves, size_t bytes);
+
+    // Move i of the list as it was, made backwards: from its target to its
+    // source.
+    void Backwards(size_t i, uint32_t origin, const FileIdentity& identity);
+    void Add(std::string_view from, std::string_view to, uint32_t origin,
+             const FileIdentity& identity);
+    void Finish();
+
+private:
+    MoveList& list_;
+    std::vector<Move> moves_;
 };
 
 }  // namespace zentavo

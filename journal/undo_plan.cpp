@@ -48,7 +48,7 @@ struct Tracked {
 
 class Planner {
 public:
-    Planner(const RunRecord& run, FileSystem& fs)
+    Planner(RunRecord& run, FileSystem& fs)
         : run_(run), fs_(fs), changed_by_(run.end ? run.end->ended_ns : 0) {}
 
     UndoPlan Plan() {
@@ -59,8 +59,8 @@ public:
         plan_.damaged = !run_.plan_complete() && (run_.damaged || !tracked_.empty());
         std::vector<bool> going_back(tracked_.size(), false);
         for (size_t i = 0; i < tracked_.size(); ++i) going_back[i] = Decide(tracked_[i]);
-        Sequence(going_back);
         ListUnmoved();
+        Sequence(going_back);
         return std::move(plan_);
     }
 
@@ -375,7 +375,9 @@ private:
     }
 
     // The moves the journal missed happened last, so they are undone first;
-    // then every recorded step, newest first. visit(file, from, to) for each.
+    // then every recorded step, newest first. visit(file, from, to, back_of)
+    // for each, where back_of is the plan's row whose move this one takes
+    // back exactly (kNone when its paths are not that row's).
     template <typename Visit>
     void EachMove(const std::vector<bool>& going_back, Visit&& visit) const {
         for (uint32_t i = 0; i < tracked_.size(); ++i) {
@@ -384,7 +386,7 @@ private:
             const std::string_view to = file.last_step == kNone
                                             ? run_.plan.from(file.row)
                                             : run_.Destination(run_.steps[file.last_step]);
-            visit(i, FoundAt(file), to);
+            visit(i, FoundAt(file), to, kNone);
         }
         for (size_t step = run_.steps.size(); step-- > 0;) {
             const uint32_t i = file_of_step_[step];
@@ -394,36 +396,41 @@ private:
             const std::string_view to = run_.plan.from(done.row);
             // A move onto the file's own name moved nothing.
             if (Key(from) == Key(to)) continue;
-            visit(i, from, to);
+            // Unless a detour left the file elsewhere, the step is the row's move.
+            const bool left_elsewhere = from.data() != run_.plan.to(done.row).data();
+            visit(i, from, to, left_elsewhere ? kNone : done.row);
         }
     }
 
-    // Counted first, so that the plan holds no slack from growing.
+    // The undo's moves are the plan's, made anew over its paths: most take
+    // a step of the run back and cost no bytes of their own. Counted first,
+    // so that the moves hold no slack from growing.
     void Sequence(const std::vector<bool>& going_back) {
-        size_t files = 0;
-        size_t original_bytes = 0;
-        for (size_t i = 0; i < tracked_.size(); ++i) {
-            if (!going_back[i]) continue;
-            ++files;
-            original_bytes += run_.plan.from(tracked_[i].row).size();
-        }
         size_t moves = 0;
-        size_t move_bytes = 0;
-        EachMove(going_back, [&](uint32_t, std::string_view from, std::string_view to) {
-            ++moves;
-            move_bytes += from.size() + to.size();
-        });
-        plan_.originals.Reserve(files, original_bytes);
-        plan_.moves.Reserve(moves, move_bytes);
+        size_t own_bytes = 0;
+        EachMove(going_back,
+                 [&](uint32_t, std::string_view from, std::string_view to, uint32_t back_of) {
+                     ++moves;
+                     if (back_of == kNone) own_bytes += from.size() + to.size();
+                 });
+        plan_.originals.reserve(size_t(std::count(going_back.begin(), going_back.end(), true)));
         std::vector<uint32_t> index_of(tracked_.size(), kNone);
         for (size_t i = 0; i < tracked_.size(); ++i) {
             if (!going_back[i]) continue;
             index_of[i] = uint32_t(plan_.originals.size());
-            plan_.originals.Add(run_.plan.from(tracked_[i].row));
+            plan_.originals.push_back(run_.plan.from_span(tracked_[i].row));
         }
-        EachMove(going_back, [&](uint32_t i, std::string_view from, std::string_view to) {
-            plan_.moves.Add(from, to, index_of[i], tracked_[i].identity);
-        });
+        MoveList::Anew anew(run_.plan, moves, own_bytes);
+        EachMove(going_back,
+                 [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {
+                     if (back_of == kNone) {
+                         anew.Add(from, to, index_of[i], tracked_[i].identity);
+                     } else {
+                         anew.Backwards(back_of, index_of[i], tracked_[i].identity);
+                     }
+                 });
+        anew.Finish();
+        plan_.moves = std::move(run_.plan);
     }
 
     // The rows whose files the run never moved, as far as the journal and
@@ -440,7 +447,7 @@ private:
         }
     }
 
-    const RunRecord& run_;
+    RunRecord& run_;
     FileSystem& fs_;
     const int64_t changed_by_;
     std::vector<bool> stepped_;
@@ -456,7 +463,7 @@ private:
 
 }  // namespace
 
-UndoPlan PlanUndo(const RunRecord& run, FileSystem& fs) {
+UndoPlan PlanUndo(RunRecord& run, FileSystem& fs) {
     return Planner(run, fs).Plan();
 }
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/path_batch.h"
 #include "engine/file_system.h"
 #include "engine/move_list.h"
 #include "journal/journal.h"
@@ -42,7 +41,7 @@ struct UndoPlan {
     // steps, since together such moves can swap names round that no single
     // moves undo. Each move's origin is its file's index in originals.
     MoveList moves;
-    PathBatch originals;  // of each file the moves take back
+    std::vector<MoveList::Span> originals;  // in moves' paths, of each file the moves take back
     std::vector<UndoProblem> problems;
     std::vector<Leftover> leftovers;
     std::vector<std::string> already_back;  // original names that hold their file again
@@ -59,7 +58,8 @@ struct UndoPlan {
 // targets, scratch names). A file counts as the one the run moved only if it
 // has the recorded identity and was born before the run (or before its copy
 // was recorded); where the file system keeps no birth time, a status change
-// after the run's end means it was made anew.
-UndoPlan PlanUndo(const RunRecord& run, FileSystem& fs);
+// after the run's end means it was made anew. The plan's moves are made over
+// the paths of run.plan, which it takes over and leaves empty.
+UndoPlan PlanUndo(RunRecord& run, FileSystem& fs);
 
 }  // namespace zentavo

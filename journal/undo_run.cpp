@@ -92,10 +92,11 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
         failed[file] = true;
         const int why = moves.failure(i);
         outcome.problems.push_back(
-            {std::string(plan.originals[file]), std::string(moves.from(i)), ReasonOf(why), why});
+            {std::string(moves.text(plan.originals[file])), std::string(moves.from(i)),
+             ReasonOf(why), why});
     }
     for (size_t file = 0; file < plan.originals.size(); ++file)
-        if (!failed[file]) outcome.restored.emplace_back(plan.originals[file]);
+        if (!failed[file]) outcome.restored.emplace_back(moves.text(plan.originals[file]));
     journals.Prune(header.id);
     return 0;
 }
@@ -130,12 +131,11 @@ int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id,
     }
     RunRecord& run = *source == chosen ? held.run : other;
 
-    UndoPlan plan = PlanUndo(run, fs);
     outcome.readable_rows = run.plan.count();
     outcome.rows = run.header.rows;
-    // The plan holds every path the moves need: the record's own copies of
-    // them would double what a large run keeps while its files move.
-    run.plan = {};
+    // The plan takes the record's paths over: the record's steps and notes
+    // would only add to what a large run keeps while its files move.
+    UndoPlan plan = PlanUndo(run, fs);
     run.steps = {};
     run.notes = {};
     for (const Leftover& leftover : plan.leftovers)
