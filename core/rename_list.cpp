@@ -153,6 +153,8 @@ size_t RenameList::InsertNew(PathBatch batch) {
 
     if (fresh) {
         if (rows_.capacity() - rows_.size() > rows_.size() / 8) rows_.shrink_to_fit();
+        // A walk grows its batch as it goes, to up to twice the bytes it holds.
+        if (paths_.capacity() - paths_.size() > paths_.size() / 8) paths_.shrink_to_fit();
     } else if (!added.empty()) {
         // Group representatives differ in their folded text (Windows) or
         // bytes (POSIX), so sorting by the sameness key sorted them by

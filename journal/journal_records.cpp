@@ -290,6 +290,7 @@ bool ParseJournal(std::string_view bytes, RunRecord& run) {
         if (ParseTail(bytes.substr(run.whole_bytes), bytes.size(), no_end, undone))
             run.undone_ns = undone;
     }
+    run.plan.Trim();
     return true;
 }
 
