@@ -4,11 +4,11 @@
 
 #include <QString>
 
+#include "window/message.h"
+
 class QWidget;
 
 namespace zentavo {
-
-enum class MessageIcon { Information, Warning, Question };
 
 class MessageBoxes {
 public:

@@ -13,7 +13,9 @@
 
 #include "app/contrast.h"
 #include "app/locale_text.h"
+#include "app/message_text.h"
 #include "app/window_texts.h"
+#include "window/reasons.h"
 
 namespace zentavo {
 
@@ -48,6 +50,11 @@ QString Decode(std::string_view bytes) {
 
 std::string_view FileName(std::string_view path) {
     return path.substr(path.rfind('/') + 1);
+}
+
+// Why the row of path was not renamed.
+QString FailureWords(int error, std::string_view path, std::string_view new_name) {
+    return Render(FailureReason(error, new_name, path.substr(0, path.find_last_of('/'))));
 }
 
 }  // namespace
@@ -183,9 +190,7 @@ QString RenameListModel::WarningText(const TargetProblem& warning) const {
 }
 
 QString RenameListModel::FailureReason(size_t row) const {
-    const std::string_view path = list_.path(row);
-    QString reason = Texts::FailureReason(list_.failure(row), Decode(list_.new_name(row)),
-                                          Decode(path.substr(0, path.find_last_of('/'))));
+    QString reason = FailureWords(list_.failure(row), list_.path(row), list_.new_name(row));
     if (const auto note = notes_.find(std::string(list_.path(row)));
         note != notes_.end() && !note->second.left_at.empty())
         reason = Texts::ReasonAndNote(reason, Texts::LeftAt(Decode(note->second.left_at)));
@@ -196,10 +201,8 @@ QString RenameListModel::Reason(size_t row) const {
     QStringList lines;
     const RowMark mark = list_.mark(row);
     if (mark == RowMark::Failed && list_.failure(row) != 0) {
-        const std::string_view path = list_.path(row);
-        lines << Texts::NotRenamed(Texts::FailureReason(
-            list_.failure(row), Decode(list_.new_name(row)),
-            Decode(path.substr(0, path.find_last_of('/')))));
+        lines << Texts::NotRenamed(
+            FailureWords(list_.failure(row), list_.path(row), list_.new_name(row)));
     } else if (mark == RowMark::Renamed) {
         lines << Texts::Renamed();
     } else if (const TargetProblem* warning = WarningOf(row); mark == RowMark::Pending && warning) {

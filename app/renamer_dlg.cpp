@@ -20,8 +20,6 @@
 #include <QStyle>
 #include <QSysInfo>
 
-#include <QDateTime>
-#include <QLocale>
 #include <QResizeEvent>
 
 #include "app/about_dlg.h"
@@ -30,17 +28,14 @@
 #include "app/focus_selection_delegate.h"
 #include "app/locale_text.h"
 #include "app/message_boxes.h"
+#include "app/message_text.h"
 #include "app/progress_dialog.h"
 #include "app/rename_list_model.h"
 #include "app/rename_list_view.h"
 #include "app/resources.h"
 #include "app/row_images.h"
-#include "app/run_reports.h"
 #include "app/uri_list.h"
 #include "app/window_texts.h"
-#include "engine/target_check.h"
-#include "journal/run_history.h"
-#include "journal/undo_run.h"
 #include "posix/os.h"
 #include "posix/posix_journal_storage.h"
 
@@ -53,14 +48,6 @@ const QString kUriListFormat = QStringLiteral("text/uri-list");
 // Work that takes longer than this shows its progress.
 constexpr int kProgressDelayMs = 500;
 constexpr int kProgressTickMs = 100;
-// Naming this many rows takes a few milliseconds, and looking at their
-// targets as many: no thread is worth it.
-constexpr size_t kRowsNamedHere = 20000;
-constexpr size_t kRowsCheckedHere = 2000;
-
-QString Decode(std::string_view bytes) {
-    return CurrentLocaleCodec().Decode(bytes);
-}
 
 // A control's text as a screen reader names it: without its mnemonic ("&S",
 // or "(&S)" after a Japanese or Chinese text) and a label's closing colon.
@@ -119,14 +106,10 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       units_(DialogUnits::ForFont(font())),
-      fs_(fs ? *fs : posix_fs_),
-      journals_(PosixJournals(journal_os ? *journal_os : SystemOs(), std::move(journal_folder))),
-      session_(fs_, page),
-      model_(
-          new RenameListModel(session_.list(), page, RowImageList::Load(), &session_.list_writing(),
-                              this)),
-      job_(this),
-      check_job_(this),
+      logic_(*this, fs ? *fs : posix_fs_,
+             PosixJournals(journal_os ? *journal_os : SystemOs(), std::move(journal_folder)), page),
+      model_(new RenameListModel(logic_.session().list(), page, RowImageList::Load(),
+                                 &logic_.session().list_writing(), this)),
       dialog_folder_(QDir::homePath()) {
     setWindowTitle(Texts::MainCaption());
     setWindowIcon(AppIcon());
@@ -177,27 +160,18 @@ CRenamerDlg::CRenamerDlg(const CodePage& page, QWidget* parent, std::string jour
     setAcceptDrops(true);
     for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
 
-    job_.setObjectName(QStringLiteral("job"));
-    check_job_.setObjectName(QStringLiteral("previewCheck"));
-    connect(&job_, &BackgroundJob::finished, this, &CRenamerDlg::OnJobFinished);
-    connect(&check_job_, &BackgroundJob::finished, this, [this] { check_done_(); });
     progress_delay_.setSingleShot(true);
     progress_delay_.setInterval(kProgressDelayMs);
     connect(&progress_delay_, &QTimer::timeout, this, &CRenamerDlg::ShowProgress);
     progress_ticks_.setInterval(kProgressTickMs);
     connect(&progress_ticks_, &QTimer::timeout, this, &CRenamerDlg::ShowProgress);
 
-    rename_button_->setEnabled(false);
-    set_filenames_button_->setEnabled(false);
-    UpdateHistoryEntries();
+    StateChanged();
 }
 
 CRenamerDlg::~CRenamerDlg() {
     // Work still under way ends before the rows and the widgets it uses.
-    disconnect(&job_, nullptr, this, nullptr);
-    disconnect(&check_job_, nullptr, this, nullptr);
-    job_.StopAndWait();
-    check_job_.StopAndWait();
+    logic_.StopJobs();
     qApp->removeEventFilter(this);
     // The session dies before the widgets do: no view may read it after this.
     rename_list_->setModel(nullptr);
@@ -346,7 +320,7 @@ void CRenamerDlg::CreateWindowMenu() {
     addAction(redo_action_);
     connect(redo_action_, &QAction::triggered, this, &CRenamerDlg::OnRedo);
     // Runs of zentavo-cli may have come and gone since the last look.
-    connect(window_menu_, &QMenu::aboutToShow, this, &CRenamerDlg::UpdateHistoryEntries);
+    connect(window_menu_, &QMenu::aboutToShow, this, [this] { logic_.RefreshHistory(); });
     window_menu_->addSeparator();
     add_entry(Texts::AboutEntry(), kAboutCommand);
     add_entry(Texts::HelpEntry(), kHelpCommand);
@@ -458,22 +432,17 @@ void CRenamerDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void CRenamerDlg::RunJob(Job job, std::function<void()> work, std::function<void()> done,
-                         bool small) {
-    StopCheck();
-    job_kind_ = job;
-    job_done_ = std::move(done);
-    wait_cursor_.emplace();
-    qApp->installEventFilter(this);
-    undo_action_->setEnabled(false);
-    redo_action_->setEnabled(false);
-    progress_delay_.start();
-    // Names cannot be left half done; a rename or an undo stops after the
-    // move it is making.
-    job_.Start(std::move(work), job != Job::SetFilenames, small);
+void CRenamerDlg::Post(std::function<void()> task) {
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
 }
 
-void CRenamerDlg::OnJobFinished() {
+void CRenamerDlg::JobStarted() {
+    wait_cursor_.emplace();
+    qApp->installEventFilter(this);
+    progress_delay_.start();
+}
+
+void CRenamerDlg::JobEnded() {
     progress_delay_.stop();
     progress_ticks_.stop();
     if (progress_) {
@@ -483,177 +452,92 @@ void CRenamerDlg::OnJobFinished() {
     }
     qApp->removeEventFilter(this);
     wait_cursor_.reset();
-    if (close_when_done_) {
-        OnExit();
-        return;
-    }
-    std::exchange(job_done_, nullptr)();
-    if (busy()) return;
-    UpdateHistoryEntries();
-    if (!queued_drop_.empty()) OnDropFiles(std::exchange(queued_drop_, {}));
 }
 
 void CRenamerDlg::ShowProgress() {
     if (!busy()) return;
+    const JobProgress progress = logic_.progress();
     if (!progress_) {
         progress_ = new ProgressDialog(this);
         connect(progress_, &ProgressDialog::cancelRequested, this, &CRenamerDlg::OnCancel);
-        if (job_.stop_requested()) progress_->ShowCancelling();
+        if (progress.cancelling) progress_->ShowCancelling();
         progress_ticks_.start();
         // The box says the window is busy; its Cancel button wants a pointer.
         wait_cursor_.reset();
     }
-    progress_->SetCancellable(job_.stoppable());
-    const size_t done = job_.done();
-    const size_t total = job_.total();
-    switch (job_kind_) {
-        case Job::Drop:
-            // Once the files are found they go into the list in one piece,
-            // which cannot be stopped halfway.
-            progress_->SetProgress(job_.stoppable() ? Texts::LookingForFiles(int(done))
-                                                    : Texts::AddingFiles(int(total)),
-                                   0, 0);
-            break;
-        case Job::SetFilenames:
-            progress_->SetProgress(Texts::SettingNames(int(session_.list().count())), 0, 0);
-            break;
-        case Job::Rename:
-            progress_->SetProgress(Texts::Renaming(int(done), int(total)), done, total);
-            // Rows turn green as their files are renamed.
-            rename_list_->viewport()->update();
-            break;
-        case Job::Undo:
-            progress_->SetProgress(Texts::Undoing(int(done)), 0, 0);
-            break;
-        case Job::Redo:
-            progress_->SetProgress(Texts::Redoing(int(done)), 0, 0);
-            break;
-    }
+    progress_->SetCancellable(progress.cancellable);
+    progress_->SetProgress(Render(progress.text), progress.done, progress.total);
+    // Rows turn green as their files are renamed.
+    if (progress.marks_rows) rename_list_->viewport()->update();
     progress_->show();
 }
 
 void CRenamerDlg::OnCancel() {
-    if (job_.RequestStop() && progress_) progress_->ShowCancelling();
+    if (logic_.Cancel() && progress_) progress_->ShowCancelling();
 }
 
-void CRenamerDlg::StartCheck() {
-    StopCheck();
-    if (!names_to_check_) return;
-    auto problems = std::make_shared<std::vector<TargetProblem>>();
-    check_done_ = [this, problems] {
-        if (!check_job_.stop_requested()) model_->SetWarnings(std::move(*problems));
-    };
-    check_job_.Start(
-        [this, problems] {
-            *problems =
-                CheckTargets(fs_, session_.list(), session_.page(), check_job_.stop_token());
-        },
-        true, session_.list().count() <= kRowsCheckedHere);
+void CRenamerDlg::RowsChanging(bool replace) {
+    model_->BeginRowChange(replace);
 }
 
-void CRenamerDlg::StopCheck() {
-    check_job_.StopAndWait();
+void CRenamerDlg::RowsChanged() {
+    model_->EndRowChange();
+}
+
+void CRenamerDlg::RemoveRows(std::vector<size_t> rows) {
+    model_->RemoveRows(std::move(rows));
+}
+
+void CRenamerDlg::NamesChanged() {
+    model_->RowsRewritten();
+}
+
+void CRenamerDlg::ShowWarnings(std::vector<TargetProblem> warnings) {
+    model_->SetWarnings(std::move(warnings));
+}
+
+void CRenamerDlg::AddNotes(const std::vector<RowNote>& notes) {
+    model_->AddNotes(notes);
+}
+
+void CRenamerDlg::StateChanged() {
+    const WindowState& state = logic_.state();
+    set_filenames_button_->setEnabled(state.set_filenames_enabled);
+    rename_button_->setEnabled(state.rename_enabled);
+    undo_action_->setText(Render(state.undo_entry));
+    redo_action_->setText(Render(state.redo_entry));
+    undo_action_->setEnabled(state.undo_enabled);
+    redo_action_->setEnabled(state.redo_enabled);
+    rename_list_->SetEmptyHint(state.only_subfolders ? Texts::OnlySubfoldersHint() : QString());
+}
+
+void CRenamerDlg::Tell(const Report& report) {
+    CurrentMessageBoxes().Show(this, report.icon, Render(report.caption), Render(report.text),
+                               Render(report.detail));
+}
+
+bool CRenamerDlg::Ask(const Question& question) {
+    return CurrentMessageBoxes().Ask(this, Render(question.caption), Render(question.text));
+}
+
+void CRenamerDlg::Close() {
+    done(1);
 }
 
 void CRenamerDlg::OnDropFiles(const std::vector<std::string>& paths) {
-    if (busy()) {
-        queued_drop_.insert(queued_drop_.end(), paths.begin(), paths.end());
-        return;
-    }
-    const bool recurse = recurse_check_->isChecked();
-    auto outcome = std::make_shared<std::optional<DropOutcome>>();
-    const auto progress = [this](size_t done, size_t total) { job_.Report(done, total); };
-    // The list stays as it is until the files are all found: a drop that is
-    // cancelled leaves nothing of itself.
-    model_->BeginRowChange(session_.stale());
-    RunJob(
-        Job::Drop,
-        [this, paths, recurse, outcome, progress] {
-            Gathered gathered = session_.GatherDrop(paths, recurse, progress, job_.stop_token());
-            job_.Report(gathered.files.size(), gathered.files.size());
-            if (!job_.Commit()) return;
-            *outcome = session_.AddGathered(std::move(gathered));
-        },
-        [this, outcome] {
-            if (!*outcome) return;
-            model_->EndRowChange();
-            if ((*outcome)->rows_added) rename_button_->setEnabled(false);
-            set_filenames_button_->setEnabled((*outcome)->list_has_rows);
-            const bool only_subfolders =
-                !(*outcome)->list_has_rows && (*outcome)->subfolders_skipped > 0;
-            rename_list_->SetEmptyHint(only_subfolders ? Texts::OnlySubfoldersHint() : QString());
-            StartCheck();
-            if (!(*outcome)->problems.empty()) Tell(DropProblemsReport((*outcome)->problems));
-        });
+    logic_.Drop(paths, recurse_check_->isChecked());
 }
 
 void CRenamerDlg::OnSetFilenames() {
     if (busy()) return;
-    const std::string pattern = CurrentLocaleCodec().Encode(pattern_box_->lineEdit()->text());
-    auto all_named = std::make_shared<bool>(false);
-    names_to_check_ = false;
-    model_->SetWarnings({});
-    RunJob(
-        Job::SetFilenames,
-        [this, pattern, all_named] {
-            *all_named = session_.SetFilenames(pattern);
-        },
-        [this, all_named] {
-            model_->RowsRewritten();
-            rename_button_->setEnabled(*all_named);
-            names_to_check_ = true;
-            StartCheck();
-        },
-        session_.list().count() <= kRowsNamedHere);
+    logic_.SetFilenames(CurrentLocaleCodec().Encode(pattern_box_->lineEdit()->text()));
 }
 
 void CRenamerDlg::OnRename() {
-    if (busy()) return;
-    RunRename(true);
+    logic_.Rename();
 }
 
-void CRenamerDlg::RunRename(bool journaled) {
-    // The marks the run sets end what the preview had to say.
-    names_to_check_ = false;
-    model_->SetWarnings({});
-    auto outcome = std::make_shared<RenameOutcome>();
-    size_t pending = 0;
-    for (size_t row = 0; row < session_.list().count(); ++row)
-        pending += session_.list().mark(row) == RowMark::Pending;
-    const auto progress = [this, pending](size_t renamed, size_t) {
-        job_.Report(renamed, pending);
-    };
-    RunJob(
-        Job::Rename,
-        [this, outcome, progress, journaled] {
-            progress(0, 0);
-            *outcome =
-                session_.Rename(progress, journaled ? &journals_ : nullptr, job_.stop_token());
-        },
-        [this, outcome] {
-            if (outcome->journal_error != 0) {
-                // Nothing was renamed: the user decides whether to go on.
-                if (CurrentMessageBoxes().Ask(
-                        this, Texts::WithoutUndoCaption(),
-                        WithoutJournalQuestion(outcome->journal_error, journals_))) {
-                    RunRename(false);
-                } else {
-                    // The rows are as they were: the preview looks at them again.
-                    names_to_check_ = true;
-                    StartCheck();
-                }
-                return;
-            }
-            model_->AddNotes(outcome->notes);
-            model_->RowsRewritten();
-            EndPatternHistory();
-            Tell(RenameSummaryReport(
-                *outcome, session_.list(),
-                [this](size_t row) { return model_->FailureReason(row); }, journals_.folder()));
-        });
-}
-
-void CRenamerDlg::EndPatternHistory() {
+void CRenamerDlg::RunEnded() {
     // Typing before a run is not undone after it: Ctrl+Z then means the run.
     QLineEdit* edit = pattern_box_->lineEdit();
     const int cursor = edit->cursorPosition();
@@ -671,72 +555,16 @@ bool CRenamerDlg::PassesToHistory(const QKeyEvent& key) const {
     return false;
 }
 
-void CRenamerDlg::UpdateHistoryEntries() {
-    History history;
-    if (ReadHistory(journals_, history) != 0) history = {};
-    undo_action_->setText(history.undo ? Texts::UndoEntry(int(history.undo->files))
-                                       : Texts::UndoNothing());
-    redo_action_->setText(history.redo ? Texts::RedoEntry(int(history.redo->files))
-                                       : Texts::RedoNothing());
-    undo_action_->setEnabled(!busy() && history.undo.has_value());
-    redo_action_->setEnabled(!busy() && history.redo.has_value());
-}
-
 void CRenamerDlg::OnUndo() {
-    RunUndo(false);
+    logic_.Undo();
 }
 
 void CRenamerDlg::OnRedo() {
-    RunUndo(true);
-}
-
-void CRenamerDlg::RunUndo(bool redo) {
-    if (busy()) return;
-    auto outcome = std::make_shared<UndoOutcome>();
-    auto error = std::make_shared<int>(0);
-    const auto progress = [this](size_t done, size_t total) { job_.Report(done, total); };
-    // The files that come back replace the list, if any do.
-    model_->BeginRowChange(true);
-    RunJob(
-        redo ? Job::Redo : Job::Undo,
-        [this, outcome, error, progress, redo] {
-            *error = redo ? session_.Redo(journals_, {}, *outcome, progress, job_.stop_token())
-                          : session_.Undo(journals_, {}, *outcome, progress, job_.stop_token());
-        },
-        [this, outcome, error, redo] {
-            if (*error != 0 || outcome->journal_error != 0 || !FoundAnyFile(*outcome)) {
-                // Nothing moved and the list is as it was.
-                StartCheck();
-            } else {
-                model_->EndRowChange();
-                rename_list_->SetEmptyHint({});
-                names_to_check_ = false;
-                EndPatternHistory();
-                // The files that came back are new rows without new names.
-                rename_button_->setEnabled(false);
-                set_filenames_button_->setEnabled(!session_.list().empty());
-            }
-            Tell(UndoReport(redo, *error, *outcome, journals_));
-        });
+    logic_.Redo();
 }
 
 void CRenamerDlg::OfferUndoOfInterruptedRun() {
-    std::vector<RunSummary> runs;
-    if (journals_.List(runs) != 0 || runs.empty()) return;
-    const RunSummary& newest = runs.front();
-    if (newest.state() != RunState::Interrupted) return;
-    const RunHeader& header = newest.header;
-    const QString started = QDateTime::fromMSecsSinceEpoch(header.started_ns / 1'000'000)
-                                .toString(QLocale().dateTimeFormat(QLocale::ShortFormat));
-    if (CurrentMessageBoxes().Ask(
-            this, Texts::InterruptedCaption(),
-            Texts::InterruptedQuestion(started, Decode(header.first_folder),
-                                       newest.renamed(), int(header.rows))))
-        OnUndo();
-}
-
-void CRenamerDlg::Tell(const Report& report) {
-    CurrentMessageBoxes().Show(this, report.icon, report.caption, report.text, report.detail);
+    logic_.OfferUndoOfInterruptedRun();
 }
 
 void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {
@@ -744,20 +572,16 @@ void CRenamerDlg::OnKeydownList(const QKeyEvent& key) {
     std::vector<size_t> rows;
     for (const QModelIndex& index : rename_list_->selectionModel()->selectedIndexes())
         if (index.column() == RenameListModel::kPathColumn) rows.push_back(size_t(index.row()));
-    if (rows.empty()) return;
-    StopCheck();
-    model_->RemoveRows(std::move(rows));
-    StartCheck();
+    logic_.DeleteRows(std::move(rows));
 }
 
 void CRenamerDlg::OnExit() {
     // Work under way stops first: a rename after the move it is making.
-    if (busy()) {
-        close_when_done_ = true;
-        OnCancel();
+    if (logic_.Exit()) {
+        done(1);
         return;
     }
-    done(1);
+    if (progress_ && logic_.progress().cancelling) progress_->ShowCancelling();
 }
 
 }  // namespace zentavo

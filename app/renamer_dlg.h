@@ -1,5 +1,6 @@
-// The main window: the rename list, the pattern box and the buttons that
-// drive the naming core and the file operations.
+// The main window: the rename list, the pattern box and the buttons, shown
+// over the window logic that both front ends share (window/window_logic.h),
+// whose commands they give and whose state and reports they show.
 #pragma once
 
 #include <functional>
@@ -11,7 +12,6 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "app/background_job.h"
 #include "app/dialog_units.h"
 #include "app/wait_cursor.h"
 #include "core/code_page.h"
@@ -19,6 +19,8 @@
 #include "posix/posix_file_system.h"
 #include "posix/posix_journal_storage.h"
 #include "session/rename_session.h"
+#include "window/front_end.h"
+#include "window/window_logic.h"
 
 class QAction;
 class QCheckBox;
@@ -29,11 +31,10 @@ class QPushButton;
 namespace zentavo {
 
 class ProgressDialog;
-struct Report;
 class RenameListModel;
 class RenameListView;
 
-class CRenamerDlg : public QDialog {
+class CRenamerDlg : public QDialog, private WindowFrontEnd {
     Q_OBJECT
 public:
     // The help context the window answers help requests with.
@@ -54,10 +55,12 @@ public:
                          FileSystem* fs = nullptr, Os* journal_os = nullptr);
     ~CRenamerDlg() override;
 
-    const RenameSession& session() const { return session_; }
+    const RenameSession& session() const { return logic_.session(); }
     // Whether a drop, naming, rename or undo is under way: the window takes
     // no other command until it is over.
-    bool busy() const { return job_.running(); }
+    bool busy() const { return logic_.state().busy; }
+    // Whether the preview is looking for rows it must warn of.
+    bool checking() const { return logic_.checking(); }
 
 signals:
     // Help is wanted at context: this window's, or that of its About box.
@@ -92,8 +95,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Job { Drop, SetFilenames, Rename, Undo, Redo };
-
     QPushButton* CreateButton(const QString& text, const QRect& rect, const QString& name);
     void CreatePatternBox();
     void CreateRenameList();
@@ -104,52 +105,38 @@ private:
 
     void OnKeydownList(const QKeyEvent& key);
     void RequestFocusContextMenu();
-    // Renames the pending rows, with a journal unless journaled is clear.
-    void RunRename(bool journaled);
-    // The Undo and Redo entries say what they would act on.
-    void UpdateHistoryEntries();
-    void RunUndo(bool redo);
     // Whether a key belongs to the window's Undo or Redo rather than to the
     // pattern box, which has nothing of its own to undo or redo.
     bool PassesToHistory(const QKeyEvent& key) const;
-    // Ends the pattern box's own undo history; its text stays.
-    void EndPatternHistory();
-
-    // Runs work off this thread (or here, for small work) while the window
-    // takes no commands, shows its progress after a moment, then runs done
-    // here.
-    void RunJob(Job job, std::function<void()> work, std::function<void()> done,
-                bool small = false);
-    void OnJobFinished();
     void ShowProgress();
     void OnCancel();
-    // Looks for the rows the preview must warn of, off this thread.
-    void StartCheck();
-    void StopCheck();
-    void Tell(const Report& report);
+
+    // What the logic asks of the window (WindowFrontEnd).
+    void Post(std::function<void()> task) override;
+    void JobStarted() override;
+    void JobEnded() override;
+    void RowsChanging(bool replace) override;
+    void RowsChanged() override;
+    void RemoveRows(std::vector<size_t> rows) override;
+    void NamesChanged() override;
+    void ShowWarnings(std::vector<TargetProblem> warnings) override;
+    void AddNotes(const std::vector<RowNote>& notes) override;
+    // Ends the pattern box's own undo history; its text stays.
+    void RunEnded() override;
+    void StateChanged() override;
+    void Tell(const Report& report) override;
+    bool Ask(const Question& question) override;
+    void Close() override;
 
     const DialogUnits units_;
     PosixFileSystem posix_fs_;
-    FileSystem& fs_;
-    JournalStore journals_;
-    RenameSession session_;
+    WindowLogic logic_;
     RenameListModel* model_;
 
-    BackgroundJob job_;
-    Job job_kind_ = Job::Drop;
-    std::function<void()> job_done_;
     std::optional<WaitCursor> wait_cursor_;
     QTimer progress_delay_;
     QTimer progress_ticks_;
     ProgressDialog* progress_ = nullptr;
-    bool close_when_done_ = false;
-    // Paths handed over while a job ran, dropped once it is over.
-    std::vector<std::string> queued_drop_;
-
-    BackgroundJob check_job_;
-    std::function<void()> check_done_;
-    // The rows have new names that a check can look at.
-    bool names_to_check_ = false;
     // Whether the user set the columns' widths: then they keep them.
     bool columns_set_by_user_ = false;
     bool sharing_columns_ = false;

@@ -7,6 +7,7 @@
 namespace zentavo {
 
 enum class TextId : unsigned short {
+    // The main window.
     MainCaption,
     PatternLabel,
     RecurseCheck,
@@ -16,21 +17,34 @@ enum class TextId : unsigned short {
     ExitButton,
     PathHeading,
     NewNameHeading,
+
+    // Shown instead of a new name too long to be used.
     NameTooLong,
+
+    // The summary of a rename run.
     FailedCaption,
     FailedSummary,
     FinishedCaption,
     FinishedSummary,
+
+    // A run the user stopped: the rows it did not try are no failure.
     CancelledCaption,
     CancelledSummary,
+
+    // Added to the summary for the rare rows that need it.
     LeftAtNote,
     SavedOtherNote,
+
+    // The summary's detail: the counts, then the first failures.
     SummaryCounts,
     NotTriedCount,
     FirstFailures,
     PathAndReason,
     AndMore,
     ReasonAndNote,
+
+    // Why a row was not renamed, from the errno value it carries
+    // (window/reasons.h).
     NameTaken,
     PermissionDenied,
     FileGone,
@@ -45,26 +59,42 @@ enum class TextId : unsigned short {
     FileBusy,
     LeftAt,
     SavedOther,
+
+    // What the preview sees in the way of a row.
     SameTarget,
     TargetTaken,
     NameTooLongForFolder,
     Cycle,
+
+    // A row as a screen reader reads it: its path and its state.
     RowForScreenReader,
     StatusPending,
     StatusWarned,
     StatusRenamed,
     StatusFailed,
+
+    // The list, for a screen reader.
     RenameListName,
+
+    // A row's tooltip.
     NewPath,
     NotRenamed,
     Renamed,
+
+    // The file dialogs that add files as a drop does.
     AddFilesCaption,
     AddFolderCaption,
+
+    // In the empty list after a drop that found only subfolders.
     OnlySubfoldersHint,
+
+    // A drop that could not read everything it was given.
     DropProblemsCaption,
     DropProblems,
     NotFound,
     PathTooLong,
+
+    // The progress of long work.
     LookingForFiles,
     AddingFiles,
     SettingNames,
@@ -73,6 +103,9 @@ enum class TextId : unsigned short {
     Redoing,
     Cancelling,
     CancelButton,
+
+    // Undo and its journal.
+    // The history's entries say what they would act on.
     UndoEntry,
     UndoNothing,
     RedoEntry,
@@ -98,6 +131,8 @@ enum class TextId : unsigned short {
     JournalUnreadable,
     RunStillRunning,
     UndoJournalDamaged,
+
+    // A journal that someone else could have written is not followed.
     JournalIsLink,
     JournalOfAnotherUser,
     JournalOpenToOthers,
@@ -109,18 +144,24 @@ enum class TextId : unsigned short {
     JournalUnwritableQuestion,
     InterruptedCaption,
     InterruptedQuestion,
+
+    // The window menu.
     AddFilesEntry,
     AddFolderEntry,
     MinimizeEntry,
     CloseEntry,
     AboutEntry,
     HelpEntry,
+
+    // The About box.
     AboutCaption,
     AboutVersion,
     AboutRights,
     AboutPostcard,
     AboutAddress,
     OkButton,
+
+    // Help.
     HelpLaunchFailed,
     HelpWindowCaption,
     HelpFileMissing,

@@ -36,7 +36,6 @@
 #include <string>
 #include <vector>
 
-#include "app/background_job.h"
 #include "app/message_boxes.h"
 #include "app/rename_list_model.h"
 #include "app/renamer_dlg.h"
@@ -209,9 +208,7 @@ Steps Window(const std::string& folder, const std::string& pattern) {
     PingProbe probe(uint32_t(window.winId()), std::chrono::milliseconds(5));
     Idle(0.1);
     RequireConnected(probe);
-    auto* job = window.findChild<BackgroundJob*>("job");
-    auto* check = window.findChild<BackgroundJob*>("previewCheck");
-    const auto idle = [&] { RunUntil([&] { return !job->running(); }); };
+    const auto idle = [&] { RunUntil([&] { return !window.busy(); }); };
     Steps steps;
     steps.drop = Measure(probe, [&] {
         window.OnDropFiles({folder});
@@ -224,7 +221,7 @@ Steps Window(const std::string& folder, const std::string& pattern) {
         window.findChild<QPushButton*>("setFilenamesButton")->click();
         idle();
     });
-    steps.check = Measure(probe, [&] { RunUntil([&] { return !check->running(); }); });
+    steps.check = Measure(probe, [&] { RunUntil([&] { return !window.checking(); }); });
     PaintCounter paints(window.findChild<QTreeView*>("renameList")->viewport());
     steps.rename = Measure(probe, [&] {
         window.findChild<QPushButton*>("renameButton")->click();

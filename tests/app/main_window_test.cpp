@@ -1,6 +1,5 @@
 // The main window driven as a user drives it: drops from a file manager,
 // clicks, keys, over real files in a temporary folder.
-#include <sys/stat.h>
 
 #include <cstdio>
 
@@ -173,8 +172,6 @@ private slots:
     void controlsSitWhereTheLayoutPutsThem_data();
     void controlsSitWhereTheLayoutPutsThem();
     void listColumnsShareTheClientWidth();
-    void enabledStates_data();
-    void enabledStates();
     void listHearsOfEveryChange_data();
     void listHearsOfEveryChange();
     void dropTakesNonUtf8NamesExactly();
@@ -200,14 +197,10 @@ private slots:
     void tooltipsSayWhy();
     void tooltipsWrapAndStayOnScreen_data();
     void tooltipsWrapAndStayOnScreen();
-    void summaryDetailCountsAndListsFirstFailures_data();
-    void summaryDetailCountsAndListsFirstFailures();
     void previewWarnsOfFailures_data();
     void previewWarnsOfFailures();
     void warningsStayReadable_data();
     void warningsStayReadable();
-    void dropTellsWhatItCouldNotRead_data();
-    void dropTellsWhatItCouldNotRead();
     void cancel_data();
     void cancel();
     void countsAreGroupedAsTheLocaleWritesThem_data();
@@ -222,11 +215,6 @@ private slots:
     void undoCanBeCancelled();
     void failedUndoLeavesTheWindowAsItWas_data();
     void failedUndoLeavesTheWindowAsItWas();
-    void journalThatMissesARunIsTold();
-    void renameWithoutJournalIsAsked_data();
-    void renameWithoutJournalIsAsked();
-    void interruptedRunIsOfferedBack_data();
-    void interruptedRunIsOfferedBack();
 };
 
 void MainWindowTest::opensEmptyWithBothButtonsDisabled() {
@@ -375,56 +363,6 @@ void MainWindowTest::resizingGivesTheListTheRoom() {
     // It cannot be made smaller than the layout.
     d.window.resize(100, 100);
     QCOMPARE(d.window.size(), d.window.minimumSize());
-}
-
-// Each row is a sequence of user actions and the state of the two working
-// buttons after it.
-void MainWindowTest::enabledStates_data() {
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<bool>("set_enabled");
-    QTest::addColumn<bool>("rename_enabled");
-    QTest::addColumn<int>("rows");
-
-    QTest::newRow("a drop that adds rows") << QStringList{"drop a.txt"} << true << false << 1;
-    QTest::newRow("a drop of a folder holding only folders")
-        << QStringList{"drop only-folders"} << false << false << 0;
-    QTest::newRow("names for every row")
-        << QStringList{"drop a.txt,b.txt", "set %3c.%<e"} << true << true << 2;
-    QTest::newRow("an empty pattern") << QStringList{"drop a.txt", "set   "} << true << false << 1;
-    QTest::newRow("a pattern that names only some rows")
-        << QStringList{"drop a.txt,only-folders/sub/z", "set %e"} << true << false << 2;
-    QTest::newRow("a drop that adds nothing keeps Rename")
-        << QStringList{"drop a.txt", "set %n", "drop a.txt"} << true << true << 1;
-    QTest::newRow("a drop that adds a row disables Rename")
-        << QStringList{"drop a.txt", "set %n", "drop b.txt"} << true << false << 2;
-    QTest::newRow("a rename run changes neither")
-        << QStringList{"drop a.txt", "set %n-x", "rename"} << true << true << 1;
-    QTest::newRow("Delete changes neither")
-        << QStringList{"drop a.txt,b.txt", "set %n", "delete all"} << true << true << 0;
-    QTest::newRow("Set Filenames on an emptied list enables Rename")
-        << QStringList{"drop a.txt", "delete all", "set %n"} << true << true << 0;
-    QTest::newRow("a drop after a run that adds nothing")
-        << QStringList{"drop a.txt", "set %n-x", "rename", "drop only-folders"} << false << true
-        << 0;
-    QTest::newRow("a drop after a run starts a fresh list")
-        << QStringList{"drop a.txt", "set %n-x", "rename", "drop b.txt"} << true << false << 1;
-}
-
-void MainWindowTest::enabledStates() {
-    QFETCH(QStringList, actions);
-    QFETCH(bool, set_enabled);
-    QFETCH(bool, rename_enabled);
-    QFETCH(int, rows);
-
-    Driver d;
-    d.folder.AddFile("a.txt");
-    d.folder.AddFile("b.txt");
-    d.folder.AddFile("only-folders/sub/z");
-    for (const QString& action : actions) d.Do(action);
-    QCOMPARE(d.set_filenames()->isEnabled(), set_enabled);
-    QCOMPARE(d.rename()->isEnabled(), rename_enabled);
-    QCOMPARE(d.list()->model()->rowCount(), rows);
-    QCOMPARE(int(d.rows().count()), rows);
 }
 
 // Each row: what is done first, then the action the list must hear of. A
@@ -958,39 +896,6 @@ void MainWindowTest::tooltipsWrapAndStayOnScreen() {
     QToolTip::hideText();
 }
 
-void MainWindowTest::summaryDetailCountsAndListsFirstFailures_data() {
-    QTest::addColumn<int>("failing");
-    QTest::addColumn<QString>("last_line");
-    QTest::newRow("two failures") << 2 << "@/f01.txt: A file named \"taken.txt\" already exists";
-    QTest::newRow("twelve failures") << 12 << "and 2 more";
-}
-
-void MainWindowTest::summaryDetailCountsAndListsFirstFailures() {
-    QFETCH(int, failing);
-    QFETCH(QString, last_line);
-    Driver d;
-    d.folder.AddFile("taken.txt");
-    d.folder.AddFile("a.txt");
-    std::vector<std::string> names{"a.txt"};
-    for (int i = 0; i < failing; ++i) {
-        names.push_back(QString::asprintf("f%02d.txt", i).toStdString());
-        d.folder.AddFile(names.back());
-    }
-    d.Drop(names);
-    // a.txt goes its way; every other file is to take the name taken.txt.
-    d.SetFilenames("taken.txt");
-    d.fs.FailMove(std::string(d.rows().path(0)), {});
-    d.ClickRename();
-
-    QCOMPARE(d.boxes.boxes.size(), size_t(1));
-    const QStringList lines = d.boxes.boxes[0].detail.split('\n');
-    const int shown = std::min(failing, 10);
-    QCOMPARE(lines.mid(0, 4), (QStringList{"Renamed: 1", QString("Failed: %1").arg(failing), "",
-                                           QString("The first %1 failure(s):").arg(shown)}));
-    QCOMPARE(lines.size(), 4 + shown + (failing > 10 ? 1 : 0));
-    QCOMPARE(lines.last(), last_line.replace("@", QString::fromStdString(d.folder.path())));
-}
-
 // Each row: files on disk, the files dropped, a pattern, and what the
 // preview says of each row ("-" for nothing).
 void MainWindowTest::previewWarnsOfFailures_data() {
@@ -1097,36 +1002,6 @@ void MainWindowTest::warningsStayReadable() {
         }
     }
     QCOMPARE(cells, 2);  // both warned rows' new names were looked at
-}
-
-void MainWindowTest::dropTellsWhatItCouldNotRead_data() {
-    QTest::addColumn<int>("missing");
-    QTest::addColumn<QString>("last_line");
-    QTest::newRow("one missing path") << 1 << "@/missing-0: Not found";
-    QTest::newRow("twelve missing paths") << 12 << "and 2 more";
-}
-
-void MainWindowTest::dropTellsWhatItCouldNotRead() {
-    QFETCH(int, missing);
-    QFETCH(QString, last_line);
-    Driver d;
-    d.folder.AddFile("there.txt");
-    std::vector<std::string> names{"there.txt"};
-    for (int i = 0; i < missing; ++i) names.push_back("missing-" + std::to_string(i));
-    d.Drop(names);
-
-    QCOMPARE(d.Names(), std::vector<std::string>{"there.txt"});
-    QCOMPARE(d.boxes.boxes.size(), size_t(1));
-    const ShownBox& box = d.boxes.boxes[0];
-    QCOMPARE(box.icon, MessageIcon::Warning);
-    QCOMPARE(box.caption, QString("Not Everything Was Added"));
-    const QStringList lines = box.text.split('\n');
-    QCOMPARE(lines[0], QString("These could not be read, so nothing in them was added:"));
-    QCOMPARE(lines.size(), 2 + std::min(missing, 10) + (missing > 10 ? 1 : 0));
-    QCOMPARE(lines.last(), last_line.replace("@", QString::fromStdString(d.folder.path())));
-
-    d.Drop({"there.txt"});
-    QCOMPARE(d.boxes.boxes.size(), size_t(1));  // a drop that read everything says nothing
 }
 
 // Cancel, pressed while the job waits on the file system: a rename stops
@@ -1614,122 +1489,6 @@ void MainWindowTest::failedUndoLeavesTheWindowAsItWas() {
     QVERIFY(d.list()->selectionModel()->isRowSelected(2, {}));
     QVERIFY(d.set_filenames()->isEnabled());
     QVERIFY(d.rename()->isEnabled());
-}
-
-void MainWindowTest::journalThatMissesARunIsTold() {
-    Driver d;
-    d.folder.AddFile("a");
-    d.Drop({"a"});
-    d.SetFilenames("%n-x");
-    d.fs.HoldMove(1);
-    QTest::mouseClick(d.rename(), Qt::LeftButton);
-    QTRY_VERIFY(d.fs.holding());
-    // The plan is on disk; the disk fails from here on.
-    d.journal_os.Add({OsCall::Fsync, "", 0, EIO});
-    d.fs.Open();
-    QTRY_VERIFY(!d.window.busy());
-
-    QVERIFY(d.folder.Exists("a-x"));
-    QCOMPARE(d.boxes.boxes.size(), size_t(1));
-    const ShownBox& box = d.boxes.boxes[0];
-    QCOMPARE(box.icon, MessageIcon::Warning);
-    QCOMPARE(box.caption, QString("Finished"));
-    QVERIFY2(box.text.contains(QString::fromStdString(d.state / "journal")), qPrintable(box.text));
-    QVERIFY2(box.text.contains(Texts::SystemReason(EIO)), qPrintable(box.text));
-}
-
-// The journal cannot be written: the question says what renaming now means,
-// and No leaves the list as it was, warnings and all.
-void MainWindowTest::renameWithoutJournalIsAsked_data() {
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("journal");
-    QTest::addColumn<QString>("says");
-    const QString unwritable = "The journal of this rename cannot be written in <journal>: ";
-    QTest::newRow("yes") << true << "disk full" << unwritable;
-    QTest::newRow("no") << false << "disk full" << unwritable;
-    QTest::newRow("not a folder, no")
-        << false << "a file"
-        << "The journal is refused: <journal> is a symbolic link, or not a";
-    QTest::newRow("refused, yes") << true << "mode 0777"
-                                  << "The journal is refused: <journal> is open to other users";
-}
-
-void MainWindowTest::renameWithoutJournalIsAsked() {
-    QFETCH(bool, answer);
-    QFETCH(QString, journal);
-    QFETCH(QString, says);
-    Driver d;
-    d.boxes.answer = answer;
-    const std::string folder = d.state / "journal";
-    if (journal == "a file") {
-        d.state.AddFile("journal");  // where the journal folder should be
-    } else if (journal == "disk full") {
-        d.journal_os.Add({.call = OsCall::Mkdir, .path = folder, .error = ENOSPC});
-    } else {
-        std::filesystem::create_directory(folder);
-        std::filesystem::permissions(folder, std::filesystem::perms::all);
-    }
-    says.replace("<journal>", QString::fromStdString(folder));
-    // b's new name is taken by a file that stays.
-    for (const char* name : {"a", "b", "b-x"}) d.folder.AddFile(name);
-    d.Drop({"a", "b"});
-    d.SetFilenames("%n-x");
-    const auto warned = [&] {
-        return d.list()->model()->index(1, 1).data(Qt::BackgroundRole).isValid();
-    };
-    QTRY_VERIFY(warned());
-
-    d.ClickRename();
-    QVERIFY(!d.boxes.boxes.empty());
-    const ShownBox& question = d.boxes.boxes[0];
-    QCOMPARE(question.icon, MessageIcon::Question);
-    QCOMPARE(question.caption, QString("Rename Without Undo?"));
-    QVERIFY2(question.text.startsWith(says), qPrintable(question.text));
-    QVERIFY(question.text.endsWith("Rename anyway?"));
-    QCOMPARE(d.boxes.boxes.size(), size_t(answer ? 2 : 1));
-    QCOMPARE(d.rows().mark(0), answer ? RowMark::Renamed : RowMark::Pending);
-    QCOMPARE(d.rows().mark(1), answer ? RowMark::Failed : RowMark::Pending);
-    QCOMPARE(d.folder.Exists("a"), !answer);
-    QCOMPARE(d.window.session().stale(), answer);
-    QVERIFY(d.rename()->isEnabled());
-    if (!answer) QTRY_VERIFY(warned());
-}
-
-void MainWindowTest::interruptedRunIsOfferedBack_data() {
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
-}
-
-void MainWindowTest::interruptedRunIsOfferedBack() {
-    QFETCH(bool, answer);
-    Driver d;
-    d.boxes.answer = answer;
-    d.folder.AddFile("a.txt", "a");
-    // A run that moved its file and was killed before it wrote more.
-    {
-        JournalStore journals = PosixJournals(SystemOs(), d.state / "journal");
-        RunHeader header;
-        header.rows = 1;
-        header.first_folder = d.folder.path();
-        JournalWriter writer;
-        QCOMPARE(journals.Create(header, writer), 0);
-        struct stat st {};
-        QCOMPARE(::lstat((d.folder / "a.txt").c_str(), &st), 0);
-        writer.Plan(d.folder / "a.txt", d.folder / "b.txt", {st.st_dev, st.st_ino});
-        QCOMPARE(writer.SealPlan(), 0);
-    }
-    QCOMPARE(::rename((d.folder / "a.txt").c_str(), (d.folder / "b.txt").c_str()), 0);
-
-    d.window.OfferUndoOfInterruptedRun();
-    QTRY_VERIFY(!d.window.busy());
-    QVERIFY(!d.boxes.boxes.empty());
-    QCOMPARE(d.boxes.boxes[0].icon, MessageIcon::Question);
-    QCOMPARE(d.boxes.boxes[0].caption, QString("Interrupted Rename"));
-    QVERIFY(d.boxes.boxes[0].text.contains(QString::fromStdString(d.folder.path())));
-    QCOMPARE(d.boxes.boxes.size(), size_t(answer ? 2 : 1));
-    QCOMPARE(d.folder.Exists("a.txt"), answer);
-    if (answer) QCOMPARE(d.boxes.boxes[1].text, QString("1 file(s) are back under their names."));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include "app/message_text.h"
 #include "app/translations.h"
 #include "app/window_texts.h"
 
@@ -32,29 +33,29 @@ const QString kCliHowToFix = QStringLiteral(
     "and delete the line '#, fuzzy' where there is one (with any .po editor, or by hand). "
     "docs/architecture.md, 'Adding a text', tells more.");
 
-struct Message {
+struct FileText {
     QString source;
     bool counting = false;  // one translation per plural form
     QStringList translations;
     bool finished = false;
 };
 
-QList<Message> ReadMessages(const QString& ts_file) {
+QList<FileText> ReadMessages(const QString& ts_file) {
     QFile file(ts_file);
     if (!file.open(QIODevice::ReadOnly)) return {};
     QXmlStreamReader xml(&file);
-    QList<Message> messages;
+    QList<FileText> messages;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const QStringView name = xml.name();
         if (name == QLatin1String("message")) {
-            messages.append(Message());
+            messages.append(FileText());
             messages.back().counting =
                 xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (name == QLatin1String("source")) {
             messages.back().source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
-            Message& message = messages.back();
+            FileText& message = messages.back();
             message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
             if (!message.counting) message.translations.append(xml.readElementText());
         } else if (name == QLatin1String("numerusform")) {
@@ -66,10 +67,10 @@ QList<Message> ReadMessages(const QString& ts_file) {
 
 // A gettext catalogue's entries, as Messages: a plural entry's forms are
 // its translations, an entry marked fuzzy is unfinished.
-QList<Message> ReadCatalogue(const QString& po_file) {
+QList<FileText> ReadCatalogue(const QString& po_file) {
     QFile file(po_file);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    QList<Message> messages;
+    QList<FileText> messages;
     QString* field = nullptr;
     bool fuzzy = false;
     const auto quoted = [](const QString& line) {
@@ -93,7 +94,7 @@ QList<Message> ReadCatalogue(const QString& po_file) {
             messages.back().counting = true;
             field = nullptr;
         } else if (line.startsWith(QLatin1String("msgid "))) {
-            messages.append(Message());
+            messages.append(FileText());
             messages.back().finished = !fuzzy;
             fuzzy = false;
             field = &messages.back().source;
@@ -128,7 +129,7 @@ int Mnemonics(const QString& text) {
 }
 
 // What is wrong with one translated text, or nothing.
-QString Fault(const Message& message, const QString& translation) {
+QString Fault(const FileText& message, const QString& translation) {
     if (!message.finished || translation.isEmpty()) return QStringLiteral("has no translation");
     QStringList wanted = Placeholders(message.source);
     QStringList given = Placeholders(translation);
@@ -184,10 +185,10 @@ void TranslationsTest::window_texts_complete_data() {
 void TranslationsTest::window_texts_complete() {
     QFETCH(QString, file);
     QFETCH(bool, counting_only);
-    const QList<Message> messages = ReadMessages(kRefreshed + u'/' + file);
+    const QList<FileText> messages = ReadMessages(kRefreshed + u'/' + file);
     QVERIFY2(!messages.isEmpty(), qPrintable(file + " holds no texts"));
     QStringList faults;
-    for (const Message& message : messages) {
+    for (const FileText& message : messages) {
         if (counting_only && !message.counting) continue;
         const QStringList translations =
             message.translations.isEmpty() ? QStringList(QString()) : message.translations;
@@ -212,10 +213,10 @@ void TranslationsTest::cli_texts_complete_data() {
 
 void TranslationsTest::cli_texts_complete() {
     QFETCH(QString, file);
-    const QList<Message> messages = ReadCatalogue(kRefreshed + u'/' + file);
+    const QList<FileText> messages = ReadCatalogue(kRefreshed + u'/' + file);
     QVERIFY2(!messages.isEmpty(), qPrintable(file + " holds no texts"));
     QStringList faults;
-    for (const Message& message : messages) {
+    for (const FileText& message : messages) {
         for (const QString& translation : message.translations) {
             const QString fault = Fault(message, translation);
             if (fault.isEmpty()) continue;
@@ -327,9 +328,9 @@ void TranslationsTest::mnemonics_differ() {
         {Texts::PatternLabel(), Texts::RecurseCheck(), Texts::SetFilenamesButton(),
          Texts::RenameButton(), Texts::HelpButton(), Texts::ExitButton()},
         // The history's entries with a run to act on, and without.
-        {Texts::UndoEntry(2), Texts::RedoEntry(2), Texts::AddFilesEntry(),
-         Texts::AddFolderEntry(), Texts::MinimizeEntry(), Texts::CloseEntry(), Texts::AboutEntry(),
-         Texts::HelpEntry()},
+        {Render(Message(TextId::UndoEntry, {}, 2)), Render(Message(TextId::RedoEntry, {}, 2)),
+         Texts::AddFilesEntry(), Texts::AddFolderEntry(), Texts::MinimizeEntry(),
+         Texts::CloseEntry(), Texts::AboutEntry(), Texts::HelpEntry()},
         {Texts::UndoNothing(), Texts::RedoNothing(), Texts::AddFilesEntry(),
          Texts::AddFolderEntry(), Texts::MinimizeEntry(), Texts::CloseEntry(), Texts::AboutEntry(),
          Texts::HelpEntry()},
@@ -358,11 +359,17 @@ void TranslationsTest::locale_picks_texts_data() {
     QTest::addColumn<TextOf>("text");
     QTest::addColumn<QString>("shown");
     const TextOf rename = [] { return Texts::RenameButton(); };
-    const TextOf one = [] { return Texts::FinishedSummary(1); };
-    const TextOf none = [] { return Texts::FinishedSummary(0); };
-    const TextOf many = [] { return Texts::FinishedSummary(1234); };
+    const TextOf one = [] { return Render(Message(TextId::FinishedSummary, {}, 1)); };
+    const TextOf none = [] { return Render(Message(TextId::FinishedSummary, {}, 0)); };
+    const TextOf many = [] { return Render(Message(TextId::FinishedSummary, {}, 1234)); };
+    // A value may hold what looks like a place; it is not filled in again.
+    const TextOf placed = [] {
+        return Render(Message(TextId::PathAndReason, {Value::Bytes("/tmp/100%1"),
+                                                      Value::Words(Message(TextId::NotFound))}));
+    };
     QTest::newRow("C: the source text") << "C" << rename << "Re&name!";
     QTest::newRow("C: English singular") << "C" << one << "1 file was renamed successfully.";
+    QTest::newRow("C: a path holding a place") << "C" << placed << "/tmp/100%1: Not found";
     QTest::newRow("English plural of 0") << "en_US" << none << "0 files were renamed successfully.";
     QTest::newRow("English grouping")
         << "en_US" << many << "1,234 files were renamed successfully.";

@@ -1,32 +1,34 @@
-#include "app/background_job.h"
+#include "window/background_job.h"
 
-#include <QThread>
+#include <utility>
 
 namespace zentavo {
 
-BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) {}
+BackgroundJob::BackgroundJob(std::function<void(std::function<void()>)> post)
+    : post_(std::move(post)) {}
 
 BackgroundJob::~BackgroundJob() {
     StopAndWait();
 }
 
-void BackgroundJob::Start(std::function<void()> work, bool stoppable, bool inline_here) {
+void BackgroundJob::Start(std::function<void()> work, std::function<void()> finished,
+                          bool stoppable, bool inline_here) {
     running_ = true;
+    finished_ = std::move(finished);
     stop_ = std::stop_source();
     phase_ = stoppable ? Phase::Stoppable : Phase::Committed;
     done_ = 0;
     total_ = 0;
+    const uint64_t started = ++started_;
     if (inline_here) {
         work();
-        Ended();
+        Ended(started);
         return;
     }
-    thread_ = QThread::create(std::move(work));
-    const uint64_t started = ++started_;
-    connect(thread_, &QThread::finished, this, [this, started] {
-        if (started == started_ && thread_) Ended();
+    thread_ = std::thread([this, work = std::move(work), started] {
+        work();
+        post_([this, started] { Ended(started); });
     });
-    thread_->start();
 }
 
 bool BackgroundJob::RequestStop() {
@@ -44,22 +46,20 @@ bool BackgroundJob::Commit() {
 }
 
 void BackgroundJob::StopAndWait() {
-    if (!thread_) return;
+    if (!thread_.joinable()) return;
     stop_.request_stop();
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
+    thread_.join();
+    // The end the thread posted belongs to a job no longer running.
+    ++started_;
     running_ = false;
+    finished_ = nullptr;
 }
 
-void BackgroundJob::Ended() {
-    if (thread_) {
-        thread_->wait();
-        thread_->deleteLater();
-        thread_ = nullptr;
-    }
+void BackgroundJob::Ended(uint64_t started) {
+    if (started != started_) return;
+    if (thread_.joinable()) thread_.join();
     running_ = false;
-    emit finished();
+    std::exchange(finished_, nullptr)();
 }
 
 void BackgroundJob::Report(size_t done, size_t total) {
