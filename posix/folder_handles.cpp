@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "posix/input_signal.h"
 #include "posix/os_support.h"
 
 namespace zentavo {
@@ -111,9 +112,14 @@ bool FolderHandles::StillUnderItsPath(const std::string& folder, Handle& handle)
 // path names by now.
 void FolderHandles::Watch(Handle& handle, int fd) {
     if (watch_ == -2) return;
-    if (watch_ == -1 && os_.InotifyInit(IN_NONBLOCK | IN_CLOEXEC, watch_) != 0) {
-        watch_ = -2;
-        return;
+    if (watch_ == -1) {
+        if (os_.InotifyInit(IN_NONBLOCK | IN_CLOEXEC, watch_) != 0) {
+            watch_ = -2;
+            return;
+        }
+        signals_read_ = InputSignalsCounted();
+        signalled_ = SignalInputToThisThread(os_, watch_);
+        signalled_thread_ = std::this_thread::get_id();
     }
     const std::string itself = "/proc/self/fd/" + std::to_string(fd);
     int number = -1;
@@ -124,9 +130,10 @@ void FolderHandles::Watch(Handle& handle, int fd) {
     watched_[number] = &handle;
 }
 
-// One read, which finds nothing in the common case.
+// One read where the watch may have something to tell, and none in the
+// common case, where it has nothing.
 void FolderHandles::ReadMoves() {
-    if (watch_ < 0) return;
+    if (watch_ < 0 || NothingSignalled()) return;
     alignas(inotify_event) char events[4096];
     size_t got = 0;
     while (os_.Read(watch_, events, sizeof events, got) == 0 && got > 0) {
@@ -142,6 +149,25 @@ void FolderHandles::ReadMoves() {
                 found->second->moved = true;
         }
     }
+}
+
+// Whether the watch has had nothing to tell since it was last read, known
+// without a system call. The kernel queues a watch's event and then, in the
+// same call of the program that moved the folder, makes the signal pending
+// on this thread, whose handler counts it. A pending signal is handled
+// before the thread runs any more of its own code: on its way out of the
+// system call it is in (one of the run's moves, or a wait), or at the
+// interrupt the kernel sends to its processor while it runs. An unchanged
+// count thus misses no event that a read would have found, but one queued
+// while that interrupt is on its way: a window shorter than the
+// microseconds between a check and its rename, which a read leaves open
+// too. The signal goes to one thread: on any other, the watch is read.
+bool FolderHandles::NothingSignalled() {
+    if (!signalled_ || std::this_thread::get_id() != signalled_thread_) return false;
+    const unsigned counted = InputSignalsCounted();
+    if (counted == signals_read_) return true;
+    signals_read_ = counted;
+    return false;
 }
 
 // Opens one folder in parent (-1: the top one, from the current folder),
@@ -208,6 +234,7 @@ void FolderHandles::Release() {
     CloseAll();
     if (watch_ >= 0) os_.Close(watch_);
     watch_ = -1;
+    signalled_ = false;
     watched_.clear();
     handles_.clear();
     listed_ = nullptr;

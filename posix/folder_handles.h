@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <thread>
 #include <unordered_map>
 
 #include "engine/file_system.h"
@@ -63,6 +64,7 @@ private:
     bool StillUnderItsPath(const std::string& folder, Handle& handle);
     void Watch(Handle& handle, int fd);
     void ReadMoves();
+    bool NothingSignalled();
     int OpenOne(int parent, const std::string& folder, bool asked_for, int& fd, bool& kept);
     void CloseAll();
 
@@ -71,6 +73,11 @@ private:
     const FolderIdentities* listed_ = nullptr;
     size_t open_ = 0;
     int watch_ = -1;  // inotify; -2: none to be had this run
+    // Whether watch_'s input signals signalled_thread_, and the count of
+    // signals as of the last read of watch_.
+    bool signalled_ = false;
+    std::thread::id signalled_thread_;
+    unsigned signals_read_ = 0;
     std::unordered_map<int, Handle*> watched_;
 };
 

@@ -79,6 +79,22 @@ int PosixOs::InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch
     return watch < 0 ? errno : 0;
 }
 
+int PosixOs::SignalOnInput(int fd, int signal) {
+    const f_owner_ex owner{F_OWNER_TID, ::gettid()};
+    if (::fcntl(fd, F_SETSIG, signal) != 0 || ::fcntl(fd, F_SETOWN_EX, &owner) != 0) return errno;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0) return errno;
+    return Status(::fcntl(fd, F_SETFL, flags | O_ASYNC));
+}
+
+int PosixOs::SigAction(int signal, const struct sigaction* act, struct sigaction* old) {
+    return Status(::sigaction(signal, act, old));
+}
+
+int PosixOs::BlockedSignals(sigset_t& blocked) {
+    return ::pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
+}
+
 int PosixOs::Lstat(const char* path, struct stat& st) {
     return Status(::lstat(path, &st));
 }

@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <sys/types.h>
 
+#include <csignal>
+
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -44,6 +46,13 @@ public:
     // tells a run, at no cost per move, that a folder it holds has moved.
     virtual int InotifyInit(int flags, int& fd) = 0;
     virtual int InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) = 0;
+    // fcntl F_SETSIG, F_SETOWN_EX (the calling thread) and F_SETFL adding
+    // O_ASYNC: input on fd sends signal to the calling thread alone.
+    virtual int SignalOnInput(int fd, int signal) = 0;
+    // sigaction: either of act and old may be null.
+    virtual int SigAction(int signal, const struct sigaction* act, struct sigaction* old) = 0;
+    // pthread_sigmask, asking only: the signals the calling thread blocks.
+    virtual int BlockedSignals(sigset_t& blocked) = 0;
 
     int Unlink(const char* path) { return UnlinkAt(AT_FDCWD, path); }
 
@@ -110,6 +119,9 @@ public:
     int GetLease(int fd, int& lease) override;
     int InotifyInit(int flags, int& fd) override;
     int InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) override;
+    int SignalOnInput(int fd, int signal) override;
+    int SigAction(int signal, const struct sigaction* act, struct sigaction* old) override;
+    int BlockedSignals(sigset_t& blocked) override;
 
     int Lstat(const char* path, struct stat& st) override;
     int Stat(const char* path, struct stat& st) override;

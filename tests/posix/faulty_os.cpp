@@ -137,6 +137,21 @@ int FaultyOs::InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watc
     return verdict.error != 0 ? verdict.error : real_.InotifyAddWatch(fd, path, mask, watch);
 }
 
+int FaultyOs::SignalOnInput(int fd, int signal) {
+    const Verdict verdict = JudgeFd(OsCall::SignalOnInput, fd);
+    return verdict.error != 0 ? verdict.error : real_.SignalOnInput(fd, signal);
+}
+
+int FaultyOs::SigAction(int signal, const struct sigaction* act, struct sigaction* old) {
+    const Verdict verdict = Judge(OsCall::SigAction, {});
+    return verdict.error != 0 ? verdict.error : real_.SigAction(signal, act, old);
+}
+
+int FaultyOs::BlockedSignals(sigset_t& blocked) {
+    const Verdict verdict = Judge(OsCall::BlockedSignals, {});
+    return verdict.error != 0 ? verdict.error : real_.BlockedSignals(blocked);
+}
+
 int FaultyOs::Lstat(const char* path, struct stat& st) {
     const Verdict verdict = Judge(OsCall::Lstat, {&path});
     if (verdict.error != 0) return verdict.error;

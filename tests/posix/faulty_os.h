@@ -52,6 +52,9 @@ enum class OsCall {
     GetLease,
     InotifyInit,
     InotifyAddWatch,
+    SignalOnInput,
+    SigAction,
+    BlockedSignals,
     kCount,
 };
 
@@ -98,6 +101,9 @@ public:
     int GetLease(int fd, int& lease) override;
     int InotifyInit(int flags, int& fd) override;
     int InotifyAddWatch(int fd, const char* path, uint32_t mask, int& watch) override;
+    int SignalOnInput(int fd, int signal) override;
+    int SigAction(int signal, const struct sigaction* act, struct sigaction* old) override;
+    int BlockedSignals(sigset_t& blocked) override;
 
     int Lstat(const char* path, struct stat& st) override;
     int Stat(const char* path, struct stat& st) override;

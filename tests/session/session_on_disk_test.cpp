@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/rename_pattern.h"
@@ -175,6 +177,12 @@ TEST(SessionOnDisk, UndoAfterAKillBringsBackEveryNameAndNoOther) {
 TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
     enum class Swap { BeforeTheRun, AfterTheFirstMove };
     enum class By { Link, Folder };
+    enum class Watch {
+        Signalled,  // the watch's input signals the run's thread
+        Read,       // the thread cannot be signalled: the watch is read before every move
+        Blocked,    // the thread blocks the signal: likewise
+        None,       // the system gives no inotify
+    };
     const struct {
         const char* label;
         const char* prefix;   // of every new name
@@ -182,7 +190,8 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
         By by;
         Swap when;
         size_t renamed;
-        bool watches = true;  // false: the system gives no inotify
+        Watch watch = Watch::Signalled;
+        bool by_another_thread = false;  // as another program would
     } cases[] = {
         {"dropped folder, link, before the run", "x", "d", By::Link, Swap::BeforeTheRun, 0},
         {"dropped folder, link, between two moves", "x", "d", By::Link, Swap::AfterTheFirstMove,
@@ -194,7 +203,15 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
         {"dropped folder, another folder, between two moves", "x", "d", By::Folder,
          Swap::AfterTheFirstMove, 1},
         {"dropped folder, another folder, between two moves, without inotify", "x", "d",
-         By::Folder, Swap::AfterTheFirstMove, 1, false},
+         By::Folder, Swap::AfterTheFirstMove, 1, Watch::None},
+        {"dropped folder, link, between two moves, the watch read at every move", "x", "d",
+         By::Link, Swap::AfterTheFirstMove, 1, Watch::Read},
+        {"dropped folder, link, between two moves, the signal blocked", "x", "d", By::Link,
+         Swap::AfterTheFirstMove, 1, Watch::Blocked},
+        {"dropped folder, link, between two moves, by another thread", "x", "d", By::Link,
+         Swap::AfterTheFirstMove, 1, Watch::Signalled, true},
+        {"target's subfolder, another folder, between two moves, by another thread", "sub/x",
+         "d/sub", By::Folder, Swap::AfterTheFirstMove, 1, Watch::Signalled, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -217,7 +234,8 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
             }
         };
         FaultyOs os;
-        if (!c.watches) os.Add({.call = OsCall::InotifyInit, .error = EMFILE});
+        if (c.watch == Watch::None) os.Add({.call = OsCall::InotifyInit, .error = EMFILE});
+        if (c.watch == Watch::Read) os.Add({.call = OsCall::SignalOnInput, .error = EPERM});
         PosixFileSystem fs(os);
         RenameSession session(fs, kTestPage);
         session.Drop({dir / "d"}, false);
@@ -226,12 +244,21 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
             session.list().SetNewName(row, c.prefix + names[row]);
         if (c.when == Swap::BeforeTheRun) swap();
 
+        sigset_t urgent;
+        sigemptyset(&urgent);
+        sigaddset(&urgent, SIGURG);
+        if (c.watch == Watch::Blocked) pthread_sigmask(SIG_BLOCK, &urgent, nullptr);
         bool swapped_once = false;
         const RenameOutcome outcome = session.Rename([&](size_t renamed, size_t) {
             if (c.when != Swap::AfterTheFirstMove || renamed != 1 || swapped_once) return;
             swapped_once = true;
-            swap();
+            if (c.by_another_thread) {
+                std::thread(swap).join();
+            } else {
+                swap();
+            }
         });
+        pthread_sigmask(SIG_UNBLOCK, &urgent, nullptr);
         EXPECT_EQ(outcome.renamed, c.renamed);
         for (size_t row = 0; row < names.size(); ++row) {
             if (session.list().mark(row) != RowMark::Failed) continue;
@@ -241,6 +268,22 @@ TEST(SessionOnDisk, MovesStayInTheFoldersThatWereDropped) {
         for (const std::string& name : names)
             EXPECT_EQ(ReadFile(outside + "/" + name), "outside");
     }
+}
+
+// Before each move the run knows, without asking the system, that no
+// folder it holds has moved: nothing has signalled since.
+TEST(SessionOnDisk, AQuietRunNeverReadsItsWatch) {
+    TempFolder dir;
+    for (int i = 0; i < 10; ++i) dir.AddFile("d/sub/f" + std::to_string(i), "dropped");
+    FaultyOs os;
+    PosixFileSystem fs(os);
+    RenameSession session(fs, kTestPage);
+    session.Drop({dir / "d"}, true);
+    ASSERT_TRUE(SetFilenames(session.list(), "new-%n", kTestPage));
+
+    EXPECT_EQ(session.Rename().renamed, size_t{10});
+    EXPECT_EQ(os.count(OsCall::SignalOnInput), 1u);
+    EXPECT_EQ(os.count(OsCall::Read), 0u);
 }
 
 // More folders than a run holds open at once: a folder let go to make room
