@@ -60,8 +60,8 @@ public:
     virtual int Open(const std::string& name, bool append, std::unique_ptr<JournalFile>& file,
                      std::string& untrusted) = 0;
 
-    // The names of the folder's entries, in no order; ENOENT when the folder
-    // is missing.
+    // The names of the folder's entries but "." and "..", added to names in
+    // no order; ENOENT when the folder is missing.
     virtual int List(std::vector<std::string>& names) = 0;
     virtual int Remove(const std::string& name) = 0;
     // Makes the folder's entries (a journal's name) durable.

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string_view>
 
 #include "engine/lexical_path.h"
 #include "posix/os_support.h"
@@ -181,7 +182,10 @@ int PosixJournalStorage::List(std::vector<std::string>& names) {
         return error;
     std::vector<char> buffer(kListingBufferSize);
     return ForEachEntry(os_, folder.fd(), buffer,
-                        [&](const char* name, unsigned char, uint64_t) { names.emplace_back(name); });
+                        [&](const char* name, unsigned char, uint64_t) {
+                            const std::string_view entry = name;
+                            if (entry != "." && entry != "..") names.emplace_back(entry);
+                        });
 }
 
 int PosixJournalStorage::Remove(const std::string& name) {
