@@ -66,7 +66,7 @@ void FakeFileSystem::AddFolderLink(const std::string& path, const std::string& t
 }
 
 int FakeFileSystem::Search(const std::string& path, EntryKind& kind) {
-    const auto it = nodes_.find(path);
+    const auto it = nodes_.find(LexicallyAbsolute("/", path));
     if (it == nodes_.end()) return ENOENT;
     kind = it->second == kFolder ? EntryKind::Folder
            : it->second == kLink ? EntryKind::FolderLink
@@ -91,7 +91,8 @@ int FakeFileSystem::ListFolder(const std::string& folder, std::vector<FolderEntr
         if (name.empty() || name.find('/') != std::string::npos) continue;
         EntryKind kind = EntryKind::File;
         Search(path, kind);
-        entries.push_back({name, kind});
+        const auto inode = inodes_.find(path);
+        entries.push_back({name, kind, inode == inodes_.end() ? 0 : inode->second.number});
     }
     return 0;
 }

@@ -21,6 +21,12 @@ public:
     void AddFile(const std::string& path, std::string content = {});
     // A symbolic link at path that leads to the folder target.
     void AddFolderLink(const std::string& path, const std::string& target);
+    // A second name of the file at existing, with its inode (and a copy of
+    // its content: a later change shows under one name only).
+    void AddHardLink(const std::string& path, const std::string& existing) {
+        nodes_[path] = nodes_.at(existing);
+        inodes_[path] = inodes_.at(existing);
+    }
     void Remove(const std::string& path) {
         nodes_.erase(path);
         inodes_.erase(path);

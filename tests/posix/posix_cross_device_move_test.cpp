@@ -419,16 +419,6 @@ TEST_F(PosixOtherFileSystem, MoveCarriesEverythingOver) {
     ExpectRichFile(dir_ / "mnt/b");
 }
 
-TEST_F(PosixOtherFileSystem, TakenTargetFailsWithEexist) {
-    MakeRichFile(dir_ / "a");
-    WriteFile(dir_ / "mnt/b", "theirs");
-    PosixFileSystem fs;
-
-    EXPECT_EQ(Move(fs, dir_ / "a", dir_ / "mnt/b"), EEXIST);
-    EXPECT_EQ(ReadFile(dir_ / "mnt/b"), "theirs");
-    ExpectRichFile(dir_ / "a");
-}
-
 TEST_F(PosixOtherFileSystem, SparseFileLargerThanTheTargetFits) {
     constexpr off_t kSize = off_t{256} << 20;
     {
