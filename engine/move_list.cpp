@@ -27,6 +27,10 @@ void MoveList::Add(std::string_view from, std::string_view to, uint32_t origin,
     moves_.push_back(Appended<Move>(texts_, from, to, origin, identity));
 }
 
+void MoveList::AddRow(uint32_t row, std::string_view to) {
+    moves_.push_back(Appended<Move>(texts_, {}, to, row, {}));
+}
+
 MoveList::Anew::Anew(MoveList& list, size_t moves, size_t bytes) : list_(list) {
     moves_.reserve(moves);
     if (bytes > 0) list_.texts_.reserve(list_.texts_.size() + bytes);

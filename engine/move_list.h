@@ -1,7 +1,9 @@
 // The moves of a run, each from one path to another: what a rename run makes
 // of the list's rows, what a journal planned, what an undo takes back. The
 // paths lie end to end in one buffer, as the rename list keeps its texts, so
-// a move costs a few numbers beside its bytes, not two strings.
+// a move costs a few numbers beside its bytes, not two strings; the moves of
+// the list's rows read their sources from the rows, and an undo's moves point
+// at the paths of the plan they take back.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +19,13 @@ namespace zentavo {
 
 class MoveList {
 public:
+    MoveList() = default;
+    // A list of the rename list's rows moving, which reads each move's
+    // source from its row rather than copy it: the rows must keep their
+    // texts while the list lives, as they do during a run (only marks
+    // change).
+    explicit MoveList(const RenameList& rows) : rows_(&rows) {}
+
     // Room for moves whose paths take bytes in all, so that the list holds
     // no slack from growing.
     void Reserve(size_t moves, size_t bytes) {
@@ -29,22 +38,21 @@ public:
     void Add(std::string_view from, std::string_view to, uint32_t origin,
              FileIdentity identity = {});
 
-    // Gives back the room grown beyond the moves and their paths, for a list
-    // whose size was not known ahead (one read from a journal).
-    void Trim() {
-        moves_.shrink_to_fit();
-        texts_.shrink_to_fit();
-    }
+    // The move of row from its path to `to`, in a list of rows.
+    void AddRow(uint32_t row, std::string_view to);
 
     size_t count() const { return moves_.size(); }
     bool empty() const { return moves_.empty(); }
 
     // Views valid until the list next grows.
-    std::string_view from(size_t i) const { return text(from_span(i)); }
+    std::string_view from(size_t i) const {
+        return rows_ ? rows_->path(moves_[i].origin) : text(from_span(i));
+    }
     std::string_view to(size_t i) const { return text(to_span(i)); }
 
-    // Where a path lies in the list's buffer: unlike a move's index, it
-    // outlives the list's moves being made anew.
+    // Where a path lies in the list's buffer (not for a source in a list of
+    // rows): unlike a move's index, it outlives the list's moves being made
+    // anew.
     struct Span {
         uint64_t at = 0;
         uint32_t size = 0;
@@ -87,6 +95,7 @@ private:
     static Span FromOf(const Move& move) { return move.backwards ? Second(move) : First(move); }
     static Span ToOf(const Move& move) { return move.backwards ? First(move) : Second(move); }
 
+    const RenameList* rows_ = nullptr;
     std::vector<Move> moves_;
     std::string texts_;
 };

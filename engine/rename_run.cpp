@@ -39,14 +39,14 @@ MoveList MovesOf(const RenameList& list, const CodePage& page) {
         if (!RunWillTry(list, row)) continue;
         ++moves;
         // The target is the path's folder, a separator and the new name.
-        bytes += 2 * list.path(row).size() + list.new_name(row).size() + 2;
+        bytes += list.path(row).size() + list.new_name(row).size() + 2;
     }
-    MoveList made;
+    MoveList made(list);
     made.Reserve(moves, bytes);
     for (size_t row = 0; row < list.count(); ++row) {
         if (!RunWillTry(list, row)) continue;
-        made.Add(list.path(row), RenameTarget(list.path(row), list.new_name(row), list.syntax(), page),
-                 uint32_t(row));
+        made.AddRow(uint32_t(row),
+                    RenameTarget(list.path(row), list.new_name(row), list.syntax(), page));
     }
     return made;
 }

@@ -51,7 +51,8 @@ int UnusableName(std::string_view new_name);
 bool RunWillTry(const RenameList& list, size_t row);
 
 // The moves a run makes of the list: one for each row it tries (RunWillTry),
-// in list order, with the row as its origin.
+// in list order, with the row as its origin and its path as its source,
+// read from the list, which must keep its texts while the moves live.
 MoveList MovesOf(const RenameList& list, const CodePage& page);
 
 // Makes a list of moves, never replacing a file. Each pass tries the Pending
