@@ -40,6 +40,33 @@ bool ReadShared(PayloadReader& in, std::string_view base, std::string& text) {
     return true;
 }
 
+// The bytes the plan's paths take once read, counted ahead so that their
+// buffer is made once.
+size_t PlanBytes(std::string_view bytes) {
+    size_t total = 0;
+    size_t at = kMagic.size();
+    char type = 0;
+    std::string_view payload;
+    while (NextRecord(bytes, at, type, payload)) {
+        if (type != kPlan) continue;
+        PayloadReader in(payload);
+        in.Varint();
+        const uint64_t count = in.Varint();
+        // Each source shares a prefix with the one before it, each target
+        // with its source.
+        size_t source = 0;
+        for (uint64_t i = 0; i < count && in.ok(); ++i) {
+            source = std::min<size_t>(in.Varint(), source);
+            source += in.Bytes().size();
+            const size_t shared = std::min<size_t>(in.Varint(), source);
+            total += source + shared + in.Bytes().size();
+            in.Varint();
+            in.Varint();
+        }
+    }
+    return total;
+}
+
 // Adds the batch's rows to the plan; of a batch cut short (partial), the
 // rows that are whole.
 bool DecodePlan(std::string_view payload, RunRecord& run, bool partial = false) {
@@ -242,7 +269,8 @@ bool ParseJournal(std::string_view bytes, RunRecord& run) {
     // Grown a row at a time, the plan and the steps would hold up to twice
     // their rows, and three times while they move; the file's size bounds
     // what a damaged header may claim.
-    run.plan.Reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestPlanRow), 0);
+    run.plan.Reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestPlanRow),
+                     PlanBytes(bytes));
     run.steps.reserve(std::min<uint64_t>(run.header.rows, bytes.size() / kSmallestStep));
     size_t at = kMagic.size();
     char type = 0;
@@ -290,7 +318,6 @@ bool ParseJournal(std::string_view bytes, RunRecord& run) {
         if (ParseTail(bytes.substr(run.whole_bytes), bytes.size(), no_end, undone))
             run.undone_ns = undone;
     }
-    run.plan.Trim();
     return true;
 }
 
