@@ -108,7 +108,8 @@ void Idle(double seconds) {
 struct Step {
     double seconds = 0;
     double gap = 0;
-    size_t peak = 0;  // of the process while the step ran
+    size_t start = 0;  // resident as the step began: what earlier steps left
+    size_t peak = 0;   // of the process while the step ran
 };
 
 struct Steps {
@@ -145,12 +146,13 @@ void RequireConnected(const PingProbe& probe) {
 template <typename Work>
 Step Measure(PingProbe& probe, Work&& work) {
     ResetPeakMemory();
+    const size_t resident = Memory("VmRSS:");
     const Clock::time_point start = Clock::now();
     work();
     const Clock::time_point end = Clock::now();
     // The probe's last answer may still be on its way.
     Idle(0.05);
-    return {Seconds(start, end), probe.LongestGapSeconds(start, end), Memory("VmHWM:")};
+    return {Seconds(start, end), probe.LongestGapSeconds(start, end), resident, Memory("VmHWM:")};
 }
 
 // The work as the window did it before: on its own thread, the list shown by
@@ -324,12 +326,16 @@ int main(int argc, char** argv) {
                 seconds["cli rename"].push_back(
                     RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
             }
-            std::printf(
-                "repetition %d done; the window's peak by step: drop %.1f, names %.1f, check "
-                "%.1f, rename %.1f, undo %.1f MB; last summary: %s\n",
-                rep + 1, double(window.drop.peak) / 1e6, double(window.names.peak) / 1e6,
-                double(window.check.peak) / 1e6, double(window.rename.peak) / 1e6,
-                double(window.undo.peak) / 1e6, qPrintable(boxes.last));
+            std::printf("repetition %d done; the window's memory by step, MB at its start -> peak:",
+                        rep + 1);
+            const Step* window_steps[] = {&window.drop, &window.names, &window.check,
+                                          &window.rename, &window.undo};
+            for (size_t step = 0; step < std::size(kStepNames); ++step)
+                std::printf(" %s %.1f -> %.1f%s", kStepNames[step],
+                            double(window_steps[step]->start) / 1e6,
+                            double(window_steps[step]->peak) / 1e6,
+                            step + 1 < std::size(kStepNames) ? "," : ";");
+            std::printf(" last summary: %s\n", qPrintable(boxes.last));
             std::fflush(stdout);
         }
     } catch (const std::exception& failure) {
