@@ -115,6 +115,7 @@ TEST_P(FileSystemContract, ACaseVariantIsTakenOnlyWhereCaseIsIgnored) {
     if (backend_->ignores_case()) {
         EXPECT_EQ(error, EEXIST);
         EXPECT_EQ(backend_->NamesIn(dir), (Names{"a", "b"}));
+        EXPECT_EQ(backend_->Content(Path(dir, "a")), "a");
     } else {
         EXPECT_EQ(error, 0);
         EXPECT_EQ(backend_->NamesIn(dir), (Names{"B", "b"}));

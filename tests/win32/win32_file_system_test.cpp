@@ -85,15 +85,19 @@ TEST(Win32Move, AFolderReplacedAfterTheDropReadItIsStale) {
     EXPECT_EQ(NamesIn(fs, dir / "d"), Names{"a"});
 }
 
-// The creation time is what tells a file reused under its identity.
-TEST(Win32Identity, TellsTheBirthTime) {
+// The creation time is what tells a file reused under its identity, and a
+// file that is not the one expected is refused as stale.
+TEST(Win32Identity, TellsTheBirthTimeAndRefusesAnotherFile) {
     Folder dir;
     ASSERT_TRUE(WriteFile(dir / "a", "a"));
+    ASSERT_TRUE(WriteFile(dir / "other", "a"));
     Win32FileSystem fs;
     FileStamp a;
     ASSERT_EQ(fs.Stamp(dir / "a", a), 0);
     EXPECT_GT(a.born_ns, int64_t{1'500'000'000} * 1'000'000'000);  // after 2017
     EXPECT_FALSE(a.empty_file);
+    EXPECT_EQ(fs.RemoveIfSame(dir / "other", a.identity), ESTALE);
+    EXPECT_EQ(ReadFile(dir / "other"), "a");
 }
 
 }  // namespace
