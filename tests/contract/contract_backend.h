@@ -23,6 +23,8 @@ public:
     virtual char separator() const = 0;
     // Whether "a" and "A" name one file.
     virtual bool ignores_case() const = 0;
+    // Whether a name's length counts in UTF-16 units (Windows) or in bytes.
+    virtual bool counts_utf16_units() const = 0;
 
     // A fresh empty folder, removed with the backend.
     virtual std::string FreshFolder() = 0;

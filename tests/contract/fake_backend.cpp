@@ -16,6 +16,7 @@ public:
     FileSystem& fs() override { return fs_; }
     char separator() const override { return '/'; }
     bool ignores_case() const override { return false; }
+    bool counts_utf16_units() const override { return false; }
 
     std::string FreshFolder() override { return Fresh("/work/t"); }
     std::string FolderOnAnotherVolume(std::string&) override { return Fresh("/other/t"); }

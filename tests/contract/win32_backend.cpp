@@ -25,6 +25,7 @@ public:
     FileSystem& fs() override { return fs_; }
     char separator() const override { return '\\'; }
     bool ignores_case() const override { return true; }
+    bool counts_utf16_units() const override { return true; }
 
     std::string FreshFolder() override { return folders_.emplace_back().path(); }
 
