@@ -24,6 +24,12 @@ QString Render(const Value& value) {
             return Render(*value.words);
         case Value::Kind::SystemError:
             return Texts::SystemReason(int(value.number));
+        case Value::Kind::Chain: {
+            QStringList names;
+            for (const std::string& name : value.names) names << CurrentLocaleCodec().Decode(name);
+            if (value.number != 0) names << QStringLiteral("\u2026");
+            return names.join(QStringLiteral(" \u2192 "));
+        }
     }
     return {};
 }

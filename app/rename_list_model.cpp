@@ -15,7 +15,7 @@
 #include "app/locale_text.h"
 #include "app/message_text.h"
 #include "app/window_texts.h"
-#include "window/reasons.h"
+#include "window/row_words.h"
 
 namespace zentavo {
 
@@ -26,8 +26,6 @@ namespace {
 constexpr size_t kMaxRemovedRuns = 64;
 // The most characters a tooltip's line shows without a chance to break.
 constexpr int kUnbrokenRun = 24;
-// The rows of a ring that its warning names before it gives up.
-constexpr int kCycleNamesShown = 6;
 
 // Dark orange on light orange, and light on dark for a dark palette: 5.7:1
 // and 8.4:1.
@@ -46,15 +44,6 @@ QColor WarningColour(int role) {
 
 QString Decode(std::string_view bytes) {
     return CurrentLocaleCodec().Decode(bytes);
-}
-
-std::string_view FileName(std::string_view path) {
-    return path.substr(path.rfind('/') + 1);
-}
-
-// Why the row of path was not renamed.
-QString FailureWords(int error, std::string_view path, std::string_view new_name) {
-    return Render(FailureReason(error, new_name, path.substr(0, path.find_last_of('/'))));
 }
 
 }  // namespace
@@ -149,85 +138,18 @@ void RenameListModel::SetWarnings(std::vector<TargetProblem> warnings) {
     const bool had_warnings = !warnings_.empty();
     warnings_ = std::move(warnings);
     if (shown_rows_ == 0 || (!had_warnings && warnings_.empty())) return;
-    emit dataChanged(index(0, 0), index(shown_rows_ - 1, kColumnCount - 1),
-                     {Qt::ToolTipRole, Qt::ForegroundRole, Qt::BackgroundRole,
-                      Qt::AccessibleTextRole});
+    emit dataChanged(
+        index(0, 0), index(shown_rows_ - 1, kColumnCount - 1),
+        {Qt::ToolTipRole, Qt::ForegroundRole, Qt::BackgroundRole, Qt::AccessibleTextRole});
 }
 
 void RenameListModel::AddNotes(const std::vector<RowNote>& notes) {
     for (const RowNote& note : notes) notes_[std::string(list_.path(note.row))] = note;
 }
 
-const TargetProblem* RenameListModel::WarningOf(size_t row) const {
-    const auto found =
-        std::lower_bound(warnings_.begin(), warnings_.end(), row,
-                         [](const TargetProblem& warning, size_t r) { return warning.row < r; });
-    return found != warnings_.end() && found->row == row ? &*found : nullptr;
-}
-
-QString RenameListModel::WarningText(const TargetProblem& warning) const {
-    switch (warning.kind) {
-        case TargetProblemKind::SameTarget:
-            return Texts::SameTarget(Decode(list_.path(warning.other)));
-        case TargetProblemKind::TargetTaken:
-            return Texts::TargetTaken(Decode(list_.new_name(warning.row)));
-        case TargetProblemKind::NameTooLong:
-            return Texts::NameTooLongForFolder();
-        case TargetProblemKind::Cycle:
-            break;
-    }
-    // The ring by its names, from this row round to it again.
-    QStringList names{Decode(FileName(list_.path(warning.row)))};
-    const TargetProblem* step = &warning;
-    while (names.size() <= kCycleNamesShown) {
-        step = WarningOf(step->other);
-        if (!step || step->kind != TargetProblemKind::Cycle) break;
-        names << Decode(FileName(list_.path(step->row)));
-        if (step->row == warning.row) break;
-    }
-    if (step == nullptr || step->row != warning.row) names << QStringLiteral("\u2026");
-    return Texts::Cycle(names.join(QStringLiteral(" \u2192 ")));
-}
-
-QString RenameListModel::FailureReason(size_t row) const {
-    QString reason = FailureWords(list_.failure(row), list_.path(row), list_.new_name(row));
-    if (const auto note = notes_.find(std::string(list_.path(row)));
-        note != notes_.end() && !note->second.left_at.empty())
-        reason = Texts::ReasonAndNote(reason, Texts::LeftAt(Decode(note->second.left_at)));
-    return reason;
-}
-
-QString RenameListModel::Reason(size_t row) const {
-    QStringList lines;
-    const RowMark mark = list_.mark(row);
-    if (mark == RowMark::Failed && list_.failure(row) != 0) {
-        lines << Texts::NotRenamed(
-            FailureWords(list_.failure(row), list_.path(row), list_.new_name(row)));
-    } else if (mark == RowMark::Renamed) {
-        lines << Texts::Renamed();
-    } else if (const TargetProblem* warning = WarningOf(row); mark == RowMark::Pending && warning) {
-        lines << WarningText(*warning);
-    }
-    if (const auto note = notes_.find(std::string(list_.path(row))); note != notes_.end()) {
-        if (!note->second.left_at.empty()) lines << Texts::LeftAt(Decode(note->second.left_at));
-        if (!note->second.saved_other.empty())
-            lines << Texts::SavedOther(Decode(note->second.saved_other));
-    }
-    return lines.join('\n');
-}
-
-QString RenameListModel::Status(size_t row) const {
-    switch (list_.mark(row)) {
-        case RowMark::Renamed:
-            return Texts::StatusRenamed();
-        case RowMark::Failed:
-            return Texts::StatusFailed(FailureReason(row));
-        case RowMark::Pending:
-            break;
-    }
-    if (const TargetProblem* warning = WarningOf(row))
-        return Texts::StatusWarned(WarningText(*warning));
-    return Texts::StatusPending();
+const RowNote* RenameListModel::NoteOf(size_t row) const {
+    const auto note = notes_.find(std::string(list_.path(row)));
+    return note != notes_.end() ? &note->second : nullptr;
 }
 
 QString RenameListModel::ToolTip(size_t row) const {
@@ -236,7 +158,8 @@ QString RenameListModel::ToolTip(size_t row) const {
         lines << Texts::NewPath(Texts::NameTooLong());
     else if (!name.empty())
         lines << Texts::NewPath(Decode(RenameTarget(list_.path(row), name, list_.syntax(), page_)));
-    if (const QString reason = Reason(row); !reason.isEmpty()) lines << reason;
+    for (const Value& line : RowWords(list_, warnings_).Reason(row, NoteOf(row)))
+        lines << Render(line);
     // A tooltip of rich text wraps at a readable width, so a long path stays
     // on the screen; it may break after each slash, and inside a long name.
     // Paths may hold anything, "<b>" too: the text is escaped.
@@ -281,11 +204,16 @@ QVariant RenameListModel::data(const QModelIndex& index, int role) const {
             return ToolTip(row);
         case Qt::AccessibleTextRole:
             // A screen reader hears the row's state, which the ball shows.
-            if (!name_column) return Texts::RowForScreenReader(Decode(list_.path(row)), Status(row));
+            if (!name_column) {
+                return Texts::RowForScreenReader(
+                    Decode(list_.path(row)),
+                    Render(RowWords(list_, warnings_).Status(row, NoteOf(row))));
+            }
             return {};
         case Qt::ForegroundRole:
         case Qt::BackgroundRole:
-            if (name_column && list_.mark(row) == RowMark::Pending && WarningOf(row))
+            if (name_column && list_.mark(row) == RowMark::Pending &&
+                RowWords(list_, warnings_).WarningOf(row))
                 return QBrush(WarningColour(role));
             return {};
         default:

@@ -50,10 +50,6 @@ public:
     // The notes of a rename run; they hold until the rows are replaced.
     void AddNotes(const std::vector<RowNote>& notes);
 
-    // Why a Failed row was not renamed, with where its file was left if
-    // that is neither of its names.
-    QString FailureReason(size_t row) const;
-
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -62,13 +58,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    const TargetProblem* WarningOf(size_t row) const;
-    QString WarningText(const TargetProblem& warning) const;
-    // What the tooltip says beyond the row's paths.
-    QString Reason(size_t row) const;
+    // The note a run left of the row; null when none.
+    const RowNote* NoteOf(size_t row) const;
     QString ToolTip(size_t row) const;
-    // The row's state in words, for those who cannot see its ball.
-    QString Status(size_t row) const;
 
     RenameList& list_;
     CodePage page_;

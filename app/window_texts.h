@@ -36,48 +36,18 @@ public:
     // Shown instead of a new name too long to be used.
     static QString NameTooLong() { return Tr(TextId::NameTooLong); }
 
-    // A row's failure with where its file was left.
-    static QString ReasonAndNote(const QString& reason, const QString& note) {
-        return Tr(TextId::ReasonAndNote).arg(reason, note);
-    }
-
     // The system's own words for an error without words of ours.
     static QString SystemReason(int error);
-    // Where a run left a row's file, or saved what met it.
-    static QString LeftAt(const QString& left_at) { return Tr(TextId::LeftAt).arg(left_at); }
-    static QString SavedOther(const QString& saved_at) {
-        return Tr(TextId::SavedOther).arg(saved_at);
-    }
-
-    // What the preview sees in the way of a row.
-    static QString SameTarget(const QString& other_path) {
-        return Tr(TextId::SameTarget).arg(other_path);
-    }
-    static QString TargetTaken(const QString& new_name) {
-        return Tr(TextId::TargetTaken).arg(new_name);
-    }
-    static QString NameTooLongForFolder() { return Tr(TextId::NameTooLongForFolder); }
-    static QString Cycle(const QString& names) { return Tr(TextId::Cycle).arg(names); }
 
     // A row as a screen reader reads it: its path and its state.
     static QString RowForScreenReader(const QString& path, const QString& status) {
         return Tr(TextId::RowForScreenReader).arg(path, status);
-    }
-    static QString StatusPending() { return Tr(TextId::StatusPending); }
-    static QString StatusWarned(const QString& warning) {
-        return Tr(TextId::StatusWarned).arg(warning);
-    }
-    static QString StatusRenamed() { return Tr(TextId::StatusRenamed); }
-    static QString StatusFailed(const QString& reason) {
-        return Tr(TextId::StatusFailed).arg(reason);
     }
     // The list, for a screen reader.
     static QString RenameListName() { return Tr(TextId::RenameListName); }
 
     // A row's tooltip.
     static QString NewPath(const QString& path) { return Tr(TextId::NewPath).arg(path); }
-    static QString NotRenamed(const QString& reason) { return Tr(TextId::NotRenamed).arg(reason); }
-    static QString Renamed() { return Tr(TextId::Renamed); }
 
     // The file dialogs that add files as a drop does.
     static QString AddFilesCaption() { return Tr(TextId::AddFilesCaption); }

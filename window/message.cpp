@@ -44,4 +44,12 @@ Value Value::SystemError(int error) {
     return value;
 }
 
+Value Value::Chain(std::vector<std::string> names, bool cut_short) {
+    Value value;
+    value.kind = Kind::Chain;
+    value.names = std::move(names);
+    value.number = cut_short;
+    return value;
+}
+
 }  // namespace zentavo

@@ -25,6 +25,7 @@ struct Value {
         Time,         // a moment, nanoseconds since 1970, as the locale writes it
         Words,        // a text of its own
         SystemError,  // an errno value in the system's own words
+        Chain,        // names, each to the next by an arrow; cut short: more follow
     };
 
     static Value Bytes(std::string_view bytes);
@@ -33,9 +34,11 @@ struct Value {
     static Value Time(int64_t ns_since_epoch);
     static Value Words(Message message);
     static Value SystemError(int error);
+    static Value Chain(std::vector<std::string> names, bool cut_short);
 
     Kind kind = Kind::Integer;
     std::string bytes;
+    std::vector<std::string> names;
     int64_t number = 0;
     std::shared_ptr<const Message> words;
 };

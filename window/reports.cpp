@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "window/reasons.h"
+#include "window/row_words.h"
 
 namespace zentavo {
 
@@ -41,6 +42,12 @@ Value UndoProblemReason(const UndoProblem& problem) {
         return Text(TextId::FailedReason, {at, Text(replaced, {Value::Bytes(from)})});
     }
     return Text(TextId::FailedReason, {at, Value::SystemError(problem.error)});
+}
+
+const RowNote* NoteOf(const std::vector<RowNote>& notes, size_t row) {
+    for (const RowNote& note : notes)
+        if (note.row == row) return &note;
+    return nullptr;
 }
 
 // Why journals refused the journal, naming the path they would not trust;
@@ -85,18 +92,6 @@ Report DropProblemsReport(const std::vector<ReadProblem>& problems) {
             {}};
 }
 
-Value RowFailure(const RenameList& list, size_t row, const std::vector<RowNote>& notes) {
-    const std::string_view path = list.path(row);
-    Value reason = FailureReason(list.failure(row), list.new_name(row), FolderPart(path));
-    for (const RowNote& note : notes) {
-        if (note.row == row && !note.left_at.empty()) {
-            return Text(TextId::ReasonAndNote,
-                        {std::move(reason), Text(TextId::LeftAt, {Value::Bytes(note.left_at)})});
-        }
-    }
-    return reason;
-}
-
 Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
                            std::string_view journal_folder) {
     std::vector<Paragraph> notes;
@@ -134,8 +129,9 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
         if (list.failure(row) == ECANCELED) {
             ++not_tried;
         } else if (failed++ < kListedInMessages) {
-            failures.push_back(Text(TextId::PathAndReason, {Value::Bytes(list.path(row)),
-                                                            RowFailure(list, row, outcome.notes)}));
+            failures.push_back(Text(
+                TextId::PathAndReason,
+                {Value::Bytes(list.path(row)), RowFailure(list, row, NoteOf(outcome.notes, row))}));
         }
     }
     std::vector<Paragraph> detail{

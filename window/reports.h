@@ -17,10 +17,6 @@ namespace zentavo {
 // The paths of a drop that could not be read, with their reasons.
 Report DropProblemsReport(const std::vector<ReadProblem>& problems);
 
-// Why a Failed row of list was not renamed, with where its file was left if
-// a run's notes say it is neither of its names.
-Value RowFailure(const RenameList& list, size_t row, const std::vector<RowNote>& notes);
-
 // The end of a rename run over list: the counts, the first failed rows with
 // their reasons, where files were left or saved, and whether its journal in
 // journal_folder missed some of it.

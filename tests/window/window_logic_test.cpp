@@ -25,6 +25,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_code_page.h"
 #include "tests/window/gated_file_system.h"
+#include "window/row_words.h"
 #include "window/window_logic.h"
 
 namespace zentavo {
@@ -47,6 +48,12 @@ std::string Spelled(const Value& value) {
             return Spelled(*value.words);
         case Value::Kind::SystemError:
             return std::strerror(int(value.number));
+        case Value::Kind::Chain: {
+            std::string chain;
+            for (const std::string& name : value.names)
+                chain += (chain.empty() ? "" : " -> ") + name;
+            return value.number != 0 ? chain + " -> ..." : chain;
+        }
     }
     return {};
 }
@@ -507,6 +514,57 @@ TEST(WindowLogic, InterruptedRunIsOfferedBack) {
             EXPECT_EQ(RowPaths(w.rows()), Lines{w.folder / "a.txt"});
             EXPECT_TRUE(w.logic.state().set_filenames_enabled);
         }
+    }
+}
+
+// What a row's warning says; a ring by its names, round to its row again,
+// and cut short after seven names.
+TEST(RowWords, WarningsSayWhatIsInTheWay) {
+    const struct {
+        const char* name;
+        size_t ring;  // rows in a ring of renames; 0: the kind alone
+        TargetProblemKind kind;
+        const char* says;
+    } cases[] = {
+        {"same target", 0, TargetProblemKind::SameTarget,
+         "Another listed file is to get the same new path: /d/1"},
+        {"target taken", 0, TargetProblemKind::TargetTaken,
+         "A file named \"n0\" already exists and no listed file moves it away"},
+        {"name too long", 0, TargetProblemKind::NameTooLong,
+         "The new name is too long for this folder"},
+        {"a ring of three", 3, TargetProblemKind::Cycle,
+         "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
+         "2 -> 0"},
+        {"a ring of six", 6, TargetProblemKind::Cycle,
+         "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
+         "2 -> 3 -> 4 -> 5 -> 0"},
+        {"a ring of seven", 7, TargetProblemKind::Cycle,
+         "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
+         "2 -> 3 -> 4 -> 5 -> 6 -> ..."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RenameList list;
+        std::vector<std::string> paths;
+        for (int i = 0; i < 8; ++i) paths.push_back("/d/" + std::to_string(i));
+        list.InsertNew(paths);
+        for (size_t row = 0; row < list.count(); ++row)
+            list.SetNewName(row, "n" + std::to_string(row));
+        std::vector<TargetProblem> warnings;
+        const size_t rows = c.ring > 0 ? c.ring : 1;
+        for (size_t row = 0; row < rows; ++row) {
+            TargetProblem warning;
+            warning.row = row;
+            warning.other = c.ring > 0 ? (row + 1) % c.ring : 1;
+            warning.kind = c.kind;
+            warnings.push_back(warning);
+        }
+        const RowWords words(list, warnings);
+        ASSERT_NE(words.WarningOf(0), nullptr);
+        EXPECT_EQ(Spelled(words.Warning(*words.WarningOf(0))), c.says);
+        EXPECT_EQ(Spelled(words.Status(0, nullptr)), "pending: " + std::string(c.says));
+        EXPECT_EQ(words.WarningOf(rows), nullptr);
+        EXPECT_EQ(Spelled(words.Status(rows, nullptr)), "pending");
     }
 }
 
