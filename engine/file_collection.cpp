@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/path_parts.h"
 #include "engine/lexical_path.h"
 
 namespace zentavo {
@@ -15,7 +16,12 @@ class Collector {
 public:
     Collector(FileSystem& fs, bool recurse, Gathered& out, const Progress& progress,
               std::stop_token stop)
-        : fs_(fs), recurse_(recurse), out_(out), progress_(progress), stop_(std::move(stop)) {}
+        : fs_(fs),
+          syntax_(fs.syntax()),
+          recurse_(recurse),
+          out_(out),
+          progress_(progress),
+          stop_(std::move(stop)) {}
 
     void Dropped(std::string_view path) {
         std::string absolute;
@@ -47,21 +53,21 @@ private:
     // The real path of the folder that holds absolute, followed by its last
     // name as it stands.
     int ResolveFolderOf(const std::string& absolute, std::string& resolved) {
-        const size_t slash = absolute.rfind('/');
-        if (absolute == "/" || slash == std::string::npos) {
+        const size_t slash = absolute.find_last_of(Separators(syntax_));
+        std::string folder = FolderOf(absolute, syntax_);
+        if (slash == std::string::npos || folder == absolute) {
             resolved = absolute;
             return 0;
         }
-        const std::string folder = slash == 0 ? "/" : absolute.substr(0, slash);
         auto known = out_.real_folders.find(folder);
         if (known == out_.real_folders.end()) {
             std::string real;
             if (const int error = fs_.RealPath(folder, real); error != 0) return error;
             Remember(real);
-            known = out_.real_folders.emplace(folder, std::move(real)).first;
+            known = out_.real_folders.emplace(std::move(folder), std::move(real)).first;
         }
         resolved = known->second;
-        AppendPosixName(resolved, std::string_view(absolute).substr(slash + 1));
+        AppendPathName(resolved, std::string_view(absolute).substr(slash + 1), syntax_, CodePage());
         return 0;
     }
 
@@ -89,7 +95,7 @@ private:
             }
             const FolderEntry& entry = level.entries[level.next++];
             full.assign(level.folder);
-            AppendPosixName(full, entry.name);
+            AppendPathName(full, entry.name, syntax_, CodePage());
             if (entry.kind == EntryKind::Folder) {
                 Enter(full, levels);  // level and entry go stale here
             } else {
@@ -99,8 +105,8 @@ private:
     }
 
     // Lists folder and puts it on top of levels, its entries in the order of
-    // the paths below them: a subfolder's name sorts as if followed by a
-    // slash, so "a.txt" comes before the files of folder "a" ('.' < '/').
+    // the paths below them: a subfolder's name sorts as if followed by the
+    // separator, so "a.txt" comes before the files of folder "a" ('.' < '/').
     void Enter(std::string folder, std::vector<Level>& levels) {
         // Looked at before it is read: a folder swapped in between then
         // fails the run's moves rather than lends them its files.
@@ -125,7 +131,7 @@ private:
         std::vector<Key> keys;
         keys.reserve(entries.size());
         for (size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].kind == EntryKind::Folder) entries[i].name += '/';
+            if (entries[i].kind == EntryKind::Folder) entries[i].name += Separator(syntax_);
             keys.push_back({entries[i].name, i});
         }
         std::sort(keys.begin(), keys.end(),
@@ -151,6 +157,7 @@ private:
     }
 
     FileSystem& fs_;
+    PathSyntax syntax_;
     bool recurse_;
     Gathered& out_;
     const Progress& progress_;

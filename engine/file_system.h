@@ -2,11 +2,21 @@
 // one is PosixFileSystem; tests put an in-memory fake in its place.
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "core/path_syntax.h"
+
+// A folder replaced since a run first held it: what a move fails with then.
+// MinGW's <errno.h> lacks it; the value is Linux's, outside the range MinGW
+// numbers.
+#ifndef ESTALE
+#define ESTALE 116
+#endif
 
 namespace zentavo {
 
@@ -68,6 +78,9 @@ struct MoveResult {
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
+
+    // How the paths this file system takes and gives are spelled.
+    virtual PathSyntax syntax() const = 0;
 
     // What the path itself names. Returns 0 or an errno value (ENOENT, ...).
     virtual int Search(const std::string& path, EntryKind& kind) = 0;

@@ -6,25 +6,30 @@
 
 namespace zentavo {
 
-void AppendPosixName(std::string& path, std::string_view name) {
-    AppendPathName(path, name, PathSyntax::Posix, CodePage());
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name) {
+std::string JoinPath(std::string_view folder, std::string_view name, PathSyntax syntax) {
     std::string path(folder);
-    AppendPosixName(path, name);
+    AppendPathName(path, name, syntax, CodePage());
     return path;
 }
 
-std::string FolderOf(std::string_view path) {
-    const size_t slash = path.find_last_of('/');
+std::string FolderOf(std::string_view path, PathSyntax syntax) {
+    const std::string_view separators = Separators(syntax);
+    const size_t slash = path.find_last_of(separators);
     if (slash == std::string_view::npos) return ".";
-    const size_t end = path.find_last_not_of('/', slash);
-    if (end == std::string_view::npos) return "/";
-    return std::string(path.substr(0, end + 1));
+    const size_t end = path.find_last_not_of(separators, slash);
+    if (end == std::string_view::npos) return std::string(1, Separator(syntax));
+    // "C:" alone is the drive's current folder, not its root.
+    const bool drive = syntax == PathSyntax::Windows && end == 1 && path[1] == ':';
+    return std::string(path.substr(0, end + (drive ? 2 : 1)));
 }
 
 namespace {
+
+// AppendPathName for POSIX paths, where the slash is a character of its own
+// on every code page.
+void AppendPosixName(std::string& path, std::string_view name) {
+    AppendPathName(path, name, PathSyntax::Posix, CodePage());
+}
 
 // The names of path cut at separators, "." and empty ones left out and ".."
 // taking the one before it.

@@ -1,5 +1,6 @@
-// Lexical path arithmetic for POSIX paths: no file-system access, symbolic
-// links are not looked at.
+// Lexical path arithmetic: no file-system access, symbolic links are not
+// looked at. Paths are spelled in the syntax given, which is that of the file
+// system they belong to.
 #pragma once
 
 #include <string>
@@ -9,20 +10,16 @@
 
 namespace zentavo {
 
-// AppendPathName for POSIX paths, where the slash is a character of its own
-// on every code page.
-void AppendPosixName(std::string& path, std::string_view name);
+// name inside folder, with one separator between them.
+std::string JoinPath(std::string_view folder, std::string_view name, PathSyntax syntax);
 
-// name inside folder, with one slash between them.
-std::string JoinPath(std::string_view folder, std::string_view name);
+// The folder that holds path, lexically: "." for a bare name, the root with
+// its separator ("/", "C:\") for a name in a root.
+std::string FolderOf(std::string_view path, PathSyntax syntax);
 
-// The folder that holds path, lexically: "." for a bare name, "/" for a name
-// in the root.
-std::string FolderOf(std::string_view path);
-
-// Joins path to base unless it is absolute, then drops "." components,
-// repeated and trailing slashes, and lets ".." remove the component before it
-// (never climbing above "/").
+// For POSIX paths: joins path to base unless it is absolute, then drops "."
+// components, repeated and trailing slashes, and lets ".." remove the
+// component before it (never climbing above "/").
 std::string LexicallyAbsolute(std::string_view base, std::string_view path);
 
 // The spelling that the spellings of one absolute path share, so that

@@ -116,7 +116,7 @@ private:
     MoveList& moves_;
     size_t first_ = 0;
     size_t last_ = 0;
-    PathSyntax syntax_ = kNativeSyntax;  // a journal's paths are the system's
+    PathSyntax syntax_;  // the list's, or for a journal's moves the file system's
     Progress progress_;
     size_t total_ = 0;  // as progress counts
     std::stop_token stop_;

@@ -68,7 +68,8 @@ JournalStore::JournalStore(std::unique_ptr<JournalStorage> storage, Retention re
     : storage_(std::move(storage)), retention_(retention), clock_(std::move(clock)) {}
 
 std::string JournalStore::PathOf(const std::string& id) const {
-    return JoinPath(storage_->folder(), NameOf(id));
+    // The storage is the platform's, so its folder is spelled natively.
+    return JoinPath(storage_->folder(), NameOf(id), kNativeSyntax);
 }
 
 // Another user who can write the folder, or the one above it, could put a

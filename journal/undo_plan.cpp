@@ -12,15 +12,6 @@ namespace zentavo {
 
 namespace {
 
-// "dir/./a" and "dir//a" meet "dir/a", as they do for the run's own passes.
-std::string Key(std::string_view path) {
-    return LexicalKey(path, kNativeSyntax);
-}
-
-std::string_view NameOf(std::string_view path) {
-    return path.substr(path.find_last_of(Separators(kNativeSyntax)) + 1);
-}
-
 // File systems stamp times from a clock that may lag the one the journal
 // reads by a tick or so: a file made just after the run began can look a
 // little older than the run.
@@ -49,7 +40,7 @@ struct Tracked {
 class Planner {
 public:
     Planner(RunRecord& run, FileSystem& fs)
-        : run_(run), fs_(fs), changed_by_(run.end ? run.end->ended_ns : 0) {}
+        : run_(run), fs_(fs), syntax_(fs.syntax()), changed_by_(run.end ? run.end->ended_ns : 0) {}
 
     UndoPlan Plan() {
         Replay();
@@ -65,6 +56,13 @@ public:
     }
 
 private:
+    // "dir/./a" and "dir//a" meet "dir/a", as they do for the run's own passes.
+    std::string Key(std::string_view path) const { return LexicalKey(path, syntax_); }
+
+    std::string_view NameOf(std::string_view path) const {
+        return path.substr(path.find_last_of(Separators(syntax_)) + 1);
+    }
+
     // Where the journal last saw the file: where its last recorded step put
     // it, else its source; nothing once it lost track of it.
     std::string_view At(const Tracked& file) const {
@@ -95,7 +93,7 @@ private:
         file_of_step_.assign(run_.steps.size(), 0);
         // Most steps move a file of their own.
         tracked_.reserve(run_.steps.size());
-        PathKeys keys;
+        PathKeys keys(syntax_);
         std::unordered_map<std::string_view, uint32_t> by_path;
         by_path.reserve(run_.steps.size());
         for (size_t i = 0; i < run_.steps.size(); ++i) {
@@ -130,7 +128,7 @@ private:
     }
 
     std::string Scratch(std::string_view path, size_t row) const {
-        return JoinPath(FolderOf(path), ScratchName(run_.header.id, row));
+        return JoinPath(FolderOf(path, syntax_), ScratchName(run_.header.id, row), syntax_);
     }
 
     void Look(const std::string& path) {
@@ -237,7 +235,7 @@ private:
 
     // Whether the folder's listing holds the path's name byte for byte.
     bool Listed(std::string_view path) {
-        const std::string folder = FolderOf(path);
+        const std::string folder = FolderOf(path, syntax_);
         auto [names, added] = listed_.try_emplace(folder);
         if (added) {
             std::vector<FolderEntry> entries;
@@ -254,8 +252,9 @@ private:
     bool TwoEntries(std::string_view a, std::string_view b) {
         FileStamp folder_a;
         FileStamp folder_b;
-        if (fs_.Stamp(JoinPath(FolderOf(a), "."), folder_a) != 0 ||
-            fs_.Stamp(JoinPath(FolderOf(b), "."), folder_b) != 0 || folder_a.identity.inode == 0)
+        if (fs_.Stamp(JoinPath(FolderOf(a, syntax_), ".", syntax_), folder_a) != 0 ||
+            fs_.Stamp(JoinPath(FolderOf(b, syntax_), ".", syntax_), folder_b) != 0 ||
+            folder_a.identity.inode == 0)
             return false;
         if (!(folder_a.identity == folder_b.identity)) return true;
         return NameOf(a) != NameOf(b) && Listed(a) && Listed(b);
@@ -449,6 +448,7 @@ private:
 
     RunRecord& run_;
     FileSystem& fs_;
+    PathSyntax syntax_;
     const int64_t changed_by_;
     std::vector<bool> stepped_;
     std::vector<uint32_t> file_of_step_;  // the tracked file each recorded step moved

@@ -28,9 +28,9 @@ UndoReason ReasonOf(int error) {
 // Where each segment of the moves ends: within one, no two moves leave the
 // same name or arrive at the same name, so a rename run can make them in
 // whatever order the passes find.
-std::vector<size_t> SegmentEnds(const MoveList& moves) {
+std::vector<size_t> SegmentEnds(const MoveList& moves, PathSyntax syntax) {
     std::vector<size_t> ends;
-    PathKeys keys;
+    PathKeys keys(syntax);
     std::unordered_set<std::string_view> froms;
     std::unordered_set<std::string_view> tos;
     for (size_t i = 0; i < moves.count(); ++i) {
@@ -52,15 +52,14 @@ std::vector<size_t> SegmentEnds(const MoveList& moves) {
 // Each segment is made in passes like a rename run, its moves in the list's
 // order of their sources; the journal's plan holds them in that order.
 int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHeader& run,
-             UndoPlan& plan, UndoOutcome& outcome, const Progress& progress,
-             std::stop_token stop) {
+             UndoPlan& plan, UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
     MoveList& moves = plan.moves;
     RunHeader header;
     header.kind = kind;
     header.undoes = run.id;
     header.rows = moves.count();
-    header.first_folder = FolderOf(moves.to(0));
-    const std::vector<size_t> ends = SegmentEnds(moves);
+    header.first_folder = FolderOf(moves.to(0), fs.syntax());
+    const std::vector<size_t> ends = SegmentEnds(moves, fs.syntax());
     for (size_t segment = 0, first = 0; segment < ends.size(); first = ends[segment++])
         moves.SortByFrom(first, ends[segment]);
     JournalWriter writer(journals.clock());
@@ -103,8 +102,8 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
 
 // Takes back the journal the history names for the rename run (its own, or
 // that of its newest undo or redo), holding the run's journal meanwhile.
-int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id,
-             bool undo, UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
+int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id, bool undo,
+             UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
     outcome = UndoOutcome{};
     std::vector<RunSummary> runs;
     if (const int error = journals.List(runs); error != 0) return error;
@@ -115,8 +114,8 @@ int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id,
         if (!next) return ENOENT;
         chosen = next->run_id;
     }
-    const auto listed = std::find_if(runs.begin(), runs.end(),
-                                     [&](const RunSummary& run) { return run.header.id == chosen; });
+    const auto listed = std::find_if(
+        runs.begin(), runs.end(), [&](const RunSummary& run) { return run.header.id == chosen; });
     if (listed == runs.end()) return ENOENT;
     if (listed->header.kind != RunKind::Rename) return ENOTSUP;
     outcome.run_id = chosen;
@@ -161,13 +160,13 @@ int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id,
 
 }  // namespace
 
-int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id,
-            UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
+int UndoRun(FileSystem& fs, JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+            const Progress& progress, std::stop_token stop) {
     return TakeBack(fs, journals, id, true, outcome, progress, std::move(stop));
 }
 
-int RedoRun(FileSystem& fs, JournalStore& journals, const std::string& id,
-            UndoOutcome& outcome, const Progress& progress, std::stop_token stop) {
+int RedoRun(FileSystem& fs, JournalStore& journals, const std::string& id, UndoOutcome& outcome,
+            const Progress& progress, std::stop_token stop) {
     return TakeBack(fs, journals, id, false, outcome, progress, std::move(stop));
 }
 

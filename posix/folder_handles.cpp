@@ -39,9 +39,9 @@ int FolderHandles::PlacesOf(const std::string& from, const std::string& to, Plac
     ReadMoves();
     NameAt(from, source);
     NameAt(to, target);
-    const std::string from_folder = FolderOf(from);
+    const std::string from_folder = FolderOf(from, PathSyntax::Posix);
     if (const int error = Open(from_folder, source.folder); error != 0) return error;
-    const std::string to_folder = FolderOf(to);
+    const std::string to_folder = FolderOf(to, PathSyntax::Posix);
     if (to_folder == from_folder) {
         target.folder = source.folder;
         return 0;
@@ -56,7 +56,8 @@ void FolderHandles::NameAt(const std::string& path, Place& place) {
 }
 
 int FolderHandles::Open(const std::string& folder, int& fd) {
-    if (const auto known = handles_.find(folder); known != handles_.end() && known->second.fd >= 0) {
+    if (const auto known = handles_.find(folder);
+        known != handles_.end() && known->second.fd >= 0) {
         if (!StillUnderItsPath(folder, known->second)) return ESTALE;
         fd = known->second.fd;
         return 0;
@@ -65,8 +66,9 @@ int FolderHandles::Open(const std::string& folder, int& fd) {
     std::vector<std::string> chain{folder};
     int parent = -1;
     while (!IsTop(chain.back())) {
-        std::string up = FolderOf(chain.back());
-        if (const auto known = handles_.find(up); known != handles_.end() && known->second.fd >= 0) {
+        std::string up = FolderOf(chain.back(), PathSyntax::Posix);
+        if (const auto known = handles_.find(up);
+            known != handles_.end() && known->second.fd >= 0) {
             parent = known->second.fd;
             break;
         }
@@ -193,7 +195,8 @@ int FolderHandles::OpenOne(int parent, const std::string& folder, bool asked_for
     const auto [handle, added] = handles_.try_emplace(folder);
     if (added) {
         if (!IsTop(folder)) {
-            if (const auto up = handles_.find(FolderOf(folder)); up != handles_.end())
+            if (const auto up = handles_.find(FolderOf(folder, PathSyntax::Posix));
+                up != handles_.end())
                 handle->second.parent = &up->second;
         }
         // Two looks at one folder that disagree: the file system makes its

@@ -21,6 +21,7 @@ public:
     PosixFileSystem();                 // the real system calls
     explicit PosixFileSystem(Os& os);  // tests inject faults through os
 
+    PathSyntax syntax() const override { return PathSyntax::Posix; }
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     int AbsolutePath(std::string_view path, std::string& absolute) override;
@@ -40,8 +41,8 @@ private:
     TargetIs WhatTargetIs(const Place& from, const Place& to);
     EntryKind KindOfListed(int folder, const char* name, unsigned char type);
     bool InodesHold(dev_t device, const std::string& path, uint64_t inode);
-    void MoveThroughScratchName(const Place& from, const Place& to,
-                                const std::string& scratch_name, MoveResult& result);
+    void MoveThroughScratchName(const Place& from, const Place& to, const std::string& scratch_name,
+                                MoveResult& result);
 
     Os& os_;
     FolderHandles folders_;

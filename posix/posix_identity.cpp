@@ -49,9 +49,9 @@ bool PosixFileSystem::InodesHold(dev_t device, const std::string& path, uint64_t
     if (os_.Statx(path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_INO, again) == 0 &&
         again.stx_ino != inode) {
         hold = false;
-    } else if (ScopedFd folder(os_);
-               folder.Open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0) == 0 &&
-               !ListingInodesHold(os_, folder.fd())) {
+    } else if (ScopedFd folder(os_); folder.Open(FolderOf(path, PathSyntax::Posix).c_str(),
+                                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0) == 0 &&
+                                     !ListingInodesHold(os_, folder.fd())) {
         // A path that ends in a folder's separator names no entry to compare:
         // the next file looked at decides.
         const std::string name = path.substr(path.find_last_of('/') + 1);
@@ -78,7 +78,8 @@ int PosixFileSystem::Stamp(const std::string& path, FileStamp& stamp) {
     const dev_t device = makedev(st.stx_dev_major, st.stx_dev_minor);
     stamp.identity = {device, st.stx_ino};
     if (!InodesHold(device, path, st.stx_ino)) {
-        const uint64_t key = (st.stx_size * 0x9E3779B97F4A7C15ull) ^ uint64_t(Nanoseconds(st.stx_mtime));
+        const uint64_t key =
+            (st.stx_size * 0x9E3779B97F4A7C15ull) ^ uint64_t(Nanoseconds(st.stx_mtime));
         stamp.identity.inode = kWeakInode | (key & ~kWeakInode);
     }
     stamp.born_ns = (st.stx_mask & STATX_BTIME) ? Nanoseconds(st.stx_btime) : 0;

@@ -43,7 +43,9 @@ public:
         return 0;
     }
 
-    int Sync() override { return RetryOnEintr([&] { return os_.Fsync(fd_.fd()); }); }
+    int Sync() override {
+        return RetryOnEintr([&] { return os_.Fsync(fd_.fd()); });
+    }
 
     int Size(uint64_t& size) override {
         struct stat st {};
@@ -89,13 +91,13 @@ std::string DefaultJournalFolder() {
     if (const char* xdg = std::getenv("XDG_STATE_HOME"); Absolute(xdg)) {
         state = xdg;
     } else if (const char* home = std::getenv("HOME"); Absolute(home)) {
-        state = JoinPath(home, ".local/state");
+        state = JoinPath(home, ".local/state", PathSyntax::Posix);
     } else if (const passwd* user = ::getpwuid(::getuid()); user && Absolute(user->pw_dir)) {
-        state = JoinPath(user->pw_dir, ".local/state");
+        state = JoinPath(user->pw_dir, ".local/state", PathSyntax::Posix);
     } else {
         return {};
     }
-    return JoinPath(state, "zentavo/journal");
+    return JoinPath(state, "zentavo/journal", PathSyntax::Posix);
 }
 
 int PosixJournalStorage::MakeFolder() {
@@ -128,7 +130,7 @@ int PosixJournalStorage::CheckOwner(int fd, Holding holding, const std::string& 
 }
 
 int PosixJournalStorage::CheckFolder(std::string& untrusted) {
-    for (const std::string& path : {FolderOf(folder_), folder_}) {
+    for (const std::string& path : {FolderOf(folder_, PathSyntax::Posix), folder_}) {
         ScopedFd folder(os_);
         const int error =
             folder.Open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
@@ -146,11 +148,10 @@ int PosixJournalStorage::CheckFolder(std::string& untrusted) {
 }
 
 int PosixJournalStorage::Create(const std::string& name, std::unique_ptr<JournalFile>& file) {
-    const std::string path = JoinPath(folder_, name);
+    const std::string path = JoinPath(folder_, name, PathSyntax::Posix);
     auto created = std::make_unique<PosixJournalFile>(os_);
-    if (const int error =
-            created->fd().Open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                               0600);
+    if (const int error = created->fd().Open(
+            path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         error != 0)
         return error;
     // Whatever the umask, the journal is the user's alone.
@@ -161,7 +162,7 @@ int PosixJournalStorage::Create(const std::string& name, std::unique_ptr<Journal
 
 int PosixJournalStorage::Open(const std::string& name, bool append,
                               std::unique_ptr<JournalFile>& file, std::string& untrusted) {
-    const std::string path = JoinPath(folder_, name);
+    const std::string path = JoinPath(folder_, name, PathSyntax::Posix);
     auto opened = std::make_unique<PosixJournalFile>(os_);
     const int flags = (append ? O_RDWR | O_APPEND : O_RDONLY) | O_NOFOLLOW | O_CLOEXEC;
     if (const int error = opened->fd().Open(path.c_str(), flags, 0); error != 0) {
@@ -189,7 +190,7 @@ int PosixJournalStorage::List(std::vector<std::string>& names) {
 }
 
 int PosixJournalStorage::Remove(const std::string& name) {
-    return os_.Unlink(JoinPath(folder_, name).c_str());
+    return os_.Unlink(JoinPath(folder_, name, PathSyntax::Posix).c_str());
 }
 
 int PosixJournalStorage::SyncFolder() {

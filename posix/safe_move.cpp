@@ -33,7 +33,8 @@ PosixFileSystem::TargetIs PosixFileSystem::WhatTargetIs(const Place& from, const
     if (std::strcmp(from.name(), to.name()) == 0) return TargetIs::ItsOwnName;
     if (source.st_nlink > 1) {
         std::vector<FolderEntry> entries;
-        if (ListFolder(FolderOf(to.path), entries) != 0) return TargetIs::AnotherFile;
+        if (ListFolder(FolderOf(to.path, PathSyntax::Posix), entries) != 0)
+            return TargetIs::AnotherFile;
         for (const FolderEntry& entry : entries) {
             if (entry.name == to.name()) return TargetIs::AnotherFile;
         }

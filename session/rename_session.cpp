@@ -50,7 +50,7 @@ RenameOutcome RenameSession::Rename(const Progress& progress, JournalStore* jour
     header.kind = RunKind::Rename;
     for (size_t row = 0; row < list_.count(); ++row) {
         if (!RunWillTry(list_, row)) continue;
-        if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row));
+        if (header.rows++ == 0) header.first_folder = FolderOf(list_.path(row), list_.syntax());
     }
     if (journals == nullptr || header.rows == 0) {
         fs_.ExpectFolders(listed_folders_);
@@ -92,7 +92,8 @@ int RenameSession::WritePlan(const MoveList& moves, JournalWriter& writer) {
         const uint64_t inode = list_.inode(moves.origin(i));
         FileIdentity identity;
         if (inode != 0) {
-            const std::string_view this_folder = path.substr(0, path.find_last_of('/') + 1);
+            const std::string_view this_folder =
+                path.substr(0, path.find_last_of(Separators(list_.syntax())) + 1);
             if (this_folder != folder) {
                 folder = this_folder;
                 const auto [slot, added] = devices.try_emplace(folder, 0);

@@ -28,9 +28,10 @@ struct DropOutcome {
 
 class RenameSession {
 public:
-    // page reads the listed paths and the pattern.
-    RenameSession(FileSystem& fs, const CodePage& page, PathSyntax syntax = kNativeSyntax)
-        : fs_(fs), page_(page), list_(syntax) {}
+    // page reads the listed paths and the pattern; the list spells its paths
+    // as fs does.
+    RenameSession(FileSystem& fs, const CodePage& page)
+        : fs_(fs), page_(page), list_(fs.syntax()) {}
 
     const CodePage& page() const { return page_; }
 

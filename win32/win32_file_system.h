@@ -19,6 +19,7 @@ public:
     Win32FileSystem();                          // the real calls
     explicit Win32FileSystem(WindowsApi& api);  // tests make calls fail through api
 
+    PathSyntax syntax() const override { return PathSyntax::Windows; }
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     int AbsolutePath(std::string_view path, std::string& absolute) override;

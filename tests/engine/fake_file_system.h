@@ -67,6 +67,7 @@ public:
     // How many paths were resolved by RealPath.
     size_t resolutions() const { return resolutions_; }
 
+    PathSyntax syntax() const override { return PathSyntax::Posix; }
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     int AbsolutePath(std::string_view path, std::string& absolute) override;

@@ -27,6 +27,34 @@ TEST(LexicalPathTest, MakesAbsoluteAndNormal) {
     }
 }
 
+TEST(LexicalPathTest, FolderOfAndJoinPathKeepTheRoot) {
+    struct Case {
+        PathSyntax syntax;
+        const char* path;
+        const char* folder;  // FolderOf(path)
+        const char* joined;  // JoinPath(folder, "n")
+    } cases[] = {
+        {PathSyntax::Posix, "/d/a", "/d", "/d/n"},
+        {PathSyntax::Posix, "/a", "/", "/n"},
+        {PathSyntax::Posix, "/d//a", "/d", "/d/n"},
+        {PathSyntax::Posix, "a", ".", "./n"},
+        {PathSyntax::Posix, "/d\\a", "/", "/n"},  // a backslash is part of a name
+        {PathSyntax::Windows, "C:\\d\\a", "C:\\d", "C:\\d\\n"},
+        {PathSyntax::Windows, "C:\\a", "C:\\", "C:\\n"},
+        {PathSyntax::Windows, "C:\\\\a", "C:\\", "C:\\n"},
+        {PathSyntax::Windows, "C:/d/a", "C:/d", "C:/d\\n"},
+        {PathSyntax::Windows, "C:/a", "C:/", "C:/n"},
+        {PathSyntax::Windows, "\\\\srv\\share\\a", "\\\\srv\\share", "\\\\srv\\share\\n"},
+        {PathSyntax::Windows, "\\a", "\\", "\\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::string folder = FolderOf(c.path, c.syntax);
+        EXPECT_EQ(folder, c.folder);
+        EXPECT_EQ(JoinPath(folder, "n", c.syntax), c.joined);
+    }
+}
+
 TEST(LexicalPathTest, KeysMeetForOnePath) {
     struct Case {
         PathSyntax syntax;

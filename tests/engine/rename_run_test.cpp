@@ -137,7 +137,7 @@ TEST(RenameRunTest, PassRules) {
         FakeFileSystem fs;
         for (const std::string& path : c.unlisted) fs.AddFile(path);
         for (const std::string& path : c.busy_once) fs.FailMoveFrom(path, EBUSY, 1);
-        RenameList list;
+        RenameList list(PathSyntax::Posix);
         EXPECT_EQ(RunRenames(fs, list, c.renames, nullptr, c.missing), c.marks);
         for (const auto& [path, content] : c.after) {
             SCOPED_TRACE(path);
@@ -149,7 +149,7 @@ TEST(RenameRunTest, PassRules) {
 
 TEST(RenameRunTest, RowsKeepTheirPathsAndNamesAndOnlyPendingRowsRun) {
     FakeFileSystem fs;
-    RenameList list;
+    RenameList list(PathSyntax::Posix);
     EXPECT_EQ(RunRenames(fs, list, {{"/d/a", "b"}, {"/d/c", "d"}}), "RR");
     EXPECT_EQ(list.path(0), "/d/a");
     EXPECT_EQ(list.new_name(0), "b");
@@ -167,7 +167,7 @@ TEST(RenameRunTest, FailedRowsCarryTheirReason) {
     fs.AddFile("/d/taken");
     fs.AddFile("/d/locked");
     fs.FailMoveFrom("/d/locked", EACCES);
-    RenameList list;
+    RenameList list(PathSyntax::Posix);
     RenameOutcome outcome;
     EXPECT_EQ(RunRenames(fs, list,
                          {{"/d/a", "taken"},
@@ -186,7 +186,7 @@ TEST(RenameRunTest, FailedRowsCarryTheirReason) {
 
 TEST(RenameRunTest, EmptyListSucceedsWithZero) {
     FakeFileSystem fs;
-    RenameList list;
+    RenameList list(PathSyntax::Posix);
     const RenameOutcome outcome = RenameRun(fs, list, kTestPage).Run();
     EXPECT_EQ(outcome.renamed, 0u);
     EXPECT_EQ(outcome.failed, 0u);
@@ -198,7 +198,7 @@ TEST(RenameRunTest, RenumberingChainCostsAboutTwoMovesPerFile) {
     // moves.
     constexpr int kFiles = 2000;
     FakeFileSystem fs;
-    RenameList list;
+    RenameList list(PathSyntax::Posix);
     std::vector<std::string> paths;
     char name[16];
     for (int i = 0; i < kFiles; ++i) {
@@ -229,7 +229,7 @@ enum class Mix {
 // unlisted files in the way, and what mix allows.
 struct RandomCase {
     FakeFileSystem fs;
-    RenameList list;
+    RenameList list{PathSyntax::Posix};  // as the fake spells paths
     bool slashes = false;  // some new name leads into another folder
     bool gone = false;     // some listed file is gone
 };
@@ -471,7 +471,7 @@ TEST(TargetCheckTest, NamedCases) {
         FakeFileSystem fs;
         if (c.utf16_names) fs.CountNamesInUtf16Units();
         for (const std::string& path : c.unlisted) fs.AddFile(path);
-        RenameList list;
+        RenameList list(PathSyntax::Posix);
         for (const Rename& r : c.renames) {
             fs.AddFile(r.from);
             list.SetNewName(list.Insert(r.from), r.to);
@@ -519,7 +519,7 @@ TEST(RenameRunTest, StopEndsTheRunAfterTheMoveUnderWay) {
         SCOPED_TRACE(c.label);
         StoppingFileSystem fs;
         for (const std::string& path : c.unlisted) fs.AddFile(path);
-        RenameList list;
+        RenameList list(PathSyntax::Posix);
         for (const Rename& r : c.renames) {
             fs.AddFile(r.from);
             list.SetNewName(list.Insert(r.from), r.to);

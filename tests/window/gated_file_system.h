@@ -28,6 +28,7 @@ public:
     // The move of from does not happen and reports result instead.
     void FailMove(const std::string& from, MoveResult result);
 
+    PathSyntax syntax() const override { return PathSyntax::Posix; }
     int Search(const std::string& path, EntryKind& kind) override;
     int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
     int AbsolutePath(std::string_view path, std::string& absolute) override;
