@@ -6,6 +6,7 @@
 #include "cli/console_stream.h"
 #include "cli/exit_status.h"
 #include "cli/help_text.h"
+#include "cli/help_wording.h"
 #include "cli/journal_commands.h"
 
 namespace zentavo {
@@ -18,7 +19,7 @@ int CliMain(std::span<const std::string> args, FileSystem& fs, const CodePage& p
         return kExitUsage;
     }
     if (parsed.options.help) {
-        io.out << HelpText();
+        io.out << WordedForThisSystem(HelpText());
         return kExitSuccess;
     }
     if (parsed.options.version) {

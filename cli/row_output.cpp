@@ -7,6 +7,7 @@
 
 #include "cli/terminal_text.h"
 #include "cli/translated_text.h"
+#include "engine/file_system.h"  // ESTALE, which MinGW lacks
 
 namespace zentavo {
 
