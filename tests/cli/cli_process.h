@@ -1,4 +1,6 @@
-// The built zentavo-cli started as a process of its own.
+// The built zentavo-cli started as a process of its own: RunCli on every
+// system (cli_process.cpp on POSIX, win32_cli_process.cpp on Windows),
+// StartCli on POSIX, for a process to be signalled.
 #pragma once
 
 #include <sys/types.h>
@@ -23,8 +25,10 @@ pid_t StartCli(const std::vector<std::string>& args, const std::string& cwd,
                const std::string& err_path, const std::string& language = {});
 
 // Runs zentavo-cli to its end. Output goes to files in a folder of its own,
-// away from the tree being renamed; journals go to state_home, by default a
-// folder thrown away with the output.
+// away from the tree being renamed; journals go to state_home
+// (XDG_STATE_HOME, on Windows LOCALAPPDATA), by default a folder thrown away
+// with the output. language is POSIX's alone: on Windows the texts are
+// English.
 ProcessResult RunCli(const std::vector<std::string>& args, const std::string& cwd,
                      const std::string& state_home = {}, const std::string& language = {});
 

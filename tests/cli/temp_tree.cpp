@@ -10,12 +10,20 @@ namespace zentavo::testing {
 namespace fs = std::filesystem;
 
 std::vector<std::string> TempTree::Files() const {
+    return FilesBelow(root());
+}
+
+std::vector<std::string> FilesBelow(const std::string& folder) {
     std::vector<std::string> files;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root())) {
+    const fs::path root_path = NativePath(folder);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_path)) {
         if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string content((std::istreambuf_iterator<char>(in)), {});
-        files.push_back(entry.path().lexically_relative(root()).string() + ": " + content);
+        // With slashes on every system, as the tables spell them.
+        const std::u8string relative =
+            entry.path().lexically_relative(root_path).generic_u8string();
+        files.push_back(std::string(relative.begin(), relative.end()) + ": " + content);
     }
     std::sort(files.begin(), files.end());
     return files;

@@ -25,6 +25,9 @@ public:
     std::vector<std::string> Files() const;
 };
 
+// TempTree::Files of any folder.
+std::vector<std::string> FilesBelow(const std::string& folder);
+
 // Expected output written with placeholders: "@" for the root's path, and "^"
 // for the spaces that path is wider than its one-character placeholder, so
 // that table columns still line up in the text.

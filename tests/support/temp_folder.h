@@ -2,10 +2,16 @@
 // real files, removed with everything in it when the object goes.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace zentavo {
+
+// A path in UTF-8, as the engine keeps it, for std::filesystem and back: on
+// Windows a narrow path would go through the ANSI code page and lose names.
+std::filesystem::path NativePath(std::string_view utf8);
+std::string Utf8Path(const std::filesystem::path& path);
 
 class TempFolder {
 public:
