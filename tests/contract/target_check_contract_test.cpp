@@ -40,7 +40,7 @@ TEST_P(FileSystemContract, TheCheckBeforeARunCountsANameAsItsFolderDoes) {
     backend_->MakeFile(Path(dir, "a"), "a");
     for (const LengthCase& c : kLengthCases) {
         SCOPED_TRACE(c.what);
-        RenameList list;
+        RenameList list(backend_->fs().syntax());
         list.SetNewName(list.Insert(Path(dir, "a")), c.name);
         bool too_long = false;
         for (const TargetProblem& problem : CheckTargets(backend_->fs(), list, kTestPage))
