@@ -62,7 +62,7 @@ ShownText Shown(std::string_view text, const CodePage& page) {
 }
 
 std::string_view FolderPart(std::string_view path) {
-    return path.substr(0, path.find_last_of('/'));
+    return path.substr(0, path.find_last_of(Separators(kNativeSyntax)));
 }
 
 std::string ReasonWords(const UndoProblem& problem, const CodePage& page) {

@@ -50,13 +50,14 @@ void AppendTsvField(std::string& out, std::string_view text) {
 // Why a row failed; the folder a replaced folder was is named, since the row
 // shows only the path through it.
 void WriteFailure(std::ostream& out, int failure, std::string_view path, std::string_view new_name,
-                  const CodePage& page) {
+                  const CodePage& page, PathSyntax syntax) {
     if (failure != ESTALE) {
         out << std::strerror(failure);
         return;
     }
-    out << FolderReplacedWords(path.substr(0, path.find_last_of('/')),
-                               new_name.find('/') != std::string_view::npos, page);
+    const std::string_view separators = Separators(syntax);
+    out << FolderReplacedWords(path.substr(0, path.find_last_of(separators)),
+                               new_name.find_first_of(separators) != std::string_view::npos, page);
 }
 
 }  // namespace
@@ -116,7 +117,7 @@ void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out)
     size_t path_width = kPathHeading.size();
     for (size_t i = 0; i < list.count(); ++i) {
         mark_width = std::max(mark_width, MarkWord(list.mark(i)).size());
-        path_width = std::max(path_width, ShowForTerminal(list.path(i), page).columns);
+        path_width = std::max(path_width, ShowForTerminal(list.path(i), page, list.syntax()).columns);
     }
 
     WritePadded(out, kMarkHeading, kMarkHeading.size(), mark_width);
@@ -126,7 +127,7 @@ void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out)
 
     for (size_t i = 0; i < list.count(); ++i) {
         const std::string_view mark = MarkWord(list.mark(i));
-        const ShownText path = ShowForTerminal(list.path(i), page);
+        const ShownText path = ShowForTerminal(list.path(i), page, list.syntax());
         WritePadded(out, mark, mark.size(), mark_width);
         out << kColumnGap;
         const int failure = list.mark(i) == RowMark::Failed ? list.failure(i) : 0;
@@ -140,11 +141,11 @@ void WriteTable(const RenameList& list, const CodePage& page, std::ostream& out)
         if (NameTooLong(list.new_name(i))) {
             out << kNameTooLong;
         } else {
-            out << ShowForTerminal(list.new_name(i), page).text;
+            out << ShowForTerminal(list.new_name(i), page, list.syntax()).text;
         }
         if (failure != 0) {
             out << kColumnGap << '(';
-            WriteFailure(out, failure, list.path(i), list.new_name(i), page);
+            WriteFailure(out, failure, list.path(i), list.new_name(i), page, list.syntax());
             out << ')';
         }
         out << '\n';

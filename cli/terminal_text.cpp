@@ -58,7 +58,7 @@ size_t AppendNonAscii(ShownText& shown, std::string_view text, size_t pos, const
 
 }  // namespace
 
-ShownText ShowForTerminal(std::string_view text, const CodePage& page) {
+ShownText ShowForTerminal(std::string_view text, const CodePage& page, PathSyntax syntax) {
     ShownText shown;
     shown.text.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
@@ -69,7 +69,12 @@ ShownText ShowForTerminal(std::string_view text, const CodePage& page) {
         }
         switch (byte) {
             case '\\':
-                AppendEscaped(shown, "\\\\");
+                if (syntax == PathSyntax::Windows) {
+                    shown.text += '\\';
+                    ++shown.columns;
+                } else {
+                    AppendEscaped(shown, "\\\\");
+                }
                 break;
             case '\t':
                 AppendEscaped(shown, "\\t");

@@ -41,7 +41,18 @@ TEST(TerminalTextTest, EscapesWhatATerminalWouldHideOrMisread) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.text));
-        const ShownText shown = ShowForTerminal(c.text, c.page);
+        const ShownText shown = ShowForTerminal(c.text, c.page, PathSyntax::Posix);
+        EXPECT_EQ(shown.text, c.shown);
+        EXPECT_EQ(shown.columns, c.columns);
+    }
+    // No Windows name holds a backslash: there it only separates.
+    const Case windows_cases[] = {
+        {kUtf8, "C:\\Photos\\a.jpg", "C:\\Photos\\a.jpg", 15},
+        {kUtf8, "\\\\server\\t\tb", "\\\\server\\t\\tb", 13},
+    };
+    for (const Case& c : windows_cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.text));
+        const ShownText shown = ShowForTerminal(c.text, c.page, PathSyntax::Windows);
         EXPECT_EQ(shown.text, c.shown);
         EXPECT_EQ(shown.columns, c.columns);
     }
