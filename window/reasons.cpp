@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "engine/file_system.h"  // ESTALE, which MinGW lacks
+
 namespace zentavo {
 
 namespace {
@@ -12,8 +14,9 @@ Value Text(TextId id) {
 
 }  // namespace
 
-Value FailureReason(int error, std::string_view new_name, std::string_view folder) {
-    const bool other_folder = new_name.find('/') != std::string_view::npos;
+Value FailureReason(int error, std::string_view new_name, std::string_view folder,
+                    PathSyntax syntax) {
+    const bool other_folder = new_name.find_first_of(Separators(syntax)) != std::string_view::npos;
     switch (error) {
         case EEXIST:
         case ENOTEMPTY:
@@ -36,7 +39,9 @@ Value FailureReason(int error, std::string_view new_name, std::string_view folde
         case EROFS:
             return Text(TextId::ReadOnly);
         case ENOSPC:
+#ifdef EDQUOT  // a quota of POSIX file systems; Windows says ENOSPC
         case EDQUOT:
+#endif
             return Text(TextId::DiskFull);
         case EBUSY:
         case ETXTBSY:

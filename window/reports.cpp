@@ -18,11 +18,11 @@ Value Text(TextId id, std::vector<Value> values = {}, int count = -1) {
     return Value::Words(Message(id, std::move(values), count));
 }
 
-std::string_view FolderPart(std::string_view path) {
-    return path.substr(0, path.find_last_of('/'));
+std::string_view FolderPart(std::string_view path, PathSyntax syntax) {
+    return path.substr(0, path.find_last_of(Separators(syntax)));
 }
 
-Value UndoProblemReason(const UndoProblem& problem) {
+Value UndoProblemReason(const UndoProblem& problem, PathSyntax syntax) {
     const Value at = Value::Bytes(problem.at);
     switch (problem.reason) {
         case UndoReason::NameTaken:
@@ -35,8 +35,8 @@ Value UndoProblemReason(const UndoProblem& problem) {
             break;
     }
     if (problem.error == ESTALE) {
-        const std::string_view from = FolderPart(problem.at);
-        const TextId replaced = from == FolderPart(problem.original)
+        const std::string_view from = FolderPart(problem.at, syntax);
+        const TextId replaced = from == FolderPart(problem.original, syntax)
                                     ? TextId::FolderReplaced
                                     : TextId::FolderOrTargetReplaced;
         return Text(TextId::FailedReason, {at, Text(replaced, {Value::Bytes(from)})});
@@ -159,7 +159,8 @@ Report RenameSummaryReport(const RenameOutcome& outcome, const RenameList& list,
             std::move(detail)};
 }
 
-Report UndoReport(bool redo, int error, const UndoOutcome& outcome, const JournalStore& journals) {
+Report UndoReport(bool redo, int error, const UndoOutcome& outcome, const JournalStore& journals,
+                  PathSyntax syntax) {
     const Message caption(redo ? TextId::RedoCaption : TextId::UndoCaption);
     const auto told = [&caption](MessageIcon icon, std::vector<Paragraph> text) {
         return Report{icon, caption, std::move(text), {}};
@@ -219,7 +220,7 @@ Report UndoReport(bool redo, int error, const UndoOutcome& outcome, const Journa
             Text(redo ? TextId::RedoMissed : TextId::UndoMissed, {}, int(missed.size()))};
         for (size_t i = 0; i < missed.size() && i < kUndoLinesListed; ++i) {
             lines.push_back(Text(TextId::UndoMissedLine, {Value::Bytes(missed[i]->original),
-                                                          UndoProblemReason(*missed[i])}));
+                                                          UndoProblemReason(*missed[i], syntax)}));
         }
         if (missed.size() > kUndoLinesListed)
             lines.push_back(Text(TextId::UndoMore, {}, int(missed.size() - kUndoLinesListed)));

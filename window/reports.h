@@ -29,8 +29,10 @@ Question WithoutJournalQuestion(int error, const JournalStore& journals);
 
 // The end of an undo, or of a redo: error is what reading the journal met
 // (ENOENT: nothing to act on, EBUSY: the run is under way elsewhere),
-// journals where it was read and where the undo journals itself.
-Report UndoReport(bool redo, int error, const UndoOutcome& outcome, const JournalStore& journals);
+// journals where it was read and where the undo journals itself, syntax how
+// the file system that the undo moved in spells its paths.
+Report UndoReport(bool redo, int error, const UndoOutcome& outcome, const JournalStore& journals,
+                  PathSyntax syntax);
 
 // The offer to undo a run that did not end.
 Question InterruptedRunQuestion(const RunSummary& run);

@@ -12,12 +12,12 @@ namespace {
 // The rows of a ring that its warning names before it gives up.
 constexpr size_t kCycleNamesShown = 6;
 
-std::string_view FileName(std::string_view path) {
-    return path.substr(path.rfind('/') + 1);
+std::string_view FileName(std::string_view path, PathSyntax syntax) {
+    return path.substr(path.find_last_of(Separators(syntax)) + 1);
 }
 
-std::string_view FolderPart(std::string_view path) {
-    return path.substr(0, path.find_last_of('/'));
+std::string_view FolderPart(std::string_view path, PathSyntax syntax) {
+    return path.substr(0, path.find_last_of(Separators(syntax)));
 }
 
 }  // namespace
@@ -40,12 +40,12 @@ Message RowWords::Warning(const TargetProblem& warning) const {
         case TargetProblemKind::Cycle:
             break;
     }
-    std::vector<std::string> names{std::string(FileName(list_.path(warning.row)))};
+    std::vector<std::string> names{std::string(FileName(list_.path(warning.row), list_.syntax()))};
     const TargetProblem* step = &warning;
     while (names.size() <= kCycleNamesShown) {
         step = WarningOf(step->other);
         if (!step || step->kind != TargetProblemKind::Cycle) break;
-        names.emplace_back(FileName(list_.path(step->row)));
+        names.emplace_back(FileName(list_.path(step->row), list_.syntax()));
         if (step->row == warning.row) break;
     }
     const bool whole = step != nullptr && step->row == warning.row;
@@ -53,7 +53,8 @@ Message RowWords::Warning(const TargetProblem& warning) const {
 }
 
 Value RowFailure(const RenameList& list, size_t row, const RowNote* note) {
-    Value reason = FailureReason(list.failure(row), list.new_name(row), FolderPart(list.path(row)));
+    Value reason = FailureReason(list.failure(row), list.new_name(row),
+                                 FolderPart(list.path(row), list.syntax()), list.syntax());
     if (!note || note->left_at.empty()) return reason;
     return Value::Words(Message(
         TextId::ReasonAndNote,

@@ -277,7 +277,7 @@ void WindowLogic::RunUndo(bool redo) {
                 state_.set_filenames_enabled = !session_.list().empty();
                 front_.StateChanged();
             }
-            front_.Tell(UndoReport(redo, *error, *outcome, journals_));
+            front_.Tell(UndoReport(redo, *error, *outcome, journals_, fs_.syntax()));
         });
 }
 

@@ -518,35 +518,42 @@ TEST(WindowLogic, InterruptedRunIsOfferedBack) {
 }
 
 // What a row's warning says; a ring by its names, round to its row again,
-// and cut short after seven names.
+// and cut short after seven names; the names as the list's syntax cuts them.
 TEST(RowWords, WarningsSayWhatIsInTheWay) {
     const struct {
         const char* name;
+        PathSyntax syntax;
         size_t ring;  // rows in a ring of renames; 0: the kind alone
         TargetProblemKind kind;
         const char* says;
     } cases[] = {
-        {"same target", 0, TargetProblemKind::SameTarget,
+        {"same target", PathSyntax::Posix, 0, TargetProblemKind::SameTarget,
          "Another listed file is to get the same new path: /d/1"},
-        {"target taken", 0, TargetProblemKind::TargetTaken,
+        {"same target on Windows", PathSyntax::Windows, 0, TargetProblemKind::SameTarget,
+         "Another listed file is to get the same new path: C:\\d\\1"},
+        {"target taken", PathSyntax::Posix, 0, TargetProblemKind::TargetTaken,
          "A file named \"n0\" already exists and no listed file moves it away"},
-        {"name too long", 0, TargetProblemKind::NameTooLong,
+        {"name too long", PathSyntax::Posix, 0, TargetProblemKind::NameTooLong,
          "The new name is too long for this folder"},
-        {"a ring of three", 3, TargetProblemKind::Cycle,
+        {"a ring of three", PathSyntax::Posix, 3, TargetProblemKind::Cycle,
          "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
          "2 -> 0"},
-        {"a ring of six", 6, TargetProblemKind::Cycle,
+        {"a ring of three on Windows", PathSyntax::Windows, 3, TargetProblemKind::Cycle,
+         "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
+         "2 -> 0"},
+        {"a ring of six", PathSyntax::Posix, 6, TargetProblemKind::Cycle,
          "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
          "2 -> 3 -> 4 -> 5 -> 0"},
-        {"a ring of seven", 7, TargetProblemKind::Cycle,
+        {"a ring of seven", PathSyntax::Posix, 7, TargetProblemKind::Cycle,
          "These renames form a cycle, which cannot complete without replacing a file: 0 -> 1 -> "
          "2 -> 3 -> 4 -> 5 -> 6 -> ..."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RenameList list;
+        RenameList list(c.syntax);
+        const std::string folder = c.syntax == PathSyntax::Windows ? "C:\\d\\" : "/d/";
         std::vector<std::string> paths;
-        for (int i = 0; i < 8; ++i) paths.push_back("/d/" + std::to_string(i));
+        for (int i = 0; i < 8; ++i) paths.push_back(folder + std::to_string(i));
         list.InsertNew(paths);
         for (size_t row = 0; row < list.count(); ++row)
             list.SetNewName(row, "n" + std::to_string(row));
@@ -565,6 +572,44 @@ TEST(RowWords, WarningsSayWhatIsInTheWay) {
         EXPECT_EQ(Spelled(words.Status(0, nullptr)), "pending: " + std::string(c.says));
         EXPECT_EQ(words.WarningOf(rows), nullptr);
         EXPECT_EQ(Spelled(words.Status(rows, nullptr)), "pending");
+    }
+}
+
+// Why a failed row was not renamed names its folder, and tells a move into
+// another folder, by the separators of the list's syntax: a backslash is a
+// name's own on POSIX.
+TEST(RowWords, FailuresFindTheFolderByTheListsSeparators) {
+    const struct {
+        PathSyntax syntax;
+        const char* path;
+        const char* new_name;
+        int error;
+        const char* says;
+    } cases[] = {
+        {PathSyntax::Posix, "/d/a", "b", ESTALE,
+         "failed: The folder /d was replaced during the rename"},
+        {PathSyntax::Posix, "/d/a", "e/b", ESTALE,
+         "failed: The folder /d, or the one the file was to move into, was replaced during the "
+         "rename"},
+        {PathSyntax::Posix, "/d/a\\b", "c\\d", ENOENT, "failed: The file is no longer there"},
+        {PathSyntax::Windows, "C:\\d\\a", "b", ESTALE,
+         "failed: The folder C:\\d was replaced during the rename"},
+        {PathSyntax::Windows, "C:\\d\\a", "e\\b", ESTALE,
+         "failed: The folder C:\\d, or the one the file was to move into, was replaced during "
+         "the rename"},
+        {PathSyntax::Windows, "C:/d/a", "b", ESTALE,
+         "failed: The folder C:/d was replaced during the rename"},
+        {PathSyntax::Windows, "C:\\d\\a", "e/b", ENOENT,
+         "failed: The file, or the folder it was to move into, is not there"},
+        {PathSyntax::Windows, "C:\\d\\a", "b", ENOENT, "failed: The file is no longer there"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " to " + c.new_name);
+        RenameList list(c.syntax);
+        list.InsertNew(std::vector<std::string>{c.path});
+        list.SetNewName(0, c.new_name);
+        list.SetMark(0, RowMark::Failed, c.error);
+        EXPECT_EQ(Spelled(RowWords(list, {}).Status(0, nullptr)), c.says);
     }
 }
 
