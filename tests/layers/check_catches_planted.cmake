@@ -46,6 +46,10 @@ set(cases
   "cli|#include <windows.h>|1"
   "cli/win32|#include <QString>|1"
   "app|#include \"cli/help_text.h\"|1"
+  "winapp|#include <QString>|1"
+  "winapp|#include \"posix/os.h\"|1"
+  "winapp|#include \"app/message_text.h\"|1"
+  "winapp|#include \"cli/help_text.h\"|1"
   "app|#include <QWidget>|0"
   "core|#include <string>|0"
   "core|#include \"core/text.h\"|0"
@@ -64,7 +68,10 @@ set(cases
   "app|#include \"session/rename_session.h\"|0"
   "app|#include \"window/text_id.h\"|0"
   "window|#include <thread>|0"
-  "window|#include \"session/rename_session.h\"|0")
+  "window|#include \"session/rename_session.h\"|0"
+  "winapp|#include <windows.h>|0"
+  "winapp|#include \"win32/win32_file_system.h\"|0"
+  "winapp|#include \"window/window_logic.h\"|0")
 
 set(wrong 0)
 foreach(case ${cases})

@@ -4,8 +4,9 @@ cmake_minimum_required(VERSION 3.25)
 # standard library (no Qt, no file system, no locale, no other layer); the
 # portable engine, journal and session, and the window logic that both
 # windows share (window/), no Qt and no platform header; only
-# the platform folders (posix/, win32/) reach the operating system; the
-# command line no Qt; the window not the command line.
+# the platform folders (posix/, win32/) and the Win32 window (winapp/) reach
+# the operating system; the command line and the Win32 window no Qt; the
+# windows not the command line.
 #   cmake -DSOURCE=<source tree> -P check_includes.cmake
 
 # Headers in angle brackets that a layer may not use. Qt's are named Q...,
@@ -33,9 +34,10 @@ set(posix_allowed core engine journal posix)
 set(win32_allowed core engine journal win32)
 set(cli_allowed core engine journal session posix win32 cli)
 set(app_allowed core engine journal session window posix win32 app)
+set(winapp_allowed core engine journal session window win32 winapp)
 
 set(problems 0)
-foreach(layer core engine journal session window posix win32 cli app)
+foreach(layer core engine journal session window posix win32 cli app winapp)
   if(layer STREQUAL "core")
     set(forbidden "${core_forbidden}")
   elseif(layer MATCHES "^(engine|journal|session|window)$")

@@ -1,0 +1,31 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "journal/journal_store.h"
+#include "win32/win32_file_system.h"
+#include "win32/win32_journal_storage.h"
+#include "winapp/command_line.h"
+#include "winapp/main_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    zentavo::Win32FileSystem fs;
+    zentavo::JournalStore journals(std::make_unique<zentavo::Win32JournalStorage>(
+        zentavo::SystemWindowsApi(), zentavo::DefaultWindowsJournalFolder()));
+    // Names are WTF-8 inside, whatever the ANSI code page.
+    const zentavo::CodePage utf8(zentavo::CodePage::Kind::Utf8);
+    zentavo::MainWindow window(instance, fs, std::move(journals), utf8, {});
+    if (!window.Open(zentavo::CommandLinePaths(GetCommandLineW()))) return 1;
+    MSG message;
+    while (window.hwnd() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window.PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
