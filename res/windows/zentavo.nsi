@@ -49,7 +49,6 @@ Section "Zentavo"
   !insertmacro ForEachShipped InstallFile
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
-!if /FileExists "${STAGE}\zentavo.exe"
   ; The Start menu for everyone; Send to is a folder of each user's own.
   SetShellVarContext all
   CreateShortcut "$SMPROGRAMS\Zentavo.lnk" "$INSTDIR\zentavo.exe"
@@ -57,13 +56,12 @@ Section "Zentavo"
   ; Explorer starts a Send to shortcut with the chosen files and folders
   ; after its own arguments: "--" keeps a name that begins with "-" a name.
   CreateShortcut "$SENDTO\Zentavo.lnk" "$INSTDIR\zentavo.exe" "--" "$INSTDIR\zentavo.exe" 0
-!endif
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Zentavo"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "The Zentavo developers"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\uninstall.exe,0"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zentavo.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1

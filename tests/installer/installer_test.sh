@@ -77,15 +77,16 @@ uninstall_entry() {
 check "adds an entry to Add/Remove Programs" uninstall_entry UninstallString '\uninstall.exe"'
 check "names the version in Add/Remove Programs" uninstall_entry DisplayVersion "$version"
 
-# A shortcut's arguments are a counted UTF-16 string.
+# A shortcut's arguments are a counted UTF-16 string, which wine counts
+# with its closing zero.
 has_arguments() {
-    python3 -c 'import sys; data = open(sys.argv[1], "rb").read(); sys.exit(b"\x02\x00-\x00-\x00" not in data)' "$1"
+    python3 -c 'import re, sys
+data = open(sys.argv[1], "rb").read()
+sys.exit(not re.search(rb"(\x02\x00|\x03\x00)-\x00-\x00", data))' "$1"
 }
-if [ -f "$shipped_folder/zentavo.exe" ]; then
-    check "adds Zentavo to the Start menu" test -f "$start_menu"
-    check "adds Zentavo to Send to" test -f "$send_to"
-    check "starts Zentavo from Send to with --" has_arguments "$send_to"
-fi
+check "adds Zentavo to the Start menu" test -f "$start_menu"
+check "adds Zentavo to Send to" test -f "$send_to"
+check "starts Zentavo from Send to with --" has_arguments "$send_to"
 
 uninstaller="$(wine winepath -w "$program_folder/uninstall.exe" 2>/dev/null)"
 wine "$uninstaller" /S
