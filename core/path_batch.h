@@ -2,6 +2,7 @@
 // of a million files costs a million short slices, not a million strings.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,12 +13,16 @@ namespace zentavo {
 
 class PathBatch {
 public:
-    // Room for paths of bytes in all, so that the batch holds no slack from
-    // growing.
-    void Reserve(size_t paths, size_t bytes) {
-        text_.reserve(bytes);
-        ends_.reserve(paths);
-        inodes_.reserve(paths);
+    // Room for paths more, of bytes in all: a batch filled from one folder
+    // holds no slack from growing, one filled from many grows as seldom as
+    // a batch grown by doubling.
+    void ReserveMore(size_t paths, size_t bytes) {
+        text_.reserve(text_.size() + bytes);
+        if (ends_.size() + paths > ends_.capacity()) {
+            const size_t room = std::max(ends_.size() + paths, 2 * ends_.capacity());
+            ends_.reserve(room);
+            inodes_.reserve(room);
+        }
     }
 
     // inode is the one the folder listing gave, 0 where it gave none.

@@ -71,11 +71,12 @@ private:
         return 0;
     }
 
-    // A folder being walked: its entries in the order of their paths, and
-    // the next one to take.
+    // A folder being walked: its entries as listed, the order of their
+    // paths, and the next one to take in it.
     struct Level {
         std::string folder;
         std::vector<FolderEntry> entries;
+        std::vector<uint32_t> order;
         size_t next = 0;
     };
 
@@ -89,11 +90,11 @@ private:
         std::string full;
         while (!levels.empty() && !stop_.stop_requested()) {
             Level& level = levels.back();
-            if (level.next == level.entries.size()) {
+            if (level.next == level.order.size()) {
                 levels.pop_back();
                 continue;
             }
-            const FolderEntry& entry = level.entries[level.next++];
+            const FolderEntry& entry = level.entries[level.order[level.next++]];
             full.assign(level.folder);
             AppendPathName(full, entry.name, syntax_, CodePage());
             if (entry.kind == EntryKind::Folder) {
@@ -123,25 +124,28 @@ private:
             out_.subfolders_skipped += !recurse_;
             return !recurse_;
         });
-        // Sorted as views, which move more cheaply than the entries.
-        struct Key {
-            std::string_view name;
-            size_t entry;
-        };
-        std::vector<Key> keys;
-        keys.reserve(entries.size());
+        // The entries stay where the listing put them and only their order
+        // is sorted: a copy of a large folder's entries would double what
+        // the drop holds while it walks.
+        std::vector<uint32_t> order(entries.size());
+        size_t files = 0;
+        size_t bytes = 0;
         for (size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].kind == EntryKind::Folder) entries[i].name += Separator(syntax_);
-            keys.push_back({entries[i].name, i});
+            order[i] = uint32_t(i);
+            if (entries[i].kind == EntryKind::Folder) {
+                entries[i].name += Separator(syntax_);
+            } else {
+                ++files;
+                bytes += folder.size() + 1 + entries[i].name.size();
+            }
         }
-        std::sort(keys.begin(), keys.end(),
-                  [](const Key& a, const Key& b) { return RenameList::PathLess(a.name, b.name); });
-        Level& level = levels.emplace_back(Level{std::move(folder), {}, 0});
-        level.entries.reserve(entries.size());
-        for (const Key& key : keys) {
-            FolderEntry& entry = level.entries.emplace_back(std::move(entries[key.entry]));
+        std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+            return RenameList::PathLess(entries[a].name, entries[b].name);
+        });
+        for (FolderEntry& entry : entries)
             if (entry.kind == EntryKind::Folder) entry.name.pop_back();
-        }
+        out_.files.ReserveMore(files, bytes);
+        levels.push_back(Level{std::move(folder), std::move(entries), std::move(order), 0});
     }
 
     // A file system that numbers its files anew at every look gives a
