@@ -96,14 +96,16 @@ std::string_view ReasonKey(const UndoProblem& problem) {
 }
 
 void WriteUndoRows(const UndoOutcome& outcome, bool tsv, const CodePage& page, std::ostream& out) {
-    std::vector<std::string> restored = outcome.restored;
+    std::vector<std::string_view> restored;
+    restored.reserve(outcome.restored.size());
+    for (size_t i = 0; i < outcome.restored.size(); ++i) restored.push_back(outcome.restored[i]);
     std::sort(restored.begin(), restored.end(), RenameList::PathLess);
     std::vector<UndoProblem> problems = outcome.problems;
     std::sort(problems.begin(), problems.end(), [](const UndoProblem& a, const UndoProblem& b) {
         return RenameList::PathLess(a.original, b.original);
     });
     if (tsv) {
-        for (const std::string& path : restored)
+        for (const std::string_view path : restored)
             out << "restored\t" << EscapeTsvField(path) << "\t\t\n";
         for (const UndoProblem& problem : problems) {
             out << "failed\t" << EscapeTsvField(problem.original) << '\t'
@@ -114,7 +116,7 @@ void WriteUndoRows(const UndoOutcome& outcome, bool tsv, const CodePage& page, s
     if (restored.empty() && problems.empty()) return;
     Table table;
     table.Add({Plain("Mark"), Plain("Original Path"), Plain("Now At")});
-    for (const std::string& path : restored) table.Add({Plain("restored"), Shown(path, page), {}});
+    for (const std::string_view path : restored) table.Add({Plain("restored"), Shown(path, page), {}});
     for (const UndoProblem& problem : problems) {
         ShownText at = Shown(problem.at, page);
         at.text += std::string(kColumnGap) + "(" + ReasonWords(problem, page) + ")";

@@ -3,7 +3,9 @@
 // how the run ended.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,16 +45,21 @@ inline constexpr uint32_t kNoNote = UINT32_MAX;
 
 struct MoveStep {
     uint32_t row = 0;
-    uint32_t note = kNoNote;    // index into RunRecord::notes
-    int64_t written_ns = 0;     // when the batch holding the step was written
-    FileIdentity new_identity;  // set when the move made a new file (a copy)
+    uint32_t note = kNoNote;  // index into RunRecord::notes
 };
 
 // What few steps carry besides: kept apart, so that the many steps without
-// cost no strings.
+// cost a few bytes each.
 struct StepNote {
+    FileIdentity new_identity;  // set when the move made a new file (a copy)
     std::string left_at;
     std::string saved_other;  // another program's data saved beside the target
+};
+
+// The steps written together, from first_step to the next batch's.
+struct StepBatch {
+    size_t first_step = 0;
+    int64_t written_ns = 0;
 };
 
 struct RunEnd {
@@ -68,6 +75,7 @@ struct RunRecord {
     MoveList plan;
     std::vector<MoveStep> steps;
     std::vector<StepNote> notes;
+    std::vector<StepBatch> batches;  // in the order written
     std::optional<RunEnd> end;
     // When it was last undone whole; unset while it stands (never undone,
     // or redone since).
@@ -82,6 +90,13 @@ struct RunRecord {
     std::string_view Destination(const MoveStep& step) const {
         if (step.note != kNoNote && !notes[step.note].left_at.empty()) return notes[step.note].left_at;
         return plan.to(step.row);
+    }
+    // When the batch holding the step was written.
+    int64_t WrittenNs(size_t step) const {
+        const auto after = std::upper_bound(
+            batches.begin(), batches.end(), step,
+            [](size_t i, const StepBatch& batch) { return i < batch.first_step; });
+        return after == batches.begin() ? 0 : std::prev(after)->written_ns;
     }
     RunState state() const {
         if (undone_ns) return RunState::Undone;

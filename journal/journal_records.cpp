@@ -112,21 +112,21 @@ void ReadPastTheLastWholeRecord(std::string_view bytes, size_t at, RunRecord& ru
 bool DecodeSteps(std::string_view payload, RunRecord& run) {
     PayloadReader in(payload);
     const auto written = static_cast<int64_t>(in.Fixed64());
+    run.batches.push_back({run.steps.size(), written});
     while (in.ok() && !in.empty()) {
         MoveStep step;
-        step.written_ns = written;
         const uint64_t row = in.Varint();
         const uint8_t flags = in.Byte();
-        if (flags & kNewIdentity) {
-            step.new_identity.device = in.Varint();
-            step.new_identity.inode = in.Varint();
-        }
         StepNote note;
+        if (flags & kNewIdentity) {
+            note.new_identity.device = in.Varint();
+            note.new_identity.inode = in.Varint();
+        }
         if (flags & kLeftAt) note.left_at = in.Bytes();
         if (flags & kSavedOther) note.saved_other = in.Bytes();
         if (!in.ok() || row >= run.plan.count()) return false;
         step.row = uint32_t(row);
-        if (flags & (kLeftAt | kSavedOther)) {
+        if (flags & (kNewIdentity | kLeftAt | kSavedOther)) {
             step.note = uint32_t(run.notes.size());
             run.notes.push_back(std::move(note));
         }

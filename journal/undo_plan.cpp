@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "engine/lexical_path.h"
+#include "engine/path_index.h"
 #include "engine/path_keys.h"
 #include "engine/scratch_name.h"
 
@@ -94,16 +95,14 @@ private:
         // Most steps move a file of their own.
         tracked_.reserve(run_.steps.size());
         PathKeys keys(syntax_);
-        std::unordered_map<std::string_view, uint32_t> by_path;
-        by_path.reserve(run_.steps.size());
+        // Each file under where its last step put it.
+        PathIndex by_path(run_.steps.size(),
+                          [&](uint32_t file) { return keys(At(tracked_[file])); });
         for (size_t i = 0; i < run_.steps.size(); ++i) {
             const MoveStep& step = run_.steps[i];
-            uint32_t index = uint32_t(tracked_.size());
-            if (const auto found = by_path.find(keys(run_.plan.from(step.row)));
-                found != by_path.end()) {
-                index = found->second;
-                by_path.erase(found);
-            } else {
+            uint32_t index = by_path.Take(keys(run_.plan.from(step.row)));
+            if (index == PathIndex::kNone) {
+                index = uint32_t(tracked_.size());
                 Tracked file;
                 file.row = step.row;
                 file.identity = run_.plan.identity(step.row);
@@ -111,17 +110,17 @@ private:
                 tracked_.push_back(file);
             }
             Tracked& file = tracked_[index];
-            if (step.new_identity.inode != 0) {
-                file.identity = step.new_identity;
-                file.born_by = step.written_ns;
+            if (step.note != kNoNote && run_.notes[step.note].new_identity.inode != 0) {
+                file.identity = run_.notes[step.note].new_identity;
+                file.born_by = run_.WrittenNs(i);
             }
             file.last_step = uint32_t(i);
             file.lost = false;
             file_of_step_[i] = index;
-            if (const auto [slot, added] = by_path.try_emplace(keys(At(file)), index); !added) {
+            if (const uint32_t earlier = by_path.Put(keys(At(file)), index);
+                earlier != PathIndex::kNone) {
                 // Something removed the earlier file under this name during the run.
-                tracked_[slot->second].lost = true;
-                slot->second = index;
+                tracked_[earlier].lost = true;
             }
             stepped_[step.row] = true;
         }
@@ -356,14 +355,14 @@ private:
         const int error = now.empty() ? ENOENT : fs_.Stamp(now, stamp);
         if (error == 0 && SameFile(stamp, file)) {
             if (Key(now) != Key(original)) return true;
-            plan_.already_back.emplace_back(original);
+            plan_.already_back.Add(original);
             return false;
         }
         // An earlier undo that did not finish, or the user, may have put it back.
         FileStamp back;
         if (file.identity.inode != 0 && fs_.Stamp(std::string(original), back) == 0 &&
             SameFile(back, file)) {
-            plan_.already_back.emplace_back(original);
+            plan_.already_back.Add(original);
             return false;
         }
         const UndoReason reason = error == ENOENT ? UndoReason::Gone
@@ -442,7 +441,7 @@ private:
             const std::string source(run_.plan.from(row));
             FileStamp stamp;
             if (StampAt(source) != nullptr || fs_.Stamp(source, stamp) == 0)
-                plan_.unmoved.push_back(source);
+                plan_.unmoved.Add(source);
         }
     }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/path_batch.h"
 #include "engine/file_system.h"
 #include "engine/move_list.h"
 #include "journal/journal.h"
@@ -44,8 +45,8 @@ struct UndoPlan {
     std::vector<MoveList::Span> originals;  // in moves' paths, of each file the moves take back
     std::vector<UndoProblem> problems;
     std::vector<Leftover> leftovers;
-    std::vector<std::string> already_back;  // original names that hold their file again
-    std::vector<std::string> unmoved;       // files of the run it never moved, under their names
+    PathBatch already_back;  // original names that hold their file again
+    PathBatch unmoved;       // files of the run it never moved, under their names
     // The plan could be read only in part, and the rest is not the run's
     // own doing (cut short before its first move): the files of the lost
     // rows cannot be found.

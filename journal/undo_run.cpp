@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <unordered_set>
 
 #include "engine/lexical_path.h"
+#include "engine/path_index.h"
 #include "engine/path_keys.h"
 #include "engine/rename_run.h"
 #include "journal/journal_writer.h"
@@ -31,18 +31,18 @@ UndoReason ReasonOf(int error) {
 std::vector<size_t> SegmentEnds(const MoveList& moves, PathSyntax syntax) {
     std::vector<size_t> ends;
     PathKeys keys(syntax);
-    std::unordered_set<std::string_view> froms;
-    std::unordered_set<std::string_view> tos;
+    PathIndex froms(moves.count(), [&](uint32_t i) { return keys(moves.from(i)); });
+    PathIndex tos(moves.count(), [&](uint32_t i) { return keys(moves.to(i)); });
     for (size_t i = 0; i < moves.count(); ++i) {
         const std::string_view from = keys(moves.from(i));
         const std::string_view to = keys(moves.to(i));
-        if (froms.count(from) || tos.count(to)) {
+        if (froms.Find(from) != PathIndex::kNone || tos.Find(to) != PathIndex::kNone) {
             ends.push_back(i);
-            froms.clear();
-            tos.clear();
+            froms.ForgetBelow(uint32_t(i));
+            tos.ForgetBelow(uint32_t(i));
         }
-        froms.insert(from);
-        tos.insert(to);
+        froms.Put(from, uint32_t(i));
+        tos.Put(to, uint32_t(i));
     }
     ends.push_back(moves.count());
     return ends;
@@ -94,8 +94,16 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
             {std::string(moves.text(plan.originals[file])), std::string(moves.from(i)),
              ReasonOf(why), why});
     }
+    size_t back = 0;
+    size_t bytes = 0;
+    for (size_t file = 0; file < plan.originals.size(); ++file) {
+        if (failed[file]) continue;
+        ++back;
+        bytes += plan.originals[file].size;
+    }
+    outcome.restored.ReserveMore(back, bytes);
     for (size_t file = 0; file < plan.originals.size(); ++file)
-        if (!failed[file]) outcome.restored.emplace_back(moves.text(plan.originals[file]));
+        if (!failed[file]) outcome.restored.Add(moves.text(plan.originals[file]));
     journals.Prune(header.id);
     return 0;
 }
@@ -137,6 +145,7 @@ int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id, bool
     UndoPlan plan = PlanUndo(run, fs);
     run.steps = {};
     run.notes = {};
+    run.batches = {};
     for (const Leftover& leftover : plan.leftovers)
         fs.RemoveIfSame(leftover.path, leftover.identity);
     outcome.restored = std::move(plan.already_back);

@@ -22,10 +22,11 @@ struct UndoOutcome {
     std::string run_id;                 // the rename run undone or redone
     std::string undo_id;                // the undo's (redo's) own journal; empty: it moved nothing
     // Undo: names from before the run that hold their file again; redo: the
-    // run's names that hold their file again.
-    std::vector<std::string> restored;
+    // run's names that hold their file again. End to end in one buffer, as
+    // the list they become keeps them.
+    PathBatch restored;
     std::vector<UndoProblem> problems;  // the files that did not come back, and why
-    std::vector<std::string> unmoved;   // files of the run it never moved: they kept their names
+    PathBatch unmoved;                  // files of the run it never moved: they kept their names
     int journal_error = 0;              // the undo's journal could not be begun: nothing moved
     // The journal taken back is damaged: only the files of its first
     // readable_rows rows (of rows) could be looked for.

@@ -131,16 +131,19 @@ int RenameSession::Redo(JournalStore& journals, const std::string& id, UndoOutco
 void RenameSession::ListRestored(const UndoOutcome& outcome) {
     if (outcome.journal_error != 0 || !FoundAnyFile(outcome)) return;
     // Every file of the run, under the name it has now: back, never moved,
-    // or left where the run (or the undo) put it.
-    std::vector<std::string> left;
-    for (const UndoProblem& problem : outcome.problems)
-        if (LeftInPlace(problem)) left.push_back(problem.at);
+    // or left where the run (or the undo) put it. The old rows go first, so
+    // that the list is never held twice.
     std::unique_lock writing(list_writing_);
     list_.RemoveAll();
     listed_folders_.clear();
-    list_.InsertNew(outcome.restored);
-    list_.InsertNew(outcome.unmoved);
-    list_.InsertNew(left);
+    PathBatch rows = outcome.restored;
+    size_t bytes = 0;
+    for (size_t i = 0; i < outcome.unmoved.size(); ++i) bytes += outcome.unmoved[i].size();
+    rows.ReserveMore(outcome.unmoved.size() + outcome.problems.size(), bytes);
+    for (size_t i = 0; i < outcome.unmoved.size(); ++i) rows.Add(outcome.unmoved[i]);
+    for (const UndoProblem& problem : outcome.problems)
+        if (LeftInPlace(problem)) rows.Add(problem.at);
+    list_.InsertNew(std::move(rows));
     stale_ = false;
 }
 

@@ -63,8 +63,9 @@ std::vector<PlannedMove> PlanOf(const RunRecord& run) {
 std::vector<Step> StepsOf(const RunRecord& run) {
     std::vector<Step> steps;
     for (const MoveStep& step : run.steps) {
-        Step read{step.row, step.new_identity, {}, {}};
+        Step read{step.row, {}, {}, {}};
         if (step.note != kNoNote) {
+            read.new_identity = run.notes[step.note].new_identity;
             read.left_at = run.notes[step.note].left_at;
             read.saved_other = run.notes[step.note].saved_other;
         }
@@ -124,7 +125,7 @@ TEST(JournalFile, ReadsBackEveryByteAndStopsAtAnyCutOrDamage) {
     EXPECT_EQ(StepsOf(run), written.steps);
     // Each step was written in a batch of its own, stamped when written.
     for (size_t i = 1; i < run.steps.size(); ++i)
-        EXPECT_GT(run.steps[i].written_ns, run.steps[i - 1].written_ns);
+        EXPECT_GT(run.WrittenNs(i), run.WrittenNs(i - 1));
     ASSERT_TRUE(run.end);
     EXPECT_EQ(run.end->renamed, 3u);
     EXPECT_EQ(run.end->failed, 1u);

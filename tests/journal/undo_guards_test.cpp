@@ -194,7 +194,8 @@ TEST(UndoGuards, CaseChangeCutShortIsFoundUnderItsScratchName) {
         UndoOutcome undo;
         ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
         EXPECT_TRUE(undo.problems.empty());
-        EXPECT_EQ(undo.restored, std::vector<std::string>{"/d/a"});
+        ASSERT_EQ(undo.restored.size(), 1u);
+        EXPECT_EQ(undo.restored[0], "/d/a");
         EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
         EXPECT_FALSE(fs.Exists(scratch));
     }
