@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <memory>
 
 #include "journal/journal_store.h"
@@ -11,9 +9,6 @@
 #include "winapp/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
     zentavo::Win32FileSystem fs;
     zentavo::JournalStore journals(std::make_unique<zentavo::Win32JournalStorage>(
         zentavo::SystemWindowsApi(), zentavo::DefaultWindowsJournalFolder()));

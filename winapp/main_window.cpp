@@ -81,6 +81,10 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Open(std::vector<std::string> paths) {
     paths_at_start_ = std::move(paths);
+    // The template's list view and the progress box's bar.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
     const HWND window = CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr,
                                            DialogProc, reinterpret_cast<LPARAM>(this));
     if (!window) return false;
