@@ -83,8 +83,8 @@ INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lpar
 
 void ShowAboutBox(HWND owner, const HelpRequest& open_help) {
     const AboutRequest request{owner, open_help};
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT_BOX), owner,
-                    AboutBoxProc, reinterpret_cast<LPARAM>(&request));
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT_BOX), owner, AboutBoxProc,
+                    reinterpret_cast<LPARAM>(&request));
 }
 
 void ShowAboutBox(HWND owner) {

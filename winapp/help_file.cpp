@@ -34,8 +34,8 @@ std::wstring UrlPathOf(std::wstring_view path) {
 
 bool KeptInUrl(unsigned char byte) {
     return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-           (byte >= '0' && byte <= '9') || std::string_view("-._~/:").find(char(byte)) !=
-                                               std::string_view::npos;
+           (byte >= '0' && byte <= '9') ||
+           std::string_view("-._~/:").find(char(byte)) != std::string_view::npos;
 }
 
 std::wstring PercentEncoded(std::wstring_view text) {
@@ -75,8 +75,8 @@ std::wstring AssociatedProgram(const wchar_t* kind) {
         length == 0)
         return {};
     std::wstring program(length, L'\0');
-    if (FAILED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, kind, L"open",
-                                 program.data(), &length)))
+    if (FAILED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, kind, L"open", program.data(),
+                                 &length)))
         return {};
     program.resize(length - 1);
     return program;
@@ -100,8 +100,8 @@ bool BrowserUrlOpener::Open(HWND owner, const std::wstring& url) {
 std::wstring HelpFileOf(std::wstring_view program_path) {
     const size_t name = program_path.find_last_of(L"\\/:");
     const size_t dot = program_path.rfind(L'.');
-    const bool named_with_dot = dot != std::wstring_view::npos &&
-                                (name == std::wstring_view::npos || dot > name);
+    const bool named_with_dot =
+        dot != std::wstring_view::npos && (name == std::wstring_view::npos || dot > name);
     return std::wstring(program_path.substr(0, named_with_dot ? dot : program_path.size())) +
            L".HLP";
 }

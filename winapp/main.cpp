@@ -5,7 +5,9 @@
 #include "journal/journal_store.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_journal_storage.h"
+#include "winapp/about_box.h"
 #include "winapp/command_line.h"
+#include "winapp/help_file.h"
 #include "winapp/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -14,7 +16,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         zentavo::SystemWindowsApi(), zentavo::DefaultWindowsJournalFolder()));
     // Names are WTF-8 inside, whatever the ANSI code page.
     const zentavo::CodePage utf8(zentavo::CodePage::Kind::Utf8);
-    zentavo::MainWindow window(instance, fs, std::move(journals), utf8, {});
+    const zentavo::WindowServices services{zentavo::OpenHelp,
+                                           [](HWND owner, const zentavo::HelpRequest& open_help) {
+                                               zentavo::ShowAboutBox(owner, open_help);
+                                           }};
+    zentavo::MainWindow window(instance, fs, std::move(journals), utf8, services);
     if (!window.Open(zentavo::CommandLinePaths(GetCommandLineW()))) return 1;
     MSG message;
     while (window.hwnd() && GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "winapp/dialog_init.h"
+#include "winapp/help_file.h"
 #include "winapp/message_words.h"
 #include "winapp/resource_ids.h"
 #include "winapp/system_menu.h"
@@ -283,7 +284,7 @@ void MainWindow::OnCommand(int id) {
 bool MainWindow::OnSysCommand(WPARAM command) {
     const UINT id = UINT(command);
     if ((id & 0xFFF0) == kAboutCommand) {
-        if (services_.show_about) services_.show_about(window_);
+        if (services_.show_about) services_.show_about(window_, services_.open_help);
     } else if ((id & 0xFFF0) == kUndoCommand) {
         logic_.Undo();
     } else if ((id & 0xFFF0) == kRedoCommand) {
@@ -333,14 +334,12 @@ void MainWindow::OnSize() {
 }
 
 void MainWindow::OnHelp() {
-    if (!services_.open_help || services_.open_help(window_, kHelpContext)) return;
-    wchar_t module[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, module, MAX_PATH);
-    std::wstring title = module;
-    title = title.substr(title.find_last_of(L"\\/:") + 1);
-    title = title.substr(0, title.rfind(L'.'));
-    MessageBoxW(window_, Words(Message(TextId::HelpLaunchFailed)).c_str(), title.c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
+    // The box that says a request failed is no place to ask again.
+    if (telling_help_failed_ || !services_.open_help) return;
+    if (services_.open_help(window_, kHelpContext)) return;
+    telling_help_failed_ = true;
+    TellHelpFailed(window_);
+    telling_help_failed_ = false;
 }
 
 void MainWindow::OnExit() {

@@ -16,6 +16,7 @@
 #include "core/code_page.h"
 #include "engine/file_system.h"
 #include "journal/journal_store.h"
+#include "winapp/about_box.h"
 #include "winapp/progress_box.h"
 #include "winapp/rename_list_control.h"
 #include "window/front_end.h"
@@ -26,9 +27,9 @@ namespace zentavo {
 // What the window asks of the rest of the program.
 struct WindowServices {
     // Shows the help file at a context; whether the request could be made.
-    std::function<bool(HWND owner, unsigned long context)> open_help;
-    // The About box, modal over owner.
-    std::function<void(HWND owner)> show_about;
+    HelpRequest open_help;
+    // The About box, modal over owner, asking open_help for its own help.
+    std::function<void(HWND owner, const HelpRequest& open_help)> show_about;
 };
 
 class MainWindow : private WindowFrontEnd {
@@ -111,6 +112,7 @@ private:
     std::vector<Placement> placements_;
     SIZE list_size_{};
 
+    bool telling_help_failed_ = false;
     HICON large_icon_ = nullptr;
     HICON small_icon_ = nullptr;
 

@@ -163,7 +163,7 @@ struct OpenWindow {
                            help_asked.push_back(context);
                            return true;
                        },
-                       [this](HWND) { ++about_opened; }}};
+                       [this](HWND, const HelpRequest&) { ++about_opened; }}};
     HWND handle = nullptr;
 };
 
@@ -320,13 +320,15 @@ TEST(MainWindow, SystemMenuEndsWithUndoRedoAboutAndHelp) {
 }
 
 // F1, the Help button and the system menu's "&Help..." ask for the main
-// window's context; F1 with Shift, Ctrl or Alt asks for nothing. Enter and
+// window's context; F1 with Shift, Ctrl or Alt asks for nothing; the About
+// entry and what the platform numbers like it open the About box. Enter and
 // Escape leave the window open.
 TEST(MainWindow, HelpIsAskedAtTheWindowsContext) {
     const struct {
         const char* name;
         std::function<void(OpenWindow&)> ask;
         std::vector<unsigned long> asked;
+        int about = 0;
     } cases[] = {
         {"F1 in the pattern box",
          [](OpenWindow& w) { w.Key(GetWindow(w.Control(IDC_PATTERN), GW_CHILD), VK_F1); },
@@ -344,6 +346,11 @@ TEST(MainWindow, HelpIsAskedAtTheWindowsContext) {
         {"Help... in the system menu",
          [](OpenWindow& w) { SendMessageW(w.handle, WM_SYSCOMMAND, 57670, 0); },
          {131174}},
+        {"About in the system menu",
+         [](OpenWindow& w) { SendMessageW(w.handle, WM_SYSCOMMAND, 16, 0); },
+         {},
+         1},
+        {"command 31", [](OpenWindow& w) { SendMessageW(w.handle, WM_SYSCOMMAND, 31, 0); }, {}, 1},
         {"Enter", [](OpenWindow& w) { w.Key(w.List(), VK_RETURN); }, {}},
         {"Escape", [](OpenWindow& w) { w.Key(w.List(), VK_ESCAPE); }, {}},
     };
@@ -353,7 +360,7 @@ TEST(MainWindow, HelpIsAskedAtTheWindowsContext) {
         c.ask(w);
         EXPECT_EQ(w.help_asked, c.asked);
         EXPECT_TRUE(IsWindow(w.handle));
-        EXPECT_EQ(w.about_opened, 0);
+        EXPECT_EQ(w.about_opened, c.about);
     }
 }
 
