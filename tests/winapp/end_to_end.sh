@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# zentavo.exe under wine on a real X display with a window manager, driven
+# from outside by real key presses alone: started with a folder, a pattern
+# typed in the pattern box, Alt+S and Alt+N rename the files on disk, Ctrl+Z
+# brings their names back. With ZENTAVO_SCREENSHOT=FILE.png (and
+# ImageMagick's import), the window showing the new names is saved there.
+#   end_to_end.sh ZENTAVO_EXE
+set -euo pipefail
+zentavo_exe=$(realpath "$1")
+for tool in Xvfb openbox xdotool xprop wine wineserver; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+# Neither Mono nor Gecko, and no Linux menu entries.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$WINEPREFIX" "$work/program" "$work/files"
+unset WAYLAND_DISPLAY
+
+failures=0
+check() {  # check WHAT COMMAND...
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>&1; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+# Retries a command for up to twenty seconds: wine starts slowly.
+eventually() {
+    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+shown() { [ -n "$(window "$1")" ]; }
+listing() { (cd "$work/files" && ls | tr '\n' ' '); }
+lists() { [ "$(listing)" = "$1" ]; }
+
+# -noreset: a server that resets when its last client leaves refuses the
+# next one for a moment.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$work/display" \
+    2>"$work/xvfb.log" &
+pids+=($!)
+eventually test -s "$work/display"
+export DISPLAY=":$(cat "$work/display")"
+eventually xprop -root
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+eventually sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
+wineboot --init >"$work/wineboot.log" 2>&1
+
+cp "$zentavo_exe" "$work/program/zentavo.exe"
+for name in "Holiday 1.JPG" "beach.jpeg" "é 日本.jpg"; do echo "$name" >"$work/files/$name"; done
+before=$(listing)
+folder=$(wine winepath -w "$work/files" 2>/dev/null)
+wine "$work/program/zentavo.exe" "$folder" >"$work/zentavo.log" 2>&1 &
+pids+=($!)
+check "the window opens with its caption" eventually shown "Zentavo 1.0"
+main=$(window "Zentavo 1.0")
+xdotool windowactivate --sync "$main"
+
+xdotool key alt+p
+xdotool type --delay 50 'trip-%2c.%<e'
+xdotool key alt+s
+# The new names are shown, not yet given.
+sleep 1
+[ -z "${ZENTAVO_SCREENSHOT:-}" ] || import -window root "$ZENTAVO_SCREENSHOT"
+check "Set Filenames renames nothing on disk" lists "$before"
+xdotool key alt+n
+check "Rename! renames the files on disk" eventually lists "trip-01.jpeg trip-02.jpg trip-03.jpg "
+# The summary, answered with Enter; the window is the active one again.
+check "the summary is shown over the window" eventually sh -c "[ \"\$(xdotool getactivewindow)\" != $main ]"
+xdotool key Return
+check "the window is active again" eventually sh -c "[ \"\$(xdotool getactivewindow)\" = $main ]"
+xdotool key ctrl+z
+check "Ctrl+Z gives the files their names back" eventually lists "$before"
+
+if [ "$failures" -ne 0 ]; then
+    cat "$work/zentavo.log"
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "the window passed every check"
