@@ -279,6 +279,50 @@ TEST(MainWindow, DeleteRemovesTheSelectedRows) {
     }
 }
 
+// A row's tooltip says why it is in the way before the run and why it
+// failed after it, and the preview's warning paints its new name's cell in
+// the Linux window's colours.
+TEST(MainWindow, RowsSayWhatStopsThem) {
+    OpenWindow w;
+    for (const char* name : {"a.txt", "taken.txt"}) w.files.AddFile(name);
+    w.Drop({"a.txt"});
+    ASSERT_TRUE(w.PumpUntil([&] { return w.Rows() == 1; }));
+    const auto tip = [&] {
+        wchar_t text[INFOTIPSIZE] = L"";
+        NMLVGETINFOTIPW request{};
+        request.hdr = {w.List(), IDC_RENAME_LIST, UINT(LVN_GETINFOTIPW)};
+        request.pszText = text;
+        request.cchTextMax = INFOTIPSIZE;
+        SendMessageW(w.handle, WM_NOTIFY, IDC_RENAME_LIST, reinterpret_cast<LPARAM>(&request));
+        return std::wstring(text);
+    };
+    const auto background = [&](int column) {
+        NMLVCUSTOMDRAW draw{};
+        draw.nmcd.hdr = {w.List(), IDC_RENAME_LIST, UINT(NM_CUSTOMDRAW)};
+        draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
+        draw.iSubItem = column;
+        SendMessageW(w.handle, WM_NOTIFY, IDC_RENAME_LIST, reinterpret_cast<LPARAM>(&draw));
+        return draw.clrTextBk;
+    };
+    EXPECT_EQ(tip(), w.Path("a.txt"));
+    EXPECT_EQ(background(1), CLR_DEFAULT);
+
+    SetDlgItemTextW(w.handle, IDC_PATTERN, L"taken.txt");
+    w.Click(IDC_SET_FILENAMES);
+    ASSERT_TRUE(w.PumpUntil([&] { return background(1) != CLR_DEFAULT; }));
+    EXPECT_EQ(tip(), w.Path("a.txt") + L"\r\nNew path: " + w.Path("taken.txt") +
+                         L"\r\nA file named \"taken.txt\" already exists and no listed file "
+                         L"moves it away");
+    EXPECT_EQ(background(1), RGB(0xff, 0xe2, 0xb0));
+    EXPECT_EQ(background(0), CLR_DEFAULT);
+
+    w.Click(IDC_RENAME);
+    ASSERT_TRUE(w.PumpUntil([&] { return w.boxes.said.size() == 1; }));
+    EXPECT_EQ(tip(), w.Path("a.txt") + L"\r\nNew path: " + w.Path("taken.txt") +
+                         L"\r\nNot renamed: A file named \"taken.txt\" already exists");
+    EXPECT_EQ(background(1), CLR_DEFAULT);
+}
+
 // The system menu ends with the window's entries, after the platform's own.
 TEST(MainWindow, SystemMenuEndsWithUndoRedoAboutAndHelp) {
     OpenWindow w;
