@@ -7,9 +7,11 @@
 #include <shlobj.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,69 @@ namespace zentavo {
 namespace {
 
 using Texts = std::vector<std::wstring>;
+
+// The Windows file system whose folder listings wait at a gate, once
+// closed, until the test opens it.
+class GatedFileSystem : public FileSystem {
+public:
+    void Close() {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+    }
+    void Open() {
+        std::lock_guard lock(mutex_);
+        open_ = true;
+        opened_.notify_all();
+    }
+
+    PathSyntax syntax() const override { return real_.syntax(); }
+    int Search(const std::string& path, EntryKind& kind) override {
+        return real_.Search(path, kind);
+    }
+    int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override {
+        std::unique_lock lock(mutex_);
+        opened_.wait(lock, [this] { return open_; });
+        lock.unlock();
+        return real_.ListFolder(folder, entries);
+    }
+    int AbsolutePath(std::string_view path, std::string& absolute) override {
+        return real_.AbsolutePath(path, absolute);
+    }
+    int RealPath(const std::string& path, std::string& real) override {
+        return real_.RealPath(path, real);
+    }
+    MoveResult MoveNoReplace(const std::string& from, const std::string& to,
+                             const std::string& scratch_name) override {
+        return real_.MoveNoReplace(from, to, scratch_name);
+    }
+    void ReleaseFolders() override { real_.ReleaseFolders(); }
+    void ExpectFolders(const FolderIdentities& listed) override { real_.ExpectFolders(listed); }
+    int Stamp(const std::string& path, FileStamp& stamp) override {
+        return real_.Stamp(path, stamp);
+    }
+    int RemoveIfSame(const std::string& path, const FileIdentity& identity) override {
+        return real_.RemoveIfSame(path, identity);
+    }
+    int SameBytes(const std::string& a, const std::string& b, bool& same) override {
+        return real_.SameBytes(a, b, same);
+    }
+    int NameMax(const std::string& folder, size_t& longest) override {
+        return real_.NameMax(folder, longest);
+    }
+    size_t NameLength(std::string_view name) override { return real_.NameLength(name); }
+
+private:
+    Win32FileSystem real_;
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = true;
+};
+
+// Opens the gate when it goes, so that no job waits at it for ever.
+struct OpenedAtEnd {
+    GatedFileSystem& fs;
+    ~OpenedAtEnd() { fs.Open(); }
+};
 
 constexpr auto kPatience = std::chrono::seconds(20);
 
@@ -120,8 +185,13 @@ struct OpenWindow {
 
     // Drops paths as Explorer does: a DROPFILES block with wide names.
     void Drop(const std::vector<std::string>& names) {
+        std::vector<std::wstring> paths;
+        for (const std::string& name : names) paths.push_back(Path(name));
+        DropPaths(paths);
+    }
+    void DropPaths(const std::vector<std::wstring>& paths) {
         std::wstring list;
-        for (const std::string& name : names) list += Path(name) + L'\0';
+        for (const std::wstring& path : paths) list += path + L'\0';
         list += L'\0';
         const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
         HGLOBAL memory = GlobalAlloc(GHND, bytes);
@@ -148,7 +218,7 @@ struct OpenWindow {
 
     TempFolder files;
     TempFolder state;
-    Win32FileSystem fs;
+    GatedFileSystem fs;
     Boxes boxes;
     HHOOK hook = nullptr;
     std::vector<unsigned long> help_asked;
@@ -321,6 +391,47 @@ TEST(MainWindow, RowsSayWhatStopsThem) {
     EXPECT_EQ(tip(), w.Path("a.txt") + L"\r\nNew path: " + w.Path("taken.txt") +
                          L"\r\nNot renamed: A file named \"taken.txt\" already exists");
     EXPECT_EQ(background(1), CLR_DEFAULT);
+}
+
+// Long work shows a box with its progress and a Cancel button, which stops
+// it; the main window answers meanwhile.
+TEST(MainWindow, LongWorkShowsItsProgressAndCancelStopsIt) {
+    OpenWindow w;
+    const OpenedAtEnd gate{w.fs};
+    w.files.AddFile("a.txt");
+    w.fs.Close();
+    SetDlgItemTextW(w.handle, IDC_PATTERN, L"typed");
+    w.DropPaths({Wide(w.files.path())});
+    HWND box = nullptr;
+    ASSERT_TRUE(w.PumpUntil([&] {
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) {
+                if (!GetDlgItem(window, IDC_PROGRESS_BAR) || !IsWindowVisible(window)) return TRUE;
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&box));
+        return box != nullptr;
+    }));
+    wchar_t text[256] = L"";
+    GetDlgItemTextW(box, IDC_PROGRESS_TEXT, text, 256);
+    EXPECT_STREQ(text, L"Looking for files: 0 found");
+    // The window answers: its pattern box takes text, its commands wait.
+    SetDlgItemTextW(w.handle, IDC_PATTERN, L"typed again");
+    GetDlgItemTextW(w.handle, IDC_PATTERN, text, 256);
+    EXPECT_STREQ(text, L"typed again");
+    EXPECT_FALSE(IsWindowEnabled(w.Control(IDC_SET_FILENAMES)));
+
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(box, IDCANCEL)));
+    PostMessageW(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
+    ASSERT_TRUE(w.PumpUntil([&] { return !IsWindowEnabled(GetDlgItem(box, IDCANCEL)); }));
+    GetDlgItemTextW(box, IDC_PROGRESS_TEXT, text, 256);
+    EXPECT_STREQ(text, L"Cancelling...");
+    w.fs.Open();
+    ASSERT_TRUE(w.PumpUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(w.Rows(), 0);
+    EXPECT_TRUE(IsWindow(w.handle));
 }
 
 // The system menu ends with the window's entries, after the platform's own.
