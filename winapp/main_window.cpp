@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <iterator>
 #include <utility>
 
 #include "winapp/dialog_init.h"
@@ -57,10 +58,29 @@ std::wstring LoadText(HINSTANCE instance, UINT id) {
     return length > 0 && text ? std::wstring(text, size_t(length)) : std::wstring();
 }
 
-POINT TopLeftOf(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    return {rect.left, rect.top};
+// The controls below the list keep their distance to the bottom edge, Help
+// and Exit to the bottom right corner; the list takes the room gained.
+struct Placed {
+    int id;
+    RECT units;  // left, top, width, height
+    bool right;
+};
+constexpr Placed kPlaced[] = {
+    {IDC_PATTERN_LABEL, {PATTERN_LABEL_RECT}, false},
+    {IDC_PATTERN, {PATTERN_RECT}, false},
+    {IDC_RECURSE, {RECURSE_RECT}, false},
+    {IDC_SET_FILENAMES, {SET_FILENAMES_RECT}, false},
+    {IDC_RENAME, {RENAME_RECT}, false},
+    {IDC_HELP_BUTTON, {HELP_BUTTON_RECT}, true},
+    {IDC_EXIT, {EXIT_RECT}, true},
+};
+constexpr RECT kListUnits{RENAME_LIST_RECT};
+constexpr SIZE kWindowUnits{MAIN_WINDOW_SIZE};
+
+// Dialog units in pixels by the window's font, which follows its DPI.
+RECT InPixels(HWND window, RECT units) {
+    MapDialogRect(window, &units);
+    return units;
 }
 
 }  // namespace
@@ -140,29 +160,6 @@ void MainWindow::OnInitDialog() {
     list_ = std::make_unique<RenameListControl>(GetDlgItem(window_, IDC_RENAME_LIST), instance_,
                                                 logic_.session(), page_);
 
-    RECT client{};
-    GetClientRect(window_, &client);
-    template_client_ = {client.right, client.bottom};
-    RECT frame{};
-    GetWindowRect(window_, &frame);
-    min_window_ = {frame.right - frame.left, frame.bottom - frame.top};
-    const struct {
-        int id;
-        bool right;
-    } placed[] = {
-        {IDC_PATTERN_LABEL, false}, {IDC_PATTERN, false}, {IDC_RECURSE, false},
-        {IDC_SET_FILENAMES, false}, {IDC_RENAME, false},  {IDC_HELP_BUTTON, true},
-        {IDC_EXIT, true},
-    };
-    for (const auto& control : placed) {
-        const HWND handle = GetDlgItem(window_, control.id);
-        POINT at = TopLeftOf(handle);
-        ScreenToClient(window_, &at);
-        placements_.push_back({handle, at, control.right});
-    }
-    RECT list{};
-    GetWindowRect(list_->hwnd(), &list);
-    list_size_ = {list.right - list.left, list.bottom - list.top};
     StateChanged();
 }
 
@@ -219,8 +216,12 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             OnSize();
             return FALSE;
         case WM_GETMINMAXINFO: {
+            // No smaller than the template.
+            RECT frame = InPixels(window_, {0, 0, kWindowUnits.cx, kWindowUnits.cy});
+            AdjustWindowRectEx(&frame, DWORD(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                               DWORD(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
             auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
-            limits.ptMinTrackSize = {min_window_.cx, min_window_.cy};
+            limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
             return TRUE;
         }
         case WM_TIMER:
@@ -313,21 +314,25 @@ void MainWindow::OnDropFiles(HDROP drop) {
 }
 
 void MainWindow::OnSize() {
-    if (placements_.empty() || IsIconic(window_)) return;
+    if (!list_ || IsIconic(window_)) return;
     RECT client{};
     GetClientRect(window_, &client);
-    const SIZE gained{client.right - template_client_.cx, client.bottom - template_client_.cy};
-    HDWP moves = BeginDeferWindowPos(int(placements_.size()) + 1);
-    for (const Placement& placement : placements_) {
-        if (!moves) break;
-        moves = DeferWindowPos(
-            moves, placement.control, nullptr, placement.at.x + (placement.right ? gained.cx : 0),
-            placement.at.y + gained.cy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT template_client = InPixels(window_, {0, 0, kWindowUnits.cx, kWindowUnits.cy});
+    const SIZE gained{client.right - template_client.right, client.bottom - template_client.bottom};
+    HDWP moves = BeginDeferWindowPos(int(std::size(kPlaced)) + 1);
+    for (const Placed& placed : kPlaced) {
+        const RECT at = InPixels(window_, placed.units);
+        if (moves) {
+            moves = DeferWindowPos(moves, GetDlgItem(window_, placed.id), nullptr,
+                                   at.left + (placed.right ? gained.cx : 0), at.top + gained.cy, 0,
+                                   0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
+    const RECT list = InPixels(window_, kListUnits);
     if (moves) {
-        moves =
-            DeferWindowPos(moves, list_->hwnd(), nullptr, 0, 0, list_size_.cx + gained.cx,
-                           list_size_.cy + gained.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        moves = DeferWindowPos(moves, list_->hwnd(), nullptr, list.left, list.top,
+                               list.right + gained.cx, list.bottom + gained.cy,
+                               SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (moves) EndDeferWindowPos(moves);
     list_->ShareColumns();

@@ -99,19 +99,6 @@ private:
     std::unique_ptr<ProgressBox> progress_;
     std::vector<std::string> paths_at_start_;
 
-    // Where each control sat in the template's client area, which the
-    // window grows from: the list takes the room, the rest keeps its
-    // distance to the bottom edge (Help and Exit to the bottom right).
-    SIZE template_client_{};
-    SIZE min_window_{};
-    struct Placement {
-        HWND control;
-        POINT at;
-        bool right;
-    };
-    std::vector<Placement> placements_;
-    SIZE list_size_{};
-
     bool telling_help_failed_ = false;
     HICON large_icon_ = nullptr;
     HICON small_icon_ = nullptr;

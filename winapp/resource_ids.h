@@ -19,5 +19,17 @@
 #define IDC_PATTERN_LABEL 1008
 #define IDC_HELP_BUTTON 57670
 
+// Where template 102 places its controls, in dialog units: left, top,
+// width, height. The window grows from these (main_window.cpp).
+#define MAIN_WINDOW_SIZE 340, 226
+#define PATTERN_LABEL_RECT 7, 169, 61, 8
+#define PATTERN_RECT 69, 167, 128, 72
+#define RECURSE_RECT 69, 185, 128, 10
+#define SET_FILENAMES_RECT 69, 204, 58, 14
+#define RENAME_RECT 139, 204, 58, 14
+#define HELP_BUTTON_RECT 282, 188, 50, 14
+#define EXIT_RECT 282, 205, 50, 14
+#define RENAME_LIST_RECT 7, 7, 325, 153
+
 #define IDC_PROGRESS_TEXT 1100
 #define IDC_PROGRESS_BAR 1101

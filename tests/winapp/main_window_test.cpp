@@ -273,6 +273,27 @@ TEST(MainWindow, ControlsSitAtTheTemplatesRectangles) {
             EXPECT_EQ(actual.bottom - actual.top, expected.bottom);
         }
     }
+    // Grown, the window gives the room to the list; the rest keeps its
+    // distance to the bottom edge, Help and Exit to the bottom right corner.
+    const auto rect_of = [&](int id) {
+        RECT rect{};
+        GetWindowRect(w.Control(id), &rect);
+        MapWindowPoints(nullptr, w.handle, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    const RECT list = rect_of(IDC_RENAME_LIST), exit = rect_of(IDC_EXIT),
+               rename = rect_of(IDC_RENAME);
+    RECT frame{};
+    GetWindowRect(w.handle, &frame);
+    SetWindowPos(w.handle, nullptr, 0, 0, frame.right - frame.left + 100,
+                 frame.bottom - frame.top + 40, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(rect_of(IDC_RENAME_LIST).right, list.right + 100);
+    EXPECT_EQ(rect_of(IDC_RENAME_LIST).bottom, list.bottom + 40);
+    EXPECT_EQ(rect_of(IDC_EXIT).left, exit.left + 100);
+    EXPECT_EQ(rect_of(IDC_EXIT).top, exit.top + 40);
+    EXPECT_EQ(rect_of(IDC_RENAME).left, rename.left);
+    EXPECT_EQ(rect_of(IDC_RENAME).top, rename.top + 40);
+
     wchar_t caption[64] = L"";
     GetWindowTextW(w.handle, caption, 64);
     EXPECT_STREQ(caption, L"Zentavo 1.0");
