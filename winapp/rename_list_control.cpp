@@ -1,5 +1,7 @@
 #include "winapp/rename_list_control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <mutex>
 #include <shared_mutex>
@@ -176,14 +178,6 @@ bool RenameListControl::OnNotify(const NMHDR& header, LRESULT& result) {
         case HDN_DIVIDERDBLCLICKW:
             columns_set_by_user_ = true;
             return false;
-        case LVN_GETEMPTYMARKUP: {
-            if (empty_hint_.empty()) return false;
-            auto& markup = *reinterpret_cast<NMLVEMPTYMARKUP*>(const_cast<NMHDR*>(&header));
-            markup.dwFlags = EMF_CENTERED;
-            CopyInto(empty_hint_, markup.szMarkup, L_MAX_URL_LENGTH);
-            result = TRUE;
-            return true;
-        }
         default:
             return false;
     }
@@ -256,10 +250,30 @@ void RenameListControl::FillInfoTip(NMLVGETINFOTIPW& tip) const {
     CopyInto(text, tip.pszText, tip.cchTextMax);
 }
 
+void RenameListControl::DrawEmptyHint(HDC dc) const {
+    // Below the header, in the middle, wrapped to the list's width.
+    RECT area{};
+    GetClientRect(list_, &area);
+    RECT header{};
+    GetWindowRect(ListView_GetHeader(list_), &header);
+    area.top += header.bottom - header.top;
+    InflateRect(&area, -kCellMargins, -kCellMargins);
+    const HGDIOBJ old_font = SelectObject(dc, GetWindowFont(list_));
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, empty_hint_.c_str(), int(empty_hint_.size()), &area,
+              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old_font);
+}
+
 LRESULT RenameListControl::CustomDraw(NMLVCUSTOMDRAW& draw) const {
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW;
+            return CDRF_NOTIFYITEMDRAW |
+                   (shown_rows_ == 0 && !empty_hint_.empty() ? CDRF_NOTIFYPOSTPAINT : 0);
+        case CDDS_POSTPAINT:
+            DrawEmptyHint(draw.nmcd.hdc);
+            return CDRF_DODEFAULT;
         case CDDS_ITEMPREPAINT:
             return CDRF_NOTIFYSUBITEMDRAW;
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {

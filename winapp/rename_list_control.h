@@ -58,6 +58,7 @@ private:
     void FillItem(NMLVDISPINFOW& info) const;
     void FillInfoTip(NMLVGETINFOTIPW& tip) const;
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
+    void DrawEmptyHint(HDC dc) const;
     std::wstring ElidedPath(const std::wstring& path, int width) const;
     const RowNote* NoteOf(size_t row) const;
     bool Warned(size_t row) const;
