@@ -210,7 +210,8 @@ INT_PTR MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return TRUE;
         }
         case WM_HELP:
-            OnHelp();
+            // The help request Windows makes of an F1 key press: the key
+            // itself asked already as it went by (TakesKey).
             return TRUE;
         case WM_SIZE:
             OnSize();

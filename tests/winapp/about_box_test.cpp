@@ -61,7 +61,8 @@ void CALLBACK DriveBox(HWND, UINT, UINT_PTR, DWORD) {
             seen.caption = caption;
             seen.style = GetWindowLongPtrW(box, GWL_STYLE);
             seen.owner_enabled = IsWindowEnabled(seen.owner);
-            for (const int control : {IDC_ABOUT_VERSION, IDOK, IDC_ABOUT_POSTCARD, IDC_ABOUT_ADDRESS})
+            for (const int control :
+                 {IDC_ABOUT_VERSION, IDOK, IDC_ABOUT_POSTCARD, IDC_ABOUT_ADDRESS})
                 seen.rectangles.push_back(InDialogUnits(box, control));
             // F1 as input from the keyboard, which Windows turns into a help
             // request to the box (a posted WM_KEYDOWN would not be).

@@ -41,6 +41,15 @@ window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 shown() { [ -n "$(window "$1")" ]; }
 listing() { (cd "$work/files" && ls | tr '\n' ' '); }
 lists() { [ "$(listing)" = "$1" ]; }
+active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
+not_active() { ! active "$1"; }
+# The window asks for neither a minimise nor a maximise button (the
+# decorations of its Motif hints), and the window manager offers no maximising.
+no_min_max_buttons() {
+    local decorations
+    decorations=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f3)
+    (( (decorations & 0x60) == 0 )) && ! xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE
+}
 
 # -noreset: a server that resets when its last client leaves refuses the
 # next one for a moment.
@@ -54,8 +63,17 @@ openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 eventually sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
 wineboot --init >"$work/wineboot.log" 2>&1
+# The user's browser, as wine's winebrowser starts it: a script that
+# writes down what it was asked to show.
+cat >"$work/browser" <<BROWSER
+#!/bin/sh
+printf '%s\\n' "\$*" >>"$work/browsed"
+BROWSER
+chmod +x "$work/browser"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser" /f >/dev/null
 
 cp "$zentavo_exe" "$work/program/zentavo.exe"
+cp "$(dirname "$0")/../../res/zentavo.HLP" "$work/program/zentavo.HLP"
 for name in "Holiday 1.JPG" "beach.jpeg" "é 日本.jpg"; do echo "$name" >"$work/files/$name"; done
 before=$(listing)
 folder=$(wine winepath -w "$work/files" 2>/dev/null)
@@ -75,11 +93,36 @@ check "Set Filenames renames nothing on disk" lists "$before"
 xdotool key alt+n
 check "Rename! renames the files on disk" eventually lists "trip-01.jpeg trip-02.jpg trip-03.jpg "
 # The summary, answered with Enter; the window is the active one again.
-check "the summary is shown over the window" eventually sh -c "[ \"\$(xdotool getactivewindow)\" != $main ]"
+check "the summary is shown over the window" eventually not_active "$main"
 xdotool key Return
-check "the window is active again" eventually sh -c "[ \"\$(xdotool getactivewindow)\" = $main ]"
+check "the window is active again" eventually active "$main"
 xdotool key ctrl+z
 check "Ctrl+Z gives the files their names back" eventually lists "$before"
+check "the undo's report is shown over the window" eventually not_active "$main"
+xdotool key Return
+check "the window is active again" eventually active "$main"
+
+# Help, from the window and from the About box, at each one's topic.
+browsed() { grep -q "$1" "$work/browsed"; }
+xdotool key F1
+check "F1 shows the help file's topic of the window in the browser" \
+    eventually browsed "zentavo.HLP#context-131174"
+# The window menu from the list, where the Menu key opens it.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + 200)) $((Y + 120)) click 1
+xdotool key Menu
+sleep 0.5  # the menu opens a moment later
+# From the bottom: wine's own "About Wine" takes the About entry's "A".
+xdotool key Up Up Return
+check "the About box opens from the window menu" eventually shown "About Zentavo..."
+[ -z "${ZENTAVO_ABOUT_SCREENSHOT:-}" ] || import -window root "$ZENTAVO_ABOUT_SCREENSHOT"
+check "the About box has neither a minimise nor a maximise button" \
+    no_min_max_buttons "$(window "About Zentavo...")"
+xdotool key F1
+check "F1 in the About box shows its topic" eventually browsed "zentavo.HLP#context-131172"
+xdotool key Escape
+check "Escape closes the About box" eventually sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^About Zentavo...\$')\" ]"
+check "each F1 asked once" [ "$(wc -l <"$work/browsed")" -eq 2 ]
 
 if [ "$failures" -ne 0 ]; then
     cat "$work/zentavo.log"

@@ -30,8 +30,7 @@ TEST_P(HelpTopicUrlTest, SpellsThePathAsAUrlWithTheContextsAnchor) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, HelpTopicUrlTest,
     testing::Values(
-        UrlCase{L"C:\\Tools\\zentavo.HLP", 131174,
-                L"file:///C:/Tools/zentavo.HLP#context-131174"},
+        UrlCase{L"C:\\Tools\\zentavo.HLP", 131174, L"file:///C:/Tools/zentavo.HLP#context-131174"},
         UrlCase{L"C:\\Program Files\\Zentavo\\zentavo.HLP", 131172,
                 L"file:///C:/Program%20Files/Zentavo/zentavo.HLP#context-131172"},
         // UTF-8, byte by byte: é, then 日本, then 𝄞 from its surrogate pair.
@@ -84,12 +83,12 @@ public:
 
 struct RequestCase {
     const char* name;
-    const char* folder;      // holding the help file, made in the test's folder
-    bool file_present;       // else absent, or a folder when folder_instead
+    const char* folder;  // holding the help file, made in the test's folder
+    bool file_present;   // else absent, or a folder when folder_instead
     bool folder_instead;
     bool browser_starts;
-    bool asked;              // whether the browser was asked
-    bool made;               // what OpenHelpTopic answered
+    bool asked;  // whether the browser was asked
+    bool made;   // what OpenHelpTopic answered
 };
 
 class OpenHelpTopicTest : public testing::TestWithParam<RequestCase> {};
@@ -115,13 +114,13 @@ TEST_P(OpenHelpTopicTest, AsksTheBrowserOnlyForAHelpFileThatIsThere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenHelpTopicTest,
-    testing::Values(
-        RequestCase{"present", "Zentavo", true, false, true, true, true},
-        RequestCase{"beyond ASCII, with a space", "Zo\u00eb \u65e5\u672c", true, false, true,
-                    true, true},
-        RequestCase{"browser fails", "Zentavo", true, false, false, true, false},
-        RequestCase{"missing", "Zentavo", false, false, true, false, false},
-        RequestCase{"a folder of that name", "Zentavo", false, true, true, false, false}));
+    testing::Values(RequestCase{"present", "Zentavo", true, false, true, true, true},
+                    RequestCase{"beyond ASCII, with a space", "Zo\u00eb \u65e5\u672c", true, false,
+                                true, true, true},
+                    RequestCase{"browser fails", "Zentavo", true, false, false, true, false},
+                    RequestCase{"missing", "Zentavo", false, false, true, false, false},
+                    RequestCase{"a folder of that name", "Zentavo", false, true, true, false,
+                                false}));
 
 }  // namespace
 }  // namespace zentavo
