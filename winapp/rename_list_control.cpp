@@ -7,7 +7,7 @@
 #include <shared_mutex>
 
 #include "winapp/message_words.h"
-#include "winapp/resource_ids.h"
+#include "winapp/row_images.h"
 #include "winapp/wide_text.h"
 #include "window/row_words.h"
 
@@ -16,7 +16,6 @@ namespace zentavo {
 namespace {
 
 constexpr int kRowImageWidth = 13;
-constexpr COLORREF kMaskColour = RGB(255, 0, 255);
 // What the list keeps around a cell's text: its margins and the image.
 constexpr int kCellMargins = 12;
 // A tooltip wraps at this width rather than run off the screen.
@@ -48,15 +47,7 @@ RenameListControl::RenameListControl(HWND list, HINSTANCE instance, const Rename
     // A row is selected through its first column; an item's tooltip says
     // what the row's ball and colours cannot.
     ListView_SetExtendedListViewStyle(list_, LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER);
-    if (HBITMAP strip = static_cast<HBITMAP>(
-            LoadImageW(instance, MAKEINTRESOURCEW(IDB_ROW_IMAGES), IMAGE_BITMAP, 0, 0, 0))) {
-        BITMAP size{};
-        GetObjectW(strip, sizeof(size), &size);
-        images_ = ImageList_Create(kRowImageWidth, size.bmHeight, ILC_COLOR32 | ILC_MASK,
-                                   size.bmWidth / kRowImageWidth, 0);
-        if (images_) ImageList_AddMasked(images_, strip, kMaskColour);
-        DeleteObject(strip);
-    }
+    images_ = LoadRowImages(instance);
     if (images_) ListView_SetImageList(list_, images_, LVSIL_SMALL);
     if (HWND tips = ListView_GetToolTips(list_))
         SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
