@@ -1,6 +1,7 @@
 // The About box in the test's own process: opened over a window of the
 // test's, looked at and driven by messages from a timer of the test's
-// thread while the box's modal loop runs, with help requests recorded.
+// thread while the box's modal loop runs, with help requests recorded and
+// message boxes read and answered by a hook as they open.
 #include <windows.h>
 
 #include <string>
@@ -28,9 +29,29 @@ struct Seen {
     bool owner_enabled = true;
     std::vector<RECT> rectangles;  // of the controls, in dialog units
     std::vector<Request> requests;
+    std::vector<std::wstring> boxes;  // "caption: text" of each message box
     int step = 0;
 };
 Seen* g_seen = nullptr;
+
+LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wparam, LPARAM lparam) {
+    if (code == HCBT_ACTIVATE && g_seen) {
+        const HWND box = reinterpret_cast<HWND>(wparam);
+        wchar_t class_name[16] = L"";
+        GetClassNameW(box, class_name, 16);
+        // A message box is a dialog with its text in control 0xFFFF, as the
+        // About box's icon is.
+        if (std::wstring(class_name) == L"#32770" && GetDlgItem(box, 0xFFFF) &&
+            !GetDlgItem(box, IDC_ABOUT_VERSION)) {
+            wchar_t caption[64] = L"", text[256] = L"";
+            GetWindowTextW(box, caption, 64);
+            GetDlgItemTextW(box, 0xFFFF, text, 256);
+            g_seen->boxes.push_back(std::wstring(caption) + L": " + text);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
 
 HWND OpenBox(HWND owner) {
     const HWND box = GetLastActivePopup(owner);
@@ -75,26 +96,45 @@ void CALLBACK DriveBox(HWND, UINT, UINT_PTR, DWORD) {
             return;
         }
         default:
-            // Closed once help was asked for, or after some 5 s without.
+            // Closed once help was asked for and any message box answered,
+            // or after some 5 s without.
             if (seen.requests.empty() && seen.step < 100) return;
-            PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            if (GetLastActivePopup(seen.box) != seen.box && seen.step < 100) return;
+            PostMessageW(seen.box, WM_COMMAND, IDCANCEL, 0);
             return;
     }
 }
 
-TEST(AboutBoxTest, ShowsItsCaptionAndAsksHelpForItsContextOnF1) {
+struct HelpCase {
+    const char* name;
+    bool browser_starts;
+    std::vector<std::wstring> boxes;
+};
+
+class AboutBoxTest : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(AboutBoxTest, ShowsItsCaptionAndAsksHelpForItsContextOnF1) {
+    const HelpCase& row = GetParam();
+    SCOPED_TRACE(row.name);
+    // The quit that a main window of an earlier test posted as it closed
+    // would end the box's modal loop at once.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     Seen seen;
     g_seen = &seen;
     seen.owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  640, 480, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(seen.owner);
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, DriveBox);
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, AnswerMessageBoxes, nullptr, GetCurrentThreadId());
 
     ShowAboutBox(seen.owner, [&](HWND owner, unsigned long context) {
         seen.requests.push_back({owner, context});
-        return true;
+        return row.browser_starts;
     });
 
+    UnhookWindowsHookEx(hook);
     KillTimer(nullptr, timer);
     g_seen = nullptr;
     EXPECT_EQ(seen.caption, L"About Zentavo...");
@@ -116,8 +156,17 @@ TEST(AboutBoxTest, ShowsItsCaptionAndAsksHelpForItsContextOnF1) {
     ASSERT_EQ(seen.requests.size(), 1u);
     EXPECT_EQ(seen.requests[0].owner, seen.owner);
     EXPECT_EQ(seen.requests[0].context, 131172u);
+    EXPECT_EQ(seen.boxes, row.boxes);
     DestroyWindow(seen.owner);
 }
+
+INSTANTIATE_TEST_SUITE_P(Help, AboutBoxTest,
+                         testing::Values(HelpCase{"the browser starts", true, {}},
+                                         // Captioned with the program's name, as on Windows the
+                                         // program's own boxes are.
+                                         HelpCase{"the browser cannot start",
+                                                  false,
+                                                  {L"winapp_tests: Failed to launch help."}}));
 
 }  // namespace
 }  // namespace zentavo
