@@ -68,7 +68,7 @@ public:
     int failure(size_t i) const { return moves_[i].failure; }
     void SetMark(size_t i, RowMark mark, int failure = 0) {
         moves_[i].mark = mark;
-        moves_[i].failure = failure;
+        moves_[i].failure = int16_t(failure);
     }
 
     // Puts the moves [first, last) in the rename list's order of their sources.
@@ -78,17 +78,19 @@ public:
     class Anew;
 
 private:
-    // 48 bytes: where the move's two paths lie, one after the other, and the rest.
+    // 40 bytes: where the move's two paths lie, one after the other, and the
+    // rest. A failure is an errno value, which fits in 16 bits.
     struct Move {
         uint64_t at = 0;
         uint32_t first_size = 0;
         uint32_t second_size = 0;
         uint32_t origin = 0;
-        int failure = 0;
-        FileIdentity identity;
+        int16_t failure = 0;
         RowMark mark = RowMark::Pending;
         bool backwards = false;  // from the second path to the first
+        FileIdentity identity;
     };
+    static_assert(sizeof(Move) == 40);
 
     static Span First(const Move& move) { return {move.at, move.first_size}; }
     static Span Second(const Move& move) { return {move.at + move.first_size, move.second_size}; }
