@@ -11,6 +11,9 @@ namespace {
 struct AboutRequest {
     HWND owner;
     const HelpRequest& open_help;
+    // A message box passes F1 on to its owner as a help request: the box
+    // that says a request failed is no place to ask again.
+    bool telling_help_failed = false;
 };
 
 bool KeyDown(int key) {
@@ -69,9 +72,13 @@ INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lpar
         case WM_HELP: {
             // With Shift, Ctrl or Alt, F1 asks for nothing.
             if (KeyDown(VK_SHIFT) || KeyDown(VK_CONTROL) || KeyDown(VK_MENU)) return TRUE;
-            const auto* request =
-                reinterpret_cast<const AboutRequest*>(GetWindowLongPtrW(box, DWLP_USER));
-            if (!request->open_help(request->owner, kAboutBoxHelpContext)) TellHelpFailed(box);
+            auto* request = reinterpret_cast<AboutRequest*>(GetWindowLongPtrW(box, DWLP_USER));
+            if (request->telling_help_failed ||
+                request->open_help(request->owner, kAboutBoxHelpContext))
+                return TRUE;
+            request->telling_help_failed = true;
+            TellHelpFailed(box);
+            request->telling_help_failed = false;
             return TRUE;
         }
         default:
@@ -82,7 +89,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lpar
 }  // namespace
 
 void ShowAboutBox(HWND owner, const HelpRequest& open_help) {
-    const AboutRequest request{owner, open_help};
+    AboutRequest request{owner, open_help};
     DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT_BOX), owner, AboutBoxProc,
                     reinterpret_cast<LPARAM>(&request));
 }
