@@ -26,17 +26,28 @@ struct IdentityHash {
 
 constexpr uint32_t kNone = UINT32_MAX;
 
+// When a file was born at the latest, where no step made it anew: before
+// the run began, or at any time for a file found where only the run could
+// have put it.
+constexpr uint32_t kBornBeforeRun = UINT32_MAX;
+constexpr uint32_t kBornAnyTime = UINT32_MAX - 1;
+
 // A file the run moved, and where the journal or the disk says it is: its
 // names are read from the run's record, which outlives the planning, so
-// that a run of many files holds every path once.
+// that a run of many files holds every path once. 32 bytes, one per file.
 struct Tracked {
-    uint32_t row = 0;  // the row that first moved it: its source is the file's name before
+    // The row that first moved it (no list holds 2^31 rows): its source is
+    // the file's name before.
+    uint32_t row : 31 = 0;
+    uint32_t lost : 1 = 0;  // something else took the name its last step gave it
     uint32_t last_step = kNone;  // the last recorded step that moved it
     uint32_t found = kNone;      // for a run cut short: index of where it is, when not at At()
-    bool lost = false;           // something else took the name its last step gave it
+    // The step that made the file anew (a copy), by whose batch's time it
+    // was born; or kBornBeforeRun, kBornAnyTime.
+    uint32_t born_by_step = kBornBeforeRun;
     FileIdentity identity;
-    int64_t born_by = 0;  // the file was born no later than this
 };
+static_assert(sizeof(Tracked) == 32);
 
 class Planner {
 public:
@@ -76,12 +87,24 @@ private:
         return file.found == kNone ? std::string_view() : found_[file.found];
     }
 
-    void Track(uint32_t row, const FileIdentity& identity, int64_t born_by,
+    // The time the file was born by, at the latest.
+    int64_t BornBy(const Tracked& file) const {
+        switch (file.born_by_step) {
+            case kBornBeforeRun:
+                return run_.header.started_ns;
+            case kBornAnyTime:
+                return INT64_MAX;
+            default:
+                return run_.WrittenNs(file.born_by_step);
+        }
+    }
+
+    void Track(uint32_t row, const FileIdentity& identity, uint32_t born_by_step,
                std::string_view found_at) {
         Tracked file;
         file.row = row;
         file.identity = identity;
-        file.born_by = born_by;
+        file.born_by_step = born_by_step;
         file.found = uint32_t(found_.size());
         found_.emplace_back(found_at);
         tracked_.push_back(file);
@@ -106,21 +129,20 @@ private:
                 Tracked file;
                 file.row = step.row;
                 file.identity = run_.plan.identity(step.row);
-                file.born_by = run_.header.started_ns;
                 tracked_.push_back(file);
             }
             Tracked& file = tracked_[index];
             if (step.note != kNoNote && run_.notes[step.note].new_identity.inode != 0) {
                 file.identity = run_.notes[step.note].new_identity;
-                file.born_by = run_.WrittenNs(i);
+                file.born_by_step = uint32_t(i);
             }
             file.last_step = uint32_t(i);
-            file.lost = false;
+            file.lost = 0;
             file_of_step_[i] = index;
             if (const uint32_t earlier = by_path.Put(keys(At(file)), index);
                 earlier != PathIndex::kNone) {
                 // Something removed the earlier file under this name during the run.
-                tracked_[earlier].lost = true;
+                tracked_[earlier].lost = 1;
             }
             stepped_[step.row] = true;
         }
@@ -210,7 +232,7 @@ private:
             } else if (found != source || Respelt(row)) {
                 // Where letter case is ignored, the file answers to both
                 // spellings; it goes back to the old one whichever it has.
-                Track(uint32_t(row), identity, run_.header.started_ns,
+                Track(uint32_t(row), identity, kBornBeforeRun,
                       found != source ? found : run_.plan.to(row));
             } else {
                 ClearScratchCopy(row);
@@ -321,7 +343,7 @@ private:
         const std::string scratch = Scratch(run_.plan.from(row), row);
         const FileStamp* stamp = StampAt(scratch);
         if (!stamp) return false;
-        Track(uint32_t(row), stamp->identity, INT64_MAX, scratch);
+        Track(uint32_t(row), stamp->identity, kBornAnyTime, scratch);
         return true;
     }
 
@@ -333,7 +355,7 @@ private:
         const FileStamp* stamp = StampAt(target);
         if (stamp && stamp->identity.device != run_.plan.identity(row).device &&
             BornDuringRun(*stamp)) {
-            Track(uint32_t(row), stamp->identity, INT64_MAX, target);
+            Track(uint32_t(row), stamp->identity, kBornAnyTime, target);
             return;
         }
         const std::string source(run_.plan.from(row));
@@ -343,7 +365,7 @@ private:
     bool SameFile(const FileStamp& stamp, const Tracked& file) const {
         if (file.identity.inode == 0) return true;  // nothing to tell it by
         if (!(stamp.identity == file.identity)) return false;
-        if (stamp.born_ns != 0) return stamp.born_ns <= file.born_by;
+        if (stamp.born_ns != 0) return stamp.born_ns <= BornBy(file);
         return changed_by_ == 0 || stamp.changed_ns <= changed_by_;
     }
 

@@ -165,6 +165,32 @@ TEST(UndoGuards, FinishedCopyOnAnotherDiskGoesOnlyWhenItHoldsTheSameBytes) {
     }
 }
 
+// A move onto another disk makes a new file, born during the run: the
+// step's batch says by when, so the copy is the run's own and comes back,
+// while one born after that batch was written would be a stranger's.
+TEST(UndoGuards, CopyOnAnotherDiskIsKnownByItsStepsTime) {
+    TempFolder state;
+    int64_t now = kRunTime;
+    JournalStore store = PosixJournals(SystemOs(), state / "journal", Retention{},
+                                       [&] { return now += kSecond; });
+    FakeFileSystem fs;
+    fs.AddFolder("/usb");
+    fs.Mount("/usb");
+    fs.SetClock(kRunTime - 500 * kSecond);
+    fs.AddFile("/d/a", "ours");
+    // After the run began (its first look at the clock), before its steps
+    // were written.
+    fs.SetClock(kRunTime + kSecond + kSecond / 2);
+    const std::string id = RunOne(fs, store, "../usb/a", false);
+    ASSERT_FALSE(id.empty());
+
+    UndoOutcome undo;
+    ASSERT_EQ(UndoRun(fs, store, id, undo), 0);
+    EXPECT_TRUE(undo.problems.empty());
+    EXPECT_EQ(ContentOf(fs, "/d/a"), "ours");
+    EXPECT_FALSE(fs.Exists("/usb/a"));
+}
+
 // A change of letter case killed between its two steps leaves the file
 // under the row's scratch name; FAT through FUSE numbers the file anew
 // there, so only that name finds it.
