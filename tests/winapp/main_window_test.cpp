@@ -135,7 +135,9 @@ struct OpenWindow {
     }
 
     // Runs the window's messages until done holds; whether it came to hold.
+    // A window that did not open never gets there.
     bool PumpUntil(const std::function<bool()>& done) {
+        if (!handle) return false;
         const auto deadline = std::chrono::steady_clock::now() + kPatience;
         for (;;) {
             MSG message;
