@@ -55,6 +55,42 @@ void MoveList::Anew::Finish() {
     list_.moves_ = std::move(moves_);
 }
 
+bool MoveList::TakeBack(const std::vector<uint32_t>& order, const OriginOf& of) {
+    constexpr uint32_t kGoes = UINT32_MAX;
+    // Where each move is to be: kGoes for one that order does not keep, or
+    // that has been carried to its place already.
+    std::vector<uint32_t> place(moves_.size(), kGoes);
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (order[k] >= moves_.size() || place[order[k]] != kGoes) return false;
+        place[order[k]] = uint32_t(k);
+    }
+    // Each move is carried to its place, and the one there on to its own:
+    // a place is given to one move alone, so the chain ends at a move that
+    // goes or has gone.
+    for (size_t start = 0; start < moves_.size(); ++start) {
+        uint32_t to = place[start];
+        if (to == kGoes) continue;
+        place[start] = kGoes;
+        Move carried = moves_[start];
+        while (true) {
+            const uint32_t next = place[to];
+            place[to] = kGoes;
+            std::swap(carried, moves_[to]);
+            if (next == kGoes) break;
+            to = next;
+        }
+    }
+    moves_.resize(order.size());
+    for (size_t k = 0; k < moves_.size(); ++k) {
+        Move& move = moves_[k];
+        of(k, move.origin, move.identity);
+        move.failure = 0;
+        move.mark = RowMark::Pending;
+        move.backwards = !move.backwards;
+    }
+    return true;
+}
+
 void MoveList::SortByFrom(size_t first, size_t last) {
     const auto from_of = [&](const Move& move) { return text(FromOf(move)); };
     std::sort(moves_.begin() + ptrdiff_t(first), moves_.begin() + ptrdiff_t(last),

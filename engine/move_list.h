@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,18 @@ public:
 
     // Puts the moves [first, last) in the rename list's order of their sources.
     void SortByFrom(size_t first, size_t last);
+
+    // Keeps only the moves that order names, in that order, each made
+    // backwards (from its target to its source) and Pending, with the
+    // origin and identity that of(k, origin, identity) gives move k: the
+    // way back over a run's plan, made in place of its moves rather than
+    // beside them. False, and the list as it was, when order names a move
+    // twice or one it does not hold.
+    using OriginOf = std::function<void(size_t k, uint32_t& origin, FileIdentity& identity)>;
+    bool TakeBack(const std::vector<uint32_t>& order, const OriginOf& of);
+
+    // Lets the moves go and keeps their paths: spans stay readable by text().
+    void ForgetMoves() { moves_ = {}; }
 
     // Makes the list's moves anew over its paths (below).
     class Anew;

@@ -423,15 +423,26 @@ private:
     }
 
     // The undo's moves are the plan's, made anew over its paths: most take
-    // a step of the run back and cost no bytes of their own. Counted first,
-    // so that the moves hold no slack from growing.
+    // a step of the run back and cost no bytes of their own. Where every
+    // one does, the plan's moves become the undo's in place; otherwise
+    // they are counted first, so that the moves hold no slack from growing.
     void Sequence(const std::vector<bool>& going_back) {
         size_t moves = 0;
         size_t own_bytes = 0;
+        // The plan's move that each takes back, and its file.
+        std::vector<uint32_t> order;
+        std::vector<uint32_t> file_of;
+        order.reserve(run_.steps.size());
+        file_of.reserve(run_.steps.size());
         EachMove(going_back,
-                 [&](uint32_t, std::string_view from, std::string_view to, uint32_t back_of) {
+                 [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {
                      ++moves;
-                     if (back_of == kNone) own_bytes += from.size() + to.size();
+                     if (back_of == kNone) {
+                         own_bytes += from.size() + to.size();
+                         return;
+                     }
+                     order.push_back(back_of);
+                     file_of.push_back(i);
                  });
         plan_.originals.reserve(size_t(std::count(going_back.begin(), going_back.end(), true)));
         std::vector<uint32_t> index_of(tracked_.size(), kNone);
@@ -440,6 +451,16 @@ private:
             index_of[i] = uint32_t(plan_.originals.size());
             plan_.originals.push_back(run_.plan.from_span(tracked_[i].row));
         }
+        if (order.size() == moves &&
+            run_.plan.TakeBack(order, [&](size_t k, uint32_t& origin, FileIdentity& identity) {
+                origin = index_of[file_of[k]];
+                identity = tracked_[file_of[k]].identity;
+            })) {
+            plan_.moves = std::move(run_.plan);
+            return;
+        }
+        order = {};
+        file_of = {};
         MoveList::Anew anew(run_.plan, moves, own_bytes);
         EachMove(going_back,
                  [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {

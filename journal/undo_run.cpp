@@ -94,6 +94,8 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
             {std::string(moves.text(plan.originals[file])), std::string(moves.from(i)),
              ReasonOf(why), why});
     }
+    // Only the paths are read from here on.
+    moves.ForgetMoves();
     size_t back = 0;
     size_t bytes = 0;
     for (size_t file = 0; file < plan.originals.size(); ++file) {
