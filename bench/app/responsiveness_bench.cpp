@@ -46,6 +46,7 @@
 #include "engine/target_check.h"
 #include "journal/journal_store.h"
 #include "journal/undo_run.h"
+#include "posix/large_blocks.h"
 #include "posix/os.h"
 #include "posix/posix_file_system.h"
 #include "posix/posix_journal_storage.h"
@@ -276,6 +277,8 @@ double Max(const std::vector<double>& values) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // As the window's own program starts.
+    GiveLargeBlocksBack();
     QApplication application(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s FILES REPETITIONS [--no-baseline] [--cli ZENTAVO_CLI]\n",
