@@ -291,6 +291,10 @@ bool MainWindow::OnSysCommand(WPARAM command) {
         logic_.Undo();
     } else if ((id & 0xFFF0) == kRedoCommand) {
         logic_.Redo();
+    } else if ((id & 0xFFF0) == kAddFilesCommand) {
+        OnAdd(AddChoice::Files);
+    } else if ((id & 0xFFF0) == kAddFolderCommand) {
+        OnAdd(AddChoice::Folders);
     } else if (id == kHelpCommand) {
         OnHelp();
     } else {
@@ -300,18 +304,30 @@ bool MainWindow::OnSysCommand(WPARAM command) {
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
-    std::vector<std::string> paths;
+    std::vector<std::wstring> paths;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
         std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
         DragQueryFileW(drop, i, path.data(), UINT(path.size() + 1));
-        paths.push_back(Wtf8(path));
+        paths.push_back(std::move(path));
     }
     DragFinish(drop);
     // The keyboard follows the files: the user goes on here, not in the
     // window the drag came from.
     SetForegroundWindow(window_);
-    logic_.Drop(paths, IsDlgButtonChecked(window_, IDC_RECURSE) == BST_CHECKED);
+    DropPaths(paths);
+}
+
+void MainWindow::OnAdd(AddChoice choice) {
+    if (!services_.choose_to_add) return;
+    const std::vector<std::wstring> paths = services_.choose_to_add(window_, choice);
+    if (!paths.empty()) DropPaths(paths);
+}
+
+void MainWindow::DropPaths(const std::vector<std::wstring>& paths) {
+    std::vector<std::string> dropped;
+    for (const std::wstring& path : paths) dropped.push_back(Wtf8(path));
+    logic_.Drop(dropped, IsDlgButtonChecked(window_, IDC_RECURSE) == BST_CHECKED);
 }
 
 void MainWindow::OnSize() {
@@ -407,6 +423,11 @@ bool MainWindow::TakesKey(const MSG& message) {
         return true;
     }
     if (!control || alt) return false;
+    // The system menu's adding entries, with the menu closed.
+    if (key == 'O') {
+        OnAdd(shift ? AddChoice::Folders : AddChoice::Files);
+        return true;
+    }
     // In the pattern box Ctrl+Z first undoes the typing since the last run,
     // as in every text field.
     if (key == 'Z' && !shift) {

@@ -16,6 +16,7 @@
 #include "engine/file_system.h"
 #include "journal/journal_store.h"
 #include "winapp/about_box.h"
+#include "winapp/add_dialog.h"
 #include "winapp/progress_box.h"
 #include "winapp/rename_list_control.h"
 #include "window/front_end.h"
@@ -29,6 +30,8 @@ struct WindowServices {
     HelpRequest open_help;
     // The About box, modal over owner, asking open_help for its own help.
     std::function<void(HWND owner, const HelpRequest& open_help)> show_about;
+    // The paths the user chooses to add, modal over owner (ChooseToAdd).
+    std::function<std::vector<std::wstring>(HWND owner, AddChoice choice)> choose_to_add;
 };
 
 class MainWindow : private WindowFrontEnd {
@@ -62,6 +65,8 @@ private:
     void OnCommand(int id);
     bool OnSysCommand(WPARAM command);
     void OnDropFiles(HDROP drop);
+    void OnAdd(AddChoice choice);
+    void DropPaths(const std::vector<std::wstring>& paths);
     void OnSize();
     void OnHelp();
     void OnExit();

@@ -7,6 +7,12 @@ namespace zentavo {
 void ExtendSystemMenu(HWND window, const std::wstring& about_entry) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
+    // First, as in the Linux window's menu: the keyboard's way to add files.
+    InsertMenuW(menu, 0, MF_BYPOSITION | MF_STRING, kAddFilesCommand,
+                Words(Message(TextId::AddFilesEntry)).c_str());
+    InsertMenuW(menu, 1, MF_BYPOSITION | MF_STRING, kAddFolderCommand,
+                Words(Message(TextId::AddFolderEntry)).c_str());
+    InsertMenuW(menu, 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING | MF_GRAYED, kUndoCommand,
                 Words(Message(TextId::UndoNothing)).c_str());

@@ -1,5 +1,6 @@
-// The entries the main window adds to its system menu after the platform's
-// own: Undo and Redo, then the About box and help, each after a separator.
+// The entries the main window adds to its system menu: adding files and a
+// folder before the platform's own, then after them Undo and Redo, then the
+// About box and help, each after a separator.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,8 @@ namespace zentavo {
 constexpr UINT kAboutCommand = 0x0010;
 constexpr UINT kUndoCommand = 0x0020;
 constexpr UINT kRedoCommand = 0x0030;
+constexpr UINT kAddFilesCommand = 0x0040;
+constexpr UINT kAddFolderCommand = 0x0050;
 constexpr UINT kHelpCommand = 57670;
 
 // Appends the entries; the About entry only when about_entry (the string

@@ -225,6 +225,10 @@ struct OpenWindow {
     HHOOK hook = nullptr;
     std::vector<unsigned long> help_asked;
     int about_opened = 0;
+    // What the file dialog stands in for: the choices asked for, and the
+    // paths the user picks each time.
+    std::vector<AddChoice> choices_asked;
+    std::vector<std::wstring> chosen;
     const CodePage utf8{CodePage::Kind::Utf8};
     MainWindow window{GetModuleHandleW(nullptr),
                       fs,
@@ -235,7 +239,11 @@ struct OpenWindow {
                            help_asked.push_back(context);
                            return true;
                        },
-                       [this](HWND, const HelpRequest&) { ++about_opened; }}};
+                       [this](HWND, const HelpRequest&) { ++about_opened; },
+                       [this](HWND, AddChoice choice) {
+                           choices_asked.push_back(choice);
+                           return chosen;
+                       }}};
     HWND handle = nullptr;
 };
 
@@ -457,25 +465,32 @@ TEST(MainWindow, LongWorkShowsItsProgressAndCancelStopsIt) {
     EXPECT_TRUE(IsWindow(w.handle));
 }
 
-// The system menu ends with the window's entries, after the platform's own.
-TEST(MainWindow, SystemMenuEndsWithUndoRedoAboutAndHelp) {
+// The system menu begins with adding files and a folder, as the Linux
+// window's menu does, and ends with the window's other entries, after the
+// platform's own.
+TEST(MainWindow, SystemMenuHoldsAddingUndoRedoAboutAndHelp) {
     OpenWindow w;
     HMENU menu = GetSystemMenu(w.handle, FALSE);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 6);
+    ASSERT_GE(count, 9);
     Texts entries;
     std::string kinds;  // - a separator, g greyed, e enabled
-    for (int i = count - 6; i < count; ++i) {
+    std::vector<UINT> ids;
+    for (int i : {0, 1, 2, count - 6, count - 5, count - 4, count - 3, count - 2, count - 1}) {
         wchar_t text[128] = L"";
         GetMenuStringW(menu, UINT(i), text, 128, MF_BYPOSITION);
         entries.emplace_back(text);
         const UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
         kinds += (state & MF_SEPARATOR) ? '-' : (state & MF_GRAYED) ? 'g' : 'e';
+        ids.push_back(GetMenuItemID(menu, i));
     }
-    EXPECT_EQ(entries, (Texts{L"", L"&Undo", L"&Redo", L"", L"&About Zentavo...", L"&Help..."}));
-    EXPECT_EQ(kinds, "-gg-ee");
-    EXPECT_EQ(GetMenuItemID(menu, count - 2), 16u);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), 57670u);
+    EXPECT_EQ(entries, (Texts{L"Add &Files...", L"Add F&older...", L"", L"", L"&Undo", L"&Redo",
+                              L"", L"&About Zentavo...", L"&Help..."}));
+    EXPECT_EQ(kinds, "ee--gg-ee");
+    EXPECT_EQ(ids[0], 0x40u);
+    EXPECT_EQ(ids[1], 0x50u);
+    EXPECT_EQ(ids[7], 16u);
+    EXPECT_EQ(ids[8], 57670u);
 
     // After a rename, Undo says what it would undo, and Ctrl+Z undoes it.
     w.files.AddFile("x.txt");
@@ -495,6 +510,68 @@ TEST(MainWindow, SystemMenuEndsWithUndoRedoAboutAndHelp) {
     EXPECT_EQ(w.boxes.said[1], L"Undo Last Rename: 1 file is back under its name.");
     EXPECT_TRUE(w.files.Exists("x.txt"));
     EXPECT_FALSE(w.files.Exists("y.txt"));
+}
+
+// "Add Files...", "Add Folder..." and their keys list what the file dialog
+// gives, as a drop does, with the Recurse box's state; a cancelled dialog
+// adds nothing, and Ctrl+Alt+O asks for no dialog.
+TEST(MainWindow, AddingListsWhatTheFileDialogGives) {
+    const std::string e_acute = "b\xc3\xa9.txt", nihon = "\xe6\x97\xa5\xe6\x9c\xac";
+    const struct {
+        const char* name;
+        std::function<void(OpenWindow&)> ask;
+        std::vector<std::string> chosen;
+        bool recurse;
+        std::vector<AddChoice> asked;
+        std::vector<std::string> listed;
+    } cases[] = {
+        {"Add Files... in the system menu",
+         [](OpenWindow& w) { SendMessageW(w.handle, WM_SYSCOMMAND, 0x40, 0); },
+         {e_acute, nihon + "\\c.txt"},
+         false,
+         {AddChoice::Files},
+         {e_acute, nihon + "\\c.txt"}},
+        {"Ctrl+O in the list", [](OpenWindow& w) { w.Key(w.List(), 'O', {VK_CONTROL}); },
+         {e_acute}, false, {AddChoice::Files}, {e_acute}},
+        {"Add Folder... in the system menu",
+         [](OpenWindow& w) { SendMessageW(w.handle, WM_SYSCOMMAND, 0x50, 0); },
+         {nihon},
+         false,
+         {AddChoice::Folders},
+         {nihon + "\\c.txt"}},
+        {"Ctrl+Shift+O in the pattern box, Recurse checked",
+         [](OpenWindow& w) {
+             w.Key(GetWindow(w.Control(IDC_PATTERN), GW_CHILD), 'O', {VK_CONTROL, VK_SHIFT});
+         },
+         {nihon},
+         true,
+         {AddChoice::Folders},
+         {nihon + "\\c.txt", nihon + "\\d\\e.txt"}},
+        {"cancelled", [](OpenWindow& w) { w.Key(w.List(), 'O', {VK_CONTROL}); }, {}, false,
+         {AddChoice::Files}, {}},
+        {"Ctrl+Alt+O", [](OpenWindow& w) { w.Key(w.List(), 'O', {VK_CONTROL, VK_MENU}); },
+         {e_acute}, false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenWindow w;
+        w.files.AddFile(e_acute);
+        w.files.AddFolder(nihon);
+        w.files.AddFile(nihon + "\\c.txt");
+        w.files.AddFolder(nihon + "\\d");
+        w.files.AddFile(nihon + "\\d\\e.txt");
+        for (const std::string& name : c.chosen) w.chosen.push_back(w.Path(name));
+        if (c.recurse) CheckDlgButton(w.handle, IDC_RECURSE, BST_CHECKED);
+        c.ask(w);
+        EXPECT_EQ(w.choices_asked, c.asked);
+        Texts listed;
+        for (const std::string& name : c.listed) listed.push_back(w.Path(name));
+        if (!listed.empty()) {
+            ASSERT_TRUE(w.PumpUntil([&] { return w.Rows() == int(listed.size()); }));
+        }
+        w.Settle();
+        EXPECT_EQ(w.Column(0), listed);
+    }
 }
 
 // F1, the Help button and the system menu's "&Help..." ask for the main
