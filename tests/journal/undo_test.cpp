@@ -70,6 +70,10 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
     JournalStore store = PosixJournals(os, state / "journal", Retention{5, uint64_t{1} << 30},
                        [&] { return ticking ? now += 2'000'000'000 : now; });
     const std::vector<std::string> folders = {"/a", "/a/s", "/b"};
+    // How often the strongest checks ran: the whole tree as it was after a
+    // run cut short, and a redo after the undo.
+    int killed_and_restored = 0;
+    int redone = 0;
     for (int round = 0; round < 1500; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         const size_t names = 2 + pick(6);
@@ -123,6 +127,7 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
             continue;
         }
         EXPECT_EQ(fs.nodes(), before);
+        killed_and_restored += killed;
         for (const UndoProblem& problem : undo.problems) {
             // Only a file that was gone before the run may be missed.
             EXPECT_EQ(before.count(problem.original), 0u) << problem.original;
@@ -132,7 +137,12 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
         ASSERT_EQ(RedoRun(fs, store, id, redo), 0);
         EXPECT_EQ(fs.nodes(), after);
         EXPECT_TRUE(redo.problems.empty());
+        ++redone;
     }
+    // 479 and 928 with g++ 12; compilers may evaluate the draws of one
+    // expression in another order, so the floor leaves room.
+    EXPECT_GE(killed_and_restored, 300);
+    EXPECT_GE(redone, 600);
 }
 
 // A journal cut or with a bit flipped inside its plan: the files of the rows
