@@ -34,19 +34,8 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/files"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-failures=0
-check() {  # check WHAT COMMAND...
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>&1; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
-# Retries a command for up to ten seconds.
-eventually() {
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-shown() { [ -n "$(window "$1")" ]; }
+# shellcheck source=tests/support/x_desktop.sh
+source "$(dirname "$0")/../support/x_desktop.sh"
 gone() { [ -z "$(window "$1")" ]; }
 on_top() {  # the window is the topmost of the window manager's stack
     local top
@@ -77,17 +66,7 @@ click_list() {
     xdotool mousemove $((X + 200)) $((Y + 150)) click 1
 }
 
-# -noreset: a server that resets when its last client leaves refuses the
-# next one for a moment.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" \
-    2>"$work/xvfb.log" &
-pids+=($!)
-eventually test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
-eventually xprop -root
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-eventually sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
+start_desktop 1280x1024
 
 echo "photo" >"$work/files/photo.jpg"
 pcmanfm "$work/files" >"$work/pcmanfm.log" 2>&1 &

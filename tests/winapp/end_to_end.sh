@@ -28,19 +28,9 @@ trap cleanup EXIT
 mkdir -p "$WINEPREFIX" "$work/program" "$work/Photos"
 unset WAYLAND_DISPLAY
 
-failures=0
-check() {  # check WHAT COMMAND...
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>&1; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
-# Retries a command for up to twenty seconds: wine starts slowly.
-eventually() {
-    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-shown() { [ -n "$(window "$1")" ]; }
+eventually_tenths=200  # wine starts slowly
+# shellcheck source=tests/support/x_desktop.sh
+source "$(dirname "$0")/../support/x_desktop.sh"
 listing() { (cd "$work/Photos" && ls | tr '\n' ' '); }
 lists() { [ "$(listing)" = "$1" ]; }
 active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
@@ -53,17 +43,7 @@ no_min_max_buttons() {
     (( (decorations & 0x60) == 0 )) && ! xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE
 }
 
-# -noreset: a server that resets when its last client leaves refuses the
-# next one for a moment.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$work/display" \
-    2>"$work/xvfb.log" &
-pids+=($!)
-eventually test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
-eventually xprop -root
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-eventually sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
+start_desktop 1024x768
 wineboot --init >"$work/wineboot.log" 2>&1
 # The user's browser, as wine's winebrowser starts it: a script that
 # writes down what it was asked to show.
