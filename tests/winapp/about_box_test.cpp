@@ -4,11 +4,13 @@
 // message boxes read and answered by a hook as they open.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/winapp/message_box_said.h"
 #include "winapp/about_box.h"
 #include "winapp/about_box_ids.h"
 
@@ -41,16 +43,9 @@ Seen* g_seen = nullptr;
 LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_ACTIVATE && g_seen) {
         const HWND box = reinterpret_cast<HWND>(wparam);
-        wchar_t class_name[16] = L"";
-        GetClassNameW(box, class_name, 16);
-        // A message box is a dialog with its text in control 0xFFFF, as the
-        // About box's icon is.
-        if (std::wstring(class_name) == L"#32770" && GetDlgItem(box, 0xFFFF) &&
-            !GetDlgItem(box, IDC_ABOUT_VERSION)) {
-            wchar_t caption[64] = L"", text[256] = L"";
-            GetWindowTextW(box, caption, 64);
-            GetDlgItemTextW(box, 0xFFFF, text, 256);
-            g_seen->boxes.push_back(std::wstring(caption) + L": " + text);
+        const std::optional<std::wstring> said = MessageBoxSaid(box);
+        if (said && !GetDlgItem(box, IDC_ABOUT_VERSION)) {
+            g_seen->boxes.push_back(*said);
             if (g_seen->f1_in_message_box && !g_seen->held_box)
                 g_seen->held_box = box;
             else

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 
 #include "journal/journal_store.h"
 #include "tests/support/temp_folder.h"
+#include "tests/winapp/message_box_said.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_journal_storage.h"
 #include "winapp/main_window.h"
@@ -106,14 +108,8 @@ Boxes* g_boxes = nullptr;
 LRESULT CALLBACK AnswerBoxes(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_ACTIVATE && g_boxes) {
         const HWND box = reinterpret_cast<HWND>(wparam);
-        wchar_t class_name[16] = L"";
-        GetClassNameW(box, class_name, 16);
-        // A message box is a dialog with its text in control 0xFFFF.
-        if (std::wstring(class_name) == L"#32770" && GetDlgItem(box, 0xFFFF)) {
-            wchar_t caption[256] = L"", text[1024] = L"";
-            GetWindowTextW(box, caption, 256);
-            GetDlgItemTextW(box, 0xFFFF, text, 1024);
-            g_boxes->said.push_back(std::wstring(caption) + L": " + text);
+        if (const std::optional<std::wstring> said = MessageBoxSaid(box)) {
+            g_boxes->said.push_back(*said);
             const int button = GetDlgItem(box, IDYES) ? (g_boxes->answer_yes ? IDYES : IDNO) : IDOK;
             PostMessageW(box, WM_COMMAND, button, 0);
         }
