@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QPainter>
 
 namespace zentavo {
 
@@ -17,7 +18,13 @@ void FocusSelectionDelegate::paint(QPainter* painter, const QStyleOptionViewItem
         return;
     }
     QStyleOptionViewItem unselected(option);
-    unselected.state &= ~QStyle::State_Selected;
+    if (option.state & QStyle::State_Selected) {
+        // A table has filled a selected cell's panel before its delegate
+        // paints: the cell is given back its empty background.
+        const QWidget* area = view_->viewport();
+        painter->fillRect(option.rect, area->palette().brush(area->backgroundRole()));
+        unselected.state &= ~QStyle::State_Selected;
+    }
     QStyledItemDelegate::paint(painter, unselected, index);
 }
 

@@ -212,25 +212,23 @@ void CRenamerDlg::CreateRenameList() {
     rename_list_->setObjectName(QStringLiteral("renameList"));
     rename_list_->setAccessibleName(Texts::RenameListName());
     rename_list_->setGeometry(units_.ToPixels(layout::kRenameList));
-    rename_list_->setRootIsDecorated(false);
-    rename_list_->setItemsExpandable(false);
-    rename_list_->setUniformRowHeights(true);
     rename_list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rename_list_->setSelectionBehavior(QAbstractItemView::SelectItems);
     rename_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     rename_list_->setItemDelegate(new FocusSelectionDelegate(rename_list_));
     // A long path keeps both ends in sight: where it is and the file's name.
     rename_list_->setTextElideMode(Qt::ElideMiddle);
-    rename_list_->header()->setSectionsClickable(false);
-    rename_list_->header()->setSectionsMovable(false);
-    rename_list_->header()->setStretchLastSection(false);
-    rename_list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QHeaderView* header = rename_list_->horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     rename_list_->setModel(model_);
     rename_list_->installEventFilter(this);
 
     ShareColumns();
-    connect(rename_list_->header(), &QHeaderView::sectionResized, this, [this] {
+    connect(header, &QHeaderView::sectionResized, this, [this] {
         if (!sharing_columns_) columns_set_by_user_ = true;
     });
 }
@@ -240,9 +238,10 @@ void CRenamerDlg::ShareColumns() {
     // The columns share the client width less a vertical scroll bar, 7 to 3.
     const int width = rename_list_->width() - 2 * rename_list_->frameWidth() -
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rename_list_);
+    QHeaderView* header = rename_list_->horizontalHeader();
     sharing_columns_ = true;
-    rename_list_->header()->resizeSection(RenameListModel::kPathColumn, width * 7 / 10);
-    rename_list_->header()->resizeSection(RenameListModel::kNewNameColumn, width * 3 / 10);
+    header->resizeSection(RenameListModel::kPathColumn, width * 7 / 10);
+    header->resizeSection(RenameListModel::kNewNameColumn, width * 3 / 10);
     sharing_columns_ = false;
 }
 

@@ -6,13 +6,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTreeView>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,7 +65,7 @@ void WaitUntilIdle(const CRenamerDlg& window) {
 }
 
 void PaintList(CRenamerDlg& window) {
-    window.findChild<QTreeView*>("renameList")->viewport()->repaint();
+    window.findChild<QAbstractItemView*>("renameList")->viewport()->repaint();
 }
 
 void BM_CoreDrop(benchmark::State& state) {

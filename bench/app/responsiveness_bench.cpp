@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeView>
 
 #include <algorithm>
 #include <chrono>
@@ -38,6 +37,7 @@
 
 #include "app/message_boxes.h"
 #include "app/rename_list_model.h"
+#include "app/rename_list_view.h"
 #include "app/renamer_dlg.h"
 #include "bench/app/ping_probe.h"
 #include "bench/fileops/bench_folder.h"
@@ -161,11 +161,8 @@ Step Measure(PingProbe& probe, Work&& work) {
 Steps Before(const std::string& folder, const std::string& pattern, const QSize& size) {
     PosixFileSystem fs;
     RenameSession session(fs, kPage);
-    QTreeView view;
+    RenameListView view;
     RenameListModel model(session.list(), kPage);
-    // As the window sets up its list.
-    view.setRootIsDecorated(false);
-    view.setUniformRowHeights(true);
     view.setModel(&model);
     view.resize(size);
     view.show();
@@ -225,7 +222,7 @@ Steps Window(const std::string& folder, const std::string& pattern) {
         idle();
     });
     steps.check = Measure(probe, [&] { RunUntil([&] { return !window.checking(); }); });
-    PaintCounter paints(window.findChild<QTreeView*>("renameList")->viewport());
+    PaintCounter paints(window.findChild<RenameListView*>("renameList")->viewport());
     steps.rename = Measure(probe, [&] {
         window.findChild<QPushButton*>("renameButton")->click();
         idle();

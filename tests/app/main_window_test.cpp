@@ -20,8 +20,8 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolTip>
-#include <QHelpEvent>
 #include <QTreeView>
+#include <QHelpEvent>
 #include <QAccessible>
 #include <QtTest>
 
@@ -186,6 +186,9 @@ private slots:
     void deleteRemovesEverySelectedRow();
     void selectionIsByClickAndOnlyInTheFirstColumn();
     void selectionShowsOnlyWhileTheListHasTheFocus();
+    void listKeysMoveAsInAList_data();
+    void listKeysMoveAsInAList();
+    void rowsAreAsHighAsAListsRows();
     void enterAndEscapeLeaveTheWindowOpen();
     void enterPressesTheFocusedButton();
     void exitAndCloseEndWithResultOne_data();
@@ -304,10 +307,10 @@ void MainWindowTest::listColumnsShareTheClientWidth() {
     for (int i = 0; i < 40; ++i) names.push_back(d.folder.AddFile(std::to_string(i)));
     QVERIFY(DropPaths(&d.window, names));
     QTRY_VERIFY(!d.window.busy());
-    QTreeView* list = d.list();
+    RenameListView* list = d.list();
     QTRY_VERIFY(list->verticalScrollBar()->isVisible());
-    const int path = list->header()->sectionSize(0);
-    const int new_name = list->header()->sectionSize(1);
+    const int path = list->horizontalHeader()->sectionSize(0);
+    const int new_name = list->horizontalHeader()->sectionSize(1);
     const int room = list->viewport()->width();
     QVERIFY2(path + new_name <= room && path + new_name >= room - 2,
              qPrintable(QString("%1 + %2 in %3").arg(path).arg(new_name).arg(room)));
@@ -317,9 +320,12 @@ void MainWindowTest::listColumnsShareTheClientWidth() {
 
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QString("Path"));
     QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QString("New Filename"));
-    QVERIFY(!list->header()->sectionsClickable());
+    QVERIFY(!list->horizontalHeader()->sectionsClickable());
     QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // A long path keeps both its ends on its one line.
+    QCOMPARE(list->textElideMode(), Qt::ElideMiddle);
+    QVERIFY(!list->wordWrap());
 }
 
 void MainWindowTest::resizingGivesTheListTheRoom() {
@@ -328,7 +334,7 @@ void MainWindowTest::resizingGivesTheListTheRoom() {
         return d.window.findChild<QWidget*>(name)->geometry();
     };
     const auto columns = [&] {
-        return std::pair(d.list()->header()->sectionSize(0), d.list()->header()->sectionSize(1));
+        return std::pair(d.list()->horizontalHeader()->sectionSize(0), d.list()->horizontalHeader()->sectionSize(1));
     };
     const QRect list = geometry("renameList");
     const QRect pattern = geometry("patternBox");
@@ -347,7 +353,7 @@ void MainWindowTest::resizingGivesTheListTheRoom() {
              qPrintable(QString("%1 : %2").arg(wide_path).arg(wide_name)));
 
     // Once the user drags the divider, the columns keep what was chosen.
-    QHeaderView* header = d.list()->header();
+    QHeaderView* header = d.list()->horizontalHeader();
     const QPoint divider(header->sectionViewportPosition(1), header->height() / 2);
     QTest::mousePress(header->viewport(), Qt::LeftButton, {}, divider);
     QMouseEvent drag(QEvent::MouseMove, divider - QPoint(80, 0),
@@ -596,7 +602,7 @@ void MainWindowTest::selectionIsByClickAndOnlyInTheFirstColumn() {
     Driver d;
     for (const char* name : {"0", "1", "2", "3", "4"}) d.folder.AddFile(name);
     d.Drop({"0", "1", "2", "3", "4"});
-    QTreeView* list = d.list();
+    RenameListView* list = d.list();
     QAbstractItemModel* model = list->model();
     const auto click = [&](int row, int column, Qt::KeyboardModifiers modifiers) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
@@ -619,6 +625,7 @@ void MainWindowTest::selectionIsByClickAndOnlyInTheFirstColumn() {
     click(2, 0, Qt::ControlModifier);
     QCOMPARE(selected_rows(), (QList<int>{0, 1, 3}));
     click(4, 1, Qt::ControlModifier);
+    QCOMPARE(selected_rows(), (QList<int>{0, 1, 3}));
     QVERIFY(!list->selectionModel()->isSelected(model->index(4, 1)));
     QVERIFY(!(model->flags(model->index(4, 1)) & Qt::ItemIsSelectable));
 }
@@ -627,7 +634,7 @@ void MainWindowTest::selectionShowsOnlyWhileTheListHasTheFocus() {
     Driver d;
     d.folder.AddFile("a-long-enough-name.txt");
     d.Drop({"a-long-enough-name.txt"});
-    QTreeView* list = d.list();
+    RenameListView* list = d.list();
     const QRect row = list->visualRect(list->model()->index(0, 0));
     const auto shown = [&] { return list->viewport()->grab(row).toImage(); };
 
@@ -642,6 +649,59 @@ void MainWindowTest::selectionShowsOnlyWhileTheListHasTheFocus() {
     QVERIFY(focused != unselected);
     QCOMPARE(unfocused, unselected);
     QVERIFY(list->selectionModel()->isSelected(list->model()->index(0, 0)));
+}
+
+void MainWindowTest::listKeysMoveAsInAList_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("current");  // from row 2
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("keeps_focus");
+    QTest::newRow("down") << QKeySequence(Qt::Key_Down) << 3 << QList<int>{3} << true;
+    QTest::newRow("up") << QKeySequence(Qt::Key_Up) << 1 << QList<int>{1} << true;
+    QTest::newRow("home") << QKeySequence(Qt::Key_Home) << 0 << QList<int>{0} << true;
+    QTest::newRow("end") << QKeySequence(Qt::Key_End) << 5 << QList<int>{5} << true;
+    QTest::newRow("ctrl+home moves only") << QKeySequence("Ctrl+Home") << 0 << QList<int>{2}
+                                          << true;
+    QTest::newRow("ctrl+end moves only") << QKeySequence("Ctrl+End") << 5 << QList<int>{2} << true;
+    QTest::newRow("shift+down") << QKeySequence("Shift+Down") << 3 << QList<int>{2, 3} << true;
+    QTest::newRow("shift+end") << QKeySequence("Shift+End") << 5 << QList<int>{2, 3, 4, 5}
+                               << true;
+    QTest::newRow("shift+home") << QKeySequence("Shift+Home") << 0 << QList<int>{0, 1, 2} << true;
+    QTest::newRow("tab leaves") << QKeySequence(Qt::Key_Tab) << 2 << QList<int>{2} << false;
+}
+
+void MainWindowTest::listKeysMoveAsInAList() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, current);
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, keeps_focus);
+    Driver d;
+    for (const char* name : {"0", "1", "2", "3", "4", "5"}) d.folder.AddFile(name);
+    d.Drop({"0", "1", "2", "3", "4", "5"});
+    d.SelectRows({2});
+    QTest::keySequence(d.list(), keys);
+    QCOMPARE(d.list()->currentIndex().row(), current);
+    QCOMPARE(d.list()->currentIndex().column(), 0);
+    QList<int> rows;
+    for (const QModelIndex& index : d.list()->selectionModel()->selectedIndexes())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(rows, selected);
+    QCOMPARE(d.list()->hasFocus(), keeps_focus);
+}
+
+// As high as a list of the same rows draws them: a line and its image.
+void MainWindowTest::rowsAreAsHighAsAListsRows() {
+    Driver d;
+    d.folder.AddFile("a.txt");
+    d.Drop({"a.txt"});
+    QTreeView plain_list;
+    plain_list.setModel(d.list()->model());
+    plain_list.setRootIsDecorated(false);
+    plain_list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plain_list));
+    const QModelIndex first = d.list()->model()->index(0, 0);
+    QCOMPARE(d.list()->visualRect(first).height(), plain_list.visualRect(first).height());
 }
 
 void MainWindowTest::enterAndEscapeLeaveTheWindowOpen() {

@@ -3,6 +3,7 @@
 // in the language of the locale, for the documentation and for looking at
 // what a user sees:
 //   LANG=de_DE.UTF-8 zentavo_screenshots OUTPUT_FOLDER [HELP_FILE]
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
-#include <QTreeView>
 
 #include <clocale>
 #include <cstdio>
@@ -53,7 +53,7 @@ bool WaitUntilIdle(const CRenamerDlg& window) {
 // up, drawn where it would appear.
 bool SaveWithToolTip(CRenamerDlg& window, const QModelIndex& cell, const QString& folder,
                      const char* name) {
-    auto* list = window.findChild<QTreeView*>("renameList");
+    auto* list = window.findChild<QAbstractItemView*>("renameList");
     const QPoint at = list->visualRect(cell).center();
     QHelpEvent hover(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &hover);
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
     window.findChild<QComboBox*>("patternBox")->lineEdit()->setText("%<1d-%3c.%<e");
     window.findChild<QPushButton*>("setFilenamesButton")->click();
     ok = WaitUntilIdle(window) && ok;
-    auto* list = window.findChild<QTreeView*>("renameList");
+    auto* list = window.findChild<QAbstractItemView*>("renameList");
     list->setFocus();
     list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
     ok = Save(window, folder, "main-window-named.png") && ok;

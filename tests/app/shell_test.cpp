@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QTreeView>
 #include <QtTest>
 
 #include <functional>
