@@ -2,12 +2,23 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "core/text.h"
 
 namespace zentavo {
 
 namespace {
+
+// Where a row's offsets stop: 48 bits.
+constexpr uint64_t kMaxTextBytes = uint64_t(1) << 48;
+
+// Throws, as a string grown past its max_size does, when texts cannot take
+// more bytes at offsets a row can hold.
+void RequireRoom(const std::string& texts, size_t more) {
+    if (more > kMaxTextBytes - texts.size())
+        throw std::length_error("a rename list's texts would pass 256 TiB");
+}
 
 int ComparePaths(std::string_view a, std::string_view b) {
     const int folded = CompareIgnoreAsciiCase(a, b);
@@ -22,7 +33,7 @@ int ComparePaths(std::string_view a, std::string_view b) {
 template <typename Rows, typename Compare>
 void SortByPathThenPosition(Rows& rows, const char* texts, const Compare& compare) {
     const auto path = [texts](const auto& row) {
-        return std::string_view(texts + row.path_at, row.path_size);
+        return std::string_view(texts + row.PathAt(), row.path_size);
     };
     const auto out_of_order = [&](const auto& a, const auto& b) {
         return compare(path(a), path(b)) > 0;
@@ -36,7 +47,7 @@ void SortByPathThenPosition(Rows& rows, const char* texts, const Compare& compar
     for (const auto& row : rows) shared = CommonPrefixLength(first.substr(0, shared), path(row));
     std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
         const int compared = compare(path(a).substr(shared), path(b).substr(shared));
-        return compared != 0 ? compared < 0 : a.path_at < b.path_at;
+        return compared != 0 ? compared < 0 : a.PathAt() < b.PathAt();
     });
 }
 
@@ -70,24 +81,30 @@ void RenameList::SetNewName(size_t i, std::string_view name) {
     Row& row = rows_[i];
     if (name.size() <= row.name_size) {
         // The old name's room holds it; name may be a view of that room.
-        if (!name.empty()) std::memmove(names_.data() + row.name_at, name.data(), name.size());
+        if (!name.empty()) std::memmove(names_.data() + row.NameAt(), name.data(), name.size());
         dead_name_bytes_ += row.name_size - name.size();
     } else {
+        RequireRoom(names_, name.size());
         const uint64_t at = names_.size();
         names_.append(name);  // safe when name is a view of names_
         dead_name_bytes_ += row.name_size;
-        row.name_at = at;
+        row.SetNameAt(at);
     }
     row.name_size = uint32_t(name.size());
-    ReleaseDead(names_, dead_name_bytes_, &Row::name_at, &Row::name_size);
+    ReleaseDead(names_, dead_name_bytes_, &Row::NameAt, &Row::SetNameAt, &Row::name_size);
+}
+
+void RenameList::FitNames() {
+    if (names_.capacity() - names_.size() > names_.size() / 8) names_.shrink_to_fit();
 }
 
 size_t RenameList::Insert(std::string_view path) {
     const auto it = std::upper_bound(
         rows_.begin(), rows_.end(), path,
         [this](std::string_view p, const Row& row) { return PathLess(p, PathOf(row)); });
+    RequireRoom(paths_, path.size());
     Row row;
-    row.path_at = paths_.size();
+    row.SetPathAt(paths_.size());
     row.path_size = uint32_t(path.size());
     const ptrdiff_t index = it - rows_.begin();
     paths_.append(path);  // may move the buffer that path views
@@ -110,11 +127,12 @@ size_t RenameList::InsertNew(PathBatch batch) {
     std::vector<Row> added;
     std::vector<Row>& out = fresh ? rows_ : added;
     out.reserve(batch.size());
+    RequireRoom(paths_, batch.text_.size());
     const uint64_t base = paths_.size();
     size_t begin = 0;
     for (size_t i = 0; i < batch.size(); ++i) {
         Row row;
-        row.path_at = base + begin;
+        row.SetPathAt(base + begin);
         row.path_size = uint32_t(batch.ends_[i] - begin);
         row.inode = batch.inodes_[i];
         out.push_back(row);
@@ -165,7 +183,7 @@ size_t RenameList::InsertNew(PathBatch batch) {
             rows_.begin(), rows_.begin() + middle, rows_.end(),
             [this](const Row& a, const Row& b) { return PathLess(PathOf(a), PathOf(b)); });
     }
-    ReleaseDead(paths_, dead_path_bytes_, &Row::path_at, &Row::path_size);
+    ReleaseDead(paths_, dead_path_bytes_, &Row::PathAt, &Row::SetPathAt, &Row::path_size);
     return kept;
 }
 
@@ -184,8 +202,8 @@ void RenameList::Remove(std::span<const size_t> indexes) {
         rows_[kept++] = rows_[i];
     }
     rows_.resize(kept);
-    ReleaseDead(paths_, dead_path_bytes_, &Row::path_at, &Row::path_size);
-    ReleaseDead(names_, dead_name_bytes_, &Row::name_at, &Row::name_size);
+    ReleaseDead(paths_, dead_path_bytes_, &Row::PathAt, &Row::SetPathAt, &Row::path_size);
+    ReleaseDead(names_, dead_name_bytes_, &Row::NameAt, &Row::SetNameAt, &Row::name_size);
 }
 
 void RenameList::RemoveAll() {
@@ -199,13 +217,14 @@ void RenameList::RemoveAll() {
     dead_name_bytes_ = 0;
 }
 
-void RenameList::ReleaseDead(std::string& texts, size_t& dead, TextAt at, TextSize size) {
+void RenameList::ReleaseDead(std::string& texts, size_t& dead, TextAt at, SetTextAt set_at,
+                             TextSize size) {
     if (dead <= texts.size() / 2) return;
     std::string kept;
     kept.reserve(texts.size() - dead);
     for (Row& row : rows_) {
-        const uint64_t from = row.*at;
-        row.*at = kept.size();
+        const uint64_t from = (row.*at)();
+        (row.*set_at)(kept.size());
         kept.append(texts, from, row.*size);
     }
     texts.swap(kept);

@@ -3,10 +3,11 @@
 // A row is its full path (the row's key, never rewritten), its new name (the
 // file name alone, possibly empty), the inode its folder listing gave (0 if
 // not known), its mark and, for a Failed mark, an errno-style reason (0 if
-// none known). The texts live end to end in two buffers, so a row costs a few
-// numbers beside its bytes; a view the list hands out stays valid until the
+// none known). The texts live end to end in two buffers, so a row costs 32
+// bytes beside its texts; a view the list hands out stays valid until the
 // list next changes a text (a mark change leaves texts alone). No text may
-// reach 4 GiB.
+// reach 4 GiB, and a buffer stops short of 256 TiB: one that would grow past
+// it throws std::length_error, as a string grown past its max_size does.
 #pragma once
 
 #include <atomic>
@@ -50,7 +51,7 @@ public:
 
     std::string_view path(size_t i) const { return PathOf(rows_[i]); }
     std::string_view new_name(size_t i) const {
-        return {names_.data() + rows_[i].name_at, rows_[i].name_size};
+        return {names_.data() + rows_[i].NameAt(), rows_[i].name_size};
     }
     uint64_t inode(size_t i) const { return rows_[i].inode; }
 
@@ -62,12 +63,13 @@ public:
         return std::atomic_ref(const_cast<RowMark&>(rows_[i].mark)).load(std::memory_order_acquire);
     }
     int failure(size_t i) const {
-        return std::atomic_ref(const_cast<int&>(rows_[i].failure)).load(std::memory_order_relaxed);
+        return std::atomic_ref(const_cast<int16_t&>(rows_[i].failure))
+            .load(std::memory_order_relaxed);
     }
 
     void SetNewName(size_t i, std::string_view name);
     void SetMark(size_t i, RowMark mark, int failure = 0) {
-        std::atomic_ref(rows_[i].failure).store(failure, std::memory_order_relaxed);
+        std::atomic_ref(rows_[i].failure).store(int16_t(failure), std::memory_order_relaxed);
         std::atomic_ref(rows_[i].mark).store(mark, std::memory_order_release);
     }
 
@@ -86,6 +88,10 @@ public:
     size_t InsertNew(PathBatch batch);
     size_t InsertNew(const std::vector<std::string>& paths);
 
+    // Gives back the room a pass over every row's name left its buffer to
+    // grow into: names added one by one grow it by doubling.
+    void FitNames();
+
     // Removes the rows at the given indexes (any order, repeats allowed); the
     // others keep their order.
     void Remove(std::span<const size_t> indexes);
@@ -96,27 +102,45 @@ public:
     static bool PathLess(std::string_view a, std::string_view b);
 
 private:
-    // 40 bytes: where the row's texts lie in their buffers, and the rest.
+    // Where a row's texts lie in their buffers, and the rest, in 32 bytes: an
+    // offset in 48 bits, split so that nothing pads the row; a failure is an
+    // errno value, which fits in 16 bits.
     struct Row {
-        uint64_t path_at = 0;
-        uint64_t name_at = 0;
         uint64_t inode = 0;
+        uint32_t path_at_low = 0;
+        uint32_t name_at_low = 0;
         uint32_t path_size = 0;
         uint32_t name_size = 0;
-        int failure = 0;
+        uint16_t path_at_high = 0;
+        uint16_t name_at_high = 0;
+        int16_t failure = 0;
         RowMark mark = RowMark::Pending;
+
+        uint64_t PathAt() const { return uint64_t(path_at_high) << 32 | path_at_low; }
+        uint64_t NameAt() const { return uint64_t(name_at_high) << 32 | name_at_low; }
+        void SetPathAt(uint64_t at) {
+            path_at_low = uint32_t(at);
+            path_at_high = uint16_t(at >> 32);
+        }
+        void SetNameAt(uint64_t at) {
+            name_at_low = uint32_t(at);
+            name_at_high = uint16_t(at >> 32);
+        }
     };
-    using TextAt = uint64_t Row::*;
+    static_assert(sizeof(Row) == 32);
+    using TextAt = uint64_t (Row::*)() const;
+    using SetTextAt = void (Row::*)(uint64_t);
     using TextSize = uint32_t Row::*;
 
     // Whether a and b name the same file under this list's syntax.
     bool SameFile(std::string_view a, std::string_view b) const;
     std::string_view PathOf(const Row& row) const {
-        return {paths_.data() + row.path_at, row.path_size};
+        return {paths_.data() + row.PathAt(), row.path_size};
     }
     // Drops the bytes no row uses once they outweigh the ones in use, so that
     // rewriting names or removing rows never lets a buffer grow without end.
-    void ReleaseDead(std::string& texts, size_t& dead, TextAt at, TextSize size);
+    void ReleaseDead(std::string& texts, size_t& dead, TextAt at, SetTextAt set_at,
+                     TextSize size);
 
     PathSyntax syntax_;
     std::vector<Row> rows_;

@@ -180,6 +180,7 @@ bool SetFilenames(RenameList& list, std::string_view pattern, const CodePage& pa
         list.SetNewName(i, std::move(name));
         ++counter;
     }
+    list.FitNames();
     return all_named;
 }
 

@@ -289,6 +289,52 @@ TEST(RenameList, InsertNewEqualsOneByOneInsertion) {
     }
 }
 
+// A row holds its texts' sizes and its failure in few bits: every length a
+// path or a name can have must read back whole, a name too long to use
+// included, beside its neighbours, whichever way the row came in.
+TEST(RenameList, TextsOfEveryLengthReadBackWhole) {
+    const struct {
+        size_t path_size;
+        size_t name_size;
+        int failure;
+    } cases[] = {
+        {2, 0, 0},
+        {42, 14, 2},
+        {4095, kMaxNewNameLength, 36},
+        {4096, kMaxNewNameLength + 1, 36},
+        {65535, 65535, 133},
+        {65536, 65536, 32767},
+        {70000, 1 << 20, 1},
+    };
+    for (const auto& c : cases) {
+        for (const bool batch : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.path_size << " " << c.name_size << " "
+                                            << (batch ? "InsertNew" : "Insert"));
+            const std::string path = "/d" + std::string(c.path_size - 2, 'p');
+            const std::string name(c.name_size, 'n');
+            RenameList list(PathSyntax::Posix);
+            if (batch) {
+                list.InsertNew({"/a", path, "/z"});
+            } else {
+                for (const char* other : {"/a", "/z"}) list.Insert(other);
+                list.Insert(path);
+            }
+            ASSERT_EQ(list.count(), 3u);
+            const size_t row = 1;
+            list.SetNewName(0, "before");
+            list.SetNewName(row, name);
+            list.SetNewName(2, "after");
+            list.SetMark(row, RowMark::Failed, c.failure);
+            EXPECT_EQ(list.path(row), path);
+            EXPECT_EQ(list.new_name(row), name);
+            EXPECT_EQ(list.failure(row), c.failure);
+            EXPECT_EQ(list.new_name(0), "before");
+            EXPECT_EQ(list.new_name(2), "after");
+            EXPECT_EQ(RowPaths(list), (Paths{"/a", path, "/z"}));
+        }
+    }
+}
+
 // Names rewritten longer, shorter, from the row's own name and from another
 // row's, mixed with removals and inserts: the rows must read back as plain
 // strings kept beside them would, however the list packs and repacks its texts.
