@@ -17,48 +17,111 @@ constexpr uint32_t kNone = UINT32_MAX;
 
 enum class State : unsigned char { Free, Taken, Follows, OnStack, Cycle };
 
-// The targets of the rows a run would move, one after another in one block:
-// a million of them cost no more than their bytes.
+// Compares a1 a2 with b1 b2, each pair read as one text.
+int CompareJoined(std::string_view a1, std::string_view a2, std::string_view b1,
+                  std::string_view b2) {
+    std::string_view a = a1, b = b1;
+    bool a_ends = false, b_ends = false;  // a or b is its text's second part
+    while (true) {
+        if (a.empty() && !a_ends) {
+            a = a2;
+            a_ends = true;
+        } else if (b.empty() && !b_ends) {
+            b = b2;
+            b_ends = true;
+        } else if (a.empty() || b.empty()) {
+            return a.empty() ? (b.empty() ? 0 : -1) : 1;
+        } else {
+            const size_t stretch = std::min(a.size(), b.size());
+            if (const int compared = a.substr(0, stretch).compare(b.substr(0, stretch));
+                compared != 0)
+                return compared;
+            a.remove_prefix(stretch);
+            b.remove_prefix(stretch);
+        }
+    }
+}
+
+// The targets of the rows a run would move, without a copy of each: a
+// target is its folder, which the rows of one folder share, and the row's
+// new name as the list holds it. A name that leads elsewhere ("../x") makes
+// a target of its own, held whole.
 class Movers {
 public:
-    // Room for everything at once: grown bit by bit, the keys would for a
-    // moment take three times their size.
-    void Reserve(size_t rows, size_t key_bytes) {
-        rows_.reserve(rows);
-        ends_.reserve(rows);
-        keys_.reserve(key_bytes);
+    explicit Movers(const RenameList& list) : list_(list) {}
+
+    void Reserve(size_t movers) { movers_.reserve(movers); }
+    // target is where row's move leads; whole when it does not end in the
+    // row's new name.
+    void Add(size_t row, std::string_view target, bool whole) {
+        const std::string_view head =
+            target.substr(0, target.size() - (whole ? 0 : list_.new_name(row).size()));
+        if (whole || heads_.empty() || !heads_.back().ends_in_name ||
+            Head(heads_.size() - 1) != head) {
+            head_text_ += head;
+            heads_.push_back({head_text_.size(), !whole});
+        }
+        movers_.push_back({uint32_t(row), uint32_t(heads_.size() - 1)});
     }
-    void Add(size_t row, std::string_view key) {
-        rows_.push_back(uint32_t(row));
-        keys_ += key;
-        ends_.push_back(keys_.size());
+    size_t count() const { return movers_.size(); }
+    size_t row(size_t k) const { return movers_[k].row; }
+    // Below zero when mover a's target sorts before b's, zero when they are
+    // one, as their texts compare.
+    int Compare(size_t a, size_t b) const {
+        const Mover& first = movers_[a];
+        const Mover& second = movers_[b];
+        if (first.head == second.head) return Tail(first).compare(Tail(second));
+        return CompareJoined(Head(first.head), Tail(first), Head(second.head), Tail(second));
     }
-    size_t count() const { return rows_.size(); }
-    size_t row(size_t k) const { return rows_[k]; }
-    std::string_view key(size_t k) const {
-        const size_t begin = k == 0 ? 0 : ends_[k - 1];
-        return std::string_view(keys_).substr(begin, ends_[k] - begin);
+    // Writes mover k's target to key.
+    void Key(size_t k, std::string& key) const {
+        key = Head(movers_[k].head);
+        key += Tail(movers_[k]);
     }
     // The mover of a row, if it is one.
     uint32_t Of(size_t row) const {
-        const auto found = std::lower_bound(rows_.begin(), rows_.end(), uint32_t(row));
-        return found != rows_.end() && *found == row ? uint32_t(found - rows_.begin()) : kNone;
+        const auto found =
+            std::lower_bound(movers_.begin(), movers_.end(), row,
+                             [](const Mover& mover, size_t r) { return mover.row < r; });
+        return found != movers_.end() && found->row == row ? uint32_t(found - movers_.begin())
+                                                           : kNone;
     }
 
 private:
-    std::vector<uint32_t> rows_;  // ascending
-    std::string keys_;
-    std::vector<size_t> ends_;
+    struct Mover {
+        uint32_t row;
+        uint32_t head;
+    };
+    struct Span {
+        size_t end;         // in head_text_, where the next head begins
+        bool ends_in_name;  // the row's new name follows it
+    };
+
+    std::string_view Head(size_t h) const {
+        const size_t begin = h == 0 ? 0 : heads_[h - 1].end;
+        return std::string_view(head_text_).substr(begin, heads_[h].end - begin);
+    }
+    std::string_view Tail(const Mover& mover) const {
+        return heads_[mover.head].ends_in_name ? list_.new_name(mover.row) : std::string_view();
+    }
+
+    const RenameList& list_;
+    std::vector<Mover> movers_;  // by row, ascending
+    std::vector<Span> heads_;
+    std::string head_text_;
 };
 
-// The target as the run meets it: "sub/../x" and "./x" name what they lead to.
-std::string TargetKey(const RenameList& list, size_t row, const CodePage& page) {
+// The target as the run meets it, written to target: "sub/../x" and "./x"
+// name what they lead to. Returns whether the target ends in the row's new
+// name as the list holds it.
+bool TargetOf(const RenameList& list, size_t row, const CodePage& page, std::string& target) {
     const std::string_view name = list.new_name(row);
-    std::string target = RenameTarget(list.path(row), name, list.syntax(), page);
+    target = RenameTarget(list.path(row), name, list.syntax(), page);
     const bool leads_elsewhere =
         name.find_first_of(Separators(list.syntax())) != std::string_view::npos || name == "." ||
         name == "..";
-    return leads_elsewhere ? LexicalKey(target, list.syntax()) : target;
+    if (leads_elsewhere) target = LexicalKey(target, list.syntax());
+    return !leads_elsewhere;
 }
 
 // The NAME_MAX of the folders targets lie in, asked once per run of rows in
@@ -91,30 +154,23 @@ private:
 
 std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
                                         const CodePage& page, std::stop_token stop) {
-    // A target is its row's folder and new name; one that leads elsewhere
-    // ("../x") is no longer than that.
-    size_t rows = 0, key_bytes = 0;
-    for (size_t row = 0; row < list.count(); ++row) {
-        if (!RunWillTry(list, row)) continue;
-        const std::string_view path = list.path(row);
-        const size_t last = page.FindLastOf(path, Separators(list.syntax()));
-        key_bytes += (last == std::string_view::npos ? 2 : last + 1) + list.new_name(row).size();
-        ++rows;
-    }
-    Movers movers;
-    movers.Reserve(rows, key_bytes);
+    size_t rows = 0;
+    for (size_t row = 0; row < list.count(); ++row) rows += RunWillTry(list, row);
+    Movers movers(list);
+    movers.Reserve(rows);
     NameLimits limits(fs);
     // The run fails these without moving them, so their files stay put.
     std::vector<TargetProblem> too_long;
+    std::string key;
     for (size_t row = 0; row < list.count(); ++row) {
         if (row % kStopCheckEvery == 0 && stop.stop_requested()) return {};
         if (!RunWillTry(list, row)) continue;
-        const std::string key = TargetKey(list, row, page);
+        const bool ends_in_name = TargetOf(list, row, page, key);
         if (key == list.path(row)) continue;
         if (limits.TooLong(key, Separators(list.syntax())))
             too_long.push_back({row, TargetProblemKind::NameTooLong});
         else
-            movers.Add(row, key);
+            movers.Add(row, key, !ends_in_name);
     }
     const size_t count = movers.count();
 
@@ -122,12 +178,12 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     std::vector<uint32_t> order(count);
     for (size_t k = 0; k < count; ++k) order[k] = uint32_t(k);
     std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        const int compared = movers.key(a).compare(movers.key(b));
+        const int compared = movers.Compare(a, b);
         return compared < 0 || (compared == 0 && a < b);
     });
     std::vector<uint32_t> same_target(count, kNone);
     for (size_t i = 1; i < count; ++i) {
-        if (movers.key(order[i]) != movers.key(order[i - 1])) continue;
+        if (movers.Compare(order[i], order[i - 1]) != 0) continue;
         same_target[order[i]] = order[i - 1];
         if (same_target[order[i - 1]] == kNone) same_target[order[i - 1]] = order[i];
     }
@@ -138,10 +194,9 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
     // vector filled from a value as freeing a pointer into it).
     std::vector<State> state(count);
     std::vector<uint32_t> next(count, kNone);
-    std::string key;
     for (size_t k = 0; k < count; ++k) {
         if (k % kStopCheckEvery == 0 && stop.stop_requested()) return {};
-        key = movers.key(k);
+        movers.Key(k, key);
         const std::optional<size_t> holder = list.Find(key);
         if (holder) {
             next[k] = movers.Of(*holder);
@@ -184,7 +239,8 @@ std::vector<TargetProblem> CheckTargets(FileSystem& fs, const RenameList& list,
         if (state[k] == State::Cycle) {
             problems.push_back({row, TargetProblemKind::Cycle, movers.row(next[k])});
         } else if (state[k] == State::Taken) {
-            const std::optional<size_t> holder = list.Find(movers.key(k));
+            movers.Key(k, key);
+            const std::optional<size_t> holder = list.Find(key);
             problems.push_back({row, TargetProblemKind::TargetTaken, holder.value_or(kNoRow)});
         } else if (same_target[k] != kNone) {
             problems.push_back({row, TargetProblemKind::SameTarget, movers.row(same_target[k])});
