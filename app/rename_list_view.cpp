@@ -24,6 +24,8 @@ RenameListView::RenameListView(QWidget* parent) : QTableView(parent) {
 }
 
 void RenameListView::setModel(QAbstractItemModel* model) {
+    if (model == this->model()) return;
+    // What the view heard of the model it leaves, it stops hearing anyway.
     if (QAbstractItemModel* old = this->model()) disconnect(old, nullptr, this, nullptr);
     // Connected before the headers are, so that the rows' height is set
     // while the header still holds the rows it had: setting it for rows the
@@ -35,6 +37,12 @@ void RenameListView::setModel(QAbstractItemModel* model) {
     }
     QTableView::setModel(model);
     FitRowHeight();
+}
+
+void RenameListView::doItemsLayout() {
+    // A new font or style changes what a row needs.
+    FitRowHeight();
+    QTableView::doItemsLayout();
 }
 
 void RenameListView::FitRowHeight() {

@@ -15,6 +15,7 @@ public:
     explicit RenameListView(QWidget* parent = nullptr);
 
     void setModel(QAbstractItemModel* model) override;
+    void doItemsLayout() override;
 
     // Shown while the list is empty; an empty hint shows nothing. Screen
     // readers hear it as the list's description.

@@ -701,7 +701,15 @@ void MainWindowTest::rowsAreAsHighAsAListsRows() {
     plain_list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&plain_list));
     const QModelIndex first = d.list()->model()->index(0, 0);
-    QCOMPARE(d.list()->visualRect(first).height(), plain_list.visualRect(first).height());
+    const int height = plain_list.visualRect(first).height();
+    QCOMPARE(d.list()->visualRect(first).height(), height);
+    // The same under a new font.
+    QFont larger = d.list()->font();
+    larger.setPointSize(larger.pointSize() * 2);
+    d.list()->setFont(larger);
+    plain_list.setFont(larger);
+    QTRY_VERIFY(plain_list.visualRect(first).height() > height);
+    QTRY_COMPARE(d.list()->visualRect(first).height(), plain_list.visualRect(first).height());
 }
 
 void MainWindowTest::enterAndEscapeLeaveTheWindowOpen() {
