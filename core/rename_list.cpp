@@ -10,14 +10,14 @@ namespace zentavo {
 
 namespace {
 
-// Where a row's offsets stop: 48 bits.
-constexpr uint64_t kMaxTextBytes = uint64_t(1) << 48;
+// Where a row's offsets stop: 40 bits.
+constexpr uint64_t kMaxTextBytes = uint64_t(1) << 40;
 
 // Throws, as a string grown past its max_size does, when texts cannot take
 // more bytes at offsets a row can hold.
 void RequireRoom(const std::string& texts, size_t more) {
     if (more > kMaxTextBytes - texts.size())
-        throw std::length_error("a rename list's texts would pass 256 TiB");
+        throw std::length_error("a rename list's texts would pass 1 TiB");
 }
 
 int ComparePaths(std::string_view a, std::string_view b) {
@@ -26,15 +26,13 @@ int ComparePaths(std::string_view a, std::string_view b) {
     return a.compare(b);
 }
 
-// Orders rows by compare on their paths, then by position (where each path
-// lies in texts, which holds the batch in its given order). A drop gathered
-// folder by folder in the list's order is in order already, and one look at
-// each pair of neighbours proves it.
-template <typename Rows, typename Compare>
-void SortByPathThenPosition(Rows& rows, const char* texts, const Compare& compare) {
-    const auto path = [texts](const auto& row) {
-        return std::string_view(texts + row.PathAt(), row.path_size);
-    };
+// Orders rows by compare on their paths (path_of gives a row's), then by
+// position (where each path lies in its buffer, at_of, which holds the batch
+// in its given order). A drop gathered folder by folder in the list's order
+// is in order already, and one look at each pair of neighbours proves it.
+template <typename Rows, typename PathOf, typename AtOf, typename Compare>
+void SortByPathThenPosition(Rows& rows, const PathOf& path, const AtOf& at_of,
+                            const Compare& compare) {
     const auto out_of_order = [&](const auto& a, const auto& b) {
         return compare(path(a), path(b)) > 0;
     };
@@ -47,7 +45,7 @@ void SortByPathThenPosition(Rows& rows, const char* texts, const Compare& compar
     for (const auto& row : rows) shared = CommonPrefixLength(first.substr(0, shared), path(row));
     std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
         const int compared = compare(path(a).substr(shared), path(b).substr(shared));
-        return compared != 0 ? compared < 0 : a.PathAt() < b.PathAt();
+        return compared != 0 ? compared < 0 : at_of(a) < at_of(b);
     });
 }
 
@@ -77,37 +75,47 @@ std::optional<size_t> RenameList::Find(std::string_view path) const {
     return size_t(it - rows_.begin());
 }
 
+void RenameList::Place(Row& row, Text text, uint64_t at, size_t size) {
+    row.at_low[text] = uint32_t(at);
+    row.at_high[text] = uint8_t(at >> 32);
+    row.size[text] = uint16_t(std::min<size_t>(size, kLongText));
+    if (size >= kLongText) texts_[text].long_sizes[at] = size;
+}
+
 void RenameList::SetNewName(size_t i, std::string_view name) {
     Row& row = rows_[i];
-    if (name.size() <= row.name_size) {
+    TextBuffer& names = texts_[kName];
+    const size_t old_size = Size(row, kName);
+    if (name.size() <= old_size) {
         // The old name's room holds it; name may be a view of that room.
-        if (!name.empty()) std::memmove(names_.data() + row.NameAt(), name.data(), name.size());
-        dead_name_bytes_ += row.name_size - name.size();
+        if (!name.empty()) std::memmove(names.bytes.data() + At(row, kName), name.data(), name.size());
+        names.dead += old_size - name.size();
+        Place(row, kName, At(row, kName), name.size());
     } else {
-        RequireRoom(names_, name.size());
-        const uint64_t at = names_.size();
-        names_.append(name);  // safe when name is a view of names_
-        dead_name_bytes_ += row.name_size;
-        row.SetNameAt(at);
+        RequireRoom(names.bytes, name.size());
+        const uint64_t at = names.bytes.size();
+        names.bytes.append(name);  // safe when name is a view of the names
+        names.dead += old_size;
+        Place(row, kName, at, name.size());
     }
-    row.name_size = uint32_t(name.size());
-    ReleaseDead(names_, dead_name_bytes_, &Row::NameAt, &Row::SetNameAt, &Row::name_size);
+    ReleaseDead(kName);
 }
 
 void RenameList::FitNames() {
-    if (names_.capacity() - names_.size() > names_.size() / 8) names_.shrink_to_fit();
+    std::string& names = texts_[kName].bytes;
+    if (names.capacity() - names.size() > names.size() / 8) names.shrink_to_fit();
 }
 
 size_t RenameList::Insert(std::string_view path) {
     const auto it = std::upper_bound(
         rows_.begin(), rows_.end(), path,
         [this](std::string_view p, const Row& row) { return PathLess(p, PathOf(row)); });
-    RequireRoom(paths_, path.size());
+    std::string& paths = texts_[kPath].bytes;
+    RequireRoom(paths, path.size());
     Row row;
-    row.SetPathAt(paths_.size());
-    row.path_size = uint32_t(path.size());
+    Place(row, kPath, paths.size(), path.size());
     const ptrdiff_t index = it - rows_.begin();
-    paths_.append(path);  // may move the buffer that path views
+    paths.append(path);  // may move the buffer that path views
     rows_.insert(rows_.begin() + index, row);
     return size_t(index);
 }
@@ -127,33 +135,35 @@ size_t RenameList::InsertNew(PathBatch batch) {
     std::vector<Row> added;
     std::vector<Row>& out = fresh ? rows_ : added;
     out.reserve(batch.size());
-    RequireRoom(paths_, batch.text_.size());
-    const uint64_t base = paths_.size();
+    RequireRoom(texts_[kPath].bytes, batch.text_.size());
+    TextBuffer& paths = texts_[kPath];
+    const uint64_t base = paths.bytes.size();
     size_t begin = 0;
     for (size_t i = 0; i < batch.size(); ++i) {
         Row row;
-        row.SetPathAt(base + begin);
-        row.path_size = uint32_t(batch.ends_[i] - begin);
+        Place(row, kPath, base + begin, batch.ends_[i] - begin);
         row.inode = batch.inodes_[i];
         out.push_back(row);
         begin = batch.ends_[i];
     }
     if (fresh) {
-        paths_ = std::move(batch.text_);
+        paths.bytes = std::move(batch.text_);
     } else {
-        paths_ += batch.text_;
+        paths.bytes += batch.text_;
     }
     batch = PathBatch();
 
     // Within each group of paths that name one file, the first in the given
     // order is the one that row-by-row insertion keeps: ordering by the
     // sameness key, then by position, puts it first in its group.
+    const auto path_of = [this](const Row& row) { return PathOf(row); };
+    const auto at_of = [](const Row& row) { return At(row, kPath); };
     if (IgnoresCase(syntax_)) {
-        SortByPathThenPosition(out, paths_.data(), [](std::string_view a, std::string_view b) {
+        SortByPathThenPosition(out, path_of, at_of, [](std::string_view a, std::string_view b) {
             return CompareIgnoreAsciiCase(a, b);
         });
     } else {
-        SortByPathThenPosition(out, paths_.data(), [](std::string_view a, std::string_view b) {
+        SortByPathThenPosition(out, path_of, at_of, [](std::string_view a, std::string_view b) {
             return ComparePaths(a, b);
         });
     }
@@ -162,7 +172,7 @@ size_t RenameList::InsertNew(PathBatch batch) {
     for (const Row& row : out) {
         const std::string_view path = PathOf(row);
         if ((kept > 0 && SameFile(PathOf(out[kept - 1]), path)) || (!fresh && Find(path))) {
-            dead_path_bytes_ += path.size();
+            paths.dead += path.size();
             continue;
         }
         out[kept++] = row;
@@ -172,7 +182,8 @@ size_t RenameList::InsertNew(PathBatch batch) {
     if (fresh) {
         if (rows_.capacity() - rows_.size() > rows_.size() / 8) rows_.shrink_to_fit();
         // A walk grows its batch as it goes, to up to twice the bytes it holds.
-        if (paths_.capacity() - paths_.size() > paths_.size() / 8) paths_.shrink_to_fit();
+        if (paths.bytes.capacity() - paths.bytes.size() > paths.bytes.size() / 8)
+            paths.bytes.shrink_to_fit();
     } else if (!added.empty()) {
         // Group representatives differ in their folded text (Windows) or
         // bytes (POSIX), so sorting by the sameness key sorted them by
@@ -183,7 +194,7 @@ size_t RenameList::InsertNew(PathBatch batch) {
             rows_.begin(), rows_.begin() + middle, rows_.end(),
             [this](const Row& a, const Row& b) { return PathLess(PathOf(a), PathOf(b)); });
     }
-    ReleaseDead(paths_, dead_path_bytes_, &Row::PathAt, &Row::SetPathAt, &Row::path_size);
+    ReleaseDead(kPath);
     return kept;
 }
 
@@ -195,40 +206,37 @@ void RenameList::Remove(std::span<const size_t> indexes) {
     size_t kept = 0;
     for (size_t i = 0; i < rows_.size(); ++i) {
         if (doomed[i]) {
-            dead_path_bytes_ += rows_[i].path_size;
-            dead_name_bytes_ += rows_[i].name_size;
+            texts_[kPath].dead += Size(rows_[i], kPath);
+            texts_[kName].dead += Size(rows_[i], kName);
             continue;
         }
         rows_[kept++] = rows_[i];
     }
     rows_.resize(kept);
-    ReleaseDead(paths_, dead_path_bytes_, &Row::PathAt, &Row::SetPathAt, &Row::path_size);
-    ReleaseDead(names_, dead_name_bytes_, &Row::NameAt, &Row::SetNameAt, &Row::name_size);
+    ReleaseDead(kPath);
+    ReleaseDead(kName);
 }
 
 void RenameList::RemoveAll() {
     rows_.clear();
     rows_.shrink_to_fit();
-    paths_.clear();
-    paths_.shrink_to_fit();
-    names_.clear();
-    names_.shrink_to_fit();
-    dead_path_bytes_ = 0;
-    dead_name_bytes_ = 0;
+    for (TextBuffer& texts : texts_) texts = TextBuffer();
 }
 
-void RenameList::ReleaseDead(std::string& texts, size_t& dead, TextAt at, SetTextAt set_at,
-                             TextSize size) {
-    if (dead <= texts.size() / 2) return;
-    std::string kept;
-    kept.reserve(texts.size() - dead);
+void RenameList::ReleaseDead(Text text) {
+    TextBuffer& texts = texts_[text];
+    if (texts.dead <= texts.bytes.size() / 2) return;
+    TextBuffer kept;
+    kept.bytes.reserve(texts.bytes.size() - texts.dead);
     for (Row& row : rows_) {
-        const uint64_t from = (row.*at)();
-        (row.*set_at)(kept.size());
-        kept.append(texts, from, row.*size);
+        const std::string_view bytes = TextOf(row, text);
+        const uint64_t at = kept.bytes.size();
+        kept.bytes += bytes;
+        if (bytes.size() >= kLongText) kept.long_sizes[at] = bytes.size();
+        row.at_low[text] = uint32_t(at);
+        row.at_high[text] = uint8_t(at >> 32);
     }
-    texts.swap(kept);
-    dead = 0;
+    texts = std::move(kept);
 }
 
 }  // namespace zentavo

@@ -3,11 +3,11 @@
 // A row is its full path (the row's key, never rewritten), its new name (the
 // file name alone, possibly empty), the inode its folder listing gave (0 if
 // not known), its mark and, for a Failed mark, an errno-style reason (0 if
-// none known). The texts live end to end in two buffers, so a row costs 32
+// none known). The texts live end to end in two buffers, so a row costs 24
 // bytes beside its texts; a view the list hands out stays valid until the
-// list next changes a text (a mark change leaves texts alone). No text may
-// reach 4 GiB, and a buffer stops short of 256 TiB: one that would grow past
-// it throws std::length_error, as a string grown past its max_size does.
+// list next changes a text (a mark change leaves texts alone). A buffer stops
+// short of 1 TiB: one that would grow past it throws std::length_error, as a
+// string grown past its max_size does.
 #pragma once
 
 #include <atomic>
@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/path_batch.h"
@@ -50,27 +51,21 @@ public:
     bool empty() const { return rows_.empty(); }
 
     std::string_view path(size_t i) const { return PathOf(rows_[i]); }
-    std::string_view new_name(size_t i) const {
-        return {names_.data() + rows_[i].NameAt(), rows_[i].name_size};
-    }
+    std::string_view new_name(size_t i) const { return TextOf(rows_[i], kName); }
     uint64_t inode(size_t i) const { return rows_[i].inode; }
 
     // Marks may be read on one thread while a rename run on another sets
     // them, so that a window can show rows turning green; nothing else of a
-    // row changes during a run. A mark is set after its reason, so whoever
+    // row changes during a run. A mark is set with its reason, so whoever
     // reads a Failed mark reads its reason too.
-    RowMark mark(size_t i) const {
-        return std::atomic_ref(const_cast<RowMark&>(rows_[i].mark)).load(std::memory_order_acquire);
-    }
-    int failure(size_t i) const {
-        return std::atomic_ref(const_cast<int16_t&>(rows_[i].failure))
-            .load(std::memory_order_relaxed);
-    }
+    RowMark mark(size_t i) const { return RowMark(Outcome(i, std::memory_order_acquire) & 3); }
+    int failure(size_t i) const { return Outcome(i, std::memory_order_relaxed) >> 2; }
 
     void SetNewName(size_t i, std::string_view name);
+    // failure is an errno value, below 16384.
     void SetMark(size_t i, RowMark mark, int failure = 0) {
-        std::atomic_ref(rows_[i].failure).store(int16_t(failure), std::memory_order_relaxed);
-        std::atomic_ref(rows_[i].mark).store(mark, std::memory_order_release);
+        std::atomic_ref(rows_[i].outcome)
+            .store(uint16_t(failure << 2 | int(mark)), std::memory_order_release);
     }
 
     // The row that names the same file as path: on POSIX the same bytes, on
@@ -102,52 +97,56 @@ public:
     static bool PathLess(std::string_view a, std::string_view b);
 
 private:
-    // Where a row's texts lie in their buffers, and the rest, in 32 bytes: an
-    // offset in 48 bits, split so that nothing pads the row; a failure is an
-    // errno value, which fits in 16 bits.
+    // A row's two texts, each in its own buffer.
+    enum Text { kPath = 0, kName = 1 };
+    // A size from here up is kept beside the buffer, by where its text lies.
+    static constexpr uint16_t kLongText = UINT16_MAX;
+
+    // Where a row's texts lie in their buffers, and the rest, in 24 bytes:
+    // an offset in 40 bits, split so that nothing pads the row, and a size in
+    // 16 (kLongText for a longer text); the mark and the failure, an errno
+    // value, share one word, the mark in its low two bits, so that whoever
+    // reads a Failed mark reads its reason with it.
     struct Row {
         uint64_t inode = 0;
-        uint32_t path_at_low = 0;
-        uint32_t name_at_low = 0;
-        uint32_t path_size = 0;
-        uint32_t name_size = 0;
-        uint16_t path_at_high = 0;
-        uint16_t name_at_high = 0;
-        int16_t failure = 0;
-        RowMark mark = RowMark::Pending;
-
-        uint64_t PathAt() const { return uint64_t(path_at_high) << 32 | path_at_low; }
-        uint64_t NameAt() const { return uint64_t(name_at_high) << 32 | name_at_low; }
-        void SetPathAt(uint64_t at) {
-            path_at_low = uint32_t(at);
-            path_at_high = uint16_t(at >> 32);
-        }
-        void SetNameAt(uint64_t at) {
-            name_at_low = uint32_t(at);
-            name_at_high = uint16_t(at >> 32);
-        }
+        uint32_t at_low[2] = {};
+        uint16_t size[2] = {};
+        uint8_t at_high[2] = {};
+        uint16_t outcome = 0;
     };
-    static_assert(sizeof(Row) == 32);
-    using TextAt = uint64_t (Row::*)() const;
-    using SetTextAt = void (Row::*)(uint64_t);
-    using TextSize = uint32_t Row::*;
+    static_assert(sizeof(Row) == 24);
 
+    struct TextBuffer {
+        std::string bytes;
+        size_t dead = 0;  // used by no row
+        std::unordered_map<uint64_t, size_t> long_sizes;  // by where each text lies
+    };
+
+    uint16_t Outcome(size_t i, std::memory_order order) const {
+        return std::atomic_ref(const_cast<uint16_t&>(rows_[i].outcome)).load(order);
+    }
+    static uint64_t At(const Row& row, Text text) {
+        return uint64_t(row.at_high[text]) << 32 | row.at_low[text];
+    }
+    size_t Size(const Row& row, Text text) const {
+        const uint16_t size = row.size[text];
+        return size != kLongText ? size : texts_[text].long_sizes.at(At(row, text));
+    }
+    std::string_view TextOf(const Row& row, Text text) const {
+        return {texts_[text].bytes.data() + At(row, text), Size(row, text)};
+    }
+    std::string_view PathOf(const Row& row) const { return TextOf(row, kPath); }
+    // Makes the row's text the size bytes at at.
+    void Place(Row& row, Text text, uint64_t at, size_t size);
     // Whether a and b name the same file under this list's syntax.
     bool SameFile(std::string_view a, std::string_view b) const;
-    std::string_view PathOf(const Row& row) const {
-        return {paths_.data() + row.PathAt(), row.path_size};
-    }
     // Drops the bytes no row uses once they outweigh the ones in use, so that
     // rewriting names or removing rows never lets a buffer grow without end.
-    void ReleaseDead(std::string& texts, size_t& dead, TextAt at, SetTextAt set_at,
-                     TextSize size);
+    void ReleaseDead(Text text);
 
     PathSyntax syntax_;
     std::vector<Row> rows_;
-    std::string paths_;
-    std::string names_;
-    size_t dead_path_bytes_ = 0;  // of paths_, used by no row
-    size_t dead_name_bytes_ = 0;
+    TextBuffer texts_[2];
 };
 
 }  // namespace zentavo

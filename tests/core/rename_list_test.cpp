@@ -303,7 +303,7 @@ TEST(RenameList, TextsOfEveryLengthReadBackWhole) {
         {4095, kMaxNewNameLength, 36},
         {4096, kMaxNewNameLength + 1, 36},
         {65535, 65535, 133},
-        {65536, 65536, 32767},
+        {65536, 65536, 16383},
         {70000, 1 << 20, 1},
     };
     for (const auto& c : cases) {
@@ -331,6 +331,19 @@ TEST(RenameList, TextsOfEveryLengthReadBackWhole) {
             EXPECT_EQ(list.new_name(0), "before");
             EXPECT_EQ(list.new_name(2), "after");
             EXPECT_EQ(RowPaths(list), (Paths{"/a", path, "/z"}));
+            // Rewritten longer, then short in its place: the room it leaves
+            // behind makes the list pack its names anew.
+            list.SetNewName(2, name + "+");
+            list.SetNewName(2, "after");
+            EXPECT_EQ(list.new_name(row), name);
+            // A path as long removed, and a short one: the paths are packed anew.
+            const std::string twin = "/e" + std::string(c.path_size - 2, 'q');
+            list.Insert(twin);
+            list.Remove(std::array<size_t, 2>{0, 2});
+            EXPECT_EQ(RowPaths(list), (Paths{path, "/z"}));
+            EXPECT_EQ(list.new_name(0), name);
+            EXPECT_EQ(list.new_name(1), "after");
+            EXPECT_EQ(list.failure(0), c.failure);
         }
     }
 }
