@@ -5,8 +5,8 @@
 // (a list view over the same session and model), and by the window itself.
 // Every rename keeps a journal, as the window's do. Optionally times
 // zentavo-cli doing the same work, and the process's peak memory, each step's
-// and the whole session's per row. Run it through
-// run-responsiveness, which starts Xvfb and openbox:
+// (beside the heap in use as it began) and the whole session's per row. Run
+// it through run-responsiveness, which starts Xvfb and openbox:
 //   zentavo_responsiveness_bench FILES REPETITIONS [--no-baseline] [--cli ZENTAVO_CLI]
 #include <fcntl.h>
 #include <malloc.h>
@@ -110,6 +110,7 @@ struct Step {
     double seconds = 0;
     double gap = 0;
     size_t start = 0;  // resident as the step began: what earlier steps left
+    size_t heap = 0;   // of it, the heap in use: what is live rather than kept
     size_t peak = 0;   // of the process while the step ran
 };
 
@@ -148,12 +149,14 @@ template <typename Work>
 Step Measure(PingProbe& probe, Work&& work) {
     ResetPeakMemory();
     const size_t resident = Memory("VmRSS:");
+    const struct mallinfo2 heap = mallinfo2();
     const Clock::time_point start = Clock::now();
     work();
     const Clock::time_point end = Clock::now();
     // The probe's last answer may still be on its way.
     Idle(0.05);
-    return {Seconds(start, end), probe.LongestGapSeconds(start, end), resident, Memory("VmHWM:")};
+    return {Seconds(start, end), probe.LongestGapSeconds(start, end), resident,
+            heap.uordblks + heap.hblkhd, Memory("VmHWM:")};
 }
 
 // The work as the window did it before: on its own thread, the list shown by
@@ -326,13 +329,16 @@ int main(int argc, char** argv) {
                 seconds["cli rename"].push_back(
                     RunCli(cli, {"-x", "--tsv", "-p", pattern(), folder.path()}));
             }
-            std::printf("repetition %d done; the window's memory by step, MB at its start -> peak:",
-                        rep + 1);
+            std::printf(
+                "repetition %d done; the window's memory by step, MB at its start (heap in use) "
+                "-> peak:",
+                rep + 1);
             const Step* window_steps[] = {&window.drop, &window.names, &window.check,
                                           &window.rename, &window.undo};
             for (size_t step = 0; step < std::size(kStepNames); ++step)
-                std::printf(" %s %.1f -> %.1f%s", kStepNames[step],
+                std::printf(" %s %.1f (%.1f) -> %.1f%s", kStepNames[step],
                             double(window_steps[step]->start) / 1e6,
+                            double(window_steps[step]->heap) / 1e6,
                             double(window_steps[step]->peak) / 1e6,
                             step + 1 < std::size(kStepNames) ? "," : ";");
             std::printf(" last summary: %s\n", qPrintable(boxes.last));
