@@ -85,7 +85,8 @@ public:
     bool TakeBack(const std::vector<uint32_t>& order, const OriginOf& of);
 
     // Lets the moves go and keeps their paths: spans stay readable by text().
-    void ForgetMoves() { moves_ = {}; }
+    // A vector assigned {} keeps its block; one moved over gives it back.
+    void ForgetMoves() { moves_ = std::vector<Move>(); }
 
     // Makes the list's moves anew over its paths (below).
     class Anew;

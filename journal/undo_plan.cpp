@@ -459,8 +459,8 @@ private:
             plan_.moves = std::move(run_.plan);
             return;
         }
-        order = {};
-        file_of = {};
+        order = std::vector<uint32_t>();
+        file_of = std::vector<uint32_t>();
         MoveList::Anew anew(run_.plan, moves, own_bytes);
         EachMove(going_back,
                  [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {

@@ -143,11 +143,12 @@ int TakeBack(FileSystem& fs, JournalStore& journals, const std::string& id, bool
     outcome.readable_rows = run.plan.count();
     outcome.rows = run.header.rows;
     // The plan takes the record's paths over: the record's steps and notes
-    // would only add to what a large run keeps while its files move.
+    // would only add to what a large run keeps while its files move (and
+    // given {}, a vector would keep its block).
     UndoPlan plan = PlanUndo(run, fs);
-    run.steps = {};
-    run.notes = {};
-    run.batches = {};
+    run.steps = std::vector<MoveStep>();
+    run.notes = std::vector<StepNote>();
+    run.batches = std::vector<StepBatch>();
     for (const Leftover& leftover : plan.leftovers)
         fs.RemoveIfSame(leftover.path, leftover.identity);
     outcome.restored = std::move(plan.already_back);
