@@ -4,31 +4,32 @@
 
 namespace zentavo {
 
-namespace {
-
-template <typename Move>
-Move Appended(std::string& texts, std::string_view from, std::string_view to, uint32_t origin,
-              const FileIdentity& identity) {
+MoveList::Move MoveList::Appended(std::string& texts, std::string_view first,
+                                  std::string_view second, uint32_t origin,
+                                  const FileIdentity& identity, bool first_kept) {
+    constexpr size_t kMostShared = (size_t{1} << 24) - 1;
+    const size_t most = std::min({first.size(), second.size(), kMostShared});
+    size_t shared = 0;
+    while (shared < most && first[shared] == second[shared]) ++shared;
     Move move;
     move.at = texts.size();
-    move.first_size = uint32_t(from.size());
-    move.second_size = uint32_t(to.size());
+    move.shared = shared;
+    move.first_size = first_kept ? uint32_t(first.size()) : 0;
+    move.rest_size = uint32_t(second.size() - shared);
     move.origin = origin;
     move.identity = identity;
-    texts += from;
-    texts += to;
+    if (first_kept) texts += first;
+    texts += second.substr(shared);
     return move;
 }
 
-}  // namespace
-
 void MoveList::Add(std::string_view from, std::string_view to, uint32_t origin,
                    FileIdentity identity) {
-    moves_.push_back(Appended<Move>(texts_, from, to, origin, identity));
+    moves_.push_back(Appended(texts_, from, to, origin, identity, true));
 }
 
 void MoveList::AddRow(uint32_t row, std::string_view to) {
-    moves_.push_back(Appended<Move>(texts_, {}, to, row, {}));
+    moves_.push_back(Appended(texts_, rows_->path(row), to, row, {}, false));
 }
 
 MoveList::Anew::Anew(MoveList& list, size_t moves, size_t bytes) : list_(list) {
@@ -48,7 +49,7 @@ void MoveList::Anew::Backwards(size_t i, uint32_t origin, const FileIdentity& id
 
 void MoveList::Anew::Add(std::string_view from, std::string_view to, uint32_t origin,
                          const FileIdentity& identity) {
-    moves_.push_back(Appended<Move>(list_.texts_, from, to, origin, identity));
+    moves_.push_back(Appended(list_.texts_, from, to, origin, identity, true));
 }
 
 void MoveList::Anew::Finish() {
@@ -92,10 +93,11 @@ bool MoveList::TakeBack(const std::vector<uint32_t>& order, const OriginOf& of) 
 }
 
 void MoveList::SortByFrom(size_t first, size_t last) {
-    const auto from_of = [&](const Move& move) { return text(FromOf(move)); };
+    std::string a_from;
+    std::string b_from;
     std::sort(moves_.begin() + ptrdiff_t(first), moves_.begin() + ptrdiff_t(last),
               [&](const Move& a, const Move& b) {
-                  return RenameList::PathLess(from_of(a), from_of(b));
+                  return RenameList::PathLess(FromOf(a, a_from), FromOf(b, b_from));
               });
 }
 

@@ -3,7 +3,9 @@
 // paths lie end to end in one buffer, as the rename list keeps its texts, so
 // a move costs a few numbers beside its bytes, not two strings; the moves of
 // the list's rows read their sources from the rows, and an undo's moves point
-// at the paths of the plan they take back.
+// at the paths of the plan they take back. A move's second path keeps only
+// what follows the start it shares with the first: a rename stays in its
+// folder, so the folder is held once.
 #pragma once
 
 #include <cstddef>
@@ -45,21 +47,20 @@ public:
     size_t count() const { return moves_.size(); }
     bool empty() const { return moves_.empty(); }
 
-    // Views valid until the list next grows.
-    std::string_view from(size_t i) const {
-        return rows_ ? rows_->path(moves_[i].origin) : text(from_span(i));
-    }
-    std::string_view to(size_t i) const { return text(to_span(i)); }
+    // A move's paths, whole, joined into the caller's own string (one
+    // kept for many calls costs no allocation), which is returned.
+    const std::string& from(size_t i, std::string& into) const { return FromOf(moves_[i], into); }
+    const std::string& to(size_t i, std::string& into) const { return ToOf(moves_[i], into); }
 
-    // Where a path lies in the list's buffer (not for a source in a list of
-    // rows): unlike a move's index, it outlives the list's moves being made
-    // anew.
+    // Where the path a move was added from lies in the list's buffer (not
+    // in a list of rows): unlike a move's index, it outlives the list's
+    // moves being made anew. 8 bytes, as an undo holds one per file.
     struct Span {
-        uint64_t at = 0;
-        uint32_t size = 0;
+        uint64_t at : 40 = 0;
+        uint64_t size : 24 = 0;
     };
-    Span from_span(size_t i) const { return FromOf(moves_[i]); }
-    Span to_span(size_t i) const { return ToOf(moves_[i]); }
+    static_assert(sizeof(Span) == 8);
+    Span first_span(size_t i) const { return {moves_[i].at, moves_[i].first_size}; }
     std::string_view text(Span span) const { return {texts_.data() + span.at, span.size}; }
 
     uint32_t origin(size_t i) const { return moves_[i].origin; }
@@ -92,12 +93,14 @@ public:
     class Anew;
 
 private:
-    // 40 bytes: where the move's two paths lie, one after the other, and the
-    // rest. A failure is an errno value, which fits in 16 bits.
+    // 40 bytes: where the move's first path lies, followed by the rest of
+    // its second, how much of the first's start the second begins with, and
+    // the rest. A failure is an errno value, which fits in 16 bits.
     struct Move {
-        uint64_t at = 0;
-        uint32_t first_size = 0;
-        uint32_t second_size = 0;
+        uint64_t at : 40 = 0;
+        uint64_t shared : 24 = 0;
+        uint32_t first_size = 0;  // 0 in a list of rows: the row's path
+        uint32_t rest_size = 0;
         uint32_t origin = 0;
         int16_t failure = 0;
         RowMark mark = RowMark::Pending;
@@ -106,10 +109,30 @@ private:
     };
     static_assert(sizeof(Move) == 40);
 
-    static Span First(const Move& move) { return {move.at, move.first_size}; }
-    static Span Second(const Move& move) { return {move.at + move.first_size, move.second_size}; }
-    static Span FromOf(const Move& move) { return move.backwards ? Second(move) : First(move); }
-    static Span ToOf(const Move& move) { return move.backwards ? First(move) : Second(move); }
+    // The move from first to second, its bytes put at the end of texts:
+    // the first path's unless a row holds it, then the rest of the second.
+    static Move Appended(std::string& texts, std::string_view first, std::string_view second,
+                         uint32_t origin, const FileIdentity& identity, bool first_kept);
+
+    std::string_view First(const Move& move) const {
+        return rows_ ? rows_->path(move.origin)
+                     : std::string_view(texts_.data() + move.at, move.first_size);
+    }
+    const std::string& CopyFirst(const Move& move, std::string& into) const {
+        into.assign(First(move));
+        return into;
+    }
+    const std::string& JoinSecond(const Move& move, std::string& into) const {
+        into.assign(First(move).substr(0, move.shared));
+        into.append(texts_.data() + move.at + move.first_size, move.rest_size);
+        return into;
+    }
+    const std::string& FromOf(const Move& move, std::string& into) const {
+        return move.backwards ? JoinSecond(move, into) : CopyFirst(move, into);
+    }
+    const std::string& ToOf(const Move& move, std::string& into) const {
+        return move.backwards ? CopyFirst(move, into) : JoinSecond(move, into);
+    }
 
     const RenameList* rows_ = nullptr;
     std::vector<Move> moves_;
@@ -122,8 +145,8 @@ private:
 class MoveList::Anew {
 public:
     // Room for moves, and for bytes of paths that are not the list's
-    // already: views of the list's paths taken after this stay valid while
-    // moves are added.
+    // already: texts of spans read after this stay valid while moves are
+    // added.
     Anew(MoveList& list, size_t moves, size_t bytes);
 
     // Move i of the list as it was, made backwards: from its target to its

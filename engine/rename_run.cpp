@@ -38,8 +38,10 @@ MoveList MovesOf(const RenameList& list, const CodePage& page) {
     for (size_t row = 0; row < list.count(); ++row) {
         if (!RunWillTry(list, row)) continue;
         ++moves;
-        // The target is the path's folder, a separator and the new name.
-        bytes += list.path(row).size() + list.new_name(row).size() + 2;
+        // The target is the path's folder, a separator and the new name,
+        // and the moves keep only what follows the folder it shares with
+        // the path.
+        bytes += list.new_name(row).size() + 2;
     }
     MoveList made(list);
     made.Reserve(moves, bytes);
@@ -133,8 +135,8 @@ void RenameRun::Try(size_t move) {
     cursor_ = move;
     if (progress_ && ++tries_ % kProgressEvery == 0) progress_(renamed_, total_);
 
-    const std::string path(moves_.from(move));
-    const std::string target(moves_.to(move));
+    const std::string& path = moves_.from(move, path_);
+    const std::string& target = moves_.to(move, target_);
     const MoveResult moved = fs_.MoveNoReplace(path, target, ScratchName(run_token_, move));
     if (!moved.left_at.empty() || !moved.saved_other.empty())
         notes_.push_back({list_ ? moves_.origin(move) : move, moved.left_at, moved.saved_other});

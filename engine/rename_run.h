@@ -123,6 +123,8 @@ private:
     std::string run_token_;
     std::vector<RowNote> notes_;
     MoveLog* log_ = nullptr;
+    std::string path_;  // of the move being tried, and its target
+    std::string target_;
 
     Pass next_pass_ = Pass::Full;
     size_t cursor_ = 0;  // the move being tried

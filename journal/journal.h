@@ -86,10 +86,13 @@ struct RunRecord {
     bool damaged = false;
 
     bool plan_complete() const { return plan.count() == header.rows; }
-    // Where the step put its file.
-    std::string_view Destination(const MoveStep& step) const {
-        if (step.note != kNoNote && !notes[step.note].left_at.empty()) return notes[step.note].left_at;
-        return plan.to(step.row);
+    // Whether a detour left the step's file under neither of its row's names.
+    bool LeftElsewhere(const MoveStep& step) const {
+        return step.note != kNoNote && !notes[step.note].left_at.empty();
+    }
+    // Where the step put its file: into holds it unless a note does.
+    const std::string& Destination(const MoveStep& step, std::string& into) const {
+        return LeftElsewhere(step) ? notes[step.note].left_at : plan.to(step.row, into);
     }
     // When the batch holding the step was written.
     int64_t WrittenNs(size_t step) const {

@@ -53,13 +53,13 @@ size_t PlanBytes(std::string_view bytes) {
         in.Varint();
         const uint64_t count = in.Varint();
         // Each source shares a prefix with the one before it, each target
-        // with its source.
+        // with its source; the plan, as the journal, keeps a target's rest.
         size_t source = 0;
         for (uint64_t i = 0; i < count && in.ok(); ++i) {
             source = std::min<size_t>(in.Varint(), source);
             source += in.Bytes().size();
-            const size_t shared = std::min<size_t>(in.Varint(), source);
-            total += source + shared + in.Bytes().size();
+            in.Varint();
+            total += source + in.Bytes().size();
             in.Varint();
             in.Varint();
         }

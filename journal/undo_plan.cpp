@@ -1,6 +1,7 @@
 #include "journal/undo_plan.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -75,12 +76,27 @@ private:
         return path.substr(path.find_last_of(Separators(syntax_)) + 1);
     }
 
+    // The row's file's name before the run, and the one the run gave it.
+    std::string Source(size_t row) const {
+        std::string path;
+        run_.plan.from(row, path);
+        return path;
+    }
+    std::string Target(size_t row) const {
+        std::string path;
+        run_.plan.to(row, path);
+        return path;
+    }
+
     // Where the journal last saw the file: where its last recorded step put
     // it, else its source; nothing once it lost track of it.
-    std::string_view At(const Tracked& file) const {
-        if (file.lost) return {};
-        return file.last_step == kNone ? run_.plan.from(file.row)
-                                       : run_.Destination(run_.steps[file.last_step]);
+    const std::string& At(const Tracked& file, std::string& into) const {
+        if (file.lost) {
+            into.clear();
+            return into;
+        }
+        return file.last_step == kNone ? run_.plan.from(file.row, into)
+                                       : run_.Destination(run_.steps[file.last_step], into);
     }
 
     std::string_view FoundAt(const Tracked& file) const {
@@ -119,11 +135,14 @@ private:
         tracked_.reserve(run_.steps.size());
         PathKeys keys(syntax_);
         // Each file under where its last step put it.
+        std::string key_path;
         PathIndex by_path(run_.steps.size(),
-                          [&](uint32_t file) { return keys(At(tracked_[file])); });
+                          [&](uint32_t file) { return keys(At(tracked_[file], key_path)); });
+        std::string source;
+        std::string at;
         for (size_t i = 0; i < run_.steps.size(); ++i) {
             const MoveStep& step = run_.steps[i];
-            uint32_t index = by_path.Take(keys(run_.plan.from(step.row)));
+            uint32_t index = by_path.Take(keys(run_.plan.from(step.row, source)));
             if (index == PathIndex::kNone) {
                 index = uint32_t(tracked_.size());
                 Tracked file;
@@ -139,7 +158,7 @@ private:
             file.last_step = uint32_t(i);
             file.lost = 0;
             file_of_step_[i] = index;
-            if (const uint32_t earlier = by_path.Put(keys(At(file)), index);
+            if (const uint32_t earlier = by_path.Put(keys(At(file, at)), index);
                 earlier != PathIndex::kNone) {
                 // Something removed the earlier file under this name during the run.
                 tracked_[earlier].lost = 1;
@@ -175,23 +194,26 @@ private:
     // The run was cut short: the moves after its last recorded batch are
     // found by looking at every name they could have used.
     void FindUnrecorded() {
+        std::string at_path;
         for (const Tracked& file : tracked_)
-            if (!file.lost) Look(std::string(At(file)));
+            if (!file.lost) Look(At(file, at_path));
         for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (stepped_[row]) continue;
-            Look(std::string(run_.plan.from(row)));
-            Look(std::string(run_.plan.to(row)));
-            Look(Scratch(run_.plan.from(row), row));
-            Look(Scratch(run_.plan.to(row), row));
+            const std::string source = Source(row);
+            const std::string target = Target(row);
+            Look(source);
+            Look(target);
+            Look(Scratch(source, row));
+            Look(Scratch(target, row));
         }
         std::unordered_set<FileIdentity, IdentityHash> claimed;
         std::unordered_set<std::string> taken;  // names already accounted for
         for (Tracked& file : tracked_) {
             claimed.insert(file.identity);
-            const std::string_view at = At(file);
+            const std::string& at = At(file, at_path);
             const FileStamp* stamp = file.lost ? nullptr : StampAt(at);
             if (stamp && stamp->identity == file.identity) {
-                taken.insert(std::string(at));
+                taken.insert(at);
                 continue;
             }
             if (const auto found = where_.find(file.identity); found != where_.end()) {
@@ -202,14 +224,15 @@ private:
         }
         // Hard links of one file share its identity: each row looks for it
         // under its own names first, so that every name finds its way back.
-        std::vector<std::string_view> own(run_.plan.count());
+        enum class Own : uint8_t { None, Source, Target };
+        std::vector<Own> own(run_.plan.count(), Own::None);
         for (size_t row = 0; row < run_.plan.count(); ++row) {
-            if (stepped_[row]) continue;
             const FileIdentity& identity = run_.plan.identity(row);
-            for (const std::string_view name : {run_.plan.from(row), run_.plan.to(row)}) {
-                const FileStamp* stamp = StampAt(name);
-                if (identity.inode == 0 || !stamp || !(stamp->identity == identity) ||
-                    !taken.insert(std::string(name)).second)
+            if (stepped_[row] || identity.inode == 0) continue;
+            for (const Own name : {Own::Source, Own::Target}) {
+                const std::string path = name == Own::Source ? Source(row) : Target(row);
+                const FileStamp* stamp = StampAt(path);
+                if (!stamp || !(stamp->identity == identity) || !taken.insert(path).second)
                     continue;
                 own[row] = name;
                 break;
@@ -217,23 +240,25 @@ private:
         }
         for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (stepped_[row]) continue;
-            const std::string_view source = run_.plan.from(row);
+            const std::string source = Source(row);
             const FileIdentity& identity = run_.plan.identity(row);
-            std::string_view found = own[row];
-            if (found.data() == nullptr) {
+            std::optional<std::string> found;
+            if (own[row] != Own::None) {
+                found = own[row] == Own::Source ? source : Target(row);
+            } else {
                 if (identity.inode == 0 || claimed.count(identity)) continue;
                 const auto elsewhere = where_.find(identity);
                 if (elsewhere != where_.end() && taken.count(elsewhere->second)) continue;
                 if (elsewhere != where_.end()) found = elsewhere->second;
             }
-            if (found.data() != nullptr) ClearPlaceholder(row);
-            if (found.data() == nullptr) {
+            if (found) ClearPlaceholder(row);
+            if (!found) {
                 if (!AdoptDetour(row)) AdoptFinishedCopy(row);
-            } else if (found != source || Respelt(row)) {
+            } else if (*found != source || Respelt(row)) {
                 // Where letter case is ignored, the file answers to both
                 // spellings; it goes back to the old one whichever it has.
                 Track(uint32_t(row), identity, kBornBeforeRun,
-                      found != source ? found : run_.plan.to(row));
+                      *found != source ? *found : Target(row));
             } else {
                 ClearScratchCopy(row);
                 ClearFinishedCopy(row);
@@ -246,12 +271,13 @@ private:
     // which has the target's spelling: where letter case is ignored, only the
     // folder's listing tells the two spellings apart.
     bool Respelt(size_t row) {
-        const std::string_view target = run_.plan.to(row);
+        const std::string target = Target(row);
+        const std::string source = Source(row);
         const FileStamp* at_target = StampAt(target);
         if (!at_target || !(at_target->identity == run_.plan.identity(row)) ||
-            Key(target) == Key(run_.plan.from(row)))
+            Key(target) == Key(source))
             return false;
-        return !Listed(run_.plan.from(row));
+        return !Listed(source);
     }
 
     // Whether the folder's listing holds the path's name byte for byte.
@@ -286,13 +312,13 @@ private:
     // and an unlink, cut short between the two. The target name goes; the
     // file keeps its own.
     void ClearSecondLink(size_t row) {
-        const std::string_view target = run_.plan.to(row);
+        const std::string target = Target(row);
         const FileStamp* at_target = StampAt(target);
         if (!at_target || !(at_target->identity == run_.plan.identity(row)) ||
             at_target->changed_ns < run_.header.started_ns - kCoarseClockNs ||
-            !TwoEntries(run_.plan.from(row), target))
+            !TwoEntries(Source(row), target))
             return;
-        plan_.leftovers.push_back({std::string(target), at_target->identity});
+        plan_.leftovers.push_back({target, at_target->identity});
     }
 
     // An empty file made during the run under the target while the row's
@@ -302,21 +328,23 @@ private:
     // file where the row's own file stood when listed cannot predate the run,
     // however coarse the file system's clock.
     void ClearPlaceholder(size_t row) {
-        const FileStamp* at_target = StampAt(run_.plan.to(row));
-        const FileStamp* at_source = StampAt(run_.plan.from(row));
+        const std::string target = Target(row);
+        const std::string source = Source(row);
+        const FileStamp* at_target = StampAt(target);
+        const FileStamp* at_source = StampAt(source);
         const auto ours = [&](const FileStamp* stamp) {
             return stamp && stamp->empty_file && !(stamp->identity == run_.plan.identity(row));
         };
         if (ours(at_source)) {
-            plan_.leftovers.push_back({std::string(run_.plan.from(row)), at_source->identity});
+            plan_.leftovers.push_back({source, at_source->identity});
         } else if (ours(at_target) && BornDuringRun(*at_target)) {
-            plan_.leftovers.push_back({std::string(run_.plan.to(row)), at_target->identity});
+            plan_.leftovers.push_back({target, at_target->identity});
         }
     }
 
     // A copy to another file system that was still being made.
     void ClearScratchCopy(size_t row) {
-        const std::string scratch = Scratch(run_.plan.to(row), row);
+        const std::string scratch = Scratch(Target(row), row);
         if (const FileStamp* stamp = StampAt(scratch); stamp && BornDuringRun(*stamp))
             plan_.leftovers.push_back({scratch, stamp->identity});
     }
@@ -325,13 +353,13 @@ private:
     // while the source is still there: the move was cut short between placing
     // the copy and removing the source. Only a byte-for-byte copy goes.
     void ClearFinishedCopy(size_t row) {
-        const std::string target(run_.plan.to(row));
+        const std::string target = Target(row);
         const FileStamp* stamp = StampAt(target);
         if (!stamp || stamp->identity.device == run_.plan.identity(row).device ||
             !BornDuringRun(*stamp))
             return;
         bool same = false;
-        if (fs_.SameBytes(std::string(run_.plan.from(row)), target, same) == 0 && same)
+        if (fs_.SameBytes(Source(row), target, same) == 0 && same)
             plan_.leftovers.push_back({target, stamp->identity});
     }
 
@@ -340,7 +368,7 @@ private:
     // own, so the file is too, even where the rename renumbered it (FAT
     // through FUSE numbers a file by where its entry lies).
     bool AdoptDetour(size_t row) {
-        const std::string scratch = Scratch(run_.plan.from(row), row);
+        const std::string scratch = Scratch(Source(row), row);
         const FileStamp* stamp = StampAt(scratch);
         if (!stamp) return false;
         Track(uint32_t(row), stamp->identity, kBornAnyTime, scratch);
@@ -351,14 +379,14 @@ private:
     // target on another file system: the move finished but its step, with
     // the copy's identity, was never written.
     void AdoptFinishedCopy(size_t row) {
-        const std::string_view target = run_.plan.to(row);
+        const std::string target = Target(row);
         const FileStamp* stamp = StampAt(target);
         if (stamp && stamp->identity.device != run_.plan.identity(row).device &&
             BornDuringRun(*stamp)) {
             Track(uint32_t(row), stamp->identity, kBornAnyTime, target);
             return;
         }
-        const std::string source(run_.plan.from(row));
+        const std::string source = Source(row);
         plan_.problems.push_back({source, source, UndoReason::Gone, 0});
     }
 
@@ -371,8 +399,9 @@ private:
 
     // Whether the file goes back; otherwise it is back already or reported.
     bool Decide(const Tracked& file) {
-        const std::string_view original = run_.plan.from(file.row);
-        const std::string now(file.found != kNone ? FoundAt(file) : At(file));
+        const std::string original = Source(file.row);
+        std::string at;
+        const std::string now(file.found != kNone ? FoundAt(file) : At(file, at));
         FileStamp stamp;
         const int error = now.empty() ? ENOENT : fs_.Stamp(now, stamp);
         if (error == 0 && SameFile(stamp, file)) {
@@ -382,7 +411,7 @@ private:
         }
         // An earlier undo that did not finish, or the user, may have put it back.
         FileStamp back;
-        if (file.identity.inode != 0 && fs_.Stamp(std::string(original), back) == 0 &&
+        if (file.identity.inode != 0 && fs_.Stamp(original, back) == 0 &&
             SameFile(back, file)) {
             plan_.already_back.Add(original);
             return false;
@@ -400,25 +429,26 @@ private:
     // back exactly (kNone when its paths are not that row's).
     template <typename Visit>
     void EachMove(const std::vector<bool>& going_back, Visit&& visit) const {
+        std::string from_path;
+        std::string to_path;
         for (uint32_t i = 0; i < tracked_.size(); ++i) {
             const Tracked& file = tracked_[i];
             if (!going_back[i] || file.found == kNone) continue;
-            const std::string_view to = file.last_step == kNone
-                                            ? run_.plan.from(file.row)
-                                            : run_.Destination(run_.steps[file.last_step]);
+            const std::string& to = file.last_step == kNone
+                                        ? run_.plan.from(file.row, to_path)
+                                        : run_.Destination(run_.steps[file.last_step], to_path);
             visit(i, FoundAt(file), to, kNone);
         }
         for (size_t step = run_.steps.size(); step-- > 0;) {
             const uint32_t i = file_of_step_[step];
             if (!going_back[i]) continue;
             const MoveStep& done = run_.steps[step];
-            const std::string_view from = run_.Destination(done);
-            const std::string_view to = run_.plan.from(done.row);
+            const std::string& from = run_.Destination(done, from_path);
+            const std::string& to = run_.plan.from(done.row, to_path);
             // A move onto the file's own name moved nothing.
             if (Key(from) == Key(to)) continue;
             // Unless a detour left the file elsewhere, the step is the row's move.
-            const bool left_elsewhere = from.data() != run_.plan.to(done.row).data();
-            visit(i, from, to, left_elsewhere ? kNone : done.row);
+            visit(i, from, to, run_.LeftElsewhere(done) ? kNone : done.row);
         }
     }
 
@@ -449,7 +479,7 @@ private:
         for (size_t i = 0; i < tracked_.size(); ++i) {
             if (!going_back[i]) continue;
             index_of[i] = uint32_t(plan_.originals.size());
-            plan_.originals.push_back(run_.plan.from_span(tracked_[i].row));
+            plan_.originals.push_back(run_.plan.first_span(tracked_[i].row));
         }
         if (order.size() == moves &&
             run_.plan.TakeBack(order, [&](size_t k, uint32_t& origin, FileIdentity& identity) {
@@ -481,7 +511,7 @@ private:
         for (const Tracked& file : tracked_) moved[file.row] = true;
         for (size_t row = 0; row < run_.plan.count(); ++row) {
             if (moved[row]) continue;
-            const std::string source(run_.plan.from(row));
+            const std::string source = Source(row);
             FileStamp stamp;
             if (StampAt(source) != nullptr || fs_.Stamp(source, stamp) == 0)
                 plan_.unmoved.Add(source);

@@ -31,11 +31,14 @@ UndoReason ReasonOf(int error) {
 std::vector<size_t> SegmentEnds(const MoveList& moves, PathSyntax syntax) {
     std::vector<size_t> ends;
     PathKeys keys(syntax);
-    PathIndex froms(moves.count(), [&](uint32_t i) { return keys(moves.from(i)); });
-    PathIndex tos(moves.count(), [&](uint32_t i) { return keys(moves.to(i)); });
+    std::string path;
+    PathIndex froms(moves.count(), [&](uint32_t i) { return keys(moves.from(i, path)); });
+    PathIndex tos(moves.count(), [&](uint32_t i) { return keys(moves.to(i, path)); });
+    std::string from_path;
+    std::string to_path;
     for (size_t i = 0; i < moves.count(); ++i) {
-        const std::string_view from = keys(moves.from(i));
-        const std::string_view to = keys(moves.to(i));
+        const std::string_view from = keys(moves.from(i, from_path));
+        const std::string_view to = keys(moves.to(i, to_path));
         if (froms.Find(from) != PathIndex::kNone || tos.Find(to) != PathIndex::kNone) {
             ends.push_back(i);
             froms.ForgetBelow(uint32_t(i));
@@ -58,7 +61,9 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
     header.kind = kind;
     header.undoes = run.id;
     header.rows = moves.count();
-    header.first_folder = FolderOf(moves.to(0), fs.syntax());
+    std::string from;
+    std::string to;
+    header.first_folder = FolderOf(moves.to(0, to), fs.syntax());
     const std::vector<size_t> ends = SegmentEnds(moves, fs.syntax());
     for (size_t segment = 0, first = 0; segment < ends.size(); first = ends[segment++])
         moves.SortByFrom(first, ends[segment]);
@@ -66,7 +71,7 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
     int error = journals.Create(header, writer);
     if (error == 0) {
         for (size_t i = 0; i < moves.count(); ++i)
-            writer.Plan(moves.from(i), moves.to(i), moves.identity(i));
+            writer.Plan(moves.from(i, from), moves.to(i, to), moves.identity(i));
         error = writer.SealPlan();
     }
     if (error != 0) {
@@ -91,7 +96,7 @@ int MoveBack(FileSystem& fs, JournalStore& journals, RunKind kind, const RunHead
         failed[file] = true;
         const int why = moves.failure(i);
         outcome.problems.push_back(
-            {std::string(moves.text(plan.originals[file])), std::string(moves.from(i)),
+            {std::string(moves.text(plan.originals[file])), moves.from(i, from),
              ReasonOf(why), why});
     }
     // Only the paths are read from here on.

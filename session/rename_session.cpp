@@ -87,13 +87,15 @@ int RenameSession::WritePlan(const MoveList& moves, JournalWriter& writer) {
     std::unordered_map<std::string, uint64_t> devices;
     std::string folder;
     uint64_t device = 0;
+    std::string path;
+    std::string target;
     for (size_t i = 0; i < moves.count(); ++i) {
-        const std::string_view path = moves.from(i);
+        moves.from(i, path);
         const uint64_t inode = list_.inode(moves.origin(i));
         FileIdentity identity;
         if (inode != 0) {
-            const std::string_view this_folder =
-                path.substr(0, path.find_last_of(Separators(list_.syntax())) + 1);
+            const std::string_view this_folder = std::string_view(path).substr(
+                0, path.find_last_of(Separators(list_.syntax())) + 1);
             if (this_folder != folder) {
                 folder = this_folder;
                 const auto [slot, added] = devices.try_emplace(folder, 0);
@@ -102,10 +104,10 @@ int RenameSession::WritePlan(const MoveList& moves, JournalWriter& writer) {
                 device = slot->second;
             }
             identity = {device, inode};
-        } else if (FileStamp stamp; fs_.Stamp(std::string(path), stamp) == 0) {
+        } else if (FileStamp stamp; fs_.Stamp(path, stamp) == 0) {
             identity = stamp.identity;
         }
-        writer.Plan(path, moves.to(i), identity);
+        writer.Plan(path, moves.to(i, target), identity);
     }
     return writer.SealPlan();
 }

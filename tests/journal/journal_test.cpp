@@ -54,9 +54,10 @@ void WriteStep(JournalWriter& writer, const Step& step) {
 
 std::vector<PlannedMove> PlanOf(const RunRecord& run) {
     std::vector<PlannedMove> plan;
+    std::string from;
+    std::string to;
     for (size_t i = 0; i < run.plan.count(); ++i)
-        plan.push_back({std::string(run.plan.from(i)), std::string(run.plan.to(i)),
-                        run.plan.identity(i)});
+        plan.push_back({run.plan.from(i, from), run.plan.to(i, to), run.plan.identity(i)});
     return plan;
 }
 

@@ -89,7 +89,8 @@ TEST(UndoGuards, JournalPlansOnlyTheRowsTheRunTries) {
     RunRecord run;
     ASSERT_EQ(store.Read(outcome.run_id, run), 0);
     std::vector<std::string> sources;
-    for (size_t i = 0; i < run.plan.count(); ++i) sources.emplace_back(run.plan.from(i));
+    std::string source;
+    for (size_t i = 0; i < run.plan.count(); ++i) sources.push_back(run.plan.from(i, source));
     EXPECT_EQ(sources, planned);
     EXPECT_EQ(run.end->renamed, planned.size());
 }
