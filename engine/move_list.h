@@ -78,7 +78,8 @@ public:
 
     // Keeps only the moves that order names, in that order, each made
     // backwards (from its target to its source) and Pending, with the
-    // origin and identity that of(k, origin, identity) gives move k: the
+    // origin and identity that of(k, origin, identity) gives move k (the
+    // identity arrives as the move's own, and is called for k in order): the
     // way back over a run's plan, made in place of its moves rather than
     // beside them. False, and the list as it was, when order names a move
     // twice or one it does not hold.

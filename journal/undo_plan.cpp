@@ -35,7 +35,8 @@ constexpr uint32_t kBornAnyTime = UINT32_MAX - 1;
 
 // A file the run moved, and where the journal or the disk says it is: its
 // names are read from the run's record, which outlives the planning, so
-// that a run of many files holds every path once. 32 bytes, one per file.
+// that a run of many files holds every path once, and so is its identity
+// (Planner::IdentityOf). 16 bytes, one per file.
 struct Tracked {
     // The row that first moved it (no list holds 2^31 rows): its source is
     // the file's name before.
@@ -46,9 +47,8 @@ struct Tracked {
     // The step that made the file anew (a copy), by whose batch's time it
     // was born; or kBornBeforeRun, kBornAnyTime.
     uint32_t born_by_step = kBornBeforeRun;
-    FileIdentity identity;
 };
-static_assert(sizeof(Tracked) == 32);
+static_assert(sizeof(Tracked) == 16);
 
 class Planner {
 public:
@@ -115,13 +115,25 @@ private:
         }
     }
 
+    // The identity the file is known by: that of the copy a step made, or
+    // the one it was found with where only the run could have put it, else
+    // its row's.
+    const FileIdentity& IdentityOf(const Tracked& file) const {
+        if (file.born_by_step < kBornAnyTime)
+            return run_.notes[run_.steps[file.born_by_step].note].new_identity;
+        if (file.found != kNone)
+            if (const auto adopted = adopted_.find(file.found); adopted != adopted_.end())
+                return adopted->second;
+        return run_.plan.identity(file.row);
+    }
+
     void Track(uint32_t row, const FileIdentity& identity, uint32_t born_by_step,
                std::string_view found_at) {
         Tracked file;
         file.row = row;
-        file.identity = identity;
         file.born_by_step = born_by_step;
         file.found = uint32_t(found_.size());
+        if (!(identity == run_.plan.identity(row))) adopted_.emplace(file.found, identity);
         found_.emplace_back(found_at);
         tracked_.push_back(file);
     }
@@ -147,14 +159,11 @@ private:
                 index = uint32_t(tracked_.size());
                 Tracked file;
                 file.row = step.row;
-                file.identity = run_.plan.identity(step.row);
                 tracked_.push_back(file);
             }
             Tracked& file = tracked_[index];
-            if (step.note != kNoNote && run_.notes[step.note].new_identity.inode != 0) {
-                file.identity = run_.notes[step.note].new_identity;
+            if (step.note != kNoNote && run_.notes[step.note].new_identity.inode != 0)
                 file.born_by_step = uint32_t(i);
-            }
             file.last_step = uint32_t(i);
             file.lost = 0;
             file_of_step_[i] = index;
@@ -209,14 +218,14 @@ private:
         std::unordered_set<FileIdentity, IdentityHash> claimed;
         std::unordered_set<std::string> taken;  // names already accounted for
         for (Tracked& file : tracked_) {
-            claimed.insert(file.identity);
+            claimed.insert(IdentityOf(file));
             const std::string& at = At(file, at_path);
             const FileStamp* stamp = file.lost ? nullptr : StampAt(at);
-            if (stamp && stamp->identity == file.identity) {
+            if (stamp && stamp->identity == IdentityOf(file)) {
                 taken.insert(at);
                 continue;
             }
-            if (const auto found = where_.find(file.identity); found != where_.end()) {
+            if (const auto found = where_.find(IdentityOf(file)); found != where_.end()) {
                 file.found = uint32_t(found_.size());
                 found_.push_back(found->second);
                 taken.insert(found->second);
@@ -391,8 +400,9 @@ private:
     }
 
     bool SameFile(const FileStamp& stamp, const Tracked& file) const {
-        if (file.identity.inode == 0) return true;  // nothing to tell it by
-        if (!(stamp.identity == file.identity)) return false;
+        const FileIdentity& identity = IdentityOf(file);
+        if (identity.inode == 0) return true;  // nothing to tell it by
+        if (!(stamp.identity == identity)) return false;
         if (stamp.born_ns != 0) return stamp.born_ns <= BornBy(file);
         return changed_by_ == 0 || stamp.changed_ns <= changed_by_;
     }
@@ -411,7 +421,7 @@ private:
         }
         // An earlier undo that did not finish, or the user, may have put it back.
         FileStamp back;
-        if (file.identity.inode != 0 && fs_.Stamp(original, back) == 0 &&
+        if (IdentityOf(file).inode != 0 && fs_.Stamp(original, back) == 0 &&
             SameFile(back, file)) {
             plan_.already_back.Add(original);
             return false;
@@ -481,13 +491,25 @@ private:
             index_of[i] = uint32_t(plan_.originals.size());
             plan_.originals.push_back(run_.plan.first_span(tracked_[i].row));
         }
-        if (order.size() == moves &&
-            run_.plan.TakeBack(order, [&](size_t k, uint32_t& origin, FileIdentity& identity) {
-                origin = index_of[file_of[k]];
-                identity = tracked_[file_of[k]].identity;
-            })) {
-            plan_.moves = std::move(run_.plan);
-            return;
+        if (order.size() == moves) {
+            // A move carried in place keeps its row's identity, which is its
+            // file's unless the file moved twice or was made anew: those few
+            // are found while the plan's rows are where they were.
+            std::vector<std::pair<size_t, FileIdentity>> other_identity;
+            for (size_t k = 0; k < order.size(); ++k) {
+                const FileIdentity& identity = IdentityOf(tracked_[file_of[k]]);
+                if (!(identity == run_.plan.identity(order[k])))
+                    other_identity.emplace_back(k, identity);
+            }
+            auto next_other = other_identity.begin();
+            if (run_.plan.TakeBack(order, [&](size_t k, uint32_t& origin, FileIdentity& identity) {
+                    origin = index_of[file_of[k]];
+                    if (next_other != other_identity.end() && next_other->first == k)
+                        identity = (next_other++)->second;
+                })) {
+                plan_.moves = std::move(run_.plan);
+                return;
+            }
         }
         order = std::vector<uint32_t>();
         file_of = std::vector<uint32_t>();
@@ -495,9 +517,9 @@ private:
         EachMove(going_back,
                  [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {
                      if (back_of == kNone) {
-                         anew.Add(from, to, index_of[i], tracked_[i].identity);
+                         anew.Add(from, to, index_of[i], IdentityOf(tracked_[i]));
                      } else {
-                         anew.Backwards(back_of, index_of[i], tracked_[i].identity);
+                         anew.Backwards(back_of, index_of[i], IdentityOf(tracked_[i]));
                      }
                  });
         anew.Finish();
@@ -526,6 +548,9 @@ private:
     std::vector<uint32_t> file_of_step_;  // the tracked file each recorded step moved
     std::vector<Tracked> tracked_;
     std::vector<std::string> found_;  // where files of a run cut short were found
+    // By index in found_: the identity of a file found under a name only the
+    // run could have given it, where it is not its row's.
+    std::unordered_map<uint32_t, FileIdentity> adopted_;
     std::unordered_set<std::string> looked_;
     std::unordered_map<std::string, FileStamp> stamps_;
     std::unordered_map<FileIdentity, std::string, IdentityHash> where_;

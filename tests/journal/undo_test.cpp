@@ -133,6 +133,20 @@ TEST(UndoTest, BringsBackTheFilesBeforeTheRunWhereverItStopped) {
             EXPECT_EQ(before.count(problem.original), 0u) << problem.original;
         }
         if (undo.undo_id.empty()) continue;
+        // The undo's journal knows every file it moved back by the file's
+        // own identity, for a redo to follow it: each is that of a file
+        // where one of the undo's moves left it.
+        RunRecord undone;
+        ASSERT_EQ(store.Read(undo.undo_id, undone), 0);
+        std::vector<FileIdentity> moved_back;
+        std::string at;
+        for (const MoveStep& step : undone.steps)
+            if (FileStamp stamp; fs.Stamp(undone.Destination(step, at), stamp) == 0)
+                moved_back.push_back(stamp.identity);
+        for (const MoveStep& step : undone.steps)
+            EXPECT_NE(std::find(moved_back.begin(), moved_back.end(), undone.plan.identity(step.row)),
+                      moved_back.end())
+                << undone.plan.from(step.row, at);
         UndoOutcome redo;
         ASSERT_EQ(RedoRun(fs, store, id, redo), 0);
         EXPECT_EQ(fs.nodes(), after);
