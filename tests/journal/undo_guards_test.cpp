@@ -93,6 +93,16 @@ TEST(UndoGuards, JournalPlansOnlyTheRowsTheRunTries) {
     for (size_t i = 0; i < run.plan.count(); ++i) sources.push_back(run.plan.from(i, source));
     EXPECT_EQ(sources, planned);
     EXPECT_EQ(run.end->renamed, planned.size());
+
+    // Its undo plans the way back in the list's order of where the files
+    // are now, not the run's order backwards.
+    UndoOutcome undo;
+    ASSERT_EQ(UndoRun(fs, store, outcome.run_id, undo), 0);
+    RunRecord undone;
+    ASSERT_EQ(store.Read(undo.undo_id, undone), 0);
+    sources.clear();
+    for (size_t i = 0; i < undone.plan.count(); ++i) sources.push_back(undone.plan.from(i, source));
+    EXPECT_EQ(sources, (std::vector<std::string>{"/d/x", "/d/y"}));
 }
 
 // Deleted after the run and made anew under the new name, a file may get the
