@@ -445,9 +445,13 @@ void CRenamerDlg::JobEnded() {
     progress_delay_.stop();
     progress_ticks_.stop();
     if (progress_) {
+        // Not every desktop hands the keyboard back to the window a box
+        // leaves: without it, the next Ctrl+Z or typed key would go nowhere.
+        const bool had_keyboard = progress_->isActiveWindow();
         progress_->hide();
         progress_->deleteLater();
         progress_ = nullptr;
+        if (had_keyboard) activateWindow();
     }
     qApp->removeEventFilter(this);
     wait_cursor_.reset();

@@ -55,7 +55,8 @@ class Driver {
 public:
     Driver() {
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Keys reach the window's shortcuts only once it is the active one.
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(pattern() && recurse() && set_filenames() && rename() && exit() && list());
     }
 
@@ -83,6 +84,18 @@ public:
     void ClickRename() {
         QTest::mouseClick(rename(), Qt::LeftButton);
         QTRY_VERIFY(!window.busy());
+    }
+    // Starts a job that moves files and holds its first move until the
+    // job's progress box shows, which takes the keyboard until the job ends.
+    void ShowingProgress(const std::function<void()>& start) {
+        fs.HoldMove(1);
+        start();
+        QTRY_VERIFY(fs.holding());
+        QWidget* box = nullptr;
+        QTRY_VERIFY((box = window.findChild<QWidget*>("progressDialog")) && box->isVisible());
+        fs.Open();
+        QTRY_VERIFY(!window.busy());
+        QTRY_VERIFY(window.isActiveWindow());
     }
     // What the row's tooltip says, as plain text, read as QToolTip reads it.
     QString ToolTip(int row) const {
@@ -1227,16 +1240,21 @@ void MainWindowTest::patternFieldStopsWhenFull() {
     QCOMPARE(edit->text(), kept);
 }
 
-// Each row: the key that redoes. Undo steps back run by run and never
-// renames again; Redo brings back what was undone, the last undone first.
+// Each row: the key that redoes, and whether every job that moves files
+// lasts long enough to show its progress box. Undo steps back run by run and
+// never renames again; Redo brings back what was undone, the last undone
+// first.
 void MainWindowTest::undoAndRedoAreAHistory_data() {
     QTest::addColumn<QKeySequence>("redo_key");
-    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    QTest::addColumn<bool>("progress_shows");
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << false;
+    QTest::newRow("Ctrl+Y") << QKeySequence(Qt::CTRL | Qt::Key_Y) << false;
+    QTest::newRow("Ctrl+Y after progress boxes") << QKeySequence(Qt::CTRL | Qt::Key_Y) << true;
 }
 
 void MainWindowTest::undoAndRedoAreAHistory() {
     QFETCH(QKeySequence, redo_key);
+    QFETCH(bool, progress_shows);
     Driver d;
     auto* undo = d.window.findChild<QAction*>("undoAction");
     auto* redo = d.window.findChild<QAction*>("redoAction");
@@ -1252,8 +1270,13 @@ void MainWindowTest::undoAndRedoAreAHistory() {
     const auto press = [&](const QKeySequence& key) {
         d.list()->setFocus();
         QTest::keySequence(d.list(), key);
+    };
+    const auto job = [&](const std::function<void()>& start) {
+        if (progress_shows) return d.ShowingProgress(start);
+        start();
         QTRY_VERIFY(!d.window.busy());
     };
+    const auto rename = [&] { QTest::mouseClick(d.rename(), Qt::LeftButton); };
     const auto on_disk = [&] {
         QString names;
         for (const char* name : {"a", "b", "a1", "b1", "a12", "b12"})
@@ -1267,27 +1290,28 @@ void MainWindowTest::undoAndRedoAreAHistory() {
     d.folder.AddFile("b");
     d.Drop({"a", "b"});
     d.SetFilenames("%n1");
-    d.ClickRename();
+    job(rename);
     d.Drop({"a1", "b1"});
     d.SetFilenames("%n2");
-    d.ClickRename();
+    job(rename);
     QCOMPARE(on_disk(), QString("a12 b12 "));
     QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "-"}));
 
     const QKeySequence ctrl_z(Qt::CTRL | Qt::Key_Z);
-    press(ctrl_z);
+    job([&] { press(ctrl_z); });
     QCOMPARE(on_disk(), QString("a1 b1 "));
     QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "&Redo Rename of 2 Files"}));
-    press(ctrl_z);
+    job([&] { press(ctrl_z); });
     QCOMPARE(on_disk(), QString("a b "));
     QCOMPARE(entries(), (QStringList{"-", "&Redo Rename of 2 Files"}));
     // Nothing is left to undo: the key renames nothing again.
     const size_t boxes = d.boxes.boxes.size();
     press(ctrl_z);
+    QTRY_VERIFY(!d.window.busy());
     QCOMPARE(on_disk(), QString("a b "));
     QCOMPARE(d.boxes.boxes.size(), boxes);
 
-    press(redo_key);
+    job([&] { press(redo_key); });
     QCOMPARE(on_disk(), QString("a1 b1 "));
     QCOMPARE(d.boxes.boxes.back().text, QString("2 file(s) have their new names again."));
     QCOMPARE(entries(), (QStringList{"&Undo Rename of 2 Files", "&Redo Rename of 2 Files"}));
@@ -1347,13 +1371,16 @@ void MainWindowTest::ctrlZInThePatternBoxReachesTheRun() {
     d.Drop({"a"});
     QTest::mouseClick(d.pattern()->lineEdit(), Qt::LeftButton);
     QTest::keyClicks(d.pattern(), "%n-x");
-    // The buttons' keys, which press them a moment later.
-    for (QPushButton* button : {d.set_filenames(), d.rename()}) {
+    // The buttons' keys, which press them a moment later. The run shows
+    // its progress box, which has the keyboard until the run is over.
+    const auto press_by_key = [&](QPushButton* button, Qt::Key key) {
         QSignalSpy pressed(button, &QPushButton::clicked);
-        QTest::keyClick(&d.window, button == d.rename() ? Qt::Key_N : Qt::Key_S, Qt::AltModifier);
+        QTest::keyClick(&d.window, key, Qt::AltModifier);
         QTRY_COMPARE(pressed.count(), 1);
-        QTRY_VERIFY(!d.window.busy());
-    }
+    };
+    press_by_key(d.set_filenames(), Qt::Key_S);
+    QTRY_VERIFY(!d.window.busy());
+    d.ShowingProgress([&] { press_by_key(d.rename(), Qt::Key_N); });
     QVERIFY(d.folder.Exists("a-x"));
     QTest::mouseClick(d.pattern()->lineEdit(), Qt::LeftButton);
     QTest::keyClicks(d.pattern(), "y");
