@@ -56,15 +56,12 @@ void MoveList::Anew::Finish() {
     list_.moves_ = std::move(moves_);
 }
 
-bool MoveList::TakeBack(const std::vector<uint32_t>& order, const OriginOf& of) {
+void MoveList::TakeBack(const std::vector<uint32_t>& order, const OriginOf& of) {
     constexpr uint32_t kGoes = UINT32_MAX;
     // Where each move is to be: kGoes for one that order does not keep, or
     // that has been carried to its place already.
     std::vector<uint32_t> place(moves_.size(), kGoes);
-    for (size_t k = 0; k < order.size(); ++k) {
-        if (order[k] >= moves_.size() || place[order[k]] != kGoes) return false;
-        place[order[k]] = uint32_t(k);
-    }
+    for (size_t k = 0; k < order.size(); ++k) place[order[k]] = uint32_t(k);
     // Each move is carried to its place, and the one there on to its own:
     // a place is given to one move alone, so the chain ends at a move that
     // goes or has gone.
@@ -89,7 +86,6 @@ bool MoveList::TakeBack(const std::vector<uint32_t>& order, const OriginOf& of) 
         move.mark = RowMark::Pending;
         move.backwards = !move.backwards;
     }
-    return true;
 }
 
 void MoveList::SortByFrom(size_t first, size_t last) {

@@ -81,10 +81,10 @@ public:
     // origin and identity that of(k, origin, identity) gives move k (the
     // identity arrives as the move's own, and is called for k in order): the
     // way back over a run's plan, made in place of its moves rather than
-    // beside them. False, and the list as it was, when order names a move
-    // twice or one it does not hold.
+    // beside them. order names each move it keeps once, and only moves the
+    // list holds.
     using OriginOf = std::function<void(size_t k, uint32_t& origin, FileIdentity& identity)>;
-    bool TakeBack(const std::vector<uint32_t>& order, const OriginOf& of);
+    void TakeBack(const std::vector<uint32_t>& order, const OriginOf& of);
 
     // Lets the moves go and keeps their paths: spans stay readable by text().
     // A vector assigned {} keeps its block; one moved over gives it back.

@@ -1,7 +1,6 @@
 #include "engine/path_index.h"
 
 #include <algorithm>
-#include <bit>
 #include <functional>
 
 namespace zentavo {
@@ -9,10 +8,12 @@ namespace zentavo {
 namespace {
 
 // An item put in a free slot is never moved, and a taken one leaves a mark
-// rather than a free slot, so the table fills only by puts: at half full
-// at most, a search meets a free slot soon.
+// rather than a free slot, so the table fills only by puts: at two thirds
+// full at most, a search meets a free slot within a few slots. The table's
+// size is not rounded up to a power of two, which would double its slack
+// for half the sizes.
 size_t SlotsFor(size_t puts) {
-    return std::bit_ceil(std::max<size_t>(8, 2 * puts));
+    return std::max<size_t>(8, puts + puts / 2 + 1);
 }
 
 }  // namespace
@@ -21,11 +22,20 @@ PathIndex::PathIndex(size_t puts, KeyOf key_of)
     : key_of_(std::move(key_of)), slots_(SlotsFor(puts)) {}
 
 size_t PathIndex::SlotOf(std::string_view key, uint32_t hash) const {
-    const size_t mask = slots_.size() - 1;
-    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+    // A forgotten item's slot may be reused, but an item put after it may
+    // lie further on, so the search goes on to an empty slot.
+    constexpr size_t kNoSlot = SIZE_MAX;
+    size_t reusable = kNoSlot;
+    // The hash scaled to the table: its high bits pick the slot.
+    size_t at = size_t((uint64_t(hash) * slots_.size()) >> 32);
+    for (;; at = at + 1 == slots_.size() ? 0 : at + 1) {
         const Slot& slot = slots_[at];
-        if (Free(slot)) return at;
-        if (slot.item != kTaken && slot.hash == hash && key_of_(slot.item) == key) return at;
+        if (slot.item == kEmpty) return reusable == kNoSlot ? at : reusable;
+        if (Forgotten(slot)) {
+            if (reusable == kNoSlot) reusable = at;
+        } else if (slot.item != kTaken && slot.hash == hash && key_of_(slot.item) == key) {
+            return at;
+        }
     }
 }
 

@@ -45,9 +45,8 @@ private:
 
     // The slot that holds key, or else the free one where it would go.
     size_t SlotOf(std::string_view key, uint32_t hash) const;
-    bool Free(const Slot& slot) const {
-        return slot.item == kEmpty || (slot.item != kTaken && slot.item < floor_);
-    }
+    bool Forgotten(const Slot& slot) const { return slot.item != kTaken && slot.item < floor_; }
+    bool Free(const Slot& slot) const { return slot.item == kEmpty || Forgotten(slot); }
 
     KeyOf key_of_;
     std::vector<Slot> slots_;

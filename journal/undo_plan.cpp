@@ -462,10 +462,24 @@ private:
         }
     }
 
+    // Each file going back gets its index in originals, which holds where
+    // its name before the run lies; index_of says it by tracked file.
+    std::vector<uint32_t> ListOriginals(const std::vector<bool>& going_back) {
+        plan_.originals.reserve(size_t(std::count(going_back.begin(), going_back.end(), true)));
+        std::vector<uint32_t> index_of(tracked_.size(), kNone);
+        for (size_t i = 0; i < tracked_.size(); ++i) {
+            if (!going_back[i]) continue;
+            index_of[i] = uint32_t(plan_.originals.size());
+            plan_.originals.push_back(run_.plan.first_span(tracked_[i].row));
+        }
+        return index_of;
+    }
+
     // The undo's moves are the plan's, made anew over its paths: most take
     // a step of the run back and cost no bytes of their own. Where every
-    // one does, the plan's moves become the undo's in place; otherwise
-    // they are counted first, so that the moves hold no slack from growing.
+    // one does, each once, the plan's moves become the undo's in place;
+    // otherwise they are counted first, so that the moves hold no slack from
+    // growing.
     void Sequence(const std::vector<bool>& going_back) {
         size_t moves = 0;
         size_t own_bytes = 0;
@@ -474,6 +488,12 @@ private:
         std::vector<uint32_t> file_of;
         order.reserve(run_.steps.size());
         file_of.reserve(run_.steps.size());
+        std::vector<bool> taken_back(run_.plan.count(), false);
+        bool each_once = true;
+        // A move carried in place keeps its row's identity, which is its
+        // file's unless the file moved twice or was made anew: those few are
+        // found while the plan's rows are where they were.
+        std::vector<std::pair<size_t, FileIdentity>> other_identity;
         EachMove(going_back,
                  [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {
                      ++moves;
@@ -481,38 +501,36 @@ private:
                          own_bytes += from.size() + to.size();
                          return;
                      }
+                     each_once = each_once && !taken_back[back_of];
+                     taken_back[back_of] = true;
+                     const FileIdentity& identity = IdentityOf(tracked_[i]);
+                     if (!(identity == run_.plan.identity(back_of)))
+                         other_identity.emplace_back(order.size(), identity);
                      order.push_back(back_of);
                      file_of.push_back(i);
                  });
-        plan_.originals.reserve(size_t(std::count(going_back.begin(), going_back.end(), true)));
-        std::vector<uint32_t> index_of(tracked_.size(), kNone);
-        for (size_t i = 0; i < tracked_.size(); ++i) {
-            if (!going_back[i]) continue;
-            index_of[i] = uint32_t(plan_.originals.size());
-            plan_.originals.push_back(run_.plan.first_span(tracked_[i].row));
-        }
-        if (order.size() == moves) {
-            // A move carried in place keeps its row's identity, which is its
-            // file's unless the file moved twice or was made anew: those few
-            // are found while the plan's rows are where they were.
-            std::vector<std::pair<size_t, FileIdentity>> other_identity;
-            for (size_t k = 0; k < order.size(); ++k) {
-                const FileIdentity& identity = IdentityOf(tracked_[file_of[k]]);
-                if (!(identity == run_.plan.identity(order[k])))
-                    other_identity.emplace_back(k, identity);
-            }
+        taken_back = std::vector<bool>();
+        if (each_once && order.size() == moves) {
+            // Nothing reads the steps again, nor the files once each move
+            // knows its own: their room goes back before the next allocates.
+            run_.steps = std::vector<MoveStep>();
+            file_of_step_ = std::vector<uint32_t>();
+            std::vector<uint32_t> index_of = ListOriginals(going_back);
+            for (uint32_t& file : file_of) file = index_of[file];
+            index_of = std::vector<uint32_t>();
+            tracked_ = std::vector<Tracked>();
             auto next_other = other_identity.begin();
-            if (run_.plan.TakeBack(order, [&](size_t k, uint32_t& origin, FileIdentity& identity) {
-                    origin = index_of[file_of[k]];
-                    if (next_other != other_identity.end() && next_other->first == k)
-                        identity = (next_other++)->second;
-                })) {
-                plan_.moves = std::move(run_.plan);
-                return;
-            }
+            run_.plan.TakeBack(order, [&](size_t k, uint32_t& origin, FileIdentity& identity) {
+                origin = file_of[k];
+                if (next_other != other_identity.end() && next_other->first == k)
+                    identity = (next_other++)->second;
+            });
+            plan_.moves = std::move(run_.plan);
+            return;
         }
         order = std::vector<uint32_t>();
         file_of = std::vector<uint32_t>();
+        const std::vector<uint32_t> index_of = ListOriginals(going_back);
         MoveList::Anew anew(run_.plan, moves, own_bytes);
         EachMove(going_back,
                  [&](uint32_t i, std::string_view from, std::string_view to, uint32_t back_of) {

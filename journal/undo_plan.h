@@ -60,7 +60,8 @@ struct UndoPlan {
 // has the recorded identity and was born before the run (or before its copy
 // was recorded); where the file system keeps no birth time, a status change
 // after the run's end means it was made anew. The plan's moves are made over
-// the paths of run.plan, which it takes over and leaves empty.
+// the paths of run.plan, which it takes over and leaves empty; it may let
+// run.steps go as well.
 UndoPlan PlanUndo(RunRecord& run, FileSystem& fs);
 
 }  // namespace zentavo
